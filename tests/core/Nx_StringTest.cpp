@@ -1,0 +1,44 @@
+#include "core/Nx_String.h"
+
+#include <gtest/gtest.h>
+
+TEST(NxStringNumber, DropsTrailingZerosUnlessAsked) {
+  EXPECT_EQ(Nx_String(10.0, 6, false).str(), "10");
+  EXPECT_EQ(Nx_String(2.5, 2, false).str(), "2.5");
+  EXPECT_EQ(Nx_String(2.5, 2, true).str(), "2.50");
+  EXPECT_EQ(Nx_String(-0.0001, 2, false).str(), "0");
+  EXPECT_EQ(Nx_String(-1.25, 1, false).str(), "-1.2");  // binary value below the half
+  EXPECT_EQ(Nx_String(1234567.0, 0, false).str(), "1234567");
+}
+
+TEST(NxStringCompare, FlagChoosesCase) {
+  Nx_String a("Height"), b("HEIGHT");
+  EXPECT_TRUE(a.equal(b, false));
+  EXPECT_FALSE(a.equal(b, true));
+  EXPECT_EQ(Nx_String("my_Height").find("height", false), 3);
+  EXPECT_EQ(Nx_String("my_Height").find("height", true), -1);
+  EXPECT_TRUE(Nx_String("Plate.THK").endsWith(".thk", false));
+  // Bytes above 0x7F are compared as they are.
+  EXPECT_FALSE(Nx_String("\xC4").equal("\xE4", false));
+}
+
+TEST(NxStringEdit, ReplaceCountsAndKeepsRest) {
+  Nx_String s("a-b-c");
+  EXPECT_EQ(s.replace("-", "--"), 2);
+  EXPECT_EQ(s.str(), "a--b--c");
+  EXPECT_EQ(s.replace("", "x"), 0);
+  EXPECT_EQ(Nx_String("abc").mid(5).str(), "");
+  EXPECT_EQ(Nx_String("abc").right(9).str(), "abc");
+}
+
+TEST(NxStringNumbers, StrictAndLenient) {
+  double d = 0;
+  EXPECT_TRUE(Nx_String(" 12.5 ").toDouble(d));
+  EXPECT_DOUBLE_EQ(d, 12.5);
+  EXPECT_FALSE(Nx_String("12abc").toDouble(d));
+  EXPECT_DOUBLE_EQ(Nx_String("12abc").toDouble(), 12.0);
+  int i = 0;
+  EXPECT_FALSE(Nx_String("1.5").toInt(i));
+  EXPECT_TRUE(Nx_String("-7").toInt(i));
+  EXPECT_EQ(i, -7);
+}

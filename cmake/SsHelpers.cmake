@@ -3,6 +3,16 @@
 # Every target includes from the project root: #include "core/Nx_String.h".
 include_directories(${CMAKE_SOURCE_DIR})
 
+# ss_glob_sources(VAR dir...): the .cpp files directly in each folder.
+function(ss_glob_sources var)
+  set(all)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(APPEND all ${found})
+  endforeach()
+  set(${var} ${all} PARENT_SCOPE)
+endfunction()
+
 # ss_add_test(NAME SOURCES a.cpp b.cpp LIBS x y): one GoogleTest executable,
 # its cases registered with CTest one by one.
 function(ss_add_test name)

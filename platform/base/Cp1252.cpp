@@ -1,0 +1,74 @@
+#include "platform/base/Cp1252.h"
+
+#include <cstdint>
+
+namespace base {
+namespace {
+// Code points of bytes 0x80 to 0x9F; 0 where the code page leaves a byte unused
+// (those bytes map to the C1 control of the same value).
+constexpr std::uint16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void appendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+int byteFor(std::uint32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  for (int i = 0; i < 32; ++i)
+    if (kHigh[i] == cp || (kHigh[i] == 0 && cp == 0x80u + static_cast<unsigned>(i))) return 0x80 + i;
+  return -1;
+}
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (unsigned char c : text) {
+    if (c < 0x80) out += static_cast<char>(c);
+    else if (c < 0xA0) appendUtf8(out, kHigh[c - 0x80] ? kHigh[c - 0x80] : c);
+    else appendUtf8(out, c);
+  }
+  return out;
+}
+
+std::string utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    int len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    std::uint32_t cp = 0;
+    bool ok = len > 0 && i + static_cast<size_t>(len) <= text.size();
+    if (ok) {
+      cp = len == 1 ? c : (c & (0xFF >> (len + 1)));
+      for (int k = 1; k < len && ok; ++k) {
+        unsigned char d = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
+        ok = (d & 0xC0) == 0x80;
+        cp = (cp << 6) | (d & 0x3F);
+      }
+    }
+    if (!ok) {  // not UTF-8: keep the byte as it is
+      out += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    int b = byteFor(cp);
+    out += b < 0 ? '?' : static_cast<char>(b);
+    i += static_cast<size_t>(len);
+  }
+  return out;
+}
+}  // namespace base

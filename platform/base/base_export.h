@@ -1,0 +1,2 @@
+#pragma once
+#define BASE_API __attribute__((visibility("default")))

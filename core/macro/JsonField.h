@@ -1,0 +1,59 @@
+#pragma once
+#include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "core/Nx_String.h"
+#include "core/Nx_StringArray.h"
+
+namespace drawing {
+
+// What went wrong where: a JSON pointer ("/macros/0/name") and what was expected.
+struct LoadError {
+  std::string where;
+  std::string what;
+};
+
+// A JSON value together with its path, so every complaint names the place.
+// Texts are UTF-8 in the file and Windows-1252 in memory. Failures throw
+// LoadError, which the loader turns into its error text.
+class JsonField {
+ public:
+  JsonField(const nlohmann::json& value, std::string path) : j_(value), path_(std::move(path)) {}
+
+  const nlohmann::json& json() const { return j_; }
+  const std::string& path() const { return path_.empty() ? root_ : path_; }
+  [[noreturn]] void fail(const std::string& what) const;
+  [[noreturn]] void expected(const std::string& what) const;
+
+  // An object whose keys are all among allowed.
+  void requireObject(std::initializer_list<const char*> allowed) const;
+  bool has(const char* key) const { return j_.contains(key); }
+  JsonField at(const char* key) const;  // required
+  // Elements of an array under key; a missing key is an empty array.
+  std::vector<JsonField> elements(const char* key) const;
+
+  // Required values of the value itself.
+  Nx_String asText() const;
+  double asNumber() const;
+  int asInteger() const;
+  bool asFlag() const;
+
+  // Values under a key; the defaulted ones may be missing.
+  Nx_String text(const char* key) const { return at(key).asText(); }
+  Nx_String text(const char* key, const Nx_String& fallback) const;
+  double number(const char* key) const { return at(key).asNumber(); }
+  double number(const char* key, double fallback) const;
+  int integer(const char* key) const { return at(key).asInteger(); }
+  int integer(const char* key, int fallback) const;
+  bool flag(const char* key, bool fallback) const;
+  Nx_StringArray texts(const char* key) const;
+
+ private:
+  inline static const std::string root_ = "/";
+  const nlohmann::json& j_;
+  std::string path_;
+};
+
+}  // namespace drawing

@@ -1,0 +1,88 @@
+#include "core/macro/Nx_Drawing.h"
+
+#include "core/macro/DrawingFormat.h"
+#include "platform/base/AtomicFile.h"
+
+namespace {
+// Line and column (from 1) of a byte offset, for parse errors.
+std::string lineAndColumn(const std::string& text, size_t offset) {
+  int line = 1, column = 1;
+  for (size_t i = 0; i < offset && i < text.size(); ++i) {
+    if (text[i] == '\n') {
+      ++line;
+      column = 1;
+    } else {
+      ++column;
+    }
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// nlohmann's messages start with "[json.exception.parse_error.101] parse error at ...: ".
+std::string parseReason(const std::string& message) {
+  size_t colon = message.rfind(": ");
+  return colon == std::string::npos ? message : message.substr(colon + 2);
+}
+}  // namespace
+
+Nx_Drawing::Nx_Drawing() : db_(std::make_unique<AcDbDatabase>()) {}
+
+Nx_Drawing::~Nx_Drawing() = default;
+
+bool Nx_Drawing::load(const Nx_String& path, Nx_String& error) {
+  std::string content, why;
+  if (!base::readWholeFile(path.str(), content, &why)) {
+    error = Nx_String(why);
+    return false;
+  }
+  return loadText(content, path, error);
+}
+
+bool Nx_Drawing::loadText(const std::string& json, const Nx_String& name, Nx_String& error) {
+  nlohmann::json root;
+  try {
+    root = nlohmann::json::parse(json);
+  } catch (const nlohmann::json::parse_error& e) {
+    error = name + ": " + lineAndColumn(json, e.byte > 0 ? e.byte - 1 : 0) + ": " +
+            parseReason(e.what());
+    return false;
+  }
+  auto db = std::make_unique<AcDbDatabase>();
+  AcArray<AcDbObjectId> ids;
+  try {
+    drawing::readDrawing(drawing::JsonField(root, ""), *db, ids);
+  } catch (const drawing::LoadError& e) {
+    error = name + ": " + e.where + ": " + e.what;
+    return false;
+  }
+  db_ = std::move(db);
+  macroIds_ = ids;
+  return true;
+}
+
+std::string Nx_Drawing::toJson() const {
+  return drawing::writeDrawing(*db_, macroIds_).dump(2) + "\n";
+}
+
+bool Nx_Drawing::save(const Nx_String& path, Nx_String& error) const {
+  std::string why;
+  if (base::writeFileAtomically(path.str(), toJson(), &why)) return true;
+  error = Nx_String(why);
+  return false;
+}
+
+AcDbObjectId Nx_Drawing::findMacro(const Nx_String& name) const {
+  AcTransaction tr(*db_);
+  for (const AcDbObjectId& id : macroIds_) {
+    Nx_DbMacro* macro = nullptr;
+    if (tr.getObject(macro, id, AcDb::kForRead) == Acad::eOk && macro->name().equal(name, false))
+      return id;
+  }
+  return AcDbObjectId::kNull;
+}
+
+AcDbObjectId Nx_Drawing::addMacro(std::unique_ptr<Nx_DbMacro> macro) {
+  AcDbObjectId id = db_->addObject(std::move(macro));
+  if (!id.isNull()) macroIds_.append(id);
+  return id;
+}

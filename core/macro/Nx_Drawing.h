@@ -1,0 +1,45 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "core/Nx_String.h"
+#include "core/dcm_export.h"
+#include "core/macro/Nx_DbMacro.h"
+#include "platform/arx/AcArray.h"
+#include "platform/arx/dbmain.h"
+
+// A drawing: the database that holds its macros, with the profiles and bolt
+// patterns they refer to, read from and written to a drawing file (JSON,
+// described in docs/drawing-file.md).
+class DCM_API Nx_Drawing {
+ public:
+  Nx_Drawing();
+  ~Nx_Drawing();
+  Nx_Drawing(const Nx_Drawing&) = delete;
+  Nx_Drawing& operator=(const Nx_Drawing&) = delete;
+
+  // Replaces the drawing with the file's content. On failure the drawing is
+  // unchanged and error names the file, the place in it and what was expected.
+  bool load(const Nx_String& path, Nx_String& error);
+  // The same from text; name stands for the file in error texts.
+  bool loadText(const std::string& json, const Nx_String& name, Nx_String& error);
+  // Writes the whole drawing atomically; the previous file survives a failure.
+  bool save(const Nx_String& path, Nx_String& error) const;
+  // The file content that save writes.
+  std::string toJson() const;
+
+  AcDbDatabase& database() { return *db_; }
+  const AcDbDatabase& database() const { return *db_; }
+  // The macros in file order.
+  void getMacroIds(AcArray<AcDbObjectId>& ids) const { ids = macroIds_; }
+  int macroCount() const { return macroIds_.length(); }
+  // The macro of that name (without case), or the null id.
+  AcDbObjectId findMacro(const Nx_String& name) const;
+  // Adds a macro at the end; the profiles and patterns it refers to must
+  // already be objects of database().
+  AcDbObjectId addMacro(std::unique_ptr<Nx_DbMacro> macro);
+
+ private:
+  std::unique_ptr<AcDbDatabase> db_;
+  AcArray<AcDbObjectId> macroIds_;
+};

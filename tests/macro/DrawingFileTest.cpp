@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/macro/Nx_Drawing.h"
+#include "platform/base/AtomicFile.h"
+#include "tests/macro/MacroTestDrawing.h"
+
+namespace {
+
+std::string readAll(const std::string& path) {
+  std::string content;
+  base::readWholeFile(path, content);
+  return content;
+}
+
+// The error text of loading a text, or "" when it loads.
+std::string loadError(const std::string& json) {
+  Nx_Drawing d;
+  Nx_String error;
+  return d.loadText(json, "d.json", error) ? std::string() : error.str();
+}
+
+// A drawing of one macro with the given module entries.
+std::string withModules(const std::string& modules, const std::string& tabs = "[]") {
+  return R"({"format": "connection-standards drawing", "version": 1, "macros": [{"name": "M",
+    "modules": )" +
+         modules + R"(, "dialog": {"tabs": )" + tabs + "}}]}";
+}
+
+TEST(DrawingFile, ExampleRoundTripsByteForByte) {
+  std::string original = readAll(exampleDrawingPath());
+  Nx_Drawing d;
+  Nx_String error;
+  ASSERT_TRUE(d.load(exampleDrawingPath(), error)) << error.str();
+  EXPECT_EQ(d.macroCount(), 2);
+  EXPECT_EQ(d.toJson(), original);
+
+  auto dir = std::filesystem::temp_directory_path() / "ss-drawing-roundtrip";
+  std::filesystem::create_directories(dir);
+  std::string copy = (dir / "copy.json").string();
+  ASSERT_TRUE(d.save(copy, error)) << error.str();
+  EXPECT_EQ(readAll(copy), original);
+  std::filesystem::remove_all(dir);
+}
+
+TEST(DrawingFile, SyntaxErrorsNameFileLineAndColumn) {
+  EXPECT_EQ(loadError("{\n  \"format\": ,\n}").substr(0, 26), "d.json: line 2, column 13:");
+}
+
+TEST(DrawingFile, ErrorsNameTheJsonPathAndWhatWasExpected) {
+  EXPECT_EQ(loadError(R"({"format": "x", "version": 1})"),
+            "d.json: /format: expected \"connection-standards drawing\", found the text \"x\"");
+  EXPECT_EQ(loadError(R"({"format": "connection-standards drawing", "version": 2})"),
+            "d.json: /version: expected version 1, found the number 2");
+  EXPECT_EQ(loadError(withModules(R"([{"name": "A", "type": 7}])")),
+            "d.json: /macros/0/modules/0/type: expected 231 (plate), 232 (bolts) or 233 "
+            "(profile placements), found the number 7");
+  EXPECT_EQ(loadError(withModules(R"([{"name": "A", "type": 231, "colour": 1}])")),
+            "d.json: /macros/0/modules/0/colour: unknown key \"colour\" (expected one of "
+            "\"name\", \"group\", \"type\", \"variables\", \"cuts\", \"patterns\", "
+            "\"placements\")");
+}
+
+TEST(DrawingFile, ModelRulesAreChecked) {
+  EXPECT_EQ(loadError(withModules(R"([{"name": "A", "type": 231}, {"name": "a", "type": 231}])")),
+            "d.json: /macros/0/modules/1/name: the module name \"a\" is used twice");
+  EXPECT_EQ(loadError(withModules(R"([{"name": "A", "type": 231, "patterns": []}])")),
+            "d.json: /macros/0/modules/0/patterns: only a bolt module (type 232) has patterns");
+  EXPECT_EQ(loadError(withModules(
+                R"([{"name": "A", "type": 231, "cuts": [{"name": "C", "type": "length",
+                     "offsets": {"radius": 1.0}}]}])")),
+            "d.json: /macros/0/modules/0/cuts/0/offsets/radius: a cut of type \"length\" has no "
+            "radius");
+  EXPECT_EQ(loadError(withModules(R"([{"name": "B", "group": "G", "type": 232, "patterns":
+                      [{"name": "P", "layout": 281, "reverseStart2": true}]}])")),
+            "d.json: /macros/0/modules/0/patterns/0/reverseStart2: only a pattern of layout 282 "
+            "has a second direction");
+  std::string bolts = R"([{"name": "B", "group": "G", "type": 232, "patterns":
+                      [{"name": "P", "layout": 281}]}])";
+  EXPECT_EQ(loadError(withModules(bolts, R"([{"name": "G", "patterns":
+                      [{"pattern": "P", "nrBolts1": "2", "nrBolts2": "3"}]}])")),
+            "d.json: /macros/0/dialog/tabs/0/patterns/0/nrBolts2: only a pattern of layout 282 "
+            "has a second direction");
+  EXPECT_EQ(loadError(withModules(bolts, R"([{"name": "Other", "patterns":
+                      [{"pattern": "P", "nrBolts1": "2"}]}])")),
+            "d.json: /macros/0/dialog/tabs/0/patterns/0/pattern: no bolt module of group "
+            "\"Other\" has a pattern \"P\"");
+  EXPECT_EQ(loadError(withModules(bolts, R"([{"name": "G", "patterns":
+                      [{"pattern": "P", "nrBolts1": 2}]}])")),
+            "d.json: /macros/0/dialog/tabs/0/patterns/0/nrBolts1: expected a text, found the "
+            "number 2");
+  EXPECT_EQ(loadError(R"({"format": "connection-standards drawing", "version": 1, "macros":
+                      [{"name": "M"}, {"name": "m"}]})"),
+            "d.json: /macros/1/name: the macro name \"m\" is used twice");
+  EXPECT_EQ(loadError(withModules(bolts, R"([{"name": "G", "patterns":
+                      [{"pattern": "P", "nrBolts1": "2"}]}])")),
+            "");
+}
+
+TEST(DrawingFile, AFailedLoadLeavesTheDrawingAsItWas) {
+  Nx_Drawing d;
+  ASSERT_TRUE(loadExampleDrawing(d));
+  Nx_String error;
+  EXPECT_FALSE(d.loadText(withModules(R"([{"name": "A", "type": 1}])"), "bad.json", error));
+  EXPECT_EQ(d.macroCount(), 2);
+  EXPECT_FALSE(d.findMacro("EP-1").isNull());
+  EXPECT_FALSE(d.load("/nonexistent/drawing.json", error));
+  EXPECT_NE(error.str().find("/nonexistent/drawing.json"), std::string::npos);
+  EXPECT_EQ(d.macroCount(), 2);
+}
+
+TEST(DrawingFile, AFailedSaveKeepsThePreviousFile) {
+  auto dir = std::filesystem::temp_directory_path() / "ss-drawing-failed-save";
+  std::filesystem::create_directories(dir);
+  std::string path = (dir / "d.json").string();
+  { std::ofstream(path) << "previous"; }
+  Nx_Drawing d;
+  ASSERT_TRUE(loadExampleDrawing(d));
+  Nx_String error;
+  base::setAtomicWriteFailureAfter(100);
+  EXPECT_FALSE(d.save(path, error));
+  base::setAtomicWriteFailureAfter(-1);
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(readAll(path), "previous");
+  std::filesystem::remove_all(dir);
+}
+
+TEST(DrawingFile, TextIsUtf8InTheFileAndWindows1252InMemory) {
+  Nx_Drawing d;
+  Nx_String error;
+  ASSERT_TRUE(d.loadText(R"({"format": "connection-standards drawing", "version": 1, "macros":
+                         [{"name": "Kopfplatte \u00c4", "kind": "\u20ac"}]})",
+                         "d.json", error))
+      << error.str();
+  AcTransaction tr(d.database());
+  Nx_DbMacro* m = nullptr;
+  ASSERT_EQ(tr.getObject(m, d.findMacro("Kopfplatte \xC4"), AcDb::kForRead), Acad::eOk);
+  EXPECT_EQ(m->getMacro()->kind(), "\x80");
+  EXPECT_NE(d.toJson().find("\"Kopfplatte \xC3\x84\""), std::string::npos);
+}
+
+}  // namespace

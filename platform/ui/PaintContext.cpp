@@ -1,0 +1,5 @@
+#include "platform/ui/PaintContext.h"
+
+namespace ui {
+PaintContext::~PaintContext() = default;
+}  // namespace ui

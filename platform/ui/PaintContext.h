@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/ui/Font.h"
+#include "platform/ui/Geometry.h"
+#include "platform/ui/ui_export.h"
+
+namespace ui {
+
+struct Color {
+  std::uint8_t r = 0;
+  std::uint8_t g = 0;
+  std::uint8_t b = 0;
+  friend bool operator==(const Color&, const Color&) = default;
+};
+
+// Alignment of drawText.
+inline constexpr unsigned DT_LEFT = 0x0;
+inline constexpr unsigned DT_CENTER = 0x1;
+inline constexpr unsigned DT_RIGHT = 0x2;
+inline constexpr unsigned DT_VCENTER = 0x4;
+
+// Drawing in a window's client coordinates, handed to Window::onPaint.
+class UI_API PaintContext {
+ public:
+  virtual ~PaintContext();
+  virtual void setPen(Color color, int width = 1, bool dotted = false) = 0;
+  virtual void setNoPen() = 0;
+  virtual void setBrush(Color color) = 0;
+  // Hollow: shapes are outlined only.
+  virtual void setNoBrush() = 0;
+  virtual void setTextColor(Color color) = 0;
+  // Text drawn over what lies beneath (true) or on the background colour.
+  virtual void setTransparentText(bool on) = 0;
+  virtual void setFont(const Font& font) = 0;
+  virtual void drawLine(Point from, Point to) = 0;
+  virtual void drawRect(const Rect& rect) = 0;
+  virtual void drawText(std::string_view text, const Rect& box, unsigned align = DT_LEFT) = 0;
+  // A picture file stretched into the box; false when it cannot be read.
+  virtual bool drawImage(const std::string& file, const Rect& box) = 0;
+  virtual bool drawIcon(int iconId, const Rect& box) = 0;
+  virtual Size textExtent(std::string_view text) = 0;
+};
+
+}  // namespace ui

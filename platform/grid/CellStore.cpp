@@ -1,0 +1,140 @@
+#include "platform/grid/CellStore.h"
+
+#include <iterator>
+
+namespace grid {
+
+const Value& CellStore::emptyValue() {
+  static const Value empty;
+  return empty;
+}
+
+const Cell* CellStore::find(int col, int row) const {
+  if (row < 0 || row >= rowLimit()) return nullptr;
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  // Short rows are scanned; the binary search pays off only on wide ones.
+  if (r.size() <= 8) {
+    for (const Cell& c : r) {
+      if (c.col == col) return &c;
+      if (c.col > col) return nullptr;
+    }
+    return nullptr;
+  }
+  auto it = lowerBound(r, col);
+  return it != r.end() && it->col == col ? &*it : nullptr;
+}
+
+Cell* CellStore::find(int col, int row) {
+  return const_cast<Cell*>(static_cast<const CellStore*>(this)->find(col, row));
+}
+
+Cell& CellStore::obtain(int col, int row) {
+  if (row >= rowLimit()) rows_.resize(static_cast<std::size_t>(row) + 1);
+  Row& r = rows_[static_cast<std::size_t>(row)];
+  auto it = lowerBound(r, col);
+  if (it != r.end() && it->col == col) return *it;
+  if (r.capacity() == r.size()) {
+    // Grow by half rather than double: rows are many and mostly short.
+    auto at = it - r.begin();
+    r.reserve(r.size() < 4 ? 4 : r.size() + r.size() / 2);
+    it = r.begin() + at;
+  }
+  it = r.insert(it, Cell{});
+  it->col = col;
+  ++count_;
+  return *it;
+}
+
+void CellStore::compact(int col, int row) {
+  Cell* c = find(col, row);
+  if (c && c->isBlank()) erase(col, row);
+}
+
+void CellStore::erase(int col, int row) {
+  if (row < 0 || row >= rowLimit()) return;
+  Row& r = rows_[static_cast<std::size_t>(row)];
+  auto it = lowerBound(r, col);
+  if (it == r.end() || it->col != col) return;
+  r.erase(it);
+  --count_;
+  if (static_cast<std::size_t>(row) + 1 == rows_.size()) {
+    while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
+  }
+}
+
+void CellStore::clear() {
+  rows_.clear();
+  count_ = 0;
+}
+
+void CellStore::recount() {
+  count_ = 0;
+  for (const Row& r : rows_) count_ += r.size();
+  while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
+}
+
+void CellStore::insertRows(int at, int count, int limit) {
+  if (at >= rowLimit() || count <= 0) return;
+  std::vector<Row> fresh(static_cast<std::size_t>(count));
+  rows_.insert(rows_.begin() + at, std::make_move_iterator(fresh.begin()),
+               std::make_move_iterator(fresh.end()));
+  if (rowLimit() > limit + 1) rows_.resize(static_cast<std::size_t>(limit) + 1);
+  recount();
+}
+
+void CellStore::deleteRows(int at, int count) {
+  if (at >= rowLimit() || count <= 0) return;
+  int end = std::min(rowLimit(), at + count);
+  rows_.erase(rows_.begin() + at, rows_.begin() + end);
+  recount();
+}
+
+void CellStore::insertCols(int at, int count, int limit) {
+  if (count <= 0) return;
+  for (Row& r : rows_) {
+    auto it = lowerBound(r, at);
+    for (auto j = it; j != r.end(); ++j) j->col += count;
+    auto past = lowerBound(r, limit + 1);
+    r.erase(past, r.end());
+  }
+  recount();
+}
+
+void CellStore::deleteCols(int at, int count) {
+  if (count <= 0) return;
+  for (Row& r : rows_) {
+    auto first = lowerBound(r, at);
+    auto last = lowerBound(r, at + count);
+    for (auto j = last; j != r.end(); ++j) j->col -= count;
+    r.erase(first, last);
+  }
+  recount();
+}
+
+void CellStore::truncate(int maxCol, int maxRow) {
+  if (rowLimit() > maxRow + 1) rows_.resize(static_cast<std::size_t>(std::max(maxRow, -1) + 1));
+  for (Row& r : rows_) r.erase(lowerBound(r, maxCol + 1), r.end());
+  recount();
+}
+
+std::vector<std::pair<CellPos, Cell>> CellStore::take(const Area& a) {
+  std::vector<std::pair<CellPos, Cell>> out;
+  int last = std::min(a.row2, rowLimit() - 1);
+  for (int row = std::max(a.row1, 0); row <= last; ++row) {
+    Row& r = rows_[static_cast<std::size_t>(row)];
+    auto first = lowerBound(r, a.col1);
+    auto end = lowerBound(r, a.col2 + 1);
+    for (auto j = first; j != end; ++j) out.emplace_back(CellPos{j->col, row}, std::move(*j));
+    r.erase(first, end);
+  }
+  recount();
+  return out;
+}
+
+void CellStore::put(int col, int row, Cell&& cell) {
+  Cell& c = obtain(col, row);
+  c = std::move(cell);
+  c.col = col;
+}
+
+}  // namespace grid

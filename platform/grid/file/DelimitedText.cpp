@@ -1,0 +1,140 @@
+#include "platform/grid/file/DelimitedText.h"
+
+#include <algorithm>
+
+#include "platform/base/Cp1252.h"
+#include "platform/grid/CellInput.h"
+#include "platform/grid/formula/Parser.h"
+
+namespace grid {
+namespace {
+
+char detectSeparator(std::string_view text) {
+  std::size_t tabs = 0, semicolons = 0, commas = 0;
+  bool quoted = false;
+  for (char c : text) {
+    if (c == '"')
+      quoted = !quoted;
+    else if (!quoted && (c == '\n' || c == '\r'))
+      break;
+    else if (!quoted && c == '\t')
+      ++tabs;
+    else if (!quoted && c == ';')
+      ++semicolons;
+    else if (!quoted && c == ',')
+      ++commas;
+  }
+  if (tabs > 0) return '\t';
+  return semicolons > commas ? ';' : ',';
+}
+
+}  // namespace
+
+bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
+                       std::string& error) {
+  // UTF-8 text becomes Windows-1252; bytes that are no UTF-8 are taken as
+  // they are, so files in either encoding read right.
+  std::string text = base::utf8ToCp1252(raw);
+  char sep = detectSeparator(text);
+  FormulaParser parser;
+  std::size_t i = 0, n = text.size();
+  int row = 1, line = 1, widest = 0;
+  std::string field;
+  while (i < n) {
+    int recordLine = line;
+    int col = 1;
+    bool endOfRecord = false;
+    while (!endOfRecord) {
+      field.clear();
+      int fieldLine = line;
+      if (i < n && text[i] == '"') {
+        ++i;
+        for (;;) {
+          if (i >= n) {
+            error = name + ": line " + std::to_string(fieldLine) + ": a quoted field is not closed";
+            return false;
+          }
+          char c = text[i++];
+          if (c == '"') {
+            if (i < n && text[i] == '"') {
+              field += '"';
+              ++i;
+              continue;
+            }
+            break;
+          }
+          if (c == '\n') ++line;
+          field += c;
+        }
+        if (i < n && text[i] != sep && text[i] != '\n' && text[i] != '\r') {
+          error = name + ": line " + std::to_string(line) + ", cell " + cellName(col, row) +
+                  ": text after the closing quote";
+          return false;
+        }
+      } else {
+        std::size_t end = i;
+        while (end < n && text[end] != sep && text[end] != '\n' && text[end] != '\r') ++end;
+        field.assign(text, i, end - i);
+        i = end;
+      }
+      if (field.size() > kMaxTextLength) {
+        error = name + ": line " + std::to_string(fieldLine) + ", cell " + cellName(col, row) +
+                ": the field is too long";
+        return false;
+      }
+      if (!field.empty()) {
+        if (col > kMaxColumns) {
+          error = name + ": line " + std::to_string(recordLine) + ": more than " +
+                  std::to_string(kMaxColumns) + " columns";
+          return false;
+        }
+        if (out.cells.cellCount() >= kMaxFileCells) {
+          error = name + ": more than " + std::to_string(kMaxFileCells) + " cells";
+          return false;
+        }
+        Cell& cell = out.cells.obtain(col, row);
+        if (field[0] == '=') {
+          CompileError why;
+          if (!parser.compile(field, col, row, cell.formula, &why)) {
+            error = name + ": line " + std::to_string(fieldLine) + ", cell " + cellName(col, row) +
+                    ": " + why.message + " (at character " + std::to_string(why.position + 1) +
+                    " of the formula)";
+            return false;
+          }
+        } else {
+          interpretInput(CellType{}, field, cell.value);
+        }
+      }
+      if (i >= n) {
+        endOfRecord = true;
+      } else if (text[i] == sep) {
+        ++i;
+        ++col;
+        if (col > kMaxColumns + 1) {
+          error = name + ": line " + std::to_string(recordLine) + ": more than " +
+                  std::to_string(kMaxColumns) + " columns";
+          return false;
+        }
+      } else {
+        if (text[i] == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+        ++i;
+        ++line;
+        endOfRecord = true;
+      }
+    }
+    // A last line without any field is the file's closing line break, no row.
+    if (i < n || col > 1 || !field.empty()) {
+      widest = std::max(widest, col);
+      ++row;
+    }
+    if (row > kMaxRows + 1) {
+      error = name + ": more than " + std::to_string(kMaxRows) + " rows";
+      return false;
+    }
+  }
+  out.maxCols = widest;
+  out.maxRows = row - 1;
+  return true;
+}
+
+}  // namespace grid

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/grid/SheetContent.h"
+
+namespace grid {
+
+// CSV or TSV: fields separated by tabs, semicolons or commas (whichever
+// the first line shows: a tab wins, then the more frequent of ";" and ",");
+// fields may be quoted with doubled quotes inside and may then span lines.
+// Row 1 is the first line; a field that begins with "=" is a formula, any
+// other field is data. The sheet is sized to the content.
+bool readDelimitedText(std::string_view text, const std::string& name, SheetContent& out,
+                       std::string& error);
+
+}  // namespace grid

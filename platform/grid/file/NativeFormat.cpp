@@ -1,0 +1,612 @@
+#include "platform/grid/file/NativeFormat.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "platform/base/Cp1252.h"
+#include "platform/grid/CellInput.h"
+#include "platform/grid/NumberText.h"
+#include "platform/grid/formula/Parser.h"
+
+namespace grid {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr int kMaxJsonDepth = 32;
+
+struct KindName {
+  CellKind kind;
+  const char* name;
+};
+constexpr KindName kKinds[] = {
+    {CellKind::General, "general"}, {CellKind::Edit, "edit"},
+    {CellKind::Number, "number"},   {CellKind::StaticText, "static"},
+    {CellKind::Button, "button"},   {CellKind::Picture, "picture"},
+    {CellKind::ComboBox, "combo"},  {CellKind::PictureHandle, "pictureHandle"},
+    {CellKind::CheckBox, "check"}};
+
+std::string utf8(std::string_view s) {
+  return base::cp1252ToUtf8(s);
+}
+
+// --- writing ------------------------------------------------------------------
+
+Json fontJson(const Font& f) {
+  Json j = Json::object();
+  if (!f.face.empty()) j["face"] = utf8(f.face);
+  if (f.height) j["height"] = f.height;
+  if (f.bold) j["bold"] = true;
+  if (f.italic) j["italic"] = true;
+  if (f.underline) j["underline"] = true;
+  return j;
+}
+
+Json formatJson(const CellFormat& f) {
+  Json j = Json::object();
+  const CellType& t = f.type;
+  CellType plain;
+  if (t.kind != CellKind::General) {
+    for (const KindName& k : kKinds)
+      if (k.kind == t.kind) j["type"] = k.name;
+  }
+  if (t.style) j["style"] = t.style;
+  if (t.kind == CellKind::Edit && t.maxLength) j["maxLength"] = t.maxLength;
+  if (t.kind == CellKind::Number) {
+    j["decimals"] = t.decimals;
+    j["min"] = t.minimum;
+    j["max"] = t.maximum;
+    if (t.separator) j["separator"] = true;
+  }
+  if (t.editable) j["editable"] = true;
+  if (!t.text.empty()) j["text"] = utf8(t.text);
+  if (t.handle) j["handle"] = t.handle;
+  if (t.handle2) j["handle2"] = t.handle2;
+  if (f.locked) j["locked"] = true;
+  if (f.background != kDefaultColor) j["background"] = f.background;
+  if (f.foreground != kDefaultColor) j["foreground"] = f.foreground;
+  if (!(f.border == Border{}))
+    j["border"] = Json::array({f.border.type, f.border.style, f.border.color});
+  if (!(f.font == Font{})) j["font"] = fontJson(f.font);
+  return j;
+}
+
+Json valueJson(const Value& v) {
+  switch (v.kind) {
+    case ValueKind::Number:
+      return v.number;
+    case ValueKind::Text:
+      return utf8(v.text);
+    case ValueKind::Boolean:
+      return v.number != 0;
+    case ValueKind::Error:
+      return Json{{"error", std::string(errorText(v.error))}};
+    default:
+      return nullptr;
+  }
+}
+
+std::string cellKeyText(int col, int row) {
+  if (col >= 1 && row >= 1) return cellName(col, row);
+  return std::to_string(col) + "," + std::to_string(row);
+}
+
+Json settingsJson(const SheetSettings& s) {
+  SheetSettings d;
+  Json j = Json::object();
+  if (!(s.defaultFont == d.defaultFont)) j["defaultFont"] = fontJson(s.defaultFont);
+#define SETTING(NAME) \
+  if (s.NAME != d.NAME) j[#NAME] = s.NAME;
+  SETTING(gridType)
+  SETTING(gridColor) SETTING(lockBackground) SETTING(lockForeground) SETTING(selBackground)
+      SETTING(selForeground) SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance)
+          SETTING(refStyle) SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor)
+              SETTING(textTipStatus) SETTING(textTipDelay) SETTING(autoSizeVisibleCols)
+                  SETTING(autoSizeVisibleRows) SETTING(cellNoteIndicator)
+#undef SETTING
+                      if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] =
+                          fontJson(s.textTipFont);
+  return j;
+}
+
+Json sizesJson(const std::vector<double>& sizes) {
+  Json j = Json::object();
+  for (std::size_t i = 0; i < sizes.size(); ++i)
+    if (sizes[i] >= 0) j[std::to_string(i)] = sizes[i];
+  return j;
+}
+
+}  // namespace
+
+std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
+  Json root = Json::object();
+  root["format"] = kNativeFormatName;
+  root["version"] = kNativeFormatVersion;
+  root["size"] = Json::array({content.maxCols, content.maxRows});
+  // Only the formats that cells use, renumbered from 1.
+  std::vector<std::uint32_t> renumber(content.formats.size(), 0);
+  Json formats = Json::array();
+  Json cells = Json::object();
+  content.cells.forEach([&](const Cell& c, int row) {
+    std::uint32_t format = 0;
+    if (!dataOnly && c.format) {
+      if (!renumber[c.format]) {
+        formats.push_back(formatJson(content.formats.at(c.format)));
+        renumber[c.format] = static_cast<std::uint32_t>(formats.size());
+      }
+      format = renumber[c.format];
+    }
+    bool plainData =
+        !c.hasFormula() && !c.tag && !format && (c.value.isText() || c.value.isNumber());
+    if (plainData && !(c.value.text.starts_with("="))) {
+      cells[cellKeyText(c.col, row)] = utf8(c.value.text);
+      return;
+    }
+    if (c.hasFormula() && !c.tag && !format && c.value.isEmpty()) {
+      cells[cellKeyText(c.col, row)] = "=" + utf8(c.formula.text());
+      return;
+    }
+    Json j = Json::object();
+    if (c.hasFormula()) {
+      j["formula"] = utf8(c.formula.text());
+      if (!c.value.isEmpty()) j["value"] = valueJson(c.value);
+    } else if (!c.value.isEmpty()) {
+      j["data"] = utf8(c.value.isText() || c.value.isNumber() ? c.value.text : valueText(c.value));
+    }
+    if (c.tag) j["tag"] = utf8(*c.tag);
+    if (format) j["format"] = format;
+    if (!j.empty()) cells[cellKeyText(c.col, row)] = std::move(j);
+  });
+  root["cells"] = std::move(cells);
+  if (!dataOnly) {
+    if (!formats.empty()) root["formats"] = std::move(formats);
+    Json spans = Json::array();
+    for (const Area& a : content.spans.all())
+      spans.push_back(Json::array({a.col1, a.row1, a.width(), a.height()}));
+    if (!spans.empty()) root["spans"] = std::move(spans);
+    Json widths = sizesJson(content.colWidths), heights = sizesJson(content.rowHeights);
+    if (!widths.empty()) root["colWidths"] = std::move(widths);
+    if (!heights.empty()) root["rowHeights"] = std::move(heights);
+    Json options = Json::array();
+    for (int i = 0; i < kMaxOptions; ++i)
+      if (content.options.test(static_cast<std::size_t>(i))) options.push_back(i);
+    root["options"] = std::move(options);
+    Json settings = settingsJson(content.settings);
+    if (!settings.empty()) root["settings"] = std::move(settings);
+    if (content.activeCell)
+      root["activeCell"] = Json::array({content.activeCell->col, content.activeCell->row});
+    if (content.selection) {
+      const Area& s = *content.selection;
+      root["selection"] = Json::array({s.col1, s.row1, s.col2, s.row2});
+    }
+  }
+  return root.dump(1) + "\n";
+}
+
+// --- reading ----------------------------------------------------------------------
+
+namespace {
+
+// Reads one JSON document into a sheet, every fault reported with the place
+// it was found.
+class Reader {
+ public:
+  Reader(const std::string& name, SheetContent& out) : name_(name), out_(out) {}
+  bool read(const Json& root);
+  const std::string& error() const { return error_; }
+
+ private:
+  bool fail(const std::string& where, const std::string& what) {
+    error_ = name_ + ": " + where + ": " + what;
+    return false;
+  }
+  bool integer(const Json& j, const std::string& where, long long lo, long long hi,
+               long long& out) {
+    if (!j.is_number_integer() && !j.is_number_unsigned())
+      return fail(where, "a whole number is expected");
+    long long v = j.is_number_unsigned()
+                      ? (j.get<unsigned long long>() > static_cast<unsigned long long>(hi)
+                             ? hi + 1
+                             : static_cast<long long>(j.get<unsigned long long>()))
+                      : j.get<long long>();
+    if (v < lo || v > hi)
+      return fail(where, "must lie between " + std::to_string(lo) + " and " + std::to_string(hi));
+    out = v;
+    return true;
+  }
+  template <class T>
+  bool integer(const Json& j, const std::string& where, long long lo, long long hi, T& out) {
+    long long v = 0;
+    if (!integer(j, where, lo, hi, v)) return false;
+    out = static_cast<T>(v);
+    return true;
+  }
+  bool number(const Json& j, const std::string& where, double& out) {
+    if (!j.is_number()) return fail(where, "a number is expected");
+    out = j.get<double>();
+    if (!std::isfinite(out)) return fail(where, "a finite number is expected");
+    return true;
+  }
+  bool boolean(const Json& j, const std::string& where, bool& out) {
+    if (!j.is_boolean()) return fail(where, "true or false is expected");
+    out = j.get<bool>();
+    return true;
+  }
+  bool text(const Json& j, const std::string& where, std::string& out) {
+    if (!j.is_string()) return fail(where, "a text is expected");
+    const std::string& s = j.get_ref<const std::string&>();
+    if (s.size() > kMaxTextLength) return fail(where, "the text is too long");
+    out = base::utf8ToCp1252(s);
+    return true;
+  }
+  bool object(const Json& j, const std::string& where) {
+    return j.is_object() || fail(where, "an object is expected");
+  }
+  bool font(const Json& j, const std::string& where, Font& out);
+  bool format(const Json& j, const std::string& where, CellFormat& out);
+  bool cell(const std::string& key, const Json& j, std::vector<std::uint32_t>& formatIds);
+  bool sizes(const Json& j, const std::string& where, int max, std::vector<double>& out);
+  bool settings(const Json& j);
+
+  const std::string& name_;
+  SheetContent& out_;
+  std::string error_;
+  FormulaParser parser_;
+};
+
+bool Reader::font(const Json& j, const std::string& where, Font& out) {
+  if (!object(j, where)) return false;
+  for (const auto& [k, v] : j.items()) {
+    std::string at = where + "." + k;
+    bool ok = k == "face"        ? text(v, at, out.face)
+              : k == "height"    ? integer(v, at, 0, 1000, out.height)
+              : k == "bold"      ? boolean(v, at, out.bold)
+              : k == "italic"    ? boolean(v, at, out.italic)
+              : k == "underline" ? boolean(v, at, out.underline)
+                                 : fail(at, "unknown font field");
+    if (!ok) return false;
+  }
+  return true;
+}
+
+bool Reader::format(const Json& j, const std::string& where, CellFormat& out) {
+  if (!object(j, where)) return false;
+  CellType& t = out.type;
+  for (const auto& [k, v] : j.items()) {
+    std::string at = where + "." + k;
+    bool ok = true;
+    if (k == "type") {
+      std::string kind;
+      ok = text(v, at, kind);
+      bool known = false;
+      for (const KindName& n : kKinds)
+        if (kind == n.name) t.kind = n.kind, known = true;
+      if (ok && !known) ok = fail(at, "unknown cell type \"" + kind + "\"");
+    } else if (k == "style")
+      ok = integer(v, at, 0, 0xFFFFFFFFLL, t.style);
+    else if (k == "maxLength")
+      ok = integer(v, at, 0, static_cast<long long>(kMaxTextLength), t.maxLength);
+    else if (k == "decimals")
+      ok = integer(v, at, 0, 15, t.decimals);
+    else if (k == "min")
+      ok = number(v, at, t.minimum);
+    else if (k == "max")
+      ok = number(v, at, t.maximum);
+    else if (k == "separator")
+      ok = boolean(v, at, t.separator);
+    else if (k == "editable")
+      ok = boolean(v, at, t.editable);
+    else if (k == "text")
+      ok = text(v, at, t.text);
+    else if (k == "handle")
+      ok = integer(v, at, 0, INT64_MAX, t.handle);
+    else if (k == "handle2")
+      ok = integer(v, at, 0, INT64_MAX, t.handle2);
+    else if (k == "locked")
+      ok = boolean(v, at, out.locked);
+    else if (k == "background")
+      ok = integer(v, at, 0, 0xFFFFFFFFLL, out.background);
+    else if (k == "foreground")
+      ok = integer(v, at, 0, 0xFFFFFFFFLL, out.foreground);
+    else if (k == "border") {
+      if (!v.is_array() || v.size() != 3)
+        ok = fail(at, "[type, style, colour] is expected");
+      else
+        ok = integer(v[0], at, 0, 0xFFFFFFFFLL, out.border.type) &&
+             integer(v[1], at, 0, 0xFFFFFFFFLL, out.border.style) &&
+             integer(v[2], at, 0, 0xFFFFFFFFLL, out.border.color);
+    } else if (k == "font")
+      ok = font(v, at, out.font);
+    else
+      ok = fail(at, "unknown format field");
+    if (!ok) return false;
+  }
+  if (t.minimum > t.maximum) return fail(where, "min is above max");
+  return true;
+}
+
+bool Reader::cell(const std::string& key, const Json& j, std::vector<std::uint32_t>& formatIds) {
+  std::string where = "cell " + key;
+  int col = 0, row = 0;
+  std::size_t comma = key.find(',');
+  if (comma != std::string::npos) {
+    try {
+      std::size_t used1 = 0, used2 = 0;
+      long c = std::stol(key.substr(0, comma), &used1),
+           r = std::stol(key.substr(comma + 1), &used2);
+      if (used1 != comma || used2 != key.size() - comma - 1 || c < 0 || r < 0 || c > kMaxColumns ||
+          r > kMaxRows)
+        return fail(where, "not a cell");
+      col = static_cast<int>(c), row = static_cast<int>(r);
+    } catch (...) {
+      return fail(where, "not a cell");
+    }
+  } else if (!parseCellName(key, col, row)) {
+    return fail(where, "not a cell name such as \"B3\" or \"2,0\"");
+  }
+  out_.maxCols = std::max(out_.maxCols, col);
+  out_.maxRows = std::max(out_.maxRows, row);
+  if (out_.cells.find(col, row)) return fail(where, "the cell appears twice");
+  if (out_.cells.cellCount() >= kMaxFileCells)
+    return fail(where, "more than " + std::to_string(kMaxFileCells) + " cells");
+  std::string data, formula, tag;
+  bool hasData = false, hasFormula = false, hasTag = false;
+  std::uint32_t format = 0;
+  const Json* cached = nullptr;
+  if (j.is_string()) {
+    if (!text(j, where, data)) return false;
+    if (data.starts_with("="))
+      formula = data.substr(1), hasFormula = true;
+    else
+      hasData = true;
+  } else if (j.is_number()) {
+    double d = 0;
+    if (!number(j, where, d)) return false;
+    data = formatGeneral(d), hasData = true;
+  } else if (j.is_object()) {
+    for (const auto& [k, v] : j.items()) {
+      std::string at = where + "." + k;
+      bool ok = k == "data"      ? (hasData = true, text(v, at, data))
+                : k == "formula" ? (hasFormula = true, text(v, at, formula))
+                : k == "tag"     ? (hasTag = true, text(v, at, tag))
+                : k == "value"   ? (cached = &v, true)
+                : k == "format"
+                    ? integer(v, at, 0, static_cast<long long>(formatIds.size()), format)
+                    : fail(at, "unknown cell field");
+      if (!ok) return false;
+    }
+    if (hasData && hasFormula) return fail(where, "a cell holds data or a formula, not both");
+  } else {
+    return fail(where, "a text, a number or an object is expected");
+  }
+  Cell& c = out_.cells.obtain(col, row);
+  c.format = format ? formatIds[format - 1] : 0;
+  if (hasTag) c.tag = std::make_unique<std::string>(std::move(tag));
+  if (hasFormula) {
+    if (col < 1 || row < 1) return fail(where, "the header cells hold no formulas");
+    CompileError why;
+    if (!parser_.compile(formula, col, row, c.formula, &why))
+      return fail(where, why.message + " (at character " + std::to_string(why.position + 1) +
+                             " of the formula)");
+    if (cached) {
+      if (cached->is_number()) {
+        double d = cached->get<double>();
+        if (std::isfinite(d)) c.value = Value::makeNumber(d);
+      } else if (cached->is_boolean()) {
+        c.value = Value::makeBool(cached->get<bool>());
+      } else if (cached->is_string()) {
+        std::string s;
+        if (!text(*cached, where + ".value", s)) return false;
+        c.value = Value::makeText(std::move(s));
+      } else if (cached->is_object() && cached->contains("error") &&
+                 (*cached)["error"].is_string()) {
+        ErrorCode e = parseErrorLiteral((*cached)["error"].get_ref<const std::string&>());
+        if (e != ErrorCode::None) c.value = Value::makeError(e);
+      }
+    }
+  } else if (hasData) {
+    if (!interpretInput(out_.formats.at(c.format).type, data, c.value))
+      return fail(where, "\"" + data + "\" does not suit the cell's type");
+  }
+  return true;
+}
+
+bool Reader::sizes(const Json& j, const std::string& where, int max, std::vector<double>& out) {
+  if (!object(j, where)) return false;
+  for (const auto& [k, v] : j.items()) {
+    std::string at = where + "." + k;
+    int index = 0;
+    try {
+      std::size_t used = 0;
+      long i = std::stol(k, &used);
+      if (used != k.size() || i < 0 || i > max) return fail(at, "no such row or column");
+      index = static_cast<int>(i);
+    } catch (...) {
+      return fail(at, "no such row or column");
+    }
+    double size = 0;
+    if (!number(v, at, size)) return false;
+    if (size < 0 || size > 100000) return fail(at, "size out of range");
+    if (out.size() <= static_cast<std::size_t>(index))
+      out.resize(static_cast<std::size_t>(index) + 1, -1);
+    out[static_cast<std::size_t>(index)] = size;
+  }
+  return true;
+}
+
+bool Reader::settings(const Json& j) {
+  if (!object(j, "settings")) return false;
+  SheetSettings& s = out_.settings;
+  for (const auto& [k, v] : j.items()) {
+    std::string at = "settings." + k;
+    bool ok = true;
+#define SETTING(NAME, LO, HI) else if (k == #NAME) ok = integer(v, at, LO, HI, s.NAME);
+    if (k == "defaultFont")
+      ok = font(v, at, s.defaultFont);
+    else if (k == "textTipFont")
+      ok = font(v, at, s.textTipFont);
+    else if (k == "cellNoteIndicator")
+      ok = boolean(v, at, s.cellNoteIndicator);
+    SETTING(gridType, 0, 0xFFFFFFFFLL)
+    SETTING(gridColor, 0, 0xFFFFFFFFLL) SETTING(lockBackground, 0, 0xFFFFFFFFLL)
+        SETTING(lockForeground, 0, 0xFFFFFFFFLL) SETTING(selBackground, 0, 0xFFFFFFFFLL)
+            SETTING(selForeground, 0, 0xFFFFFFFFLL) SETTING(grayBackground, 0, 0xFFFFFFFFLL)
+                SETTING(grayForeground, 0, 0xFFFFFFFFLL) SETTING(appearance, INT32_MIN, INT32_MAX)
+                    SETTING(refStyle, 0, 2) SETTING(editEnterAction, INT32_MIN, INT32_MAX)
+                        SETTING(cursorType, INT32_MIN, INT32_MAX)
+                            SETTING(cursor, INT32_MIN, INT32_MAX)
+                                SETTING(textTipStatus, INT32_MIN, INT32_MAX)
+                                    SETTING(textTipDelay, INT32_MIN, INT32_MAX)
+                                        SETTING(autoSizeVisibleCols, 0, kMaxColumns)
+                                            SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
+                                                fail(at, "unknown setting");
+#undef SETTING
+    if (!ok) return false;
+  }
+  return true;
+}
+
+bool Reader::read(const Json& root) {
+  if (!root.is_object() || !root.contains("format") || root["format"] != kNativeFormatName)
+    return fail("format", std::string("not a sheet file (\"format\": \"") + kNativeFormatName +
+                              "\" is missing)");
+  if (!root.contains("version") || !root["version"].is_number_integer())
+    return fail("version", "missing");
+  if (root["version"].get<long long>() > kNativeFormatVersion)
+    return fail("version", "written by a newer program (version " + root["version"].dump() + ")");
+  if (root.contains("size")) {
+    const Json& s = root["size"];
+    if (!s.is_array() || s.size() != 2) return fail("size", "[columns, rows] is expected");
+    if (!integer(s[0], "size", 0, kMaxColumns, out_.maxCols) ||
+        !integer(s[1], "size", 0, kMaxRows, out_.maxRows))
+      return false;
+  }
+  std::vector<std::uint32_t> formatIds;
+  if (root.contains("formats")) {
+    const Json& f = root["formats"];
+    if (!f.is_array()) return fail("formats", "a list is expected");
+    if (f.size() > kMaxFileCells) return fail("formats", "too many formats");
+    for (std::size_t i = 0; i < f.size(); ++i) {
+      CellFormat format;
+      if (!this->format(f[i], "formats[" + std::to_string(i) + "]", format)) return false;
+      formatIds.push_back(out_.formats.intern(format));
+    }
+  }
+  if (root.contains("cells")) {
+    const Json& cells = root["cells"];
+    if (!cells.is_object()) return fail("cells", "an object of cells by name is expected");
+    for (const auto& [k, v] : cells.items())
+      if (!cell(k, v, formatIds)) return false;
+  }
+  if (root.contains("spans")) {
+    const Json& spans = root["spans"];
+    if (!spans.is_array()) return fail("spans", "a list is expected");
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+      std::string at = "spans[" + std::to_string(i) + "]";
+      const Json& s = spans[i];
+      if (!s.is_array() || s.size() != 4)
+        return fail(at, "[column, row, columns, rows] is expected");
+      int c = 0, r = 0, w = 0, h = 0;
+      if (!integer(s[0], at, 0, kMaxColumns, c) || !integer(s[1], at, 0, kMaxRows, r) ||
+          !integer(s[2], at, 1, kMaxColumns - c + 1, w) ||
+          !integer(s[3], at, 1, kMaxRows - r + 1, h))
+        return false;
+      if (!out_.spans.add({c, r, c + w - 1, r + h - 1})) return fail(at, "overlaps another span");
+    }
+  }
+  if (root.contains("colWidths") &&
+      !sizes(root["colWidths"], "colWidths", out_.maxCols, out_.colWidths))
+    return false;
+  if (root.contains("rowHeights") &&
+      !sizes(root["rowHeights"], "rowHeights", out_.maxRows, out_.rowHeights))
+    return false;
+  if (root.contains("options")) {
+    const Json& o = root["options"];
+    if (!o.is_array()) return fail("options", "a list of option numbers is expected");
+    out_.options.reset();
+    for (const Json& v : o) {
+      int option = 0;
+      if (!integer(v, "options", 0, kMaxOptions - 1, option)) return false;
+      out_.options.set(static_cast<std::size_t>(option));
+    }
+  }
+  if (root.contains("settings") && !settings(root["settings"])) return false;
+  if (root.contains("activeCell")) {
+    const Json& a = root["activeCell"];
+    int c = 0, r = 0;
+    if (!a.is_array() || a.size() != 2) return fail("activeCell", "[column, row] is expected");
+    if (!integer(a[0], "activeCell", 1, std::max(1, out_.maxCols), c) ||
+        !integer(a[1], "activeCell", 1, std::max(1, out_.maxRows), r))
+      return false;
+    out_.activeCell = CellPos{c, r};
+  }
+  if (root.contains("selection")) {
+    const Json& a = root["selection"];
+    Area s;
+    if (!a.is_array() || a.size() != 4)
+      return fail("selection", "[column, row, column, row] is expected");
+    if (!integer(a[0], "selection", -1, out_.maxCols, s.col1) ||
+        !integer(a[1], "selection", -1, out_.maxRows, s.row1) ||
+        !integer(a[2], "selection", -1, out_.maxCols, s.col2) ||
+        !integer(a[3], "selection", -1, out_.maxRows, s.row2))
+      return false;
+    out_.selection = s;
+  }
+  return true;
+}
+
+// Deeply nested input is refused before a parser sees it.
+bool nestingWithin(std::string_view text, int limit) {
+  int depth = 0;
+  bool inString = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (inString) {
+      if (c == '\\')
+        ++i;
+      else if (c == '"')
+        inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '{' || c == '[') {
+      if (++depth > limit) return false;
+    } else if (c == '}' || c == ']') {
+      --depth;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool readNativeFormat(std::string_view text, const std::string& name, SheetContent& out,
+                      std::string& error) {
+  if (!nestingWithin(text, kMaxJsonDepth)) {
+    error = name + ": nested deeper than any sheet file";
+    return false;
+  }
+  Json root;
+  try {
+    root = Json::parse(text.begin(), text.end());
+  } catch (const Json::parse_error& e) {
+    std::size_t at = std::min<std::size_t>(e.byte ? e.byte - 1 : 0, text.size());
+    std::size_t line = 1 + static_cast<std::size_t>(std::count(
+                               text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+    std::size_t lineStart = text.rfind('\n', at ? at - 1 : 0);
+    std::size_t column = lineStart == std::string_view::npos ? at + 1 : at - lineStart;
+    error = name + ": line " + std::to_string(line) + ", column " + std::to_string(column) +
+            ": not valid JSON (truncated or damaged file?)";
+    return false;
+  } catch (const std::exception& e) {
+    error = name + ": " + e.what();
+    return false;
+  }
+  Reader reader(name, out);
+  if (!reader.read(root)) {
+    error = reader.error();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace grid

@@ -1,0 +1,73 @@
+#include "platform/grid/formula/CompiledFormula.h"
+
+#include <cstring>
+
+#include "platform/grid/formula/Bytecode.h"
+
+namespace grid {
+
+CompiledFormula::CompiledFormula(std::span<const std::uint32_t> code, std::string_view text) {
+  std::size_t total = 2 + code.size() + textWords(static_cast<std::uint32_t>(text.size()));
+  words_ = std::make_unique<std::uint32_t[]>(total);
+  words_[0] = static_cast<std::uint32_t>(code.size());
+  words_[1] = static_cast<std::uint32_t>(text.size());
+  std::memcpy(words_.get() + 2, code.data(), code.size() * sizeof(std::uint32_t));
+  std::memcpy(words_.get() + 2 + code.size(), text.data(), text.size());
+}
+
+std::span<const std::uint32_t> CompiledFormula::code() const {
+  if (!words_) return {};
+  return {words_.get() + 2, words_[0]};
+}
+
+std::string_view CompiledFormula::text() const {
+  if (!words_) return {};
+  return {reinterpret_cast<const char*>(words_.get() + 2 + words_[0]), words_[1]};
+}
+
+std::size_t CompiledFormula::bytes() const {
+  if (!words_) return 0;
+  return (2 + words_[0] + textWords(words_[1])) * sizeof(std::uint32_t);
+}
+
+std::size_t instructionLength(const std::uint32_t* code) {
+  std::uint32_t w = code[0];
+  switch (opOf(w)) {
+    case Op::Number:
+      return 3;
+    case Op::Text:
+      return 1 + textWords(operandOf(w));
+    case Op::Ref:
+      return 3;
+    case Op::Area:
+      return 5;
+    case Op::CallCustom:
+      return 2 + textWords(code[1]);
+    case Op::JumpIfFalse:
+      return 2;
+    default:
+      return 1;
+  }
+}
+
+void CompiledFormula::references(std::vector<CellPos>& cells, std::vector<Area>& areas) const {
+  auto c = code();
+  for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i)) {
+    Op op = opOf(c[i]);
+    if (op == Op::Ref) {
+      cells.push_back({static_cast<int>(c[i + 1]), static_cast<int>(c[i + 2])});
+    } else if (op == Op::Area) {
+      areas.push_back({static_cast<int>(c[i + 1]), static_cast<int>(c[i + 2]),
+                       static_cast<int>(c[i + 3]), static_cast<int>(c[i + 4])});
+    }
+  }
+}
+
+bool CompiledFormula::hasCustomCalls() const {
+  auto c = code();
+  for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i))
+    if (opOf(c[i]) == Op::CallCustom) return true;
+  return false;
+}
+
+}  // namespace grid

@@ -1,0 +1,120 @@
+#include "platform/grid/formula/DependencyGraph.h"
+
+namespace grid {
+namespace {
+std::uint64_t colMajorKey(int col, int row) {
+  return static_cast<std::uint64_t>(static_cast<std::uint32_t>(col)) << 32 |
+         static_cast<std::uint32_t>(row);
+}
+}  // namespace
+
+int DependencyGraph::nodeAt(int col, int row) const {
+  auto it = std::lower_bound(
+      nodes_.begin(), nodes_.end(), Node{col, row},
+      [](const Node& a, const Node& b) { return a.col != b.col ? a.col < b.col : a.row < b.row; });
+  return it != nodes_.end() && it->col == col && it->row == row
+             ? static_cast<int>(it - nodes_.begin())
+             : -1;
+}
+
+void DependencyGraph::build(const CellStore& cells) {
+  nodes_.clear();
+  edgeStart_.clear();
+  edges_.clear();
+  reverseBuilt_ = false;
+  cells.forEach([&](const Cell& c, int row) {
+    if (c.hasFormula()) nodes_.push_back({c.col, row});
+  });
+  std::sort(nodes_.begin(), nodes_.end(), [](const Node& a, const Node& b) {
+    return a.col != b.col ? a.col < b.col : a.row < b.row;
+  });
+  std::vector<CellPos> refs;
+  std::vector<Area> areas;
+  edgeStart_.reserve(nodes_.size() + 1);
+  for (const Node& n : nodes_) {
+    edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
+    refs.clear();
+    areas.clear();
+    cells.find(n.col, n.row)->formula.references(refs, areas);
+    for (const CellPos& p : refs) {
+      int id = nodeAt(p.col, p.row);
+      if (id >= 0) edges_.push_back(static_cast<std::uint32_t>(id));
+    }
+    for (const Area& a : areas) {
+      // Formula cells inside the block, column by column.
+      for (int col = a.col1; col <= a.col2; ++col) {
+        auto it = std::lower_bound(nodes_.begin(), nodes_.end(), Node{col, a.row1},
+                                   [](const Node& x, const Node& y) {
+                                     return x.col != y.col ? x.col < y.col : x.row < y.row;
+                                   });
+        if (it == nodes_.end()) break;
+        if (it->col != col) {
+          col = it->col - 1;  // jump to the next column that has formulas
+          continue;
+        }
+        for (; it != nodes_.end() && it->col == col && it->row <= a.row2; ++it)
+          edges_.push_back(static_cast<std::uint32_t>(it - nodes_.begin()));
+      }
+    }
+  }
+  edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
+  std::vector<std::uint32_t> roots(nodes_.size());
+  for (std::uint32_t i = 0; i < roots.size(); ++i) roots[i] = i;
+  order_.run(roots, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
+    out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
+  });
+  valid_ = true;
+}
+
+void DependencyGraph::buildReverse(const CellStore& cells) {
+  cellReaders_.clear();
+  areaReaders_.clear();
+  std::vector<CellPos> refs;
+  std::vector<Area> areas;
+  for (std::uint32_t v = 0; v < nodes_.size(); ++v) {
+    refs.clear();
+    areas.clear();
+    if (const Cell* c = cells.find(nodes_[v].col, nodes_[v].row))
+      c->formula.references(refs, areas);
+    for (const CellPos& p : refs) cellReaders_.emplace_back(colMajorKey(p.col, p.row), v);
+    for (const Area& a : areas) areaReaders_.emplace_back(a, v);
+  }
+  std::sort(cellReaders_.begin(), cellReaders_.end());
+  // Formula-to-formula readers: the forward edges turned round (counting sort).
+  readerStart_.assign(nodes_.size() + 1, 0);
+  for (std::uint32_t e : edges_) ++readerStart_[e + 1];
+  for (std::size_t i = 1; i < readerStart_.size(); ++i) readerStart_[i] += readerStart_[i - 1];
+  readers_.resize(edges_.size());
+  std::vector<std::uint32_t> fill(readerStart_.begin(), readerStart_.end() - 1);
+  for (std::uint32_t v = 0; v < nodes_.size(); ++v)
+    for (std::uint32_t i = edgeStart_[v]; i < edgeStart_[v + 1]; ++i)
+      readers_[fill[edges_[i]]++] = v;
+  rank_.assign(nodes_.size(), 0);
+  const auto& ord = order_.order();
+  for (std::uint32_t i = 0; i < ord.size(); ++i) rank_[ord[i]] = i;
+  reverseBuilt_ = true;
+}
+
+std::vector<std::uint32_t> DependencyGraph::dependentsOf(int col, int row, const CellStore& cells) {
+  if (!reverseBuilt_) buildReverse(cells);
+  std::vector<std::uint32_t> out;
+  std::vector<std::uint8_t> seen(nodes_.size(), 0);
+  auto reach = [&](std::uint32_t v) {
+    if (!seen[v]) seen[v] = 1, out.push_back(v);
+  };
+  std::uint64_t key = colMajorKey(col, row);
+  auto it = std::lower_bound(cellReaders_.begin(), cellReaders_.end(),
+                             std::make_pair(key, std::uint32_t{0}));
+  for (; it != cellReaders_.end() && it->first == key; ++it) reach(it->second);
+  for (const auto& [a, v] : areaReaders_)
+    if (a.contains(col, row)) reach(v);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    std::uint32_t v = out[i];
+    for (std::uint32_t j = readerStart_[v]; j < readerStart_[v + 1]; ++j) reach(readers_[j]);
+  }
+  std::sort(out.begin(), out.end(),
+            [&](std::uint32_t a, std::uint32_t b) { return rank_[a] < rank_[b]; });
+  return out;
+}
+
+}  // namespace grid

@@ -1,0 +1,300 @@
+#include "platform/grid/formula/Evaluator.h"
+
+#include <bit>
+#include <cmath>
+
+#include "platform/grid/Limits.h"
+#include "platform/grid/formula/Bytecode.h"
+#include "platform/grid/functions/FunctionArgs.h"
+#include "platform/grid/functions/FunctionTable.h"
+
+namespace grid {
+namespace {
+
+const Value& valueError() {
+  static const Value v = Value::makeError(ErrorCode::Value);
+  return v;
+}
+
+Value arithmetic(Op op, const Value& a, const Value& b) {
+  double x = 0, y = 0;
+  ErrorCode e = toNumber(a, x);
+  if (e == ErrorCode::None) e = toNumber(b, y);
+  if (e != ErrorCode::None) return Value::makeError(e);
+  double r = 0;
+  switch (op) {
+    case Op::Add:
+      r = x + y;
+      break;
+    case Op::Sub:
+      r = x - y;
+      break;
+    case Op::Mul:
+      r = x * y;
+      break;
+    case Op::Div:
+      if (y == 0) return Value::makeError(ErrorCode::Div0);
+      r = x / y;
+      break;
+    case Op::Pow:
+      if (x == 0 && y == 0) return Value::makeError(ErrorCode::Num);
+      if (x == 0 && y < 0) return Value::makeError(ErrorCode::Div0);
+      r = std::pow(x, y);
+      break;
+    default:
+      break;
+  }
+  if (!std::isfinite(r)) return Value::makeError(ErrorCode::Num);
+  return Value::makeNumber(r);
+}
+
+Value comparison(Op op, const Value& a, const Value& b) {
+  if (a.isError()) return a;
+  if (b.isError()) return b;
+  int c = compareValues(a, b);
+  bool r = false;
+  switch (op) {
+    case Op::Eq:
+      r = c == 0;
+      break;
+    case Op::Ne:
+      r = c != 0;
+      break;
+    case Op::Lt:
+      r = c < 0;
+      break;
+    case Op::Le:
+      r = c <= 0;
+      break;
+    case Op::Gt:
+      r = c > 0;
+      break;
+    case Op::Ge:
+      r = c >= 0;
+      break;
+    default:
+      break;
+  }
+  return Value::makeBool(r);
+}
+
+Value concatenation(const Value& a, const Value& b) {
+  std::string x, y;
+  ErrorCode e = toText(a, x);
+  if (e == ErrorCode::None) e = toText(b, y);
+  if (e != ErrorCode::None) return Value::makeError(e);
+  if (x.size() + y.size() > kMaxConcatLength) return Value::makeError(ErrorCode::Value);
+  x += y;
+  return Value::makeText(std::move(x));
+}
+
+}  // namespace
+
+const Value& scalarOf(const Operand& o, const EvalContext& context) {
+  switch (o.kind) {
+    case OperandKind::Value:
+      return o.value;
+    case OperandKind::Ref:
+      return context.value(o.area.col1, o.area.row1);
+    case OperandKind::Missing:
+      return CellStore::emptyValue();
+    case OperandKind::Area: {
+      const Area& a = o.area;
+      if (a.col1 == a.col2 && context.host.row >= a.row1 && context.host.row <= a.row2)
+        return context.value(a.col1, context.host.row);
+      if (a.row1 == a.row2 && context.host.col >= a.col1 && context.host.col <= a.col2)
+        return context.value(context.host.col, a.row1);
+      return valueError();
+    }
+  }
+  return valueError();
+}
+
+Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context) {
+  auto code = formula.code();
+  stack_.clear();
+  std::size_t pc = 0;
+  const std::uint32_t* w = code.data();
+  while (pc < code.size()) {
+    std::uint32_t instr = w[pc];
+    Op op = opOf(instr);
+    switch (op) {
+      case Op::Number: {
+        std::uint64_t bits = w[pc + 1] | static_cast<std::uint64_t>(w[pc + 2]) << 32;
+        stack_.emplace_back(Value::makeNumber(std::bit_cast<double>(bits)));
+        pc += 3;
+        continue;
+      }
+      case Op::Text: {
+        std::uint32_t len = operandOf(instr);
+        stack_.emplace_back(
+            Value::makeText(std::string(reinterpret_cast<const char*>(w + pc + 1), len)));
+        pc += 1 + textWords(len);
+        continue;
+      }
+      case Op::Bool:
+        stack_.emplace_back(Value::makeBool(operandOf(instr) != 0));
+        break;
+      case Op::Error:
+        stack_.emplace_back(Value::makeError(static_cast<ErrorCode>(operandOf(instr))));
+        break;
+      case Op::Missing:
+        stack_.push_back(Operand::missing());
+        break;
+      case Op::Ref:
+        stack_.push_back(Operand::ref(static_cast<int>(w[pc + 1]), static_cast<int>(w[pc + 2])));
+        pc += 3;
+        continue;
+      case Op::Area:
+        stack_.push_back(
+            Operand::range({static_cast<int>(w[pc + 1]), static_cast<int>(w[pc + 2]),
+                            static_cast<int>(w[pc + 3]), static_cast<int>(w[pc + 4])}));
+        pc += 5;
+        continue;
+      case Op::Add:
+      case Op::Sub:
+      case Op::Mul:
+      case Op::Div:
+      case Op::Pow:
+      case Op::Concat:
+      case Op::Eq:
+      case Op::Ne:
+      case Op::Lt:
+      case Op::Le:
+      case Op::Gt:
+      case Op::Ge: {
+        if (stack_.size() < 2) return Value::makeError(ErrorCode::Value);
+        Operand& left = stack_[stack_.size() - 2];
+        const Value& a = scalarOf(left, context);
+        const Value& b = scalarOf(stack_.back(), context);
+        Value r = op == Op::Concat ? concatenation(a, b)
+                  : op >= Op::Eq   ? comparison(op, a, b)
+                                   : arithmetic(op, a, b);
+        stack_.pop_back();
+        stack_.back() = Operand(std::move(r));
+        break;
+      }
+      case Op::Neg:
+      case Op::Percent: {
+        if (stack_.empty()) return Value::makeError(ErrorCode::Value);
+        double x = 0;
+        ErrorCode e = toNumber(scalarOf(stack_.back(), context), x);
+        stack_.back() = Operand(e != ErrorCode::None ? Value::makeError(e)
+                                : op == Op::Neg      ? Value::makeNumber(-x)
+                                                     : Value::makeNumber(x / 100));
+        break;
+      }
+      case Op::Plus:
+        break;  // "+A1" is A1 itself
+      case Op::Call: {
+        std::uint32_t operand = operandOf(instr);
+        std::size_t argc = operand >> 16;
+        if (stack_.size() < argc) return Value::makeError(ErrorCode::Value);
+        Operand r = call(static_cast<int>(operand & 0xFFFF), argc, context);
+        stack_.resize(stack_.size() - argc);
+        stack_.push_back(std::move(r));
+        break;
+      }
+      case Op::CallCustom: {
+        std::size_t argc = operandOf(instr);
+        std::uint32_t len = w[pc + 1];
+        std::string_view name(reinterpret_cast<const char*>(w + pc + 2), len);
+        if (stack_.size() < argc) return Value::makeError(ErrorCode::Value);
+        Operand r =
+            context.custom
+                ? context.custom->callCustom(
+                      name, std::span<const Operand>(stack_.data() + stack_.size() - argc, argc),
+                      context)
+                : Operand(Value::makeError(ErrorCode::Name));
+        stack_.resize(stack_.size() - argc);
+        stack_.push_back(std::move(r));
+        pc += 2 + textWords(len);
+        continue;
+      }
+      case Op::JumpIfFalse: {
+        if (stack_.empty()) return Value::makeError(ErrorCode::Value);
+        bool b = false;
+        ErrorCode e = toBool(scalarOf(stack_.back(), context), b);
+        if (e != ErrorCode::None) {
+          stack_.back() = Operand(Value::makeError(e));
+          pc = w[pc + 1];
+          continue;
+        }
+        stack_.pop_back();
+        pc = b ? pc + 2 : operandOf(instr);
+        continue;
+      }
+      case Op::Jump:
+        pc = operandOf(instr);
+        continue;
+      case Op::JumpIfNotError: {
+        if (stack_.empty()) return Value::makeError(ErrorCode::Value);
+        if (!scalarOf(stack_.back(), context).isError()) {
+          pc = operandOf(instr);
+          continue;
+        }
+        stack_.pop_back();
+        break;
+      }
+    }
+    ++pc;
+  }
+  if (stack_.size() != 1) return Value::makeError(ErrorCode::Value);
+  const Operand& top = stack_.back();
+  if (top.kind == OperandKind::Missing) return Value::makeNumber(0);
+  if (top.kind == OperandKind::Value) return std::move(stack_.back().value);
+  const Value& v = scalarOf(top, context);
+  if (v.isEmpty()) return Value::makeNumber(0);
+  if (v.isNumber()) return Value::makeNumber(v.number);  // not the data text of a plain cell
+  return v;
+}
+
+Operand Evaluator::call(int id, std::size_t argc, const EvalContext& context) {
+  const FunctionInfo& f = FunctionTable::instance().at(id);
+  std::span<const Operand> raw(stack_.data() + stack_.size() - argc, argc);
+  scalars_.resize(argc);
+  for (std::size_t i = 0; i < argc; ++i) {
+    const Operand& o = raw[i];
+    Value& s = scalars_[i];
+    char kind = f.kind(i);
+    if (kind == 'L') continue;
+    if (kind == 'R') {
+      if (o.kind != OperandKind::Missing && !o.isReference()) {
+        const Value& v = scalarOf(o, context);
+        return Value::makeError(v.isError() ? v.error : ErrorCode::Value);
+      }
+      continue;
+    }
+    const Value& v = scalarOf(o, context);
+    if (kind == 'E') {
+      s = v;
+      continue;
+    }
+    if (v.isError()) return v;
+    ErrorCode e = ErrorCode::None;
+    switch (kind) {
+      case 'N':
+        s.kind = ValueKind::Number;
+        e = toNumber(v, s.number);
+        break;
+      case 'T':
+        s.kind = ValueKind::Text;
+        e = toText(v, s.text);
+        break;
+      case 'B': {
+        bool b = false;
+        e = toBool(v, b);
+        s = Value::makeBool(b);
+        break;
+      }
+      default:
+        s = v;
+        break;
+    }
+    if (e != ErrorCode::None) return Value::makeError(e);
+  }
+  Args args(raw, scalars_, context);
+  return f.body(args);
+}
+
+}  // namespace grid

@@ -1,0 +1,418 @@
+#include "platform/grid/formula/Parser.h"
+
+#include <bit>
+#include <cstring>
+
+#include "platform/grid/Limits.h"
+#include "platform/grid/Value.h"
+#include "platform/grid/formula/Bytecode.h"
+#include "platform/grid/functions/FunctionTable.h"
+
+namespace grid {
+namespace {
+Op binaryOp(OperatorKind k) {
+  switch (k) {
+    case OperatorKind::Add:
+      return Op::Add;
+    case OperatorKind::Sub:
+      return Op::Sub;
+    case OperatorKind::Mul:
+      return Op::Mul;
+    case OperatorKind::Div:
+      return Op::Div;
+    case OperatorKind::Pow:
+      return Op::Pow;
+    case OperatorKind::Concat:
+      return Op::Concat;
+    case OperatorKind::Eq:
+      return Op::Eq;
+    case OperatorKind::Ne:
+      return Op::Ne;
+    case OperatorKind::Lt:
+      return Op::Lt;
+    case OperatorKind::Le:
+      return Op::Le;
+    case OperatorKind::Gt:
+      return Op::Gt;
+    case OperatorKind::Ge:
+      return Op::Ge;
+    default:
+      return Op::Add;
+  }
+}
+bool isComparison(OperatorKind k) {
+  return k == OperatorKind::Eq || k == OperatorKind::Ne || k == OperatorKind::Lt ||
+         k == OperatorKind::Le || k == OperatorKind::Gt || k == OperatorKind::Ge;
+}
+}  // namespace
+
+bool FormulaParser::compile(std::string_view text, int hostCol, int hostRow, CompiledFormula& out,
+                            CompileError* error) {
+  std::size_t start = 0, end = text.size();
+  while (start < end && (text[start] == ' ' || text[start] == '\t')) ++start;
+  if (start < end && text[start] == '=') ++start;
+  while (start < end && (text[start] == ' ' || text[start] == '\t')) ++start;
+  while (end > start && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r' ||
+                         text[end - 1] == '\n'))
+    --end;
+  std::string_view body = text.substr(start, end - start);
+  offset_ = 0;
+  hostCol_ = hostCol;
+  hostRow_ = hostRow;
+  depth_ = 0;
+  code_.clear();
+  error_ = {};
+  bool ok = false;
+  if (body.empty()) {
+    fail("the formula is empty", 0);
+  } else if (body.size() > lengthLimit_) {
+    fail("the formula is longer than " + std::to_string(lengthLimit_) + " characters", 0);
+  } else {
+    offset_ = start;
+    Lexer lexer(body);
+    lexer_ = &lexer;
+    advance();
+    ok = expression();
+    if (ok && tok_.kind != TokenKind::End) {
+      ok = tok_.kind == TokenKind::RParen ? fail("unbalanced \")\"") : fail("operator expected");
+    }
+    lexer_ = nullptr;
+  }
+  if (!ok) {
+    if (error) *error = error_;
+    return false;
+  }
+  out = CompiledFormula(code_, body);
+  return true;
+}
+
+bool FormulaParser::fail(std::string message, std::size_t position) {
+  if (error_.message.empty()) {
+    if (tok_.kind == TokenKind::Invalid && lexer_ && !lexer_->message().empty())
+      message = lexer_->message();
+    error_.message = std::move(message);
+    error_.position = position + offset_;
+  }
+  return false;
+}
+
+bool FormulaParser::enter() {
+  if (++depth_ > kMaxNesting)
+    return fail("the formula nests deeper than " + std::to_string(kMaxNesting) + " levels");
+  return true;
+}
+
+bool FormulaParser::expression() {
+  if (!enter()) return false;
+  bool ok = comparison();
+  --depth_;
+  return ok;
+}
+
+bool FormulaParser::comparison() {
+  if (!concatenation()) return false;
+  while (tok_.kind == TokenKind::Operator && isComparison(tok_.op)) {
+    Op op = binaryOp(tok_.op);
+    advance();
+    if (!concatenation()) return false;
+    emit(word(op));
+  }
+  return true;
+}
+
+bool FormulaParser::concatenation() {
+  if (!additive()) return false;
+  while (tok_.kind == TokenKind::Operator && tok_.op == OperatorKind::Concat) {
+    advance();
+    if (!additive()) return false;
+    emit(word(Op::Concat));
+  }
+  return true;
+}
+
+bool FormulaParser::additive() {
+  if (!multiplicative()) return false;
+  while (tok_.kind == TokenKind::Operator &&
+         (tok_.op == OperatorKind::Add || tok_.op == OperatorKind::Sub)) {
+    Op op = binaryOp(tok_.op);
+    advance();
+    if (!multiplicative()) return false;
+    emit(word(op));
+  }
+  return true;
+}
+
+bool FormulaParser::multiplicative() {
+  if (!power()) return false;
+  while (tok_.kind == TokenKind::Operator &&
+         (tok_.op == OperatorKind::Mul || tok_.op == OperatorKind::Div)) {
+    Op op = binaryOp(tok_.op);
+    advance();
+    if (!power()) return false;
+    emit(word(op));
+  }
+  return true;
+}
+
+// "^" binds looser than a sign, as in desktop spreadsheets: -2^2 is 4.
+bool FormulaParser::power() {
+  if (!unary()) return false;
+  while (tok_.kind == TokenKind::Operator && tok_.op == OperatorKind::Pow) {
+    advance();
+    if (!unary()) return false;
+    emit(word(Op::Pow));
+  }
+  return true;
+}
+
+bool FormulaParser::unary() {
+  if (tok_.kind == TokenKind::Operator &&
+      (tok_.op == OperatorKind::Sub || tok_.op == OperatorKind::Add)) {
+    Op op = tok_.op == OperatorKind::Sub ? Op::Neg : Op::Plus;
+    if (!enter()) return false;
+    advance();
+    bool ok = unary();
+    --depth_;
+    if (!ok) return false;
+    emit(word(op));
+    return true;
+  }
+  return postfix();
+}
+
+bool FormulaParser::postfix() {
+  if (!primary()) return false;
+  while (tok_.kind == TokenKind::Operator && tok_.op == OperatorKind::Percent) {
+    advance();
+    emit(word(Op::Percent));
+  }
+  return true;
+}
+
+void FormulaParser::emitText(std::string_view text) {
+  std::size_t at = code_.size();
+  code_.resize(at + textWords(static_cast<std::uint32_t>(text.size())), 0);
+  if (!text.empty()) std::memcpy(code_.data() + at, text.data(), text.size());
+}
+
+bool FormulaParser::resolve(const RefToken& r, int& col, int& row) const {
+  col = r.col.absolute || !r.r1c1 ? r.col.value : hostCol_ + r.col.value;
+  row = r.row.absolute || !r.r1c1 ? r.row.value : hostRow_ + r.row.value;
+  return col >= 1 && col <= kMaxColumns && row >= 1 && row <= kMaxRows;
+}
+
+bool FormulaParser::reference() {
+  int c1 = 0, r1 = 0;
+  bool valid = resolve(tok_.ref, c1, r1);
+  advance();
+  if (tok_.kind != TokenKind::Colon) {
+    if (!valid)
+      emit(word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Ref)));
+    else
+      emit(word(Op::Ref)), emit(static_cast<std::uint32_t>(c1)),
+          emit(static_cast<std::uint32_t>(r1));
+    return true;
+  }
+  advance();
+  if (tok_.kind != TokenKind::Ref) return fail("a cell reference must follow \":\"");
+  int c2 = 0, r2 = 0;
+  valid = resolve(tok_.ref, c2, r2) && valid;
+  advance();
+  if (!valid) {
+    emit(word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Ref)));
+    return true;
+  }
+  emit(word(Op::Area));
+  emit(static_cast<std::uint32_t>(std::min(c1, c2)));
+  emit(static_cast<std::uint32_t>(std::min(r1, r2)));
+  emit(static_cast<std::uint32_t>(std::max(c1, c2)));
+  emit(static_cast<std::uint32_t>(std::max(r1, r2)));
+  return true;
+}
+
+bool FormulaParser::primary() {
+  switch (tok_.kind) {
+    case TokenKind::Number: {
+      std::uint64_t bits = std::bit_cast<std::uint64_t>(tok_.number);
+      emit(word(Op::Number));
+      emit(static_cast<std::uint32_t>(bits));
+      emit(static_cast<std::uint32_t>(bits >> 32));
+      advance();
+      return true;
+    }
+    case TokenKind::String: {
+      scratch_ = unquote(tok_.text(lexer_->source()));
+      emit(word(Op::Text, static_cast<std::uint32_t>(scratch_.size())));
+      emitText(scratch_);
+      advance();
+      return true;
+    }
+    case TokenKind::ErrorLit:
+      emit(word(Op::Error, tok_.error));
+      advance();
+      return true;
+    case TokenKind::Ref:
+      return reference();
+    case TokenKind::Name: {
+      std::string_view name = tok_.text(lexer_->source());
+      std::size_t namePos = tok_.pos;
+      advance();
+      if (tok_.kind == TokenKind::LParen) return call(name, namePos);
+      if (name.size() == 4 && (name[0] | 32) == 't' && (name[1] | 32) == 'r' &&
+          (name[2] | 32) == 'u' && (name[3] | 32) == 'e') {
+        emit(word(Op::Bool, 1));
+      } else if (name.size() == 5 && (name[0] | 32) == 'f' && (name[1] | 32) == 'a' &&
+                 (name[2] | 32) == 'l' && (name[3] | 32) == 's' && (name[4] | 32) == 'e') {
+        emit(word(Op::Bool, 0));
+      } else {
+        // An unknown name is no syntax fault; it evaluates to #NAME?.
+        emit(word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Name)));
+      }
+      return true;
+    }
+    case TokenKind::LParen: {
+      std::size_t open = tok_.pos;
+      advance();
+      if (!expression()) return false;
+      if (tok_.kind != TokenKind::RParen)
+        return fail("\")\" expected to close \"(\" at " + std::to_string(open + offset_ + 1));
+      advance();
+      return true;
+    }
+    case TokenKind::End:
+      return fail("the formula ends where a value is expected");
+    case TokenKind::Invalid:
+      return fail("invalid text");
+    default:
+      return fail("a value is expected");
+  }
+}
+
+bool FormulaParser::argument() {
+  if (tok_.kind == TokenKind::Separator || tok_.kind == TokenKind::RParen) {
+    emit(word(Op::Missing));
+    return true;
+  }
+  return expression();
+}
+
+bool FormulaParser::call(std::string_view name, std::size_t namePos) {
+  if (!enter()) return false;
+  char upper[64];
+  bool builtin = name.size() < sizeof upper;
+  int id = -1;
+  if (builtin) {
+    for (std::size_t i = 0; i < name.size(); ++i)
+      upper[i] = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 32) : name[i];
+    id = FunctionTable::instance().find(std::string_view(upper, name.size()));
+  }
+  const FunctionTable& table = FunctionTable::instance();
+  bool ok;
+  if (id >= 0 && id == table.ifId()) {
+    ok = callIf(namePos);
+  } else if (id >= 0 && id == table.ifErrorId()) {
+    ok = callIfError(namePos);
+  } else {
+    advance();  // "("
+    int argc = 0;
+    ok = true;
+    if (tok_.kind == TokenKind::RParen) {
+      advance();
+    } else {
+      for (;;) {
+        if (++argc > kMaxArguments) {
+          ok = fail("more than " + std::to_string(kMaxArguments) + " arguments");
+          break;
+        }
+        if (!argument()) {
+          ok = false;
+          break;
+        }
+        if (tok_.kind == TokenKind::Separator) {
+          advance();
+          continue;
+        }
+        if (tok_.kind == TokenKind::RParen) {
+          advance();
+          break;
+        }
+        ok = fail("\",\" or \")\" expected in the arguments of " + std::string(name));
+        break;
+      }
+    }
+    if (ok && id >= 0) {
+      const FunctionInfo& f = table.at(id);
+      if (argc < f.minArgs || argc > f.maxArgs) {
+        std::string want = f.minArgs == f.maxArgs ? std::to_string(f.minArgs)
+                           : f.maxArgs == kVariadic
+                               ? "at least " + std::to_string(f.minArgs)
+                               : std::to_string(f.minArgs) + " to " + std::to_string(f.maxArgs);
+        ok = fail(std::string(f.name) + " takes " + want + " argument" +
+                      (f.maxArgs == 1 && f.minArgs == 1 ? "" : "s") + ", not " +
+                      std::to_string(argc),
+                  namePos);
+      } else {
+        emit(word(Op::Call, static_cast<std::uint32_t>(id) | static_cast<std::uint32_t>(argc)
+                                                                 << 16));
+      }
+    } else if (ok) {
+      emit(word(Op::CallCustom, static_cast<std::uint32_t>(argc)));
+      emit(static_cast<std::uint32_t>(name.size()));
+      std::string upperName(name);
+      for (char& c : upperName)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+      emitText(upperName);
+    }
+  }
+  --depth_;
+  return ok;
+}
+
+// IF(condition, then, else) runs only the branch it takes.
+bool FormulaParser::callIf(std::size_t namePos) {
+  advance();  // "("
+  if (!argument()) return false;
+  if (tok_.kind != TokenKind::Separator) return fail("IF takes 2 to 3 arguments", namePos);
+  advance();
+  std::size_t jumpIfFalse = code_.size();
+  emit(word(Op::JumpIfFalse));
+  emit(0);
+  if (!argument()) return false;
+  std::size_t jump = code_.size();
+  emit(word(Op::Jump));
+  code_[jumpIfFalse] = word(Op::JumpIfFalse, static_cast<std::uint32_t>(code_.size()));
+  if (tok_.kind == TokenKind::Separator) {
+    advance();
+    if (!argument()) return false;
+  } else {
+    emit(word(Op::Bool, 0));
+  }
+  if (tok_.kind == TokenKind::Separator) return fail("IF takes 2 to 3 arguments", namePos);
+  if (tok_.kind != TokenKind::RParen) return fail("\",\" or \")\" expected in the arguments of IF");
+  advance();
+  if (code_.size() > kMaxOperand) return fail("the formula is too large", 0);
+  code_[jump] = word(Op::Jump, static_cast<std::uint32_t>(code_.size()));
+  code_[jumpIfFalse + 1] = static_cast<std::uint32_t>(code_.size());
+  return true;
+}
+
+bool FormulaParser::callIfError(std::size_t namePos) {
+  advance();  // "("
+  if (!argument()) return false;
+  if (tok_.kind != TokenKind::Separator) return fail("IFERROR takes 2 arguments", namePos);
+  advance();
+  std::size_t jump = code_.size();
+  emit(word(Op::JumpIfNotError));
+  if (!argument()) return false;
+  if (tok_.kind != TokenKind::RParen) {
+    return tok_.kind == TokenKind::Separator
+               ? fail("IFERROR takes 2 arguments", namePos)
+               : fail("\",\" or \")\" expected in the arguments of IFERROR");
+  }
+  advance();
+  if (code_.size() > kMaxOperand) return fail("the formula is too large", 0);
+  code_[jump] = word(Op::JumpIfNotError, static_cast<std::uint32_t>(code_.size()));
+  return true;
+}
+
+}  // namespace grid

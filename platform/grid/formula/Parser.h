@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/grid/Limits.h"
+#include "platform/grid/formula/CompiledFormula.h"
+#include "platform/grid/formula/Lexer.h"
+#include "platform/grid/grid_export.h"
+
+namespace grid {
+
+struct CompileError {
+  std::size_t position = 0;  // 0-based offset in the text as given
+  std::string message;
+};
+
+// Turns formula text into its compiled form in one pass (precedence
+// climbing straight to postfix). The text may start with "="; blanks around
+// it are dropped. References are resolved against the formula's own cell.
+class GRID_API FormulaParser {
+ public:
+  bool compile(std::string_view text, int hostCol, int hostRow, CompiledFormula& out,
+               CompileError* error = nullptr);
+  // Formulas rewritten by edits of the sheet may outgrow what a user may type.
+  void setLengthLimit(std::size_t limit) { lengthLimit_ = limit; }
+
+ private:
+  bool fail(std::string message, std::size_t position);
+  bool fail(std::string message) { return fail(std::move(message), tok_.pos); }
+  void advance() { tok_ = lexer_->next(); }
+  bool enter();
+  bool expression();
+  bool comparison();
+  bool concatenation();
+  bool additive();
+  bool multiplicative();
+  bool power();
+  bool unary();
+  bool postfix();
+  bool primary();
+  bool reference();
+  bool call(std::string_view name, std::size_t namePos);
+  bool argument();
+  bool callIf(std::size_t namePos);
+  bool callIfError(std::size_t namePos);
+  void emit(std::uint32_t w) { code_.push_back(w); }
+  void emitText(std::string_view text);
+  bool resolve(const RefToken& r, int& col, int& row) const;
+
+  Lexer* lexer_ = nullptr;
+  Token tok_;
+  std::vector<std::uint32_t> code_;
+  std::string scratch_;
+  int depth_ = 0;
+  int hostCol_ = 0, hostRow_ = 0;
+  std::size_t offset_ = 0;  // of the trimmed text in the text as given
+  CompileError error_;
+  std::size_t lengthLimit_ = kMaxFormulaLength;
+};
+
+}  // namespace grid

@@ -1,0 +1,59 @@
+// What kind of value an argument holds.
+#include "platform/grid/functions/FunctionArgs.h"
+#include "platform/grid/functions/FunctionTable.h"
+
+namespace grid {
+namespace {
+
+#define IS(NAME, TEST)                        \
+  {                                           \
+    NAME, 1, 1, "E", [](Args& a) -> Operand { \
+      const Value& v = a.value(0);            \
+      return Value::makeBool(TEST);           \
+    }                                         \
+  }
+
+Operand type(Args& a) {
+  const Operand& o = a.operand(0);
+  if (o.kind == OperandKind::Area) return Value::makeNumber(64);
+  const Value& v = scalarOf(o, a.context());
+  switch (v.kind) {
+    case ValueKind::Text:
+      return Value::makeNumber(2);
+    case ValueKind::Boolean:
+      return Value::makeNumber(4);
+    case ValueKind::Error:
+      return Value::makeNumber(16);
+    default:
+      return Value::makeNumber(1);
+  }
+}
+
+Operand n(Args& a) {
+  const Value& v = a.value(0);
+  if (v.isError()) return v;
+  return Value::makeNumber(v.isNumber() || v.isBool() ? v.number : 0);
+}
+
+const FunctionInfo kFunctions[] = {
+    IS("ISBLANK", v.isEmpty()),
+    IS("ISERR", v.isError() && v.error != ErrorCode::NA),
+    IS("ISERROR", v.isError()),
+    IS("ISLOGICAL", v.isBool()),
+    IS("ISNA", v.isError() && v.error == ErrorCode::NA),
+    IS("ISNONTEXT", !v.isText()),
+    IS("ISNUMBER", v.isNumber()),
+    IS("ISTEXT", v.isText()),
+    {"N", 1, 1, "E", n},
+    {"NA", 0, 0, "", [](Args&) { return errorResult(ErrorCode::NA); }},
+    {"TYPE", 1, 1, "L", type},
+};
+#undef IS
+
+}  // namespace
+
+std::span<const FunctionInfo> informationFunctions() {
+  return kFunctions;
+}
+
+}  // namespace grid

@@ -1,0 +1,91 @@
+#include "platform/grid/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/grid/CellAddress.h"
+
+using namespace grid;
+
+TEST(GeneralFormat, SignificantDigitsWithoutTrailingZeros) {
+  EXPECT_EQ(formatGeneral(0), "0");
+  EXPECT_EQ(formatGeneral(-0.0), "0");
+  EXPECT_EQ(formatGeneral(10), "10");
+  EXPECT_EQ(formatGeneral(2.5), "2.5");
+  EXPECT_EQ(formatGeneral(-1234.5678), "-1234.5678");
+  EXPECT_EQ(formatGeneral(0.1 + 0.2), "0.3");
+  EXPECT_EQ(formatGeneral(1.0 / 3), "0.333333333333333");
+  EXPECT_EQ(formatGeneral(2.0 / 3), "0.666666666666667");
+  EXPECT_EQ(formatGeneral(123456789012345.0), "123456789012345");
+  EXPECT_EQ(formatGeneral(0.000000001), "0.000000001");
+}
+
+TEST(GeneralFormat, ExponentOutsidePlainRange) {
+  EXPECT_EQ(formatGeneral(1e15), "1E+15");
+  EXPECT_EQ(formatGeneral(1.5e20), "1.5E+20");
+  EXPECT_EQ(formatGeneral(1e-10), "1E-10");
+  EXPECT_EQ(formatGeneral(-2.25e-12), "-2.25E-12");
+  EXPECT_EQ(formatGeneral(1e300), "1E+300");
+  EXPECT_EQ(formatGeneral(NAN), "#NUM!");
+}
+
+TEST(FixedFormat, DecimalsAndSeparators) {
+  EXPECT_EQ(formatFixed(2.5, 2), "2.50");
+  EXPECT_EQ(formatFixed(2.675, 2), "2.68");
+  EXPECT_EQ(formatFixed(-0.001, 2), "0.00");
+  EXPECT_EQ(formatFixed(1234567.891, 1, true), "1,234,567.9");
+  EXPECT_EQ(formatFixed(-1234, 0, true), "-1,234");
+  EXPECT_EQ(formatFixed(999, 0, true), "999");
+}
+
+TEST(ParseNumber, AcceptsSpreadsheetForms) {
+  double d = 0;
+  EXPECT_TRUE(parseNumber(" 12.5 ", d));
+  EXPECT_DOUBLE_EQ(d, 12.5);
+  EXPECT_TRUE(parseNumber("-.5", d));
+  EXPECT_DOUBLE_EQ(d, -0.5);
+  EXPECT_TRUE(parseNumber("1e3", d));
+  EXPECT_DOUBLE_EQ(d, 1000);
+  EXPECT_TRUE(parseNumber("50%", d));
+  EXPECT_DOUBLE_EQ(d, 0.5);
+  EXPECT_TRUE(parseNumber("+7", d));
+  EXPECT_TRUE(parseNumber("1,234.5", d, true));
+  EXPECT_DOUBLE_EQ(d, 1234.5);
+}
+
+TEST(ParseNumber, RefusesEverythingElse) {
+  double d = 0;
+  for (const char* bad : {"", " ", "abc", "12abc", "inf", "nan", "0x10", "1e", "1e999", "--1",
+                          "1.2.3", ".", "1,234", "%"})
+    EXPECT_FALSE(parseNumber(bad, d)) << bad;
+}
+
+TEST(RoundDecimal, HalvesAwayFromZeroAsTheUserReadsTheNumber) {
+  EXPECT_DOUBLE_EQ(roundDecimal(2.5, 0), 3);
+  EXPECT_DOUBLE_EQ(roundDecimal(-2.5, 0), -3);
+  EXPECT_DOUBLE_EQ(roundDecimal(2.675, 2), 2.68);
+  EXPECT_DOUBLE_EQ(roundDecimal(1.005, 2), 1.01);
+  EXPECT_DOUBLE_EQ(roundDecimal(1234.5, -2), 1200);
+  EXPECT_DOUBLE_EQ(roundDecimal(0.004, 2), 0);
+  EXPECT_DOUBLE_EQ(roundDecimal(0.005, 2), 0.01);
+  EXPECT_DOUBLE_EQ(roundDecimal(9.995, 2), 10);
+  EXPECT_DOUBLE_EQ(roundDecimal(3.14159, 2, RoundMode::TowardZero), 3.14);
+  EXPECT_DOUBLE_EQ(roundDecimal(-3.14159, 2, RoundMode::AwayFromZero), -3.15);
+  EXPECT_DOUBLE_EQ(roundDecimal(0.0001, 2, RoundMode::AwayFromZero), 0.01);
+  EXPECT_DOUBLE_EQ(roundDecimal(5, 2), 5);
+}
+
+TEST(CellNames, ColumnsCountFromA) {
+  EXPECT_EQ(columnName(1), "A");
+  EXPECT_EQ(columnName(26), "Z");
+  EXPECT_EQ(columnName(27), "AA");
+  EXPECT_EQ(columnName(16384), "XFD");
+  int c = 0, r = 0;
+  EXPECT_TRUE(parseCellName("xfd1048576", c, r));
+  EXPECT_EQ(c, 16384);
+  EXPECT_EQ(r, 1048576);
+  EXPECT_FALSE(parseCellName("XFE1", c, r));
+  EXPECT_FALSE(parseCellName("A0", c, r));
+  EXPECT_FALSE(parseCellName("A1B", c, r));
+}

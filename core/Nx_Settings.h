@@ -11,11 +11,22 @@ class DCM_API Nx_Settings {
 
   // Sets libDir from a folder path, adding the trailing separator.
   void setLibDir(const Nx_String& folder);
+  // Sets dataDir likewise; an empty folder clears it.
+  void setDataDir(const Nx_String& folder);
 
-  Nx_String libDir;  // product library folder; always ends in "/"
-  Nx_String dataDir;  // folder of the user's data (drawings); ends in "/" when set
+  // Reads a configuration file of "key = value" lines (blank lines and lines
+  // starting with "#" or ";" are skipped; a value may be put in double
+  // quotes). Keys: library, data (folders; relative ones are taken from the
+  // file's folder, "~/" from the home folder), standards-messages (true,
+  // false, yes, no, on, off, 1, 0) and language (a name of MacroLangs or its
+  // number). The settings change only when the whole file is valid;
+  // otherwise error names the file, the line and the fault.
+  bool readConfigFile(const Nx_String& path, Nx_String* error = nullptr);
+
+  Nx_String libDir;                    // product library folder; always ends in "/"
+  Nx_String dataDir;                   // folder of the user's data (drawings); ends in "/" when set
   bool showStandardsMessages = false;  // show the standards engine's diagnostics
-  int language = 0;  // current user language (index of MacroLangs)
+  int language = 0;                    // current user language (index of MacroLangs)
 };
 
 DCM_API extern Nx_Settings gSettings;

@@ -1,19 +1,23 @@
 #include "core/Nx_String.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <algorithm>
 
 namespace {
-inline unsigned char fold(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; }
+inline unsigned char fold(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+}
 inline bool sameByte(char a, char b, bool exact) {
   return exact ? a == b
                : fold(static_cast<unsigned char>(a)) == fold(static_cast<unsigned char>(b));
 }
-inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+inline bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 }  // namespace
 
 Nx_String::Nx_String(const char* text, int length) {
@@ -30,12 +34,12 @@ Nx_String::Nx_String(double value, int precision, bool keepZeros) {
   char buf[400];
   std::snprintf(buf, sizeof buf, "%.*f", precision, value);
   s_ = buf;
-  if (keepZeros) return;
-  if (s_.find('.') != std::string::npos) {
+  if (!keepZeros && s_.find('.') != std::string::npos) {
     while (!s_.empty() && s_.back() == '0') s_.pop_back();
     if (!s_.empty() && s_.back() == '.') s_.pop_back();
   }
-  if (s_ == "-0") s_ = "0";
+  // A value that rounds to zero never shows a sign ("-0.00" reads as "0.00").
+  if (s_[0] == '-' && s_.find_first_not_of("-0.") == std::string::npos) s_.erase(0, 1);
 }
 
 bool Nx_String::equal(const Nx_String& other, bool exact) const {
@@ -61,7 +65,8 @@ int Nx_String::compare(const Nx_String& other, bool exact) const {
 int Nx_String::find(const Nx_String& sub, bool exact, int from) const {
   if (from < 0) from = 0;
   const size_t n = s_.size(), m = sub.s_.size();
-  if (static_cast<size_t>(from) > n || m > n) return (m == 0 && static_cast<size_t>(from) <= n) ? from : -1;
+  if (static_cast<size_t>(from) > n || m > n)
+    return (m == 0 && static_cast<size_t>(from) <= n) ? from : -1;
   if (exact) {
     size_t p = s_.find(sub.s_, static_cast<size_t>(from));
     return p == std::string::npos ? -1 : static_cast<int>(p);
@@ -107,7 +112,8 @@ Nx_String Nx_String::right(int n) const {
 Nx_String Nx_String::mid(int start, int n) const {
   if (start < 0) start = 0;
   if (start >= length() || n == 0) return {};
-  return Nx_String(s_.substr(static_cast<size_t>(start), n < 0 ? std::string::npos : static_cast<size_t>(n)));
+  return Nx_String(
+      s_.substr(static_cast<size_t>(start), n < 0 ? std::string::npos : static_cast<size_t>(n)));
 }
 
 Nx_String Nx_String::upper() const {
@@ -159,7 +165,8 @@ Nx_String& Nx_String::insert(int pos, const Nx_String& text) {
 }
 
 Nx_String& Nx_String::remove(int pos, int n) {
-  if (pos >= 0 && pos < length() && n > 0) s_.erase(static_cast<size_t>(pos), static_cast<size_t>(n));
+  if (pos >= 0 && pos < length() && n > 0)
+    s_.erase(static_cast<size_t>(pos), static_cast<size_t>(n));
   return *this;
 }
 
@@ -187,6 +194,10 @@ bool Nx_String::toInt(int& value) const {
   return true;
 }
 
-double Nx_String::toDouble() const { return std::atof(s_.c_str()); }
+double Nx_String::toDouble() const {
+  return std::atof(s_.c_str());
+}
 
-int Nx_String::toInt() const { return std::atoi(s_.c_str()); }
+int Nx_String::toInt() const {
+  return std::atoi(s_.c_str());
+}

@@ -32,3 +32,11 @@ bool Nx_StringArray::find(const Nx_String& s, int& index, bool exact) const {
   index = i;
   return true;
 }
+
+bool Nx_StringArray::equal(const Nx_StringArray& other, bool exact) const {
+  if (length() != other.length()) return false;
+  for (int i = 0; i < length(); ++i)
+    if (!items_[static_cast<size_t>(i)].equal(other.items_[static_cast<size_t>(i)], exact))
+      return false;
+  return true;
+}

@@ -46,6 +46,8 @@ class DCM_API Nx_StringArray {
   bool find(const Nx_String& s, int& index, bool exact) const;
   bool contains(const Nx_String& s, bool exact) const { return find(s, exact) >= 0; }
 
+  // Same length and every entry equal by the comparison flag.
+  bool equal(const Nx_StringArray& other, bool exact) const;
   bool operator==(const Nx_StringArray& o) const { return items_ == o.items_; }
   auto begin() { return items_.begin(); }
   auto end() { return items_.end(); }

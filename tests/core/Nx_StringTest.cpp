@@ -9,6 +9,14 @@ TEST(NxStringNumber, DropsTrailingZerosUnlessAsked) {
   EXPECT_EQ(Nx_String(-0.0001, 2, false).str(), "0");
   EXPECT_EQ(Nx_String(-1.25, 1, false).str(), "-1.2");  // binary value below the half
   EXPECT_EQ(Nx_String(1234567.0, 0, false).str(), "1234567");
+  // Precisions the module passes, and values that round to zero.
+  EXPECT_EQ(Nx_String(10.0, 6, true).str(), "10.000000");
+  EXPECT_EQ(Nx_String(0.1 + 0.2, 8, false).str(), "0.3");
+  EXPECT_EQ(Nx_String(12.345678, 4, false).str(), "12.3457");
+  EXPECT_EQ(Nx_String(-0.0001, 2, true).str(), "0.00");
+  EXPECT_EQ(Nx_String(-0.4, 0, false).str(), "0");
+  EXPECT_EQ(Nx_String(-12.0, 7, false).str(), "-12");
+  EXPECT_EQ(Nx_String(1e20, 1, false).str(), "100000000000000000000");
 }
 
 TEST(NxStringCompare, FlagChoosesCase) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "core/CtrlHelpers.h"
 #include "core/DialogSizes.h"
 #include "core/FileDialogs.h"
 #include "platform/base/NamedValueStore.h"
@@ -78,4 +79,18 @@ TEST(FileDialogs, OpenSaveAndMultipleSelection) {
             (Nx_StringArray{Nx_String(dir / "Macros/a.dwg"), Nx_String(dir / "Macros/b.dwg")}));
   EXPECT_TRUE(script.done());
   EXPECT_EQ(script.log().front(), "open Open");
+}
+
+TEST(CtrlHelpers, EnableAndShowItemsById) {
+  ui::Dialog dialog;
+  ui::Window* item = dialog.addChild(std::make_unique<ui::Window>());
+  item->setId(1424);
+  EXPECT_TRUE(EnDisCtrl(&dialog, 1424, false));
+  EXPECT_FALSE(item->isEnabled());
+  EXPECT_TRUE(ShowOrHideCtrl(&dialog, 1424, false));
+  EXPECT_FALSE(item->isVisible());
+  EXPECT_TRUE(EnDisCtrl(&dialog, 1424, true));
+  EXPECT_TRUE(item->isEnabled());
+  EXPECT_FALSE(EnDisCtrl(&dialog, 9999, true));
+  EXPECT_FALSE(ShowOrHideCtrl(nullptr, 1424, true));
 }

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/StringHelpers.h"
+#include "core/sections/Nx_SectionTableManager.h"
 #include "tests/examples/SampleLibrary.h"
 
 namespace {
@@ -80,8 +81,13 @@ TEST(DataTables, EverySectionHasADiameterWithSpacingRules) {
       }
     }
   }
-  for (const auto& [name, d] : bolts) EXPECT_TRUE(displayNames.count(name)) << name;
-  for (const auto& [name, d] : anchors) EXPECT_TRUE(displayNames.count(name)) << name;
+  // GETPROFCELL reads each name as the section tables' system name.
+  Nx_SectionTableManager tables;
+  ASSERT_TRUE(tables.loadFolder(sample::libraryDir() + "prof/"));
+  Nx_String sysName;
+  for (const auto& [name, d] : bolts) EXPECT_TRUE(tables.getSystemName(name, sysName)) << name;
+  for (const auto& [name, d] : anchors) EXPECT_TRUE(tables.getSystemName(name, sysName)) << name;
+  EXPECT_EQ(displayNames.size(), bolts.size());
 }
 
 TEST(DataTables, SizeTablesHoldPositiveSizes) {

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/MacroLangs.h"
+#include "core/sections/Nx_SectionTableManager.h"
 #include "tests/examples/SampleLibrary.h"
 
 using sample::readSectionTable;
@@ -107,6 +108,34 @@ TEST(SectionTables, AgreeWithPublishedValues) {
       if (t.size(r)[0] == p.sysName) row = r;
     ASSERT_GE(row, 0) << p.sysName;
     EXPECT_NEAR(t.value(row, p.column), p.value, p.value * 1e-3) << p.sysName << " " << p.column;
+  }
+}
+
+// The sheets read h, b, tw, tf and r as SECTIONSIZE 1 to 5 and the mapping
+// reads b as MemberSectionSize column 1; lookups name sections by display name.
+TEST(SectionTables, ManagerAnswersWhatTheSheetsAsk) {
+  Nx_SectionTableManager tables;
+  Nx_StringArray errors;
+  ASSERT_TRUE(tables.loadFolder(sample::libraryDir() + "prof/", &errors));
+  EXPECT_TRUE(errors.isEmpty());
+  EXPECT_EQ(tables.tableCount(), 3);
+
+  Nx_String sysName;
+  ASSERT_TRUE(tables.getSystemName("IPE 300", sysName));
+  EXPECT_EQ(sysName, "IPE300");
+  ASSERT_TRUE(tables.getSystemName("heb 200", sysName));
+  EXPECT_EQ(sysName, "HEB200");
+
+  Nx_StringArray names;
+  ASSERT_EQ(tables.getSectionColumnNames("HEA300", names), Acad::eOk);
+  ASSERT_GE(names.length(), 5);
+  const char* const dims[] = {"h", "b", "tw", "tf", "r"};
+  const char* const hea300[] = {"290", "300", "8.5", "14", "27"};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(names[i], dims[i]);
+    Nx_String value;
+    ASSERT_EQ(tables.getSectionValue("HEA 300", i, value), Acad::eOk);
+    EXPECT_EQ(value, hea300[i]) << dims[i];
   }
 }
 

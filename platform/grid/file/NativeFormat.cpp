@@ -98,11 +98,12 @@ Json settingsJson(const SheetSettings& s) {
 #define SETTING(NAME) \
   if (s.NAME != d.NAME) j[#NAME] = s.NAME;
   SETTING(gridType)
-  SETTING(gridColor) SETTING(lockBackground) SETTING(lockForeground) SETTING(selBackground)
-      SETTING(selForeground) SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance)
-          SETTING(refStyle) SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor)
-              SETTING(textTipStatus) SETTING(textTipDelay) SETTING(autoSizeVisibleCols)
-                  SETTING(autoSizeVisibleRows) SETTING(cellNoteIndicator)
+  SETTING(gridColor)
+  SETTING(lockBackground) SETTING(lockForeground) SETTING(selBackground) SETTING(selForeground)
+      SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance) SETTING(refStyle)
+          SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor) SETTING(textTipStatus)
+              SETTING(textTipDelay) SETTING(autoSizeVisibleCols) SETTING(autoSizeVisibleRows)
+                  SETTING(cellNoteIndicator)
 #undef SETTING
                       if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] =
                           fontJson(s.textTipFont);
@@ -448,11 +449,12 @@ bool Reader::settings(const Json& j) {
     else if (k == "cellNoteIndicator")
       ok = boolean(v, at, s.cellNoteIndicator);
     SETTING(gridType, 0, 0xFFFFFFFFLL)
-    SETTING(gridColor, 0, 0xFFFFFFFFLL) SETTING(lockBackground, 0, 0xFFFFFFFFLL)
-        SETTING(lockForeground, 0, 0xFFFFFFFFLL) SETTING(selBackground, 0, 0xFFFFFFFFLL)
-            SETTING(selForeground, 0, 0xFFFFFFFFLL) SETTING(grayBackground, 0, 0xFFFFFFFFLL)
-                SETTING(grayForeground, 0, 0xFFFFFFFFLL) SETTING(appearance, INT32_MIN, INT32_MAX)
-                    SETTING(refStyle, 0, 2) SETTING(editEnterAction, INT32_MIN, INT32_MAX)
+    SETTING(gridColor, 0, 0xFFFFFFFFLL)
+    SETTING(lockBackground, 0, 0xFFFFFFFFLL) SETTING(lockForeground, 0, 0xFFFFFFFFLL)
+        SETTING(selBackground, 0, 0xFFFFFFFFLL) SETTING(selForeground, 0, 0xFFFFFFFFLL)
+            SETTING(grayBackground, 0, 0xFFFFFFFFLL) SETTING(grayForeground, 0, 0xFFFFFFFFLL)
+                SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2)
+                    SETTING(editEnterAction, INT32_MIN, INT32_MAX)
                         SETTING(cursorType, INT32_MIN, INT32_MAX)
                             SETTING(cursor, INT32_MIN, INT32_MAX)
                                 SETTING(textTipStatus, INT32_MIN, INT32_MAX)

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "apps/ss-host/HostCommand.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+int run(std::vector<std::string> args, std::string& out, std::string& err) {
+  const HostCommand* calc = HostCommands::find("calc");
+  if (!calc) return -1;
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  int code = calc->run(args);
+  out = testing::internal::GetCapturedStdout();
+  err = testing::internal::GetCapturedStderr();
+  return code;
+}
+
+std::string sheetFile(const std::string& name, const std::string& text) {
+  fs::path p = fs::temp_directory_path() / ("calc-" + std::to_string(::getpid()) + "-" + name);
+  std::ofstream(p, std::ios::binary) << text;
+  return p.string();
+}
+}  // namespace
+
+TEST(CalcCommand, PrintsValuesAsCsvOrJson) {
+  std::string f = sheetFile("a.csv", "Width,10\nHeight,\"=B1*2.5\"\nLabel,\"=A1&\"\", \"\"&B2\"\n");
+  std::string out, err;
+  ASSERT_EQ(run({f}, out, err), 0) << err;
+  EXPECT_EQ(out, "A1,Width\nB1,10\nA2,Height\nB2,25\nA3,Label\nB3,\"Width, 25\"\n");
+  ASSERT_EQ(run({f, "--json"}, out, err), 0) << err;
+  auto j = nlohmann::json::parse(out);
+  ASSERT_EQ(j.size(), 6u);
+  EXPECT_EQ(j[3]["cell"], "B2");
+  EXPECT_EQ(j[3]["formula"], "B1*2.5");
+  EXPECT_EQ(j[3]["value"], "25");
+  EXPECT_FALSE(j[0].contains("formula"));
+  fs::remove(f);
+}
+
+TEST(CalcCommand, HelpUsageAndBadFiles) {
+  std::string out, err;
+  EXPECT_EQ(run({"--help"}, out, err), 0);
+  EXPECT_NE(out.find("usage: ss-host calc FILE [--json]"), std::string::npos);
+  EXPECT_EQ(run({}, out, err), 2);
+  EXPECT_EQ(run({"--bogus"}, out, err), 2);
+  EXPECT_EQ(run({"/nonexistent/sheet.json"}, out, err), 1);
+  EXPECT_NE(err.find("/nonexistent/sheet.json"), std::string::npos);
+  std::string f = sheetFile("bad.csv", "1,\"=SUM(\"\n");
+  EXPECT_EQ(run({f}, out, err), 1);
+  EXPECT_NE(err.find("line 1, cell B1"), std::string::npos) << err;
+  EXPECT_TRUE(out.empty());
+  fs::remove(f);
+}

@@ -11,7 +11,10 @@
 namespace grid {
 namespace {
 
+// Files are written in a stable order; reading needs no order and a
+// sorted map keeps thousands of cells fast to parse.
 using Json = nlohmann::ordered_json;
+using InJson = nlohmann::json;
 
 constexpr int kMaxJsonDepth = 32;
 
@@ -99,14 +102,13 @@ Json settingsJson(const SheetSettings& s) {
   if (s.NAME != d.NAME) j[#NAME] = s.NAME;
   SETTING(gridType)
   SETTING(gridColor)
-  SETTING(lockBackground) SETTING(lockForeground) SETTING(selBackground) SETTING(selForeground)
-      SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance) SETTING(refStyle)
-          SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor) SETTING(textTipStatus)
-              SETTING(textTipDelay) SETTING(autoSizeVisibleCols) SETTING(autoSizeVisibleRows)
-                  SETTING(cellNoteIndicator)
+  SETTING(lockBackground)
+  SETTING(lockForeground) SETTING(selBackground) SETTING(selForeground) SETTING(grayBackground)
+      SETTING(grayForeground) SETTING(appearance) SETTING(refStyle) SETTING(editEnterAction)
+          SETTING(cursorType) SETTING(cursor) SETTING(textTipStatus) SETTING(textTipDelay)
+              SETTING(autoSizeVisibleCols) SETTING(autoSizeVisibleRows) SETTING(cellNoteIndicator)
 #undef SETTING
-                      if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] =
-                          fontJson(s.textTipFont);
+                  if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] = fontJson(s.textTipFont);
   return j;
 }
 
@@ -181,7 +183,29 @@ std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
       root["selection"] = Json::array({s.col1, s.row1, s.col2, s.row2});
     }
   }
-  return root.dump(1) + "\n";
+  // One line per top-level entry and per cell: easy to read and to diff,
+  // and half the size of a fully indented document.
+  std::string out = "{\n";
+  bool firstEntry = true;
+  for (const auto& [key, value] : root.items()) {
+    out += firstEntry ? " " : ",\n ";
+    firstEntry = false;
+    out += Json(key).dump() + ": ";
+    if (key == "cells" && !value.empty()) {
+      out += "{";
+      bool firstCell = true;
+      for (const auto& [name, cell] : value.items()) {
+        out += firstCell ? "\n  " : ",\n  ";
+        firstCell = false;
+        out += Json(name).dump() + ": " + cell.dump();
+      }
+      out += "\n }";
+    } else {
+      out += value.dump();
+    }
+  }
+  out += "\n}\n";
+  return out;
 }
 
 // --- reading ----------------------------------------------------------------------
@@ -193,7 +217,7 @@ namespace {
 class Reader {
  public:
   Reader(const std::string& name, SheetContent& out) : name_(name), out_(out) {}
-  bool read(const Json& root);
+  bool read(const InJson& root, const std::vector<std::pair<std::string, InJson>>& cells);
   const std::string& error() const { return error_; }
 
  private:
@@ -201,7 +225,7 @@ class Reader {
     error_ = name_ + ": " + where + ": " + what;
     return false;
   }
-  bool integer(const Json& j, const std::string& where, long long lo, long long hi,
+  bool integer(const InJson& j, const std::string& where, long long lo, long long hi,
                long long& out) {
     if (!j.is_number_integer() && !j.is_number_unsigned())
       return fail(where, "a whole number is expected");
@@ -216,38 +240,38 @@ class Reader {
     return true;
   }
   template <class T>
-  bool integer(const Json& j, const std::string& where, long long lo, long long hi, T& out) {
+  bool integer(const InJson& j, const std::string& where, long long lo, long long hi, T& out) {
     long long v = 0;
     if (!integer(j, where, lo, hi, v)) return false;
     out = static_cast<T>(v);
     return true;
   }
-  bool number(const Json& j, const std::string& where, double& out) {
+  bool number(const InJson& j, const std::string& where, double& out) {
     if (!j.is_number()) return fail(where, "a number is expected");
     out = j.get<double>();
     if (!std::isfinite(out)) return fail(where, "a finite number is expected");
     return true;
   }
-  bool boolean(const Json& j, const std::string& where, bool& out) {
+  bool boolean(const InJson& j, const std::string& where, bool& out) {
     if (!j.is_boolean()) return fail(where, "true or false is expected");
     out = j.get<bool>();
     return true;
   }
-  bool text(const Json& j, const std::string& where, std::string& out) {
+  bool text(const InJson& j, const std::string& where, std::string& out) {
     if (!j.is_string()) return fail(where, "a text is expected");
     const std::string& s = j.get_ref<const std::string&>();
     if (s.size() > kMaxTextLength) return fail(where, "the text is too long");
     out = base::utf8ToCp1252(s);
     return true;
   }
-  bool object(const Json& j, const std::string& where) {
+  bool object(const InJson& j, const std::string& where) {
     return j.is_object() || fail(where, "an object is expected");
   }
-  bool font(const Json& j, const std::string& where, Font& out);
-  bool format(const Json& j, const std::string& where, CellFormat& out);
-  bool cell(const std::string& key, const Json& j, std::vector<std::uint32_t>& formatIds);
-  bool sizes(const Json& j, const std::string& where, int max, std::vector<double>& out);
-  bool settings(const Json& j);
+  bool font(const InJson& j, const std::string& where, Font& out);
+  bool format(const InJson& j, const std::string& where, CellFormat& out);
+  bool cell(const std::string& key, const InJson& j, std::vector<std::uint32_t>& formatIds);
+  bool sizes(const InJson& j, const std::string& where, int max, std::vector<double>& out);
+  bool settings(const InJson& j);
 
   const std::string& name_;
   SheetContent& out_;
@@ -255,7 +279,7 @@ class Reader {
   FormulaParser parser_;
 };
 
-bool Reader::font(const Json& j, const std::string& where, Font& out) {
+bool Reader::font(const InJson& j, const std::string& where, Font& out) {
   if (!object(j, where)) return false;
   for (const auto& [k, v] : j.items()) {
     std::string at = where + "." + k;
@@ -270,7 +294,7 @@ bool Reader::font(const Json& j, const std::string& where, Font& out) {
   return true;
 }
 
-bool Reader::format(const Json& j, const std::string& where, CellFormat& out) {
+bool Reader::format(const InJson& j, const std::string& where, CellFormat& out) {
   if (!object(j, where)) return false;
   CellType& t = out.type;
   for (const auto& [k, v] : j.items()) {
@@ -326,7 +350,7 @@ bool Reader::format(const Json& j, const std::string& where, CellFormat& out) {
   return true;
 }
 
-bool Reader::cell(const std::string& key, const Json& j, std::vector<std::uint32_t>& formatIds) {
+bool Reader::cell(const std::string& key, const InJson& j, std::vector<std::uint32_t>& formatIds) {
   std::string where = "cell " + key;
   int col = 0, row = 0;
   std::size_t comma = key.find(',');
@@ -353,7 +377,7 @@ bool Reader::cell(const std::string& key, const Json& j, std::vector<std::uint32
   std::string data, formula, tag;
   bool hasData = false, hasFormula = false, hasTag = false;
   std::uint32_t format = 0;
-  const Json* cached = nullptr;
+  const InJson* cached = nullptr;
   if (j.is_string()) {
     if (!text(j, where, data)) return false;
     if (data.starts_with("="))
@@ -412,7 +436,7 @@ bool Reader::cell(const std::string& key, const Json& j, std::vector<std::uint32
   return true;
 }
 
-bool Reader::sizes(const Json& j, const std::string& where, int max, std::vector<double>& out) {
+bool Reader::sizes(const InJson& j, const std::string& where, int max, std::vector<double>& out) {
   if (!object(j, where)) return false;
   for (const auto& [k, v] : j.items()) {
     std::string at = where + "." + k;
@@ -435,7 +459,7 @@ bool Reader::sizes(const Json& j, const std::string& where, int max, std::vector
   return true;
 }
 
-bool Reader::settings(const Json& j) {
+bool Reader::settings(const InJson& j) {
   if (!object(j, "settings")) return false;
   SheetSettings& s = out_.settings;
   for (const auto& [k, v] : j.items()) {
@@ -450,25 +474,24 @@ bool Reader::settings(const Json& j) {
       ok = boolean(v, at, s.cellNoteIndicator);
     SETTING(gridType, 0, 0xFFFFFFFFLL)
     SETTING(gridColor, 0, 0xFFFFFFFFLL)
-    SETTING(lockBackground, 0, 0xFFFFFFFFLL) SETTING(lockForeground, 0, 0xFFFFFFFFLL)
-        SETTING(selBackground, 0, 0xFFFFFFFFLL) SETTING(selForeground, 0, 0xFFFFFFFFLL)
-            SETTING(grayBackground, 0, 0xFFFFFFFFLL) SETTING(grayForeground, 0, 0xFFFFFFFFLL)
-                SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2)
-                    SETTING(editEnterAction, INT32_MIN, INT32_MAX)
-                        SETTING(cursorType, INT32_MIN, INT32_MAX)
-                            SETTING(cursor, INT32_MIN, INT32_MAX)
-                                SETTING(textTipStatus, INT32_MIN, INT32_MAX)
-                                    SETTING(textTipDelay, INT32_MIN, INT32_MAX)
-                                        SETTING(autoSizeVisibleCols, 0, kMaxColumns)
-                                            SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
-                                                fail(at, "unknown setting");
+    SETTING(lockBackground, 0, 0xFFFFFFFFLL)
+    SETTING(lockForeground, 0, 0xFFFFFFFFLL) SETTING(selBackground, 0, 0xFFFFFFFFLL)
+        SETTING(selForeground, 0, 0xFFFFFFFFLL) SETTING(grayBackground, 0, 0xFFFFFFFFLL)
+            SETTING(grayForeground, 0, 0xFFFFFFFFLL) SETTING(appearance, INT32_MIN, INT32_MAX)
+                SETTING(refStyle, 0, 2) SETTING(editEnterAction, INT32_MIN, INT32_MAX)
+                    SETTING(cursorType, INT32_MIN, INT32_MAX) SETTING(cursor, INT32_MIN, INT32_MAX)
+                        SETTING(textTipStatus, INT32_MIN, INT32_MAX)
+                            SETTING(textTipDelay, INT32_MIN, INT32_MAX)
+                                SETTING(autoSizeVisibleCols, 0, kMaxColumns)
+                                    SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
+                                        fail(at, "unknown setting");
 #undef SETTING
     if (!ok) return false;
   }
   return true;
 }
 
-bool Reader::read(const Json& root) {
+bool Reader::read(const InJson& root, const std::vector<std::pair<std::string, InJson>>& streamed) {
   if (!root.is_object() || !root.contains("format") || root["format"] != kNativeFormatName)
     return fail("format", std::string("not a sheet file (\"format\": \"") + kNativeFormatName +
                               "\" is missing)");
@@ -477,7 +500,7 @@ bool Reader::read(const Json& root) {
   if (root["version"].get<long long>() > kNativeFormatVersion)
     return fail("version", "written by a newer program (version " + root["version"].dump() + ")");
   if (root.contains("size")) {
-    const Json& s = root["size"];
+    const InJson& s = root["size"];
     if (!s.is_array() || s.size() != 2) return fail("size", "[columns, rows] is expected");
     if (!integer(s[0], "size", 0, kMaxColumns, out_.maxCols) ||
         !integer(s[1], "size", 0, kMaxRows, out_.maxRows))
@@ -485,7 +508,7 @@ bool Reader::read(const Json& root) {
   }
   std::vector<std::uint32_t> formatIds;
   if (root.contains("formats")) {
-    const Json& f = root["formats"];
+    const InJson& f = root["formats"];
     if (!f.is_array()) return fail("formats", "a list is expected");
     if (f.size() > kMaxFileCells) return fail("formats", "too many formats");
     for (std::size_t i = 0; i < f.size(); ++i) {
@@ -495,17 +518,17 @@ bool Reader::read(const Json& root) {
     }
   }
   if (root.contains("cells")) {
-    const Json& cells = root["cells"];
+    const InJson& cells = root["cells"];
     if (!cells.is_object()) return fail("cells", "an object of cells by name is expected");
-    for (const auto& [k, v] : cells.items())
+    for (const auto& [k, v] : streamed)
       if (!cell(k, v, formatIds)) return false;
   }
   if (root.contains("spans")) {
-    const Json& spans = root["spans"];
+    const InJson& spans = root["spans"];
     if (!spans.is_array()) return fail("spans", "a list is expected");
     for (std::size_t i = 0; i < spans.size(); ++i) {
       std::string at = "spans[" + std::to_string(i) + "]";
-      const Json& s = spans[i];
+      const InJson& s = spans[i];
       if (!s.is_array() || s.size() != 4)
         return fail(at, "[column, row, columns, rows] is expected");
       int c = 0, r = 0, w = 0, h = 0;
@@ -523,10 +546,10 @@ bool Reader::read(const Json& root) {
       !sizes(root["rowHeights"], "rowHeights", out_.maxRows, out_.rowHeights))
     return false;
   if (root.contains("options")) {
-    const Json& o = root["options"];
+    const InJson& o = root["options"];
     if (!o.is_array()) return fail("options", "a list of option numbers is expected");
     out_.options.reset();
-    for (const Json& v : o) {
+    for (const InJson& v : o) {
       int option = 0;
       if (!integer(v, "options", 0, kMaxOptions - 1, option)) return false;
       out_.options.set(static_cast<std::size_t>(option));
@@ -534,7 +557,7 @@ bool Reader::read(const Json& root) {
   }
   if (root.contains("settings") && !settings(root["settings"])) return false;
   if (root.contains("activeCell")) {
-    const Json& a = root["activeCell"];
+    const InJson& a = root["activeCell"];
     int c = 0, r = 0;
     if (!a.is_array() || a.size() != 2) return fail("activeCell", "[column, row] is expected");
     if (!integer(a[0], "activeCell", 1, std::max(1, out_.maxCols), c) ||
@@ -543,7 +566,7 @@ bool Reader::read(const Json& root) {
     out_.activeCell = CellPos{c, r};
   }
   if (root.contains("selection")) {
-    const Json& a = root["selection"];
+    const InJson& a = root["selection"];
     Area s;
     if (!a.is_array() || a.size() != 4)
       return fail("selection", "[column, row, column, row] is expected");
@@ -579,6 +602,81 @@ bool nestingWithin(std::string_view text, int limit) {
   return true;
 }
 
+// Builds the document like the library's own DOM parser, except that the
+// entries of "cells" go into a list instead of a sorted map: a sheet has
+// thousands of them and needs neither their order nor lookups by name.
+class SheetSax : public nlohmann::json_sax<InJson> {
+ public:
+  InJson root;
+  std::vector<std::pair<std::string, InJson>> cells;
+  std::size_t errorByte = 0;
+
+  bool null() override { return put(nullptr); }
+  bool boolean(bool v) override { return put(v); }
+  bool number_integer(number_integer_t v) override { return put(v); }
+  bool number_unsigned(number_unsigned_t v) override { return put(v); }
+  bool number_float(number_float_t v, const string_t&) override { return put(v); }
+  bool string(string_t& v) override { return put(std::move(v)); }
+  bool binary(binary_t&) override { return false; }
+  bool start_object(std::size_t) override {
+    InJson* o = put(InJson::object()) ? last_ : nullptr;
+    if (!o) return false;
+    if (stack_.size() == 1 && pendingKey_ == "cells") cellsObject_ = o;
+    stack_.push_back(o);
+    return true;
+  }
+  bool key(string_t& k) override {
+    if (!stack_.empty() && stack_.back() == cellsObject_) {
+      cells.emplace_back(std::move(k), InJson());
+      slot_ = &cells.back().second;
+    } else {
+      pendingKey_ = k;
+      slot_ = &(*stack_.back())[k];
+    }
+    return true;
+  }
+  bool end_object() override {
+    stack_.pop_back();
+    return true;
+  }
+  bool start_array(std::size_t) override {
+    InJson* a = put(InJson::array()) ? last_ : nullptr;
+    if (!a) return false;
+    stack_.push_back(a);
+    return true;
+  }
+  bool end_array() override {
+    stack_.pop_back();
+    return true;
+  }
+  bool parse_error(std::size_t byte, const std::string&,
+                   const nlohmann::detail::exception&) override {
+    errorByte = byte;
+    return false;
+  }
+
+ private:
+  template <class V>
+  bool put(V&& v) {
+    if (stack_.empty()) {
+      root = InJson(std::forward<V>(v));
+      last_ = &root;
+    } else if (stack_.back()->is_array()) {
+      stack_.back()->emplace_back(std::forward<V>(v));
+      last_ = &stack_.back()->back();
+    } else {
+      *slot_ = InJson(std::forward<V>(v));
+      last_ = slot_;
+    }
+    return true;
+  }
+  std::vector<InJson*> stack_;
+  InJson* slot_ = nullptr;
+  InJson* last_ = nullptr;
+  InJson* cellsObject_ = nullptr;
+  std::string pendingKey_;
+};
+
 }  // namespace
 
 bool readNativeFormat(std::string_view text, const std::string& name, SheetContent& out,
@@ -587,11 +685,16 @@ bool readNativeFormat(std::string_view text, const std::string& name, SheetConte
     error = name + ": nested deeper than any sheet file";
     return false;
   }
-  Json root;
+  SheetSax sax;
+  bool parsed = false;
   try {
-    root = Json::parse(text.begin(), text.end());
-  } catch (const Json::parse_error& e) {
-    std::size_t at = std::min<std::size_t>(e.byte ? e.byte - 1 : 0, text.size());
+    parsed = InJson::sax_parse(text.begin(), text.end(), &sax);
+  } catch (const std::exception& e) {
+    error = name + ": " + e.what();
+    return false;
+  }
+  if (!parsed) {
+    std::size_t at = std::min<std::size_t>(sax.errorByte ? sax.errorByte - 1 : 0, text.size());
     std::size_t line = 1 + static_cast<std::size_t>(std::count(
                                text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
     std::size_t lineStart = text.rfind('\n', at ? at - 1 : 0);
@@ -599,12 +702,9 @@ bool readNativeFormat(std::string_view text, const std::string& name, SheetConte
     error = name + ": line " + std::to_string(line) + ", column " + std::to_string(column) +
             ": not valid JSON (truncated or damaged file?)";
     return false;
-  } catch (const std::exception& e) {
-    error = name + ": " + e.what();
-    return false;
   }
   Reader reader(name, out);
-  if (!reader.read(root)) {
+  if (!reader.read(sax.root, sax.cells)) {
     error = reader.error();
     return false;
   }

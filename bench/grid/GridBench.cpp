@@ -1,0 +1,164 @@
+// Speed and memory of the spreadsheet control: recalculation of a large
+// sheet, formula compilation, loading a standards-sized sheet, and the
+// memory a simple formula cell takes.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/grid/Sheet.h"
+#include "platform/grid/formula/Parser.h"
+
+using namespace grid;
+
+namespace {
+
+constexpr int kRows = 10000;  // 10 formula columns: 100,000 formula cells
+
+// Data in A..J, formulas in K..T: references, arithmetic, IF, MIN, MAX,
+// ROUND and text joins.
+std::unique_ptr<Sheet> largeSheet() {
+  auto s = std::make_unique<Sheet>();
+  s->setMaxCols(20);
+  s->setMaxRows(kRows);
+  const char* formulas[10] = {"=A#+B#*2",         "=IF(K#>100,K#-C#,K#+C#)",
+                              "=MIN(A#,B#,C#)",   "=MAX(D#:F#)",
+                              "=ROUND(L#/3,2)",   "=\"x\"&A#",
+                              "=K#+L#+M#",        "=IF(A#>B#,MIN(K#,L#),MAX(M#,N#))",
+                              "=ROUND(Q#*1.1,1)", "=P#&\"-\"&S#"};
+  for (int r = 1; r <= kRows; ++r) {
+    std::string row = std::to_string(r);
+    for (int c = 1; c <= 10; ++c) s->setData(c, r, std::to_string((r * 7 + c * 13) % 211));
+    for (int c = 0; c < 10; ++c) {
+      std::string f = formulas[c];
+      for (std::size_t at; (at = f.find('#')) != std::string::npos;) f.replace(at, 1, row);
+      s->setFormula(11 + c, r, f, false);
+    }
+  }
+  return s;
+}
+
+void BM_Recalc100kFormulas(benchmark::State& state) {
+  auto sheet = largeSheet();
+  sheet->reCalc();  // builds the dependency graph once
+  for (auto _ : state) sheet->reCalc();
+  state.counters["ns_per_formula_cell"] = benchmark::Counter(
+      10.0 * kRows, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_formula_cell"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * 10 * kRows,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Recalc100kFormulas)->Unit(benchmark::kMillisecond);
+
+void BM_FirstRecalcWithGraph(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto sheet = largeSheet();
+    state.ResumeTiming();
+    sheet->reCalc();
+    state.PauseTiming();
+    sheet.reset();
+    state.ResumeTiming();
+  }
+  state.counters["ns_per_formula_cell"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * 10 * kRows,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_FirstRecalcWithGraph)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_CompileShortFormulas(benchmark::State& state) {
+  const char* formulas[] = {"=A1+B1*2",       "=SUM(A1:A10)", "=IF(C3>0,C3,-C3)", "=ROUND(D4/3,2)",
+                            "=MIN(A1,B2,C3)", "=\"x\"&E5",    "=R[-1]C+1",        "=$A$1*B7"};
+  FormulaParser parser;
+  CompiledFormula out;
+  std::size_t n = 0;
+  for (auto _ : state) {
+    for (const char* f : formulas) {
+      parser.compile(f, 5, 5, out);
+      benchmark::DoNotOptimize(out);
+    }
+    n += std::size(formulas);
+  }
+  state.counters["formulas_per_second"] =
+      benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_CompileShortFormulas);
+
+// A standards sheet: 2,000 cells of which 300 formulas.
+std::string standardsFile() {
+  Sheet s;
+  s.setMaxCols(10);
+  s.setMaxRows(200);
+  for (int r = 1; r <= 200; ++r) {
+    for (int c = 1; c <= 10; ++c) {
+      bool formula = c >= 9 || (c == 8 && r % 2 == 0);
+      if (formula) {
+        std::string row = std::to_string(r);
+        s.setFormula(c, r,
+                     c == 8 ? "=ROUND(A" + row + "*B" + row + ",2)"
+                            : "=IF(A" + row + ">B" + row + ",C" + row + "&\" mm\",D" + row + "+E" +
+                                  row + ")");
+      } else if (c == 1) {
+        s.setData(c, r, "Var" + std::to_string(r));
+      } else {
+        s.setData(c, r, std::to_string(r * c % 97) + ".5");
+      }
+    }
+  }
+  std::string path = (std::filesystem::temp_directory_path() /
+                      ("grid-bench-" + std::to_string(::getpid()) + ".kvs"))
+                         .string();
+  std::string error;
+  s.saveToFile(path, error);
+  return path;
+}
+
+void BM_LoadAndRecalcStandardsSheet(benchmark::State& state) {
+  std::string path = standardsFile();
+  std::string error;
+  for (auto _ : state) {
+    Sheet s;
+    if (!s.loadFromFile(path, error)) state.SkipWithError(error.c_str());
+    s.reCalc();
+    benchmark::DoNotOptimize(s.cellCount());
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_LoadAndRecalcStandardsSheet)->Unit(benchmark::kMicrosecond);
+
+// Heap bytes per formula cell, beyond its text, with the dependency graph
+// built: mallinfo2 before and after 100,000 cells "=A1+B1*2"-like.
+void BM_MemoryPerFormulaCell(benchmark::State& state) {
+  double perCell = 0;
+  for (auto _ : state) {
+    malloc_trim(0);
+    std::size_t before = mallinfo2().uordblks;
+    auto s = std::make_unique<Sheet>();
+    s->setMaxCols(20);
+    s->setMaxRows(kRows);
+    std::size_t text = 0, cells = 0;
+    for (int r = 1; r <= kRows; ++r) {
+      std::string row = std::to_string(r);
+      for (int c = 11; c <= 20; ++c) {
+        std::string f = "A" + row + "+B" + row + "*2";
+        text += f.size();
+        s->setFormula(c, r, f, false);
+        ++cells;
+      }
+    }
+    s->reCalc();
+    std::size_t after = mallinfo2().uordblks;
+    perCell = (static_cast<double>(after - before) - static_cast<double>(text)) /
+              static_cast<double>(cells);
+  }
+  state.counters["bytes_per_formula_cell"] = perCell;
+}
+BENCHMARK(BM_MemoryPerFormulaCell)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,232 @@
+#include "standards/DataFiles.h"
+
+#include <sys/stat.h>
+#include <time.h>
+
+#include <span>
+#include <unordered_map>
+
+#include "core/FileHelpers.h"
+#include "core/Nx_Settings.h"
+#include "core/PathHelpers.h"
+#include "core/StringHelpers.h"
+
+namespace ssfunctions {
+
+namespace {
+
+// A file counts as changed when any of these differs. The inode catches a
+// file replaced by an atomic write within the clock's resolution.
+struct FileStamp {
+  timespec modified{};
+  off_t size = 0;
+  ino_t inode = 0;
+  dev_t device = 0;
+
+  bool operator==(const FileStamp& o) const {
+    return modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+           size == o.size && inode == o.inode && device == o.device;
+  }
+};
+
+// A file written less than this long ago may change again within the
+// resolution of file times (a few milliseconds) without its stamp changing,
+// so its parsed content is not trusted yet.
+constexpr time_t kSettleSeconds = 2;
+
+bool settled(const FileStamp& stamp) {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return now.tv_sec - stamp.modified.tv_sec > kSettleSeconds;
+}
+
+bool stampOf(const Nx_String& path, FileStamp& stamp) {
+  struct stat st {};
+  if (::stat(toNativePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  stamp.modified = st.st_mtim;
+  stamp.size = st.st_size;
+  stamp.inode = st.st_ino;
+  stamp.device = st.st_dev;
+  return true;
+}
+
+// The places a name is looked for, in order. Without a library the other
+// places would be taken from the working folder.
+int candidates(const Nx_String& name, Nx_String (&places)[4]) {
+  const Nx_String& lib = gSettings.libDir;
+  places[0] = name;
+  if (lib.isEmpty()) return 1;
+  places[1] = lib + "Connection Standards/Data/" + name;
+  places[2] = lib + "Connection Standards/" + name;
+  places[3] = lib + name;
+  return 4;
+}
+
+bool search(const Nx_String& name, Nx_String& path, FileStamp& stamp) {
+  if (name.isEmpty()) return false;
+  Nx_String places[4];
+  for (const Nx_String& place : std::span(places, candidates(name, places))) {
+    if (stampOf(place, stamp)) {
+      path = place;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Where each name was found, for the library folder of the time. Misses on
+// the way cost a file-system call each, so a name is searched once per
+// calculation; the found file is still stamped at every call.
+struct Location {
+  Nx_String libDir;
+  Nx_String path;
+};
+std::unordered_map<Nx_String, Location>& locations() {
+  static std::unordered_map<Nx_String, Location> found;
+  return found;
+}
+
+bool locate(const Nx_String& name, Nx_String& path, FileStamp& stamp) {
+  auto& found = locations();
+  auto it = found.find(name);
+  if (it != found.end() && it->second.libDir == gSettings.libDir &&
+      stampOf(it->second.path, stamp)) {
+    path = it->second.path;
+    return true;
+  }
+  if (!search(name, path, stamp)) {
+    if (it != found.end()) found.erase(it);
+    return false;
+  }
+  if (found.size() >= 1024) found.clear();
+  found[name] = Location{gSettings.libDir, path};
+  return true;
+}
+
+// Parsed files by path. Bounded so that a sheet naming ever new files
+// cannot grow it without end.
+template <class Table>
+class ParsedFileCache {
+ public:
+  using Parser = Table (*)(const Nx_StringArray&);
+  explicit ParsedFileCache(Parser parser) : parser_(parser) {}
+
+  std::shared_ptr<const Table> get(const Nx_String& name) {
+    Nx_String path;
+    FileStamp stamp;
+    if (!locate(name, path, stamp)) return nullptr;
+    auto it = entries_.find(path);
+    if (it != entries_.end() && it->second.stamp == stamp && it->second.settled)
+      return it->second.table;
+    // Stamped before reading: a file changed meanwhile is read again next time.
+    Nx_StringArray lines;
+    if (!ObjectExportReadFile(path, lines)) {
+      if (it != entries_.end()) entries_.erase(it);
+      return nullptr;
+    }
+    auto table = std::make_shared<const Table>(parser_(lines));
+    if (entries_.size() >= kMaxFiles && it == entries_.end()) entries_.clear();
+    entries_[path] = Entry{stamp, settled(stamp), table};
+    return table;
+  }
+
+  void clear() { entries_.clear(); }
+
+ private:
+  static constexpr std::size_t kMaxFiles = 256;
+  struct Entry {
+    FileStamp stamp;
+    bool settled = false;
+    std::shared_ptr<const Table> table;
+  };
+  Parser parser_;
+  std::unordered_map<Nx_String, Entry> entries_;
+};
+
+ParsedFileCache<LookupTable>& lookupCache() {
+  static ParsedFileCache<LookupTable> cache(&parseLookupLines);
+  return cache;
+}
+
+ParsedFileCache<SizeTable>& sizeCache() {
+  static ParsedFileCache<SizeTable> cache(&parseSizeLines);
+  return cache;
+}
+
+Nx_String withoutLineComment(const Nx_String& line) {
+  int at = line.find("//", true);
+  return at < 0 ? line : line.left(at);
+}
+
+// Removes "/* ... */" spans (an unclosed one runs to the end of the line)
+// and a "//" comment, whichever starts first.
+Nx_String withoutComments(const Nx_String& line) {
+  Nx_String rest = line;
+  Nx_String kept;
+  while (true) {
+    int block = rest.find("/*", true);
+    int slashes = rest.find("//", true);
+    if (block < 0 && slashes < 0) return kept + rest;
+    if (slashes >= 0 && (block < 0 || slashes < block)) return kept + rest.left(slashes);
+    kept += rest.left(block);
+    int close = rest.find("*/", true, block + 2);
+    if (close < 0) return kept;
+    rest = rest.mid(close + 2);
+  }
+}
+
+}  // namespace
+
+bool findDataFile(const Nx_String& name, Nx_String& path) {
+  FileStamp stamp;
+  return search(name, path, stamp);
+}
+
+LookupTable parseLookupLines(const Nx_StringArray& lines) {
+  LookupTable table;
+  for (const Nx_String& raw : lines) {
+    Nx_String line = withoutLineComment(raw);
+    if (line.trimmed().isEmpty()) continue;
+    Nx_StringArray fields;
+    // Blanks around a field are never meant: "S235 \t235 // note" is S235, 235.
+    splitStringAtSymbol(line, '\t', fields, true);
+    table.push_back(std::move(fields));
+  }
+  return table;
+}
+
+SizeTable parseSizeLines(const Nx_StringArray& lines) {
+  SizeTable table;
+  for (const Nx_String& raw : lines) {
+    Nx_String line = withoutComments(raw).trimmed();
+    if (line.isEmpty()) continue;
+    // "200X10" is read like "200x10" rather than as a width in every thickness.
+    line.replace("X", "x");
+    Nx_String first, second;
+    if (splitStringAtSymbol(line, 'x', first, second, true))
+      table.push_back({first.toDouble(), second.toDouble()});
+    else
+      table.push_back({line.toDouble(), 0.0});
+  }
+  return table;
+}
+
+std::shared_ptr<const LookupTable> readLookupFile(const Nx_String& name) {
+  return lookupCache().get(name);
+}
+
+std::shared_ptr<const SizeTable> readSizeFile(const Nx_String& name) {
+  return sizeCache().get(name);
+}
+
+void forgetDataFileLocations() {
+  locations().clear();
+}
+
+void clearDataFileCache() {
+  forgetDataFileLocations();
+  lookupCache().clear();
+  sizeCache().clear();
+}
+
+}  // namespace ssfunctions

@@ -52,6 +52,14 @@ void FormatTable::clear() {
   index_.emplace(CellFormat{}, 0);
 }
 
+void FormatTable::compact(const std::vector<bool>& used, std::vector<std::uint32_t>& remap) {
+  std::vector<CellFormat> old = std::move(formats_);
+  clear();
+  remap.assign(old.size(), 0);
+  for (std::size_t i = 1; i < old.size(); ++i)
+    if (i < used.size() && used[i]) remap[i] = intern(old[i]);
+}
+
 std::uint32_t FormatTable::intern(const CellFormat& format) {
   auto it = index_.find(format);
   if (it != index_.end()) return it->second;

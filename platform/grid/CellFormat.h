@@ -89,6 +89,8 @@ class GRID_API FormatTable {
   std::uint32_t intern(const CellFormat& format);
   std::size_t size() const { return formats_.size(); }
   void clear();
+  // Keeps only the formats in use; remap[old] gives each one's new index.
+  void compact(const std::vector<bool>& used, std::vector<std::uint32_t>& remap);
 
  private:
   std::vector<CellFormat> formats_;

@@ -34,9 +34,10 @@ Cell& CellStore::obtain(int col, int row) {
   auto it = lowerBound(r, col);
   if (it != r.end() && it->col == col) return *it;
   if (r.capacity() == r.size()) {
-    // Grow by half rather than double: rows are many and mostly short.
+    // Grow by a quarter rather than double: rows are many and mostly short,
+    // and what a row reserves stays unused.
     auto at = it - r.begin();
-    r.reserve(r.size() < 4 ? 4 : r.size() + r.size() / 2);
+    r.reserve(r.size() < 4 ? 4 : r.size() + r.size() / 4 + 2);
     it = r.begin() + at;
   }
   it = r.insert(it, Cell{});

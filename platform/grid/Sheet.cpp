@@ -29,6 +29,7 @@ bool Sheet::setMaxCols(int count) {
     recalc_.formulasChanged();
   }
   content_.maxCols = count;
+  if (content_.activeCell && content_.activeCell->col > count) content_.activeCell.reset();
   notifyLayout();
   return true;
 }
@@ -44,6 +45,7 @@ bool Sheet::setMaxRows(int count) {
     recalc_.formulasChanged();
   }
   content_.maxRows = count;
+  if (content_.activeCell && content_.activeCell->row > count) content_.activeCell.reset();
   notifyLayout();
   return true;
 }

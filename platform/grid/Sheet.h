@@ -195,6 +195,7 @@ class GRID_API Sheet {
   CompileError lastError_;
   SheetListener* listener_ = nullptr;
   const FontMetrics* metrics_;
+  std::size_t formatsAfterSweep_ = 0;
 };
 
 }  // namespace grid

@@ -65,6 +65,15 @@ bool Sheet::changeFormat(const Area& block, F&& change) {
     }
   }
   if (typeChanged && content_.options.test(kOptionAutoCalc) && !busy()) recalc_.all();
+  // Formats nobody uses any more pile up in long sessions: sweep them now and then.
+  if (content_.formats.size() > 4096 && content_.formats.size() > 2 * formatsAfterSweep_) {
+    std::vector<bool> used(content_.formats.size(), false);
+    content_.cells.forEach([&](const Cell& c, int) { used[c.format] = true; });
+    std::vector<std::uint32_t> remap;
+    content_.formats.compact(used, remap);
+    content_.cells.forEach([&](Cell& c, int) { c.format = remap[c.format]; });
+    formatsAfterSweep_ = content_.formats.size();
+  }
   notifyLayout();
   return true;
 }

@@ -301,3 +301,15 @@ TEST(TextMeasures, WidestAndTallestText) {
   EXPECT_EQ(s.colWidthInPixels(2), 70);
   EXPECT_FALSE(s.setRowHeight(1, -3));
 }
+
+TEST(Formats, UnusedFormatsAreSweptAway) {
+  Sheet s;
+  s.setMaxCols(1);
+  s.setMaxRows(1);
+  for (std::uint32_t colour = 0; colour < 20000; ++colour)
+    ASSERT_TRUE(s.setColor({1, 1, 1, 1}, colour, 0));
+  EXPECT_LT(s.content().formats.size(), 10000u);
+  std::uint32_t bg = 0, fg = 0;
+  s.getColor(1, 1, bg, fg);
+  EXPECT_EQ(bg, 19999u);
+}

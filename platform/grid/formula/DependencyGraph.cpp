@@ -63,6 +63,7 @@ void DependencyGraph::build(const CellStore& cells) {
   order_.run(roots, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
     out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
   });
+  order_.releaseScratch();
   valid_ = true;
 }
 

@@ -18,6 +18,8 @@ class CycleAwareOrder {
   template <class Successors>
   void run(const std::vector<std::uint32_t>& roots, Successors&& successors);
   const std::vector<std::uint32_t>& order() const { return order_; }
+  // Drops the scratch of the last run; the order and the cycle marks stay.
+  void releaseScratch();
   bool circular(std::uint32_t node) const { return node < circular_.size() && circular_[node]; }
 
  private:
@@ -73,6 +75,15 @@ class DependencyGraph {
   std::vector<std::uint32_t> readerStart_, readers_;  // formula node -> formula nodes reading it
   std::vector<std::uint32_t> rank_;                   // node -> position in order
 };
+
+inline void CycleAwareOrder::releaseScratch() {
+  std::vector<std::uint32_t>().swap(index_);
+  std::vector<std::uint32_t>().swap(low_);
+  std::vector<std::uint32_t>().swap(stack_);
+  std::vector<std::uint32_t>().swap(buffer_);
+  std::vector<std::uint8_t>().swap(onStack_);
+  std::vector<Frame>().swap(frames_);
+}
 
 template <class Successors>
 void CycleAwareOrder::run(const std::vector<std::uint32_t>& roots, Successors&& successors) {

@@ -1,0 +1,86 @@
+#include "host/MacroDlgTable.h"
+
+#include "host/KvResourceScope.h"
+#include "host/SSExports.h"
+#include "macrodlg/KvMacroDlg.h"
+#include "platform/arx/aced.h"
+#include "platform/arx/acutil.h"
+#include "platform/ui/Services.h"
+
+std::vector<std::unique_ptr<KvMacroDlg>> gMacroDlgs;
+std::vector<KvDelayedClose> gDelayedCloses;
+
+namespace {
+
+KvMacroDlg* dialogAt(int index) {
+  return index >= 0 && index < static_cast<int>(gMacroDlgs.size()) ? gMacroDlgs[index].get()
+                                                                   : nullptr;
+}
+
+int findDelayedClose(int timerId) {
+  for (size_t i = 0; i < gDelayedCloses.size(); ++i)
+    if (gDelayedCloses[i].timerId == timerId) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& index) {
+  KvResourceScope scope;
+  index = -1;
+  for (size_t i = 0; i < gMacroDlgs.size(); ++i)
+    if (!gMacroDlgs[i]) index = static_cast<int>(i);
+  if (index < 0) {
+    index = static_cast<int>(gMacroDlgs.size());
+    gMacroDlgs.emplace_back();
+  }
+  auto dlg = std::make_unique<KvMacroDlg>(data, index);
+  if (!dlg->create(&ui::mainWindow())) return false;
+  dlg->show();
+  gMacroDlgs[index] = std::move(dlg);
+  if (!keepFocus) ui::mainWindow().setFocus();
+  return true;
+}
+
+bool GetDlgMacroData(int index, MacroData& data) {
+  KvResourceScope scope;
+  KvMacroDlg* dlg = dialogAt(index);
+  if (!dlg) return false;
+  data = dlg->macroData();
+  return true;
+}
+
+bool EndDlgMacroModeless(int index) {
+  KvMacroDlg* dlg = dialogAt(index);
+  if (!dlg) return false;
+  if (dlg->deferClose()) {
+    int timerId = ui::setTimer(nullptr, kDelayedCloseMs, delayedCloseProc);
+    gDelayedCloses.push_back({timerId, index});
+    return true;
+  }
+  // A window already gone (closed by other means) counts as destroyed.
+  if (dlg->isCreated() && !dlg->destroyWindow()) return false;
+  gMacroDlgs[index].reset();
+  if (index == static_cast<int>(gMacroDlgs.size()) - 1)
+    while (!gMacroDlgs.empty() && !gMacroDlgs.back()) gMacroDlgs.pop_back();
+  acedPostCommandPrompt();
+  return true;
+}
+
+void DestroyAllMacroDlgs() {
+  for (int i = static_cast<int>(gMacroDlgs.size()) - 1; i >= 0; --i) EndDlgMacroModeless(i);
+}
+
+void delayedCloseProc(int timerId) {
+  acutPrintf("Delayed timer called.\n");
+  int entry = findDelayedClose(timerId);
+  if (entry < 0) return;
+  ui::killTimer(timerId);
+  EndDlgMacroModeless(gDelayedCloses[entry].index);
+  entry = findDelayedClose(timerId);
+  if (entry < 0) {
+    acutPrintf("*Error* Invalid index passed to remove.\n");
+    return;
+  }
+  gDelayedCloses.erase(gDelayedCloses.begin() + entry);
+}

@@ -1,0 +1,80 @@
+#include "macrodlg/KvMacroDlg.h"
+
+#include "host/SSExports.h"
+#include "platform/arx/aced.h"
+#include "platform/ui/TabControl.h"
+
+namespace {
+constexpr int kTabs = 8097;
+constexpr int kValues = 8098;
+
+// The view direction every close leaves the current tab's object in.
+constexpr int kViewFromAbove = 3;
+
+std::string onOff(bool on) {
+  return on ? "yes" : "no";
+}
+}  // namespace
+
+bool KvMacroDlg::onInitDialog() {
+  ui::Dialog::onInitDialog();
+  std::string caption = text();
+  for (int i = 0; i < data_.names.length(); ++i)
+    caption += (i ? ", " : ": ") + data_.names[i].str();
+  setText(caption);
+  on(kTabs, ui::TCN_SELCHANGE, [this] { showTab(itemAs<ui::TabControl>(kTabs)->curSel()); });
+  buildTabs();
+  return true;
+}
+
+bool KvMacroDlg::handleCommand(int id, int code) {
+  Busy busy(*this);
+  return ui::Dialog::handleCommand(id, code);
+}
+
+void KvMacroDlg::buildTabs() {
+  auto* tabs = itemAs<ui::TabControl>(kTabs);
+  if (!tabs) return;
+  tabs->deleteAllItems();
+  for (const MacroTabData& tab : data_.tabs)
+    tabs->insertItem(tabs->count(), (tab.title.isEmpty() ? tab.name : tab.title).str());
+  int first = data_.openTab.isEmpty() ? 0 : data_.findTab(data_.openTab);
+  if (first < 0) first = 0;
+  tabs->setCurSel(data_.tabCount() > 0 ? first : -1);
+  showTab(tabs->curSel());
+}
+
+void KvMacroDlg::showTab(int index) {
+  listClear(kValues);
+  const MacroTabData* tab = data_.getTab(index);
+  if (!tab) return;
+  if (const MacroBoltData* bolts = tab->getBoltData())
+    listAdd(kValues, "Bolts: diameter " + bolts->diameter.str() + ", hole offset " +
+                         bolts->holeOffset.str());
+  for (const MacroPatternData& p : tab->patterns)
+    listAdd(kValues, "Pattern " + p.pattern.str() + ": " + p.nrBolts1.str() +
+                         (p.twoDirections ? " x " + p.nrBolts2.str() : std::string()) + " bolts");
+  for (const MacroFlexFixData& f : tab->flexFix)
+    listAdd(kValues,
+            f.variable.str() + ": fixed " + onOff(f.fixed) + ", flexible " + onOff(f.flex));
+  for (const MacroProfData& p : tab->mergedProps)
+    listAdd(kValues,
+            "Profile group " + p.profileGroup.str() + ": member name " + p.memberName.str());
+}
+
+void KvMacroDlg::close() {
+  // Whatever asked for the close, this dialog is running it: the manager
+  // must not delete the dialog before this call returns.
+  Busy busy(*this);
+  acedPostCommand("CANCELCMD");
+  if (const MacroTabData* tab = data_.getTab(
+          itemAs<ui::TabControl>(kTabs) ? itemAs<ui::TabControl>(kTabs)->curSel() : -1))
+    data_.changeView(tab->name, kViewFromAbove);
+  closing_ = true;
+  if (index_ >= 0) {
+    EndDlgMacroModeless(index_);
+  } else {
+    acedPostCommandPrompt();
+    endDialog(ui::IDOK);
+  }
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/ui/Dialog.h"
+
+// The hidden calculation dialog of the standards engine (template 253): the
+// pool of calculation dialogs (KvSSDlgsMgr) creates it once, never shows it
+// and lends it out for one evaluation at a time. Creating a spreadsheet
+// window is slow; that is why the dialog is kept and reused.
+//
+// The standards sheet (a KvStandardsSheet on the spreadsheet control) takes
+// the place of the placeholder item kSheetItem when the dialog initialises;
+// the evaluation's working copy of the request lives beside it.
+class KvStandardsCalcDlg : public ui::Dialog {
+ public:
+  static constexpr int kTemplateId = 253;
+  static constexpr int kSheetItem = 1196;
+
+  KvStandardsCalcDlg() : ui::Dialog(kTemplateId) {}
+
+  bool onInitDialog() override;
+  // The window the standards sheet occupies.
+  ui::Window* sheetPlaceholder() const { return item(kSheetItem); }
+};

@@ -1,7 +1,10 @@
 #pragma once
 #include <nlohmann/json.hpp>
 
+#include <vector>
+
 #include "core/macro/JsonField.h"
+#include "core/macro/MacroTabData.h"
 #include "platform/arx/AcArray.h"
 #include "platform/arx/dbmain.h"
 
@@ -10,6 +13,19 @@ namespace drawing {
 
 inline constexpr const char* kFormatName = "connection-standards drawing";
 inline constexpr int kFormatVersion = 1;
+
+// A bolt pattern as the tabs of its macro may refer to it.
+struct PatternInfo {
+  Nx_String tab;
+  Nx_String name;
+  bool twoDirections = false;
+};
+
+// One tab of macro-dialog data. With patterns, every pattern entry must name
+// one of them (and give a second count exactly for two directions); without,
+// a second count makes a pattern two-directional. Throws LoadError.
+MacroTabData readTab(const JsonField& f, const std::vector<PatternInfo>* patterns);
+nlohmann::ordered_json writeTab(const MacroTabData& tab);
 
 // Fills an empty database from the file's root; throws LoadError.
 void readDrawing(const JsonField& root, AcDbDatabase& db, AcArray<AcDbObjectId>& macroIds);

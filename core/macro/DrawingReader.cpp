@@ -27,12 +27,6 @@ class UniqueNames {
   Nx_StringArray seen_;
 };
 
-struct PatternInfo {
-  Nx_String tab;
-  Nx_String name;
-  bool twoDirections = false;
-};
-
 class MacroReader {
  public:
   explicit MacroReader(AcDbDatabase& db) : db_(db) {}
@@ -45,7 +39,6 @@ class MacroReader {
   void readPatterns(const JsonField& f, Nx_BoltModule& module);
   void readPlacements(const JsonField& f, Nx_ProfPlacementModule& module);
   MacroData readDialog(const JsonField& f);
-  MacroTabData readTab(const JsonField& f);
 
   AcDbDatabase& db_;
   std::vector<PatternInfo> patterns_;
@@ -224,14 +217,16 @@ MacroData MacroReader::readDialog(const JsonField& f) {
   data.propFiles = f.texts("propertyFiles");
   UniqueNames tabs("tab");
   for (const JsonField& t : f.elements("tabs")) {
-    MacroTabData tab = readTab(t);
+    MacroTabData tab = readTab(t, &patterns_);
     tabs.add(t.at("name"), tab.name);
     data.tabs.append(tab);
   }
   return data;
 }
 
-MacroTabData MacroReader::readTab(const JsonField& f) {
+}  // namespace
+
+MacroTabData readTab(const JsonField& f, const std::vector<PatternInfo>* patterns) {
   f.requireObject(
       {"name", "title", "kind", "viewDirection", "bolts", "patterns", "flexFix", "mergedProps"});
   MacroTabData tab(f.text("name"), f.text("title", Nx_String()), f.integer("kind", kTabGrid));
@@ -249,18 +244,21 @@ MacroTabData MacroReader::readTab(const JsonField& f) {
     p.requireObject({"pattern", "nrBolts1", "nrBolts2"});
     Nx_String name = p.text("pattern");
     patternNames.add(p.at("pattern"), name);
-    // The tab edits patterns of its own module group only, one count per direction.
-    const PatternInfo* info = nullptr;
-    for (const PatternInfo& i : patterns_)
-      if (i.tab.equal(tab.name, false) && i.name.equal(name, false)) info = &i;
-    if (!info)
-      p.at("pattern").fail("no bolt module of group \"" + tab.name.str() + "\" has a pattern \"" +
-                           p.at("pattern").json().get<std::string>() + "\"");
-    if (info->twoDirections && !p.has("nrBolts2"))
-      p.fail("missing key \"nrBolts2\" (the pattern has layout 282)");
-    if (!info->twoDirections && p.has("nrBolts2"))
-      p.at("nrBolts2").fail("only a pattern of layout 282 has a second direction");
-    if (info->twoDirections)
+    bool twoDirections = p.has("nrBolts2");
+    if (patterns) {
+      // The tab edits patterns of its own module group only, one count per direction.
+      const PatternInfo* info = nullptr;
+      for (const PatternInfo& i : *patterns)
+        if (i.tab.equal(tab.name, false) && i.name.equal(name, false)) info = &i;
+      if (!info)
+        p.at("pattern").fail("no bolt module of group \"" + tab.name.str() + "\" has a pattern \"" +
+                             p.at("pattern").json().get<std::string>() + "\"");
+      if (info->twoDirections && !twoDirections)
+        p.fail("missing key \"nrBolts2\" (the pattern has layout 282)");
+      if (!info->twoDirections && twoDirections)
+        p.at("nrBolts2").fail("only a pattern of layout 282 has a second direction");
+    }
+    if (twoDirections)
       tab.patterns.append(MacroPatternData(name, p.text("nrBolts1"), p.text("nrBolts2")));
     else
       tab.patterns.append(MacroPatternData(name, p.text("nrBolts1")));
@@ -281,8 +279,6 @@ MacroTabData MacroReader::readTab(const JsonField& f) {
   }
   return tab;
 }
-
-}  // namespace
 
 void readDrawing(const JsonField& root, AcDbDatabase& db, AcArray<AcDbObjectId>& macroIds) {
   root.requireObject({"format", "version", "macros"});

@@ -75,32 +75,6 @@ ojson writeModule(const Nx_Module& module, AcTransaction& tr) {
   return m;
 }
 
-ojson writeTab(const MacroTabData& tab) {
-  ojson t;
-  t["name"] = text(tab.name);
-  t["title"] = text(tab.title);
-  t["kind"] = tab.kind;
-  t["viewDirection"] = tab.viewDirection;
-  if (const MacroBoltData* bolts = tab.getBoltData())
-    t["bolts"] = {{"diameter", text(bolts->diameter)}, {"holeOffset", text(bolts->holeOffset)}};
-  ojson patterns = ojson::array();
-  for (const MacroPatternData& p : tab.patterns) {
-    ojson e = {{"pattern", text(p.pattern)}, {"nrBolts1", text(p.nrBolts1)}};
-    if (p.twoDirections) e["nrBolts2"] = text(p.nrBolts2);
-    patterns.push_back(e);
-  }
-  t["patterns"] = patterns;
-  ojson flexFix = ojson::array();
-  for (const MacroFlexFixData& f : tab.flexFix)
-    flexFix.push_back({{"variable", text(f.variable)}, {"fixed", f.fixed}, {"flex", f.flex}});
-  t["flexFix"] = flexFix;
-  ojson merged = ojson::array();
-  for (const MacroProfData& p : tab.mergedProps)
-    merged.push_back({{"profileGroup", text(p.profileGroup)}, {"memberName", text(p.memberName)}});
-  t["mergedProps"] = merged;
-  return t;
-}
-
 ojson writeDialog(const MacroData& data) {
   ojson d;
   d["kind"] = data.kind;
@@ -154,6 +128,32 @@ ojson writeMacro(const Nx_DbMacro& dbMacro, AcTransaction& tr) {
 }
 
 }  // namespace
+
+nlohmann::ordered_json writeTab(const MacroTabData& tab) {
+  ojson t;
+  t["name"] = text(tab.name);
+  t["title"] = text(tab.title);
+  t["kind"] = tab.kind;
+  t["viewDirection"] = tab.viewDirection;
+  if (const MacroBoltData* bolts = tab.getBoltData())
+    t["bolts"] = {{"diameter", text(bolts->diameter)}, {"holeOffset", text(bolts->holeOffset)}};
+  ojson patterns = ojson::array();
+  for (const MacroPatternData& p : tab.patterns) {
+    ojson e = {{"pattern", text(p.pattern)}, {"nrBolts1", text(p.nrBolts1)}};
+    if (p.twoDirections) e["nrBolts2"] = text(p.nrBolts2);
+    patterns.push_back(e);
+  }
+  t["patterns"] = patterns;
+  ojson flexFix = ojson::array();
+  for (const MacroFlexFixData& f : tab.flexFix)
+    flexFix.push_back({{"variable", text(f.variable)}, {"fixed", f.fixed}, {"flex", f.flex}});
+  t["flexFix"] = flexFix;
+  ojson merged = ojson::array();
+  for (const MacroProfData& p : tab.mergedProps)
+    merged.push_back({{"profileGroup", text(p.profileGroup)}, {"memberName", text(p.memberName)}});
+  t["mergedProps"] = merged;
+  return t;
+}
 
 nlohmann::ordered_json writeDrawing(AcDbDatabase& db, const AcArray<AcDbObjectId>& macroIds) {
   ojson root;

@@ -1,8 +1,16 @@
 #include "core/macro/MacroData.h"
 
+#include "core/macro/DrawingFormat.h"
 #include "core/macro/Nx_BoltModule.h"
+#include "core/macro/Nx_DbMacro.h"
+#include "core/macro/Nx_Drawing.h"
 #include "core/macro/Nx_Macro.h"
 #include "core/macro/Nx_ProfPlacementModule.h"
+#include "platform/base/AtomicFile.h"
+
+namespace {
+constexpr const char* kPropertyFormat = "macro properties";
+}
 
 bool MacroData::operator==(const MacroData& o) const {
   if (tabs.length() != o.tabs.length()) return false;
@@ -65,4 +73,114 @@ void MacroData::initFromMacro(const Nx_Macro& macro, AcTransaction* tr) {
       }
     }
   }
+}
+
+namespace {
+MacroData::StandardsRunner& standardsRunner() {
+  static MacroData::StandardsRunner runner;
+  return runner;
+}
+
+// Opens the macro of the data in the working drawing for write and hands it over.
+bool withMacro(AcDbObjectId id, const std::function<void(Nx_DbMacro&)>& work) {
+  Nx_Drawing* drawing = Nx_Drawing::working();
+  if (!drawing || id.isNull()) return false;
+  AcTransaction tr(drawing->database());
+  Nx_DbMacro* macro = nullptr;
+  if (tr.getObject(macro, id, AcDb::kForWrite) != Acad::eOk) return false;
+  work(*macro);
+  return true;
+}
+}  // namespace
+
+bool MacroData::setAllToMacro() const {
+  return withMacro(macroId, [this](Nx_DbMacro& macro) {
+    MacroData stored;
+    macro.getMacroData(stored);
+    for (const MacroTabData& tab : tabs) {
+      int index = stored.findTab(tab.name);
+      if (index < 0)
+        stored.tabs.append(tab);
+      else
+        stored.tabs[index] = tab;
+    }
+    macro.setMacroData(stored);
+  });
+}
+
+bool MacroData::reApply() const {
+  return withMacro(macroId, [this](Nx_DbMacro& macro) { macro.setMacroData(*this); });
+}
+
+void MacroData::setStandardsRunner(StandardsRunner runner) {
+  standardsRunner() = std::move(runner);
+}
+
+bool MacroData::loadFromStandards() {
+  return standardsRunner() ? standardsRunner()(*this) : false;
+}
+
+bool MacroData::writeToFile(const Nx_String& path, Nx_String* error) const {
+  nlohmann::ordered_json root;
+  root["format"] = kPropertyFormat;
+  root["version"] = drawing::kFormatVersion;
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const MacroTabData& tab : tabs) list.push_back(drawing::writeTab(tab));
+  root["tabs"] = list;
+  std::string why;
+  if (base::writeFileAtomically(path.str(), root.dump(2) + "\n", &why)) return true;
+  if (error) *error = Nx_String(why);
+  return false;
+}
+
+bool MacroData::readFromFile(const Nx_String& path, int& count, Nx_String* error) {
+  std::string content, why;
+  if (!base::readWholeFile(path.str(), content, &why)) {
+    if (error) *error = Nx_String(why);
+    return false;
+  }
+  Nx_Array<MacroTabData> read(8);
+  try {
+    nlohmann::json root = nlohmann::json::parse(content);
+    drawing::JsonField f(root, "");
+    f.requireObject({"format", "version", "tabs"});
+    if (f.text("format") != Nx_String(kPropertyFormat))
+      f.at("format").expected(std::string("\"") + kPropertyFormat + "\"");
+    if (f.integer("version") != drawing::kFormatVersion) f.at("version").expected("version 1");
+    for (const drawing::JsonField& t : f.elements("tabs"))
+      read.append(drawing::readTab(t, nullptr));
+  } catch (const nlohmann::json::parse_error& e) {
+    if (error) *error = path + ": not valid JSON (" + e.what() + ")";
+    return false;
+  } catch (const drawing::LoadError& e) {
+    if (error) *error = path + ": " + e.where + ": " + e.what;
+    return false;
+  }
+  count = 0;
+  for (const MacroTabData& tab : read) {
+    int index = findTab(tab.name);
+    if (index < 0) continue;
+    // The file brings values, never a tab's identity or page.
+    MacroTabData merged = tab;
+    merged.title = tabs[index].title;
+    merged.kind = tabs[index].kind;
+    tabs[index] = merged;
+    ++count;
+  }
+  return true;
+}
+
+int MacroData::differences(const MacroData& before) {
+  int changed = 0;
+  for (MacroTabData& tab : tabs) {
+    const MacroTabData* old = before.getTab(before.findTab(tab.name));
+    tab.unchanged = old && *old == tab;
+    if (!tab.unchanged) ++changed;
+  }
+  return changed;
+}
+
+void MacroData::removeAll() {
+  for (int i = tabs.length() - 1; i >= 0; --i)
+    if (tabs[i].unchanged) tabs.removeAt(i);
 }

@@ -1,8 +1,10 @@
 #pragma once
+#include <functional>
 #include "core/Nx_Array.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
 #include "core/dcm_export.h"
+
 #include "core/macro/MacroTabData.h"
 #include "platform/arx/dbid.h"
 
@@ -32,6 +34,31 @@ class DCM_API MacroData {
   bool changeView(const Nx_String& tabName, int direction);
   bool propListAllowed() const { return allowPropLists; }
   void getPropFiles(Nx_StringArray& files) const { files = propFiles; }
+
+  // Writing to the macro: the macro (macroId) of the working drawing
+  // (Nx_Drawing::working()) must exist. setAllToMacro stores these tabs into
+  // the macro's dialog data, replacing tabs of the same name and adding new
+  // ones; reApply stores the whole data. False without the macro.
+  bool setAllToMacro() const;
+  bool reApply() const;
+
+  // "Load from standards": runs the macro's standards sheets, in order,
+  // through the runner that the standards module installs; false without a
+  // runner or when a run fails.
+  using StandardsRunner = std::function<bool(MacroData& data)>;
+  static void setStandardsRunner(StandardsRunner runner);
+  bool loadFromStandards();
+
+  // Property files: the tabs' values as JSON (docs/drawing-file.md). Reading
+  // takes the values of the tabs this data has (by name) and ignores the
+  // others; count is the number of tabs taken. Failures name the file.
+  bool writeToFile(const Nx_String& path, Nx_String* error = nullptr) const;
+  bool readFromFile(const Nx_String& path, int& count, Nx_String* error = nullptr);
+  // Marks the tabs equal to the tab of the same name in before as
+  // unchanged; the number of the others.
+  int differences(const MacroData& before);
+  // Drops the tabs that differences marked unchanged.
+  void removeAll();
 
   // One tab per module group of the macro, in module order: profile pages
   // for profile-placement groups, bolt grids for bolt groups, grids

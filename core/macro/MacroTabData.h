@@ -108,6 +108,8 @@ class DCM_API MacroTabData {
   Nx_Array<MacroPatternData> patterns{8};
   Nx_Array<MacroFlexFixData> flexFix{8};
   Nx_Array<MacroProfData> mergedProps{8};
+  // Set by MacroData::differences for a tab that did not change; not stored.
+  bool unchanged = false;
 };
 
 // Reads or writes the bolt count of a pattern of the tab in one direction

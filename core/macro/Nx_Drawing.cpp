@@ -27,7 +27,21 @@ std::string parseReason(const std::string& message) {
 
 Nx_Drawing::Nx_Drawing() : db_(std::make_unique<AcDbDatabase>()) {}
 
-Nx_Drawing::~Nx_Drawing() = default;
+namespace {
+Nx_Drawing* gWorkingDrawing = nullptr;
+}
+
+Nx_Drawing::~Nx_Drawing() {
+  if (gWorkingDrawing == this) gWorkingDrawing = nullptr;
+}
+
+Nx_Drawing* Nx_Drawing::working() {
+  return gWorkingDrawing;
+}
+
+void Nx_Drawing::setWorking(Nx_Drawing* drawing) {
+  gWorkingDrawing = drawing;
+}
 
 bool Nx_Drawing::load(const Nx_String& path, Nx_String& error) {
   std::string content, why;

@@ -39,6 +39,11 @@ class DCM_API Nx_Drawing {
   // already be objects of database().
   AcDbObjectId addMacro(std::unique_ptr<Nx_DbMacro> macro);
 
+  // The drawing the host works in (the CAD host's working database), which
+  // the macro dialog data reaches its macro through; null when none.
+  static Nx_Drawing* working();
+  static void setWorking(Nx_Drawing* drawing);
+
  private:
   std::unique_ptr<AcDbDatabase> db_;
   AcArray<AcDbObjectId> macroIds_;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "core/macro/MacroData.h"
 #include "core/macro/Nx_Drawing.h"
 #include "tests/macro/MacroTestDrawing.h"
@@ -107,6 +110,83 @@ TEST_F(MacroDataTest, BuiltFromTheMacroWithOneTabPerGroup) {
   // Only profile groups with a name are merged.
   EXPECT_EQ(built.getTab(2)->mergedProps.length(), 2);
   EXPECT_EQ(built.groupNames, (Nx_StringArray{"Plates", "Bolts", "Profiles"}));
+}
+
+TEST_F(MacroDataTest, WritesToTheMacroOfTheWorkingDrawing) {
+  Nx_Drawing::setWorking(nullptr);
+  EXPECT_FALSE(data.setAllToMacro());
+  EXPECT_FALSE(data.reApply());
+  Nx_Drawing::setWorking(&drawing);
+
+  MacroData edited;
+  edited.macroId = data.macroId;
+  MacroTabData bolts = *tab("Bolts");
+  bolts.getBoltData()->diameter = "24";
+  edited.tabs.append(bolts);
+  edited.tabs.append(MacroTabData("Extra", "Extra", kTabGrid));
+  ASSERT_TRUE(edited.setAllToMacro());
+
+  AcTransaction tr(drawing.database());
+  Nx_DbMacro* m = nullptr;
+  ASSERT_EQ(tr.getObject(m, data.macroId, AcDb::kForRead), Acad::eOk);
+  MacroData stored;
+  m->getMacroData(stored);
+  EXPECT_EQ(stored.tabCount(), 4);  // the three tabs, one replaced, and the new one
+  EXPECT_EQ(stored.getTab(stored.findTab("Bolts"))->getBoltData()->diameter, "24");
+  EXPECT_EQ(stored.names, data.names);
+
+  ASSERT_TRUE(edited.reApply());
+  m->getMacroData(stored);
+  EXPECT_EQ(stored.tabCount(), 2);
+  Nx_Drawing::setWorking(nullptr);
+}
+
+TEST_F(MacroDataTest, LoadFromStandardsGoesThroughTheInstalledRunner) {
+  MacroData::setStandardsRunner(nullptr);
+  EXPECT_FALSE(data.loadFromStandards());
+  int runs = 0;
+  MacroData::setStandardsRunner([&runs](MacroData& d) {
+    ++runs;
+    d.getTab(0)->title = "Run";
+    return true;
+  });
+  EXPECT_TRUE(data.loadFromStandards());
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(data.getTab(0)->title, "Run");
+  MacroData::setStandardsRunner(nullptr);
+}
+
+TEST_F(MacroDataTest, PropertyFilesCarryTabValues) {
+  auto dir = std::filesystem::temp_directory_path() / "ss-macro-properties";
+  std::filesystem::create_directories(dir);
+  Nx_String path = (dir / "p.json").string().c_str();
+  ASSERT_TRUE(data.writeToFile(path));
+
+  MacroData other = data;
+  other.getTab(other.findTab("Bolts"))->getBoltData()->diameter = "30";
+  other.getTab(other.findTab("Profiles"))->title = "Own title";
+  other.tabs.removeAt(other.findTab("Plates"));
+  int count = -1;
+  ASSERT_TRUE(other.readFromFile(path, count));
+  EXPECT_EQ(count, 2);  // the file's Plates tab has no counterpart
+  EXPECT_EQ(other.getTab(other.findTab("Bolts"))->getBoltData()->diameter, "20");
+  EXPECT_EQ(other.getTab(other.findTab("Profiles"))->title, "Own title");
+
+  // What changed against the data before, and only that, stays.
+  MacroData before = data;
+  data.getTab(data.findTab("Bolts"))->getBoltData()->holeOffset = "3";
+  EXPECT_EQ(data.differences(before), 1);
+  data.removeAll();
+  ASSERT_EQ(data.tabCount(), 1);
+  EXPECT_EQ(data.getTab(0)->name, "Bolts");
+
+  std::ofstream(dir / "bad.json")
+      << R"({"format": "macro properties", "version": 1, "tabs": [{"title": "x"}]})";
+  Nx_String error;
+  EXPECT_FALSE(other.readFromFile((dir / "bad.json").string().c_str(), count, &error));
+  EXPECT_NE(error.find("bad.json: /tabs/0: missing key \"name\"", true), -1) << error.str();
+  EXPECT_FALSE(other.readFromFile((dir / "none.json").string().c_str(), count, &error));
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

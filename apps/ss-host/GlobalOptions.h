@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The options before the command word: `ss-host [options] COMMAND [args]`.
+// Both the loader and the command library read them with this one parser.
+struct GlobalOptions {
+  std::string libraryDir;         // --library DIR; empty when not given
+  std::string configFile;         // --config FILE; empty when not given
+  bool messages = false;          // --messages
+  bool gui = false;               // --gui
+  bool help = false;              // --help, -h
+  bool version = false;           // --version
+  std::string command;            // the command word; empty when none
+  std::vector<std::string> args;  // the words after the command word
+  std::string error;              // why the command line is wrong; empty when it is fine
+};
+
+GlobalOptions parseGlobalOptions(int argc, const char* const* argv);
+
+// The lines of `ss-host --help` that describe the global options.
+const char* globalOptionsHelp();
+
+// Exit codes of the host program.
+enum HostExit : int {
+  kExitOk = 0,
+  kExitFailed = 1,   // the command ran and failed
+  kExitUsage = 2,    // bad option, unknown command, bad arguments
+  kExitNoModule = 3  // a library could not be loaded
+};

@@ -1,0 +1,38 @@
+#include "apps/ss-host/LibraryContents.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "core/FileHelpers.h"
+#include "core/FileSearch.h"
+#include "core/PathHelpers.h"
+
+namespace {
+LibraryFiles scan(const char* title, const std::string& libDir, const char* folder,
+                  std::initializer_list<const char*> patterns, bool recursive) {
+  LibraryFiles result{title, folder, {}, false};
+  const Nx_String root = ensureEndSlash(ensureEndSlash(toNativePath(libDir)) + folder);
+  result.folderExists = folderExists(root);
+  if (!result.folderExists) return result;
+  for (const char* pattern : patterns) {
+    Nx_StringArray paths;
+    bool found = recursive ? ObjectExportFindFilesRecursive(root, pattern, paths)
+                           : ObjectExportFindFiles(root, pattern, paths);
+    if (!found) continue;
+    for (const Nx_String& p : paths)
+      result.files.push_back(p.startsWith(root, true) ? p.mid(root.length()).str() : p.str());
+  }
+  std::sort(result.files.begin(), result.files.end());
+  return result;
+}
+}  // namespace
+
+std::vector<LibraryFiles> scanLibraryFolder(const std::string& libDir) {
+  return {
+      scan("Standards sheets", libDir, "Connection Standards", {"*.kvs"}, true),
+      scan("Mapping files", libDir, "Connection Standards", {"*.map"}, true),
+      scan("Section tables", libDir, "prof", {"*.pr"}, false),
+      scan("Dialog templates", libDir, "Dialog Templates/Dialog Design", {"*.txt"}, true),
+      scan("Cutting-stock lists", libDir, "Cutting Stock", {"*.shp", "*.buy"}, true),
+  };
+}

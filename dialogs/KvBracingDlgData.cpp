@@ -1,0 +1,6 @@
+#include "dialogs/KvBracingDlgData.h"
+
+KvBracingDlgData::KvBracingDlgData() = default;
+KvBracingDlgData::KvBracingDlgData(const KvBracingDlgData&) = default;
+KvBracingDlgData& KvBracingDlgData::operator=(const KvBracingDlgData&) = default;
+KvBracingDlgData::~KvBracingDlgData() = default;

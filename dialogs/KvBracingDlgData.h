@@ -1,0 +1,13 @@
+#pragma once
+#include "host/ss_export.h"
+
+// Record of the bracing dialog. The core module fills it,
+// the dialog edits a copy and hands it back on OK. Its fields arrive with
+// the dialog.
+class SS_EXPORT KvBracingDlgData {
+ public:
+  KvBracingDlgData();
+  KvBracingDlgData(const KvBracingDlgData& other);
+  KvBracingDlgData& operator=(const KvBracingDlgData& other);
+  virtual ~KvBracingDlgData();
+};

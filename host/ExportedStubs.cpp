@@ -1,0 +1,152 @@
+// Placeholders of the exported functions whose dialogs are not built yet.
+// Each answers as a cancelled dialog would: false, the caller's record
+// untouched, nothing shown. A dialog's owner deletes its block here when the
+// real function lands beside the dialog.
+#include "host/SSExports.h"
+
+// ---- StartDlgStandardsSS: standards evaluation driver -----------------------------------------
+bool StartDlgStandardsSS(KvDlgStandardsData&) {
+  return false;
+}
+
+// ---- StartDlgStandardsSStest: standards evaluation driver -------------------------------------
+// Builds a child-mode request for "c:\a\a\a\test.kvs" with the inputs "Column" ("IPE-200") and
+// "Thickness" ("10") and the outputs "Width" ("212") and "Length" ("356") and answers
+// StartDlgStandardsSS of it, once the request record KvDlgStandardsData exists.
+bool StartDlgStandardsSStest() {
+  return false;
+}
+
+// ---- EvaluateSS: spreadsheet formula dialog ---------------------------------------------------
+void EvaluateSS() {}
+
+// ---- ReadSSFile: spreadsheet formula dialog ---------------------------------------------------
+void ReadSSFile(const Nx_String&, Nx_String&, Nx_StringArray&, Nx_Array<Nx_StringArray>&) {}
+
+// ---- startGridDialog: string-table grid dialog ------------------------------------------------
+bool startGridDialog(const Nx_StringArray&, const Nx_StringArray&, Nx_Array<Nx_StringArray>&, bool,
+                     Nx_String, Nx_String) {
+  return false;
+}
+
+// ---- StartDlgMacro: macro dialog --------------------------------------------------------------
+void StartDlgMacro(MacroData&) {}
+
+// ---- StartDlgEditConstrModal: constraints editor ----------------------------------------------
+bool StartDlgEditConstrModal(EditConstrData&) {
+  return false;
+}
+
+// ---- StartDlgEditConstraints: constraints editor ----------------------------------------------
+bool StartDlgEditConstraints(EditConstrData&) {
+  return false;
+}
+
+// ---- EndDlgEditConstraints: constraints editor ------------------------------------------------
+void EndDlgEditConstraints() {}
+
+// ---- StartDlgMacroCuts: macro cuts dialog -----------------------------------------------------
+bool StartDlgMacroCuts(DlgMacroCutsData&, bool&) {
+  return false;
+}
+
+// ---- StartDlgMacroProfAdv (macro data): advanced profile dialog -------------------------------
+void StartDlgMacroProfAdv(MacroData&, const Nx_String&, const Nx_String&, bool) {}
+
+// ---- StartDlgMacroProfAdv (selected profiles): advanced profile dialog ------------------------
+void StartDlgMacroProfAdv(AcArray<AcDbObjectId>*, bool&, KvMACallBack) {}
+
+// ---- StartEditProfCutsDlg: profile cuts dialog ------------------------------------------------
+bool StartEditProfCutsDlg(DlgProfCutsData&) {
+  return false;
+}
+
+// ---- StartArrayDlg: array dialog --------------------------------------------------------------
+bool StartArrayDlg(DynArrayData&, const AcArray<AcDbObjectId>&, const Nx_String&) {
+  return false;
+}
+
+// ---- StartDlgProfFeatures: profile features dialog --------------------------------------------
+bool StartDlgProfFeatures(DlgProfFeaturesData&) {
+  return false;
+}
+
+// ---- StartDlgSelectMacro (with flags): macro selection dialog ---------------------------------
+bool StartDlgSelectMacro(const Nx_String&, const Nx_StringArray&, const AcArray<bool>&, const int&,
+                         const int&, Nx_String&, bool&, bool) {
+  return false;
+}
+
+// ---- StartDlgSelectMacro (without flags): macro selection dialog ------------------------------
+// Hands over to the overload with flags, with none given.
+bool StartDlgSelectMacro(const Nx_String& title, const Nx_StringArray& names, const int& first,
+                         const int& selected, Nx_String& chosen, bool& option, bool multiple) {
+  return StartDlgSelectMacro(title, names, AcArray<bool>(), first, selected, chosen, option,
+                             multiple);
+}
+
+// ---- StartDlgDesigner: dialog designer --------------------------------------------------------
+bool StartDlgDesigner(const Nx_String&) {
+  return false;
+}
+
+// ---- GetImageDlgCtrlNames: dialog designer ----------------------------------------------------
+void GetImageDlgCtrlNames(const Nx_String&, Nx_StringArray&) {}
+
+// ---- StartDlgCSP2: cutting-stock lists dialog -------------------------------------------------
+bool StartDlgCSP2(DlgCSP2Data&) {
+  return false;
+}
+
+// ---- StartDlgEditLibSections: section-library editor ------------------------------------------
+bool StartDlgEditLibSections(DlgEditLibData&, const Nx_String&) {
+  return false;
+}
+
+// ---- StartDlgEditLibSimple: section size editor -----------------------------------------------
+bool StartDlgEditLibSimple(const Nx_String&, Nx_ProfValuesTable&, int&) {
+  return false;
+}
+
+// ---- StartDlgGenVars: general variables dialog ------------------------------------------------
+bool StartDlgGenVars(KvAutoStandardsData&) {
+  return false;
+}
+
+// ---- StartDlgGrid: grid dialog ----------------------------------------------------------------
+bool StartDlgGrid(KvGridDlgData&) {
+  return false;
+}
+
+// ---- StartDlgLevels: levels dialog ------------------------------------------------------------
+bool StartDlgLevels(KvLevelsDlgData&) {
+  return false;
+}
+
+// ---- StartDlgLookUp: look-up dialog -----------------------------------------------------------
+bool StartDlgLookUp(KvLookUpDlgData&) {
+  return false;
+}
+
+// ---- StartDlgSelectImage: image-selection dialog ----------------------------------------------
+bool StartDlgSelectImage(KvSelectImageDlgData&) {
+  return false;
+}
+
+// ---- StartDlgCladdingSettings: cladding settings dialog ---------------------------------------
+bool StartDlgCladdingSettings(KvCladdingDlgData&) {
+  return false;
+}
+
+// ---- StartDlgCis2Info: CIS/2 information dialog -----------------------------------------------
+bool StartDlgCis2Info(KvDlgCis2Data&) {
+  return false;
+}
+
+// ---- StartDlgBracing: bracing dialog ----------------------------------------------------------
+bool StartDlgBracing(KvBracingDlgData&) {
+  return false;
+}
+
+// ---- StartDSTVPointsDlg: DSTV points dialog ---------------------------------------------------
+void StartDSTVPointsDlg() {}

@@ -1,0 +1,27 @@
+#include "host/ProfilingTimers.h"
+
+Nx_Timer gLoadFile("gLoadFile");
+Nx_Timer gInitSSForInput("gInitSSForInput");
+Nx_Timer gSSSGetFromMacro("gSSSGetFromMacro");
+Nx_Timer gSetMacroValuelsToSS("gSetMacroValuelsToSS");
+Nx_Timer gSSSreplaceGenVars("gSSSreplaceGenVars");
+Nx_Timer gCalcMain("gCalcMain");
+Nx_Timer gSetToMacro("gSetToMacro");
+Nx_Timer gGetFromVars("gGetFromVars");
+Nx_Timer gCalcChild("gCalcChild");
+Nx_Timer gSetToVars("gSetToVars");
+Nx_Timer gRegisterFuntions("gRegisterFuntions");
+Nx_Timer gFindDuplicates("gFindDuplicates");
+Nx_Timer gCalcCells("gCalcCells");
+Nx_Timer gCalcCellSplitSymbol("gCalcCellSplitSymbol");
+Nx_Timer gCalcCellFindVarCell("gCalcCellFindVarCell");
+Nx_Timer gCalcCellFindFunctions("gCalcCellFindFunctions");
+Nx_Timer gCalcCellCalcNativeFunctions("gCalcCellCalcNativeFunctions");
+Nx_Timer gCalcCellCalcFunctionsPrepare("gCalcCellCalcFunctionsPrepare");
+Nx_Timer gCalcCellCalcFunctions("gCalcCellCalcFunctions");
+Nx_Timer gCalcCellGetVarNames("gCalcCellGetVarNames");
+Nx_Timer gCalcCellGetVarCoords("gCalcCellGetVarCoords");
+Nx_Timer gCalcCellGetVarCoordName("gCalcCellGetVarCoordName");
+Nx_Timer gCalcCellReplaceVariables("gCalcCellReplaceVariables");
+Nx_Timer gInitMapping("gInitMapping");
+Nx_Timer gInitFromMacro("gInitFromMacro");

@@ -1,0 +1,19 @@
+#pragma once
+#include "host/ss_export.h"
+
+// What the advanced profile dialog asks of the core through its callback:
+// the merged properties of the selected profiles, or to apply changed ones.
+enum KvMACallBackType : int {
+  kMACallBackGetProps = 0,
+  kMACallBackSetProps = 1,
+};
+
+// What the dialog tells the core along with a callback; its fields arrive
+// with the dialog.
+class SS_EXPORT KvMACallBackData {
+ public:
+  KvMACallBackData();
+  KvMACallBackData(const KvMACallBackData& other);
+  KvMACallBackData& operator=(const KvMACallBackData& other);
+  virtual ~KvMACallBackData();
+};

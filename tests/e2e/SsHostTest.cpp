@@ -1,0 +1,203 @@
+// End-to-end: the built ss-host, run as a user runs it.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+const fs::path kBin = SS_BINARY_DIR "/bin";
+const fs::path kSource = SS_SOURCE_DIR;
+
+struct Outcome {
+  int code = -1;
+  std::string out, err;
+};
+
+std::string readFile(const fs::path& p) {
+  std::ifstream in(p);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class SsHostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    temp = fs::temp_directory_path() /
+           ("ss-host-e2e-" + std::to_string(getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(temp);
+    fs::create_directories(temp);
+  }
+  void TearDown() override { fs::remove_all(temp); }
+
+  // Runs a program with arguments; its output is captured through files.
+  Outcome run(const fs::path& program, const std::vector<std::string>& args) {
+    const std::string outPath = (temp / "stdout").string(), errPath = (temp / "stderr").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<std::string> words{program.string()};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    Outcome r;
+    pid_t pid = 0;
+    int status = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
+        waitpid(pid, &status, 0) == pid)
+      r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    posix_spawn_file_actions_destroy(&actions);
+    r.out = readFile(outPath);
+    r.err = readFile(errPath);
+    return r;
+  }
+  Outcome ssHost(const std::vector<std::string>& args) { return run(kBin / "ss-host", args); }
+
+  // A folder with a copy of ss-host beside some of the libraries it loads.
+  fs::path hostWithout(const std::set<std::string>& missing) {
+    fs::path dir = temp / "bin";
+    fs::create_directories(dir);
+    fs::copy_file(kBin / "ss-host", dir / "ss-host");
+    for (const auto& entry : fs::directory_iterator(kBin)) {
+      const std::string name = entry.path().filename().string();
+      if (name.find(".so") != std::string::npos && !missing.count(name))
+        fs::create_symlink(entry.path(), dir / name);
+    }
+    return dir / "ss-host";
+  }
+
+  fs::path temp;
+};
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// The commands registered in the sources, by their SSHOST_COMMAND lines.
+std::vector<std::string> registeredCommands() {
+  std::vector<std::string> names;
+  const std::regex registration(R"(SSHOST_COMMAND\(\{?\s*"([a-z0-9-]+)\")");
+  for (const auto& entry : fs::directory_iterator(kSource / "apps/ss-host/commands")) {
+    const std::string text = readFile(entry.path());
+    for (std::sregex_iterator it(text.begin(), text.end(), registration), end; it != end; ++it)
+      names.push_back((*it)[1]);
+  }
+  return names;
+}
+
+TEST_F(SsHostTest, HelpListsEveryCommand) {
+  Outcome r = ssHost({"--help"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(contains(r.out, "Usage: ss-host [options] COMMAND")) << r.out;
+  EXPECT_TRUE(contains(r.out, "--library DIR"));
+  const std::vector<std::string> commands = registeredCommands();
+  ASSERT_FALSE(commands.empty());
+  for (const std::string& name : commands)
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\n  " + name + "\\b[^\n]*  \\S")))
+        << name << " missing from:\n"
+        << r.out;
+}
+
+TEST_F(SsHostTest, UsageErrorsExitWithTwoAndSayWhy) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--bogus", "info"}, "unknown option '--bogus'"},
+      {{}, "no command given"},
+      {{"--library"}, "option '--library' needs a value"},
+      {{"frobnicate"}, "unknown command 'frobnicate'"},
+      {{"info", "extra"}, "unexpected argument 'extra'"},
+  };
+  for (const Case& c : cases) {
+    Outcome r = ssHost(c.args);
+    EXPECT_EQ(r.code, 2) << c.message;
+    EXPECT_TRUE(contains(r.err, c.message)) << r.err;
+  }
+}
+
+TEST_F(SsHostTest, Version) {
+  Outcome r = ssHost({"--version"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_TRUE(std::regex_search(r.out, std::regex(R"(^ss-host \d+\.\d+)"))) << r.out;
+}
+
+TEST_F(SsHostTest, InfoShowsTheLoadedModuleAndItsEntryPoints) {
+  Outcome r = ssHost({"--library", (kSource / "examples/library").string(), "info"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(contains(r.out, "Module: " + fs::canonical(kBin / "libSS.so").string())) << r.out;
+  for (const char* part :
+       {"  acrxEntryPoint\n", "  StartDlgStandardsSS(KvDlgStandardsData&)\n",
+        "  DestroyAllMacroDlgs()\n", "  gLoadFile\n", "Data classes (", "Library folder: "})
+    EXPECT_TRUE(contains(r.out, part)) << part;
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(SsHostTest, InfoListsWhatTheLibraryFolderHolds) {
+  fs::path lib = temp / "lib";
+  for (const char* file : {"Connection Standards/FinPlate.kvs", "Connection Standards/FinPlate.map",
+                           "prof/IPE.pr", "Cutting Stock/Plates/list.shp"}) {
+    fs::create_directories((lib / file).parent_path());
+    std::ofstream(lib / file) << "x";
+  }
+  Outcome r = ssHost({"--library=" + lib.string(), "info"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  for (const char* part :
+       {"Standards sheets in \"Connection Standards\" (1):\n  FinPlate.kvs\n",
+        "Mapping files in \"Connection Standards\" (1):\n  FinPlate.map\n",
+        "Section tables in \"prof\" (1):\n  IPE.pr\n",
+        "Dialog templates: none (no folder \"Dialog Templates/Dialog Design\")\n",
+        "Cutting-stock lists in \"Cutting Stock\" (1):\n  Plates/list.shp\n"})
+    EXPECT_TRUE(contains(r.out, part)) << part << "\n" << r.out;
+}
+
+TEST_F(SsHostTest, InfoOnAMissingLibraryFolderFails) {
+  Outcome r = ssHost({"--library", (temp / "nowhere").string(), "info"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(contains(r.err, "nowhere/' does not exist")) << r.err;
+}
+
+TEST_F(SsHostTest, CommandHelp) {
+  Outcome r = ssHost({"info", "--help"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_TRUE(contains(r.out, "Usage: ss-host [options] info")) << r.out;
+}
+
+TEST_F(SsHostTest, AMissingLibraryFailsWithTheLoadersReason) {
+  Outcome r = run(hostWithout({"libSS.so"}), {"info"});
+  EXPECT_EQ(r.code, 3);
+  EXPECT_TRUE(contains(r.err, "cannot load ")) << r.err;
+  EXPECT_TRUE(contains(r.err, "libSS.so: cannot open shared object file")) << r.err;
+}
+
+TEST_F(SsHostTest, GuiWithoutItsLibraryFails) {
+  Outcome r = run(hostWithout({"libsshost-gui.so"}), {"--gui"});
+  EXPECT_EQ(r.code, 3);
+  EXPECT_TRUE(contains(r.err, "libsshost-gui.so")) << r.err;
+}
+
+TEST_F(SsHostTest, ABadConfigurationFileIsAUsageError) {
+  Outcome r = ssHost({"--config", (temp / "none.cfg").string(), "info"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_TRUE(contains(r.err, "none.cfg")) << r.err;
+}
+}  // namespace

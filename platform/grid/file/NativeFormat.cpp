@@ -1,11 +1,13 @@
 #include "platform/grid/file/NativeFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "platform/base/Cp1252.h"
 #include "platform/grid/CellInput.h"
 #include "platform/grid/NumberText.h"
+#include "platform/grid/file/JsonScanner.h"
 #include "platform/grid/formula/Parser.h"
 
 namespace grid {
@@ -17,6 +19,15 @@ using Json = nlohmann::ordered_json;
 using InJson = nlohmann::json;
 
 constexpr int kMaxJsonDepth = 32;
+
+// One entry of "cells" as the streaming parser hands it over: plain text
+// cells (most of a sheet) skip the document tree altogether.
+struct CellEntry {
+  std::string key;
+  bool isText = false;
+  std::string text;
+  nlohmann::json json;
+};
 
 struct KindName {
   CellKind kind;
@@ -104,9 +115,10 @@ Json settingsJson(const SheetSettings& s) {
   SETTING(gridColor)
   SETTING(lockBackground)
   SETTING(lockForeground)
-  SETTING(selBackground) SETTING(selForeground) SETTING(grayBackground) SETTING(grayForeground)
-      SETTING(appearance) SETTING(refStyle) SETTING(editEnterAction) SETTING(cursorType)
-          SETTING(cursor) SETTING(textTipStatus) SETTING(textTipDelay) SETTING(autoSizeVisibleCols)
+  SETTING(selBackground)
+  SETTING(selForeground) SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance)
+      SETTING(refStyle) SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor)
+          SETTING(textTipStatus) SETTING(textTipDelay) SETTING(autoSizeVisibleCols)
               SETTING(autoSizeVisibleRows) SETTING(cellNoteIndicator)
 #undef SETTING
                   if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] = fontJson(s.textTipFont);
@@ -218,7 +230,7 @@ namespace {
 class Reader {
  public:
   Reader(const std::string& name, SheetContent& out) : name_(name), out_(out) {}
-  bool read(const InJson& root, const std::vector<std::pair<std::string, InJson>>& cells);
+  bool read(const InJson& root, const std::vector<CellEntry>& cells);
   const std::string& error() const { return error_; }
 
  private:
@@ -260,9 +272,14 @@ class Reader {
   }
   bool text(const InJson& j, const std::string& where, std::string& out) {
     if (!j.is_string()) return fail(where, "a text is expected");
-    const std::string& s = j.get_ref<const std::string&>();
+    return text(j.get_ref<const std::string&>(), where, out);
+  }
+  bool text(const std::string& s, const std::string& where, std::string& out) {
     if (s.size() > kMaxTextLength) return fail(where, "the text is too long");
-    out = base::utf8ToCp1252(s);
+    // Most sheet text is plain ASCII, the same in both encodings.
+    bool ascii = std::all_of(s.begin(), s.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    out = ascii ? s : base::utf8ToCp1252(s);
     return true;
   }
   bool object(const InJson& j, const std::string& where) {
@@ -270,7 +287,7 @@ class Reader {
   }
   bool font(const InJson& j, const std::string& where, Font& out);
   bool format(const InJson& j, const std::string& where, CellFormat& out);
-  bool cell(const std::string& key, const InJson& j, std::vector<std::uint32_t>& formatIds);
+  bool cell(const CellEntry& entry, std::vector<std::uint32_t>& formatIds);
   bool sizes(const InJson& j, const std::string& where, int max, std::vector<double>& out);
   bool settings(const InJson& j);
 
@@ -351,7 +368,9 @@ bool Reader::format(const InJson& j, const std::string& where, CellFormat& out) 
   return true;
 }
 
-bool Reader::cell(const std::string& key, const InJson& j, std::vector<std::uint32_t>& formatIds) {
+bool Reader::cell(const CellEntry& entry, std::vector<std::uint32_t>& formatIds) {
+  const std::string& key = entry.key;
+  const InJson& j = entry.json;
   std::string where = "cell " + key;
   int col = 0, row = 0;
   std::size_t comma = key.find(',');
@@ -379,8 +398,12 @@ bool Reader::cell(const std::string& key, const InJson& j, std::vector<std::uint
   bool hasData = false, hasFormula = false, hasTag = false;
   std::uint32_t format = 0;
   const InJson* cached = nullptr;
-  if (j.is_string()) {
-    if (!text(j, where, data)) return false;
+  if (entry.isText || j.is_string()) {
+    if (entry.isText) {
+      if (!text(entry.text, where, data)) return false;
+    } else if (!text(j, where, data)) {
+      return false;
+    }
     if (data.starts_with("="))
       formula = data.substr(1), hasFormula = true;
     else
@@ -477,23 +500,23 @@ bool Reader::settings(const InJson& j) {
     SETTING(gridColor, 0, 0xFFFFFFFFLL)
     SETTING(lockBackground, 0, 0xFFFFFFFFLL)
     SETTING(lockForeground, 0, 0xFFFFFFFFLL)
-    SETTING(selBackground, 0, 0xFFFFFFFFLL) SETTING(selForeground, 0, 0xFFFFFFFFLL)
-        SETTING(grayBackground, 0, 0xFFFFFFFFLL) SETTING(grayForeground, 0, 0xFFFFFFFFLL)
-            SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2)
-                SETTING(editEnterAction, INT32_MIN, INT32_MAX)
-                    SETTING(cursorType, INT32_MIN, INT32_MAX) SETTING(cursor, INT32_MIN, INT32_MAX)
-                        SETTING(textTipStatus, INT32_MIN, INT32_MAX)
-                            SETTING(textTipDelay, INT32_MIN, INT32_MAX)
-                                SETTING(autoSizeVisibleCols, 0, kMaxColumns)
-                                    SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
-                                        fail(at, "unknown setting");
+    SETTING(selBackground, 0, 0xFFFFFFFFLL)
+    SETTING(selForeground, 0, 0xFFFFFFFFLL) SETTING(grayBackground, 0, 0xFFFFFFFFLL)
+        SETTING(grayForeground, 0, 0xFFFFFFFFLL) SETTING(appearance, INT32_MIN, INT32_MAX)
+            SETTING(refStyle, 0, 2) SETTING(editEnterAction, INT32_MIN, INT32_MAX)
+                SETTING(cursorType, INT32_MIN, INT32_MAX) SETTING(cursor, INT32_MIN, INT32_MAX)
+                    SETTING(textTipStatus, INT32_MIN, INT32_MAX)
+                        SETTING(textTipDelay, INT32_MIN, INT32_MAX)
+                            SETTING(autoSizeVisibleCols, 0, kMaxColumns)
+                                SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
+                                    fail(at, "unknown setting");
 #undef SETTING
     if (!ok) return false;
   }
   return true;
 }
 
-bool Reader::read(const InJson& root, const std::vector<std::pair<std::string, InJson>>& streamed) {
+bool Reader::read(const InJson& root, const std::vector<CellEntry>& streamed) {
   if (!root.is_object() || !root.contains("format") || root["format"] != kNativeFormatName)
     return fail("format", std::string("not a sheet file (\"format\": \"") + kNativeFormatName +
                               "\" is missing)");
@@ -522,8 +545,8 @@ bool Reader::read(const InJson& root, const std::vector<std::pair<std::string, I
   if (root.contains("cells")) {
     const InJson& cells = root["cells"];
     if (!cells.is_object()) return fail("cells", "an object of cells by name is expected");
-    for (const auto& [k, v] : streamed)
-      if (!cell(k, v, formatIds)) return false;
+    for (const CellEntry& e : streamed)
+      if (!cell(e, formatIds)) return false;
   }
   if (root.contains("spans")) {
     const InJson& spans = root["spans"];
@@ -582,55 +605,43 @@ bool Reader::read(const InJson& root, const std::vector<std::pair<std::string, I
   return true;
 }
 
-// Deeply nested input is refused before a parser sees it.
-bool nestingWithin(std::string_view text, int limit) {
-  int depth = 0;
-  bool inString = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (inString) {
-      if (c == '\\')
-        ++i;
-      else if (c == '"')
-        inString = false;
-    } else if (c == '"') {
-      inString = true;
-    } else if (c == '{' || c == '[') {
-      if (++depth > limit) return false;
-    } else if (c == '}' || c == ']') {
-      --depth;
-    }
-  }
-  return true;
-}
-
 // Builds the document like the library's own DOM parser, except that the
 // entries of "cells" go into a list instead of a sorted map: a sheet has
 // thousands of them and needs neither their order nor lookups by name.
 class SheetSax : public nlohmann::json_sax<InJson> {
  public:
   InJson root;
-  std::vector<std::pair<std::string, InJson>> cells;
-  std::size_t errorByte = 0;
+  std::vector<CellEntry> cells;
+  bool nestedTooDeep = false;
 
   bool null() override { return put(nullptr); }
   bool boolean(bool v) override { return put(v); }
   bool number_integer(number_integer_t v) override { return put(v); }
   bool number_unsigned(number_unsigned_t v) override { return put(v); }
   bool number_float(number_float_t v, const string_t&) override { return put(v); }
-  bool string(string_t& v) override { return put(std::move(v)); }
+  bool string(string_t& v) override {
+    if (awaitingCell_) {
+      awaitingCell_ = false;
+      cells.back().isText = true;
+      cells.back().text = std::move(v);
+      return true;
+    }
+    return put(std::move(v));
+  }
   bool binary(binary_t&) override { return false; }
   bool start_object(std::size_t) override {
     InJson* o = put(InJson::object()) ? last_ : nullptr;
-    if (!o) return false;
+    if (!o || stack_.size() >= kMaxJsonDepth) return tooDeep();
     if (stack_.size() == 1 && pendingKey_ == "cells") cellsObject_ = o;
     stack_.push_back(o);
     return true;
   }
   bool key(string_t& k) override {
     if (!stack_.empty() && stack_.back() == cellsObject_) {
-      cells.emplace_back(std::move(k), InJson());
-      slot_ = &cells.back().second;
+      cells.emplace_back();
+      cells.back().key = std::move(k);
+      slot_ = &cells.back().json;
+      awaitingCell_ = true;
     } else {
       pendingKey_ = k;
       slot_ = &(*stack_.back())[k];
@@ -643,7 +654,7 @@ class SheetSax : public nlohmann::json_sax<InJson> {
   }
   bool start_array(std::size_t) override {
     InJson* a = put(InJson::array()) ? last_ : nullptr;
-    if (!a) return false;
+    if (!a || stack_.size() >= kMaxJsonDepth) return tooDeep();
     stack_.push_back(a);
     return true;
   }
@@ -651,15 +662,18 @@ class SheetSax : public nlohmann::json_sax<InJson> {
     stack_.pop_back();
     return true;
   }
-  bool parse_error(std::size_t byte, const std::string&,
-                   const nlohmann::detail::exception&) override {
-    errorByte = byte;
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
     return false;
   }
 
  private:
+  bool tooDeep() {
+    nestedTooDeep = true;
+    return false;
+  }
   template <class V>
   bool put(V&& v) {
+    awaitingCell_ = false;
     if (stack_.empty()) {
       root = InJson(std::forward<V>(v));
       last_ = &root;
@@ -676,6 +690,7 @@ class SheetSax : public nlohmann::json_sax<InJson> {
   InJson* slot_ = nullptr;
   InJson* last_ = nullptr;
   InJson* cellsObject_ = nullptr;
+  bool awaitingCell_ = false;
   std::string pendingKey_;
 };
 
@@ -683,20 +698,21 @@ class SheetSax : public nlohmann::json_sax<InJson> {
 
 bool readNativeFormat(std::string_view text, const std::string& name, SheetContent& out,
                       std::string& error) {
-  if (!nestingWithin(text, kMaxJsonDepth)) {
-    error = name + ": nested deeper than any sheet file";
-    return false;
-  }
   SheetSax sax;
+  JsonScanner scanner;
   bool parsed = false;
   try {
-    parsed = InJson::sax_parse(text.begin(), text.end(), &sax);
+    parsed = scanner.scan(text, sax);
   } catch (const std::exception& e) {
     error = name + ": " + e.what();
     return false;
   }
+  if (!parsed && sax.nestedTooDeep) {
+    error = name + ": nested deeper than any sheet file";
+    return false;
+  }
   if (!parsed) {
-    std::size_t at = std::min<std::size_t>(sax.errorByte ? sax.errorByte - 1 : 0, text.size());
+    std::size_t at = std::min<std::size_t>(scanner.errorOffset(), text.size());
     std::size_t line = 1 + static_cast<std::size_t>(std::count(
                                text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
     std::size_t lineStart = text.rfind('\n', at ? at - 1 : 0);

@@ -40,10 +40,6 @@ Op binaryOp(OperatorKind k) {
       return Op::Add;
   }
 }
-bool isComparison(OperatorKind k) {
-  return k == OperatorKind::Eq || k == OperatorKind::Ne || k == OperatorKind::Lt ||
-         k == OperatorKind::Le || k == OperatorKind::Gt || k == OperatorKind::Ge;
-}
 }  // namespace
 
 bool FormulaParser::compile(std::string_view text, int hostCol, int hostRow, CompiledFormula& out,
@@ -104,65 +100,49 @@ bool FormulaParser::enter() {
 
 bool FormulaParser::expression() {
   if (!enter()) return false;
-  bool ok = comparison();
+  bool ok = binary(1);
   --depth_;
   return ok;
 }
 
-bool FormulaParser::comparison() {
-  if (!concatenation()) return false;
-  while (tok_.kind == TokenKind::Operator && isComparison(tok_.op)) {
-    Op op = binaryOp(tok_.op);
-    advance();
-    if (!concatenation()) return false;
-    emit(word(op));
+// Binding strength of the binary operators, loosest first: comparisons,
+// "&", "+ -", "* /", "^". Equal strength groups left to right (2^3^2 is 64);
+// a sign binds tighter than "^" (-2^2 is 4), as in desktop spreadsheets.
+int FormulaParser::precedence(const Token& t) {
+  if (t.kind != TokenKind::Operator) return 0;
+  switch (t.op) {
+    case OperatorKind::Eq:
+    case OperatorKind::Ne:
+    case OperatorKind::Lt:
+    case OperatorKind::Le:
+    case OperatorKind::Gt:
+    case OperatorKind::Ge:
+      return 1;
+    case OperatorKind::Concat:
+      return 2;
+    case OperatorKind::Add:
+    case OperatorKind::Sub:
+      return 3;
+    case OperatorKind::Mul:
+    case OperatorKind::Div:
+      return 4;
+    case OperatorKind::Pow:
+      return 5;
+    default:
+      return 0;
   }
-  return true;
 }
 
-bool FormulaParser::concatenation() {
-  if (!additive()) return false;
-  while (tok_.kind == TokenKind::Operator && tok_.op == OperatorKind::Concat) {
-    advance();
-    if (!additive()) return false;
-    emit(word(Op::Concat));
-  }
-  return true;
-}
-
-bool FormulaParser::additive() {
-  if (!multiplicative()) return false;
-  while (tok_.kind == TokenKind::Operator &&
-         (tok_.op == OperatorKind::Add || tok_.op == OperatorKind::Sub)) {
-    Op op = binaryOp(tok_.op);
-    advance();
-    if (!multiplicative()) return false;
-    emit(word(op));
-  }
-  return true;
-}
-
-bool FormulaParser::multiplicative() {
-  if (!power()) return false;
-  while (tok_.kind == TokenKind::Operator &&
-         (tok_.op == OperatorKind::Mul || tok_.op == OperatorKind::Div)) {
-    Op op = binaryOp(tok_.op);
-    advance();
-    if (!power()) return false;
-    emit(word(op));
-  }
-  return true;
-}
-
-// "^" binds looser than a sign, as in desktop spreadsheets: -2^2 is 4.
-bool FormulaParser::power() {
+bool FormulaParser::binary(int minPrecedence) {
   if (!unary()) return false;
-  while (tok_.kind == TokenKind::Operator && tok_.op == OperatorKind::Pow) {
+  for (;;) {
+    int p = precedence(tok_);
+    if (p == 0 || p < minPrecedence) return true;
+    Op op = binaryOp(tok_.op);
     advance();
-    if (!unary()) return false;
-    emit(word(Op::Pow));
+    if (!binary(p + 1)) return false;
+    emit(word(op));
   }
-  return true;
 }
 
 bool FormulaParser::unary() {

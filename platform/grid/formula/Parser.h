@@ -32,11 +32,8 @@ class GRID_API FormulaParser {
   void advance() { tok_ = lexer_->next(); }
   bool enter();
   bool expression();
-  bool comparison();
-  bool concatenation();
-  bool additive();
-  bool multiplicative();
-  bool power();
+  static int precedence(const Token& t);
+  bool binary(int minPrecedence);
   bool unary();
   bool postfix();
   bool primary();

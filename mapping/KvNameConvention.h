@@ -1,6 +1,5 @@
 #pragma once
 #include "core/Nx_String.h"
-#include "host/ss_export.h"
 #include "mapping/KvValueType.h"
 #include "platform/arx/acadstrc.h"
 
@@ -18,7 +17,6 @@ class Nx_Module;
 // ".NrBolts2", ".ReverseStart1", ".ReverseStart2", ".MemberName"); any
 // other numeric name is a constraint variable of the module. eOk or
 // eInvalidInput.
-SS_EXPORT Acad::ErrorStatus getSetVarByName(const Nx_String& ssVarName, KvValueType type,
-                                            Nx_Macro* macro, Nx_Module* module,
-                                            MacroData* macroData, Nx_String& value, bool read,
-                                            AcTransaction* tr);
+Acad::ErrorStatus getSetVarByName(const Nx_String& ssVarName, KvValueType type, Nx_Macro* macro,
+                                  Nx_Module* module, MacroData* macroData, Nx_String& value,
+                                  bool read, AcTransaction* tr);

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "platform/grid/CellAddress.h"
+#include "platform/grid/grid_export.h"
 
 namespace grid {
 
 // Cell spans (merged blocks), kept by their anchor, the top-left cell.
 // Spans never overlap.
-class SpanTable {
+class GRID_API SpanTable {
  public:
   // Replaces a span at the same anchor; false when the block would overlap
   // another span or is a single cell.

@@ -232,3 +232,28 @@ TEST_F(SheetFiles, SavesAreAtomic) {
   EXPECT_EQ(b.getData(1, 1), "old");
   EXPECT_FALSE(a.saveToFile(path("no/such/dir/x.json"), error));
 }
+
+TEST_F(SheetFiles, JsonTextEscapesAndStrictSyntax) {
+  Sheet s;
+  std::string error;
+  ASSERT_TRUE(s.loadFromText(
+      R"({"format":"ssgrid-sheet","version":1,"cells":{"A1":"caf\u00e9 \"q\" \\ \/ \t","A2":"\ud83d\ude00","A3":-1.5e2,"A4":0}})",
+      "esc", error))
+      << error;
+  EXPECT_EQ(s.getData(1, 1), "caf\xE9 \"q\" \\ / \t");
+  EXPECT_EQ(s.getData(1, 2), "?");  // no such character in the sheet's code page
+  EXPECT_EQ(s.getValue(1, 3), "-150");
+  EXPECT_EQ(s.getValue(1, 4), "0");
+  for (const char* bad :
+       {R"({"format":"ssgrid-sheet","version":1,} )", R"({"format":"ssgrid-sheet","version":01})",
+        R"({"format":"ssgrid-sheet","version":1} x)",
+        R"({"format":"ssgrid-sheet","version":1,"cells":{"A1":"\ud800"}})",
+        R"({"format":"ssgrid-sheet","version":1,"cells":{"A1":"a
+b"}})",
+        R"({"format":"ssgrid-sheet","version":1,"cells":{"A1":tru}})",
+        R"({"format":"ssgrid-sheet" "version":1})"}) {
+    EXPECT_FALSE(s.loadFromText(bad, "bad", error)) << bad;
+    EXPECT_NE(error.find("not valid JSON"), std::string::npos) << error;
+  }
+  EXPECT_EQ(s.getValue(1, 3), "-150");
+}

@@ -12,6 +12,11 @@ const Value& CellStore::emptyValue() {
 const Cell* CellStore::find(int col, int row) const {
   if (row < 0 || row >= rowLimit()) return nullptr;
   const Row& r = rows_[static_cast<std::size_t>(row)];
+  if (r.empty()) return nullptr;
+  // Rows are mostly filled from their first cell on without gaps: try the
+  // cell's own place first.
+  std::size_t guess = static_cast<std::size_t>(col - r.front().col);
+  if (guess < r.size() && r[guess].col == col) return &r[guess];
   // Short rows are scanned; the binary search pays off only on wide ones.
   if (r.size() <= 8) {
     for (const Cell& c : r) {

@@ -50,6 +50,11 @@ bool isDigit(char c) {
 std::string formatGeneral(double v) {
   if (std::isnan(v) || std::isinf(v)) return "#NUM!";
   if (v == 0) return "0";
+  if (std::fabs(v) < 1e15 && v == std::trunc(v)) {  // whole numbers, the common case
+    char buf[24];
+    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(v));
+    return std::string(buf, res.ptr);
+  }
   Decimal d = toDecimal(v);
   int last = 14;
   while (last > 0 && d.digits[last] == '0') --last;
@@ -168,6 +173,23 @@ bool parseNumber(std::string_view text, double& out, bool allowCommas) {
 
 double roundDecimal(double v, int digits, RoundMode mode) {
   if (!std::isfinite(v) || v == 0) return v;
+  // Away from a half, binary arithmetic rounds the same way as the decimal
+  // digits do, and much faster: an exact whole number divided by a power of
+  // ten is the double nearest to the decimal result.
+  static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (mode == RoundMode::HalfAwayFromZero && digits >= 0 && digits <= 15) {
+    double scaled = std::fabs(v) * kPowers[digits];
+    if (scaled < 1e14) {
+      // The 15-digit form lies within 5e-15 (relative) of the binary value,
+      // so only fractions that close to a half can round differently.
+      double fraction = scaled - std::floor(scaled);
+      if (std::fabs(fraction - 0.5) > 1e-14 * scaled + 1e-12) {
+        double r = std::floor(scaled) + (fraction > 0.5 ? 1 : 0);
+        return std::copysign(r / kPowers[digits], v);
+      }
+    }
+  }
   Decimal d = toDecimal(v);
   // Index of the last digit kept: the digit for 10^-digits.
   int keep = d.exponent + digits;  // digits[0] is 10^exponent

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/grid/CellAddress.h"
 
@@ -88,4 +90,35 @@ TEST(CellNames, ColumnsCountFromA) {
   EXPECT_FALSE(parseCellName("XFE1", c, r));
   EXPECT_FALSE(parseCellName("A0", c, r));
   EXPECT_FALSE(parseCellName("A1B", c, r));
+}
+
+TEST(RoundDecimal, AlwaysTheNearerNeighbourOfTheShownNumber) {
+  // Over many magnitudes and decimals, away from halves (where the rule
+  // decides), the result is the multiple nearer to the 15-digit number.
+  std::uint64_t state = 12345;
+  for (int i = 0; i < 200000; ++i) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    double mantissa = static_cast<double>(state >> 11) / 9007199254740992.0;
+    int exponent = static_cast<int>((state >> 3) % 24) - 10;
+    double v = (mantissa - 0.5) * std::pow(10.0, exponent);
+    int digits = static_cast<int>(state % 9);
+    // The number as its 15 significant digits say.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", v);
+    double shown = std::strtod(buf, nullptr);
+    double scaled = std::fabs(shown) * std::pow(10.0, digits);
+    double r = roundDecimal(v, digits);
+    double lower = std::floor(scaled) / std::pow(10.0, digits),
+           upper = (std::floor(scaled) + 1) / std::pow(10.0, digits);
+    // The result is one of the two neighbours, the nearer one unless at a half.
+    double a = std::fabs(r) - lower, b = upper - std::fabs(r);
+    ASSERT_TRUE(std::fabs(a) < 1e-9 * std::max(1.0, upper) ||
+                std::fabs(b) < 1e-9 * std::max(1.0, upper))
+        << v << " " << digits;
+    double frac = scaled - std::floor(scaled);
+    if (std::fabs(frac - 0.5) > 1e-6) {
+      double expect = (frac > 0.5 ? upper : lower);
+      ASSERT_NEAR(std::fabs(r), expect, 1e-9 * std::max(1.0, expect)) << v << " " << digits;
+    }
+  }
 }

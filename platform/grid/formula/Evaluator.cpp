@@ -16,11 +16,37 @@ const Value& valueError() {
   return v;
 }
 
-Value arithmetic(Op op, const Value& a, const Value& b) {
+// Results are written into stack slots in place: building a Value and
+// moving it costs more than the arithmetic itself. A number slot may keep
+// stale text, which nothing reads for numbers.
+void setNumber(Operand& o, double v) {
+  o.kind = OperandKind::Value;
+  o.value.kind = ValueKind::Number;
+  o.value.error = ErrorCode::None;
+  o.value.number = v;
+}
+void setError(Operand& o, ErrorCode e) {
+  o.kind = OperandKind::Value;
+  o.value.kind = ValueKind::Error;
+  o.value.error = e;
+}
+void setBool(Operand& o, bool b) {
+  setNumber(o, b ? 1 : 0);
+  o.value.kind = ValueKind::Boolean;
+}
+
+// The result kind, error and number of an operator on two values.
+struct Scalar {
+  ValueKind kind = ValueKind::Number;
+  ErrorCode error = ErrorCode::None;
+  double number = 0;
+};
+
+Scalar arithmetic(Op op, const Value& a, const Value& b) {
   double x = 0, y = 0;
   ErrorCode e = toNumber(a, x);
   if (e == ErrorCode::None) e = toNumber(b, y);
-  if (e != ErrorCode::None) return Value::makeError(e);
+  if (e != ErrorCode::None) return {ValueKind::Error, e, 0};
   double r = 0;
   switch (op) {
     case Op::Add:
@@ -33,24 +59,24 @@ Value arithmetic(Op op, const Value& a, const Value& b) {
       r = x * y;
       break;
     case Op::Div:
-      if (y == 0) return Value::makeError(ErrorCode::Div0);
+      if (y == 0) return {ValueKind::Error, ErrorCode::Div0, 0};
       r = x / y;
       break;
     case Op::Pow:
-      if (x == 0 && y == 0) return Value::makeError(ErrorCode::Num);
-      if (x == 0 && y < 0) return Value::makeError(ErrorCode::Div0);
+      if (x == 0 && y == 0) return {ValueKind::Error, ErrorCode::Num, 0};
+      if (x == 0 && y < 0) return {ValueKind::Error, ErrorCode::Div0, 0};
       r = std::pow(x, y);
       break;
     default:
       break;
   }
-  if (!std::isfinite(r)) return Value::makeError(ErrorCode::Num);
-  return Value::makeNumber(r);
+  if (!std::isfinite(r)) return {ValueKind::Error, ErrorCode::Num, 0};
+  return {ValueKind::Number, ErrorCode::None, r};
 }
 
-Value comparison(Op op, const Value& a, const Value& b) {
-  if (a.isError()) return a;
-  if (b.isError()) return b;
+Scalar comparison(Op op, const Value& a, const Value& b) {
+  if (a.isError()) return {ValueKind::Error, a.error, 0};
+  if (b.isError()) return {ValueKind::Error, b.error, 0};
   int c = compareValues(a, b);
   bool r = false;
   switch (op) {
@@ -75,7 +101,7 @@ Value comparison(Op op, const Value& a, const Value& b) {
     default:
       break;
   }
-  return Value::makeBool(r);
+  return {ValueKind::Boolean, ErrorCode::None, r ? 1.0 : 0.0};
 }
 
 Value concatenation(const Value& a, const Value& b) {
@@ -121,7 +147,7 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
     switch (op) {
       case Op::Number: {
         std::uint64_t bits = w[pc + 1] | static_cast<std::uint64_t>(w[pc + 2]) << 32;
-        stack_.emplace_back(Value::makeNumber(std::bit_cast<double>(bits)));
+        setNumber(stack_.emplace_back(), std::bit_cast<double>(bits));
         pc += 3;
         continue;
       }
@@ -133,18 +159,22 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
         continue;
       }
       case Op::Bool:
-        stack_.emplace_back(Value::makeBool(operandOf(instr) != 0));
+        setBool(stack_.emplace_back(), operandOf(instr) != 0);
         break;
       case Op::Error:
-        stack_.emplace_back(Value::makeError(static_cast<ErrorCode>(operandOf(instr))));
+        setError(stack_.emplace_back(), static_cast<ErrorCode>(operandOf(instr)));
         break;
       case Op::Missing:
-        stack_.push_back(Operand::missing());
+        stack_.emplace_back().kind = OperandKind::Missing;
         break;
-      case Op::Ref:
-        stack_.push_back(Operand::ref(static_cast<int>(w[pc + 1]), static_cast<int>(w[pc + 2])));
+      case Op::Ref: {
+        Operand& o = stack_.emplace_back();
+        o.kind = OperandKind::Ref;
+        int col = static_cast<int>(w[pc + 1]), row = static_cast<int>(w[pc + 2]);
+        o.area = {col, row, col, row};
         pc += 3;
         continue;
+      }
       case Op::Area:
         stack_.push_back(
             Operand::range({static_cast<int>(w[pc + 1]), static_cast<int>(w[pc + 2]),
@@ -167,11 +197,19 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
         Operand& left = stack_[stack_.size() - 2];
         const Value& a = scalarOf(left, context);
         const Value& b = scalarOf(stack_.back(), context);
-        Value r = op == Op::Concat ? concatenation(a, b)
-                  : op >= Op::Eq   ? comparison(op, a, b)
-                                   : arithmetic(op, a, b);
-        stack_.pop_back();
-        stack_.back() = Operand(std::move(r));
+        if (op == Op::Concat) {
+          Value r = concatenation(a, b);
+          stack_.pop_back();
+          stack_.back() = Operand(std::move(r));
+        } else {
+          Scalar r = op >= Op::Eq ? comparison(op, a, b) : arithmetic(op, a, b);
+          stack_.pop_back();
+          Operand& slot = stack_.back();
+          slot.kind = OperandKind::Value;
+          slot.value.kind = r.kind;
+          slot.value.error = r.error;
+          slot.value.number = r.number;
+        }
         break;
       }
       case Op::Neg:
@@ -179,9 +217,10 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
         if (stack_.empty()) return Value::makeError(ErrorCode::Value);
         double x = 0;
         ErrorCode e = toNumber(scalarOf(stack_.back(), context), x);
-        stack_.back() = Operand(e != ErrorCode::None ? Value::makeError(e)
-                                : op == Op::Neg      ? Value::makeNumber(-x)
-                                                     : Value::makeNumber(x / 100));
+        if (e != ErrorCode::None)
+          setError(stack_.back(), e);
+        else
+          setNumber(stack_.back(), op == Op::Neg ? -x : x / 100);
         break;
       }
       case Op::Plus:
@@ -242,7 +281,11 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
   if (stack_.size() != 1) return Value::makeError(ErrorCode::Value);
   const Operand& top = stack_.back();
   if (top.kind == OperandKind::Missing) return Value::makeNumber(0);
-  if (top.kind == OperandKind::Value) return std::move(stack_.back().value);
+  if (top.kind == OperandKind::Value) {
+    Value& v = stack_.back().value;
+    if (!v.isText()) v.text.clear();  // stale text of a reused slot
+    return std::move(v);
+  }
   const Value& v = scalarOf(top, context);
   if (v.isEmpty()) return Value::makeNumber(0);
   if (v.isNumber()) return Value::makeNumber(v.number);  // not the data text of a plain cell

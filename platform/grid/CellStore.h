@@ -5,13 +5,14 @@
 
 #include "platform/grid/Cell.h"
 #include "platform/grid/CellAddress.h"
+#include "platform/grid/grid_export.h"
 
 namespace grid {
 
 // Sparse cell storage: one vector per row, its cells sorted by column.
 // Lookups are a row index and a short binary search; blocks are walked row
 // by row; inserting or deleting rows moves row vectors, not cells.
-class CellStore {
+class GRID_API CellStore {
  public:
   const Cell* find(int col, int row) const;
   Cell* find(int col, int row);

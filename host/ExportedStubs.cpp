@@ -113,11 +113,6 @@ bool StartDlgGenVars(KvAutoStandardsData&) {
   return false;
 }
 
-// ---- StartDlgGrid: grid dialog ----------------------------------------------------------------
-bool StartDlgGrid(KvGridDlgData&) {
-  return false;
-}
-
 // ---- StartDlgLevels: levels dialog ------------------------------------------------------------
 bool StartDlgLevels(KvLevelsDlgData&) {
   return false;
@@ -135,11 +130,6 @@ bool StartDlgSelectImage(KvSelectImageDlgData&) {
 
 // ---- StartDlgCladdingSettings: cladding settings dialog ---------------------------------------
 bool StartDlgCladdingSettings(KvCladdingDlgData&) {
-  return false;
-}
-
-// ---- StartDlgCis2Info: CIS/2 information dialog -----------------------------------------------
-bool StartDlgCis2Info(KvDlgCis2Data&) {
   return false;
 }
 

@@ -27,6 +27,8 @@ class UI_API Button : public Window {
   // radios of its group; then BN_CLICKED goes to the parent.
   void click();
 
+  bool liesBeneath() const override { return kind() == Kind::GroupBox; }
+
  private:
   void uncheckGroupSiblings();
   int check_ = BST_UNCHECKED;

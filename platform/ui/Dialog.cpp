@@ -118,12 +118,8 @@ void Dialog::teardown() {
 
 int Dialog::doModal() {
   if (created_) return -1;
-  if (!parent()) {
-    if (!build(false)) return -1;
-    centerOn(owner());
-  } else if (!build(true)) {
-    return -1;
-  }
+  if (!build(false)) return -1;
+  centerOn(owner());
   modal_ = true;
   initialize();
   if (!ended_) {
@@ -146,7 +142,7 @@ bool Dialog::create(Window* owner) {
   centerOn(this->owner());
   modal_ = false;
   initialize();
-  if (!created_) return true;  // destroyed during its own initialisation
+  if (!created_) return false;  // destroyed during its own initialisation
   if (t && (t->style & WS_VISIBLE)) show(true);
   createPeers();
   return true;

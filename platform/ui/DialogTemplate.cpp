@@ -232,6 +232,13 @@ bool parseDialogTemplate(std::string_view text, std::string_view source, DialogT
       if (f.contains("bold")) t.font.bold = f["bold"].get<bool>();
       if (f.contains("italic")) t.font.italic = f["italic"].get<bool>();
     }
+    for (const auto& [key, value] : doc.items()) {
+      static const char* known[] = {"id",      "name", "caption", "size",  "style",
+                                    "exStyle", "icon", "font",    "items", "comment"};
+      bool ok = false;
+      for (const char* k : known) ok = ok || key == k;
+      if (!ok) throw Bad{"unknown field \"" + key + "\""};
+    }
     if (doc.contains("items")) {
       if (!doc["items"].is_array()) throw Bad{"\"items\" must be a list"};
       int n = 0;

@@ -25,7 +25,7 @@ struct DialogItemTemplate {
 // The layout of a dialog, as kept in resources/dialogs/*.json (see
 // docs/dialog-templates.md). The controller class that drives a dialog holds
 // no layout of its own.
-struct DialogTemplate {
+struct UI_API DialogTemplate {
   int id = 0;
   std::string name;     // "DLG_GRID": also the name of the remembered size
   std::string caption;  // Windows-1252

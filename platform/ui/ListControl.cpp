@@ -55,6 +55,14 @@ int ListControl::deleteString(int index) {
   return count();
 }
 
+bool ListControl::setItemText(int index, std::string_view text) {
+  if (index < 0 || index >= count()) return false;
+  items_[static_cast<size_t>(index)] = std::string(text);
+  changed(Change::Items);
+  if (index == cur_) selectionChanged();
+  return true;
+}
+
 void ListControl::resetContent() {
   items_.clear();
   data_.clear();

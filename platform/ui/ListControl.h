@@ -23,6 +23,8 @@ class UI_API ListControl : public Window {
   int insertString(int index, std::string_view text);
   // Remaining count, or LB_ERR.
   int deleteString(int index);
+  // Changes an entry's text in place (its place in a sorted list stays).
+  bool setItemText(int index, std::string_view text);
   void resetContent();
   void setItems(const std::vector<std::string>& texts);
   // First entry after `after` (-1: from the start) equal to the text without

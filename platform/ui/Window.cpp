@@ -271,7 +271,11 @@ void Window::notifyParent(int code) {
 
 void Window::createPeers() {
   if (!peer_) peer_ = backend().createPeer(*this);
-  for (Window* c : children_) c->createPeers();
+  // Backends stack widgets in creation order: frames first, then what they frame.
+  for (Window* c : children_)
+    if (c->liesBeneath()) c->createPeers();
+  for (Window* c : children_)
+    if (!c->liesBeneath()) c->createPeers();
 }
 
 void Window::destroyPeers() {

@@ -151,6 +151,9 @@ class UI_API Window {
   bool dispatchMouse(const MouseEvent& mouse) { return onMouse(mouse); }
   void paint(PaintContext& dc) { onPaint(dc); }
 
+  // Drawn beneath its siblings whatever its place among them (group boxes).
+  virtual bool liesBeneath() const { return false; }
+
   // Backend plumbing.
   WindowPeer* peer() const { return peer_.get(); }
   bool hasPeer() const { return peer_ != nullptr; }

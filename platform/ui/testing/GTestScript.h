@@ -2,6 +2,7 @@
 // A test script whose failures are GoogleTest failures; for test programs only.
 #include <gtest/gtest.h>
 
+#include "platform/ui/Dialog.h"
 #include "platform/ui/Script.h"
 
 namespace ui::test {

@@ -1,0 +1,5 @@
+#pragma once
+// Runs of the module's dialogs on sample records; each prints on the
+// command line what it passes in and what comes back.
+void runGridSample();
+void runCis2Sample();

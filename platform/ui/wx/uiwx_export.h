@@ -1,0 +1,2 @@
+#pragma once
+#define UIWX_API __attribute__((visibility("default")))

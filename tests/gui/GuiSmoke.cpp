@@ -1,0 +1,122 @@
+// gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
+// checks its layout, saves a screenshot and closes it with OK. WHICH is
+// grid, cis2, caption, translation or host (the host window).
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "core/SectionTranslation.h"
+#include "dialogs/KvDlgCis2Data.h"
+#include "dialogs/KvGridDlgData.h"
+#include "host/SSExports.h"
+#include "platform/ui/wx/WxBackend.h"
+#include "spreadsheet/CaptionDlg.h"
+#include "tests/gui/LayoutCheck.h"
+
+extern "C" int sshostGuiMain(int argc, char** argv);
+
+namespace {
+class SmokeApp : public wxApp {
+ public:
+  SmokeApp(std::string which, std::string file)
+      : which_(std::move(which)), file_(std::move(file)) {}
+
+  bool OnInit() override {
+    uiwx::install();
+    uiwx::setModalHook(
+        [this](ui::Dialog& dialog, wxDialog& window) { shootLater(dialog, window); });
+    CallAfter([this] {
+      opened_ = open();
+      ExitMainLoop();
+    });
+    return true;
+  }
+  int status() const { return !opened_ || !shot_ || faults_ ? 1 : 0; }
+
+ private:
+  bool open() {
+    if (which_ == "grid") {
+      KvGridDlgData data;
+      return StartDlgGrid(data) || shot_;
+    }
+    if (which_ == "cis2") {
+      KvDlgCis2Data data;
+      data.firstChoice = false;  // every control enabled
+      return StartDlgCis2Info(data) || shot_;
+    }
+    if (which_ == "caption") {
+      Nx_String caption = "Total";
+      return KvCaptionDlg::askRowOrColumn(false, caption) || shot_;
+    }
+    if (which_ == "translation") {
+      return writeSectionTranslation("Section names", "Product section -> CIS/2 section",
+                                     {"HEA200", "IPE240", "UNP160"}, {"HE200A", "IPE240", "UPN160"},
+                                     Nx_String(file_ + ".dat")) ||
+             shot_;
+    }
+    std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
+    return false;
+  }
+
+  // After the dialog has drawn itself: check, take the picture, press OK.
+  void shootLater(ui::Dialog& dialog, wxDialog& window) {
+    auto* timer = new wxTimer;
+    timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
+      for (const std::string& f : layoutFaults(dialog)) {
+        std::fprintf(stderr, "layout: %s\n", f.c_str());
+        faults_ = true;
+      }
+      shot_ = uiwx::saveScreenshot(&window, file_);
+      if (!shot_) std::fprintf(stderr, "cannot save %s\n", file_.c_str());
+      dialog.handleCommand(ui::IDOK, ui::BN_CLICKED);
+      CallAfter([timer] { delete timer; });
+    });
+    timer->StartOnce(600);
+  }
+
+  std::string which_, file_;
+  bool opened_ = false;
+  bool shot_ = false;
+  bool faults_ = false;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|host FILE.png\n");
+    return 2;
+  }
+  if (std::strcmp(argv[1], "host") == 0) {
+    // The host opens the grid and the CIS/2 dialog on its sample records;
+    // each is confirmed, so the command pane shows the records that came back.
+    uiwx::setModalHook([](ui::Dialog& dialog, wxDialog&) {
+      auto* timer = new wxTimer;
+      timer->Bind(wxEVT_TIMER, [&dialog, timer](wxTimerEvent&) {
+        dialog.handleCommand(ui::IDOK, ui::BN_CLICKED);
+        wxTheApp->CallAfter([timer] { delete timer; });
+      });
+      timer->StartOnce(200);
+    });
+    char gui[] = "--gui", open[] = "--open", grid[] = "StartDlgGrid", cis2[] = "StartDlgCis2Info",
+         shot[] = "--screenshot";
+    char* args[] = {argv[0], gui, open, grid, open, cis2, shot, argv[2], nullptr};
+    return sshostGuiMain(8, args);
+  }
+  auto* app = new SmokeApp(argv[1], argv[2]);
+  wxApp::SetInstance(app);
+  int one = 1;
+  char* args[] = {argv[0], nullptr};
+  if (!wxEntryStart(one, args)) return 1;
+  int code = 1;
+  if (wxTheApp->CallOnInit()) {
+    wxTheApp->OnRun();
+    code = app->status();
+  }
+  wxTheApp->OnExit();
+  wxEntryCleanup();
+  return code;
+}

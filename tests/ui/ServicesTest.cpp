@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/RecordingPaintContext.h"
 #include "platform/ui/testing/GTestScript.h"
 
 using namespace ui;
@@ -31,4 +32,22 @@ TEST(Services, FolderAnswers) {
   script.chooseFolder("/data/macros").cancelFolder();
   EXPECT_EQ(browseFolder({"Pick", "/", nullptr}), "/data/macros");
   EXPECT_EQ(browseFolder({"Pick", "/", nullptr}), std::nullopt);
+}
+
+TEST(RecordingPaintContext, WritesDownEveryCall) {
+  test::GTestScript script;
+  struct Painted : Window {
+    void onPaint(PaintContext& dc) override {
+      dc.setNoBrush();
+      dc.drawRect({1, 2, 30, 40});
+      dc.drawText("Label", {0, 0, 50, 10}, DT_CENTER);
+      EXPECT_FALSE(dc.drawImage("/nonexistent.bmp", {0, 0, 5, 5}));
+    }
+  } w;
+  RecordingPaintContext dc;
+  w.paint(dc);
+  EXPECT_EQ(dc.calls("rect"), (std::vector<std::string>{"rect 1 2 30 40"}));
+  EXPECT_EQ(dc.calls("text"), (std::vector<std::string>{"text 0 0 50 10 1 Label"}));
+  EXPECT_EQ(dc.calls().size(), 4u);
+  EXPECT_EQ(dc.textExtent("abc"), (Size{18, 13}));
 }

@@ -83,3 +83,17 @@ TEST(Recalc, SetFormulaComputesAtOnceUnlessDeferred) {
   s.reCalc();
   EXPECT_EQ(s.getValue(3, 1), "12");
 }
+
+TEST(Recalc, TallAndShortBlocksOrderTheirFormulas) {
+  Sheet s;
+  s.setMaxCols(3);
+  s.setMaxRows(100);
+  // Formulas inside a tall block and a short one, written after their readers.
+  ASSERT_TRUE(s.setFormula(2, 1, "=SUM(A1:A100)", false));
+  ASSERT_TRUE(s.setFormula(3, 1, "=SUM(A50:B51)", false));
+  for (int r = 1; r <= 100; ++r) s.setFormula(1, r, "=ROW()*C2", false);
+  s.setData(3, 2, "2");
+  ASSERT_TRUE(s.reCalc());
+  EXPECT_EQ(s.getValue(2, 1), "10100");
+  EXPECT_EQ(s.getValue(3, 1), "202");
+}

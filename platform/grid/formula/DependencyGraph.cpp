@@ -8,26 +8,77 @@ std::uint64_t colMajorKey(int col, int row) {
 }
 }  // namespace
 
+namespace {
+bool rowMajorLess(const DependencyGraph::Node& a, const DependencyGraph::Node& b) {
+  return a.row != b.row ? a.row < b.row : a.col < b.col;
+}
+}  // namespace
+
+// The nodes of one row: rowStart_ gives where each row's nodes begin.
+std::pair<std::uint32_t, std::uint32_t> DependencyGraph::rowRange(int row) const {
+  if (row < 0 || static_cast<std::size_t>(row) + 1 >= rowStart_.size()) return {0, 0};
+  return {rowStart_[static_cast<std::size_t>(row)], rowStart_[static_cast<std::size_t>(row) + 1]};
+}
+
 int DependencyGraph::nodeAt(int col, int row) const {
-  auto it = std::lower_bound(
-      nodes_.begin(), nodes_.end(), Node{col, row},
-      [](const Node& a, const Node& b) { return a.col != b.col ? a.col < b.col : a.row < b.row; });
-  return it != nodes_.end() && it->col == col && it->row == row
-             ? static_cast<int>(it - nodes_.begin())
-             : -1;
+  auto [first, last] = rowRange(row);
+  auto it =
+      std::lower_bound(nodes_.begin() + first, nodes_.begin() + last, Node{col, row}, rowMajorLess);
+  return it != nodes_.begin() + last && it->col == col ? static_cast<int>(it - nodes_.begin()) : -1;
+}
+
+// Formula cells inside a block: row by row for short blocks, column by
+// column (through an index sorted by column, made on first need) for tall
+// ones such as SUM(A1:A10000).
+void DependencyGraph::formulasIn(const Area& a, std::vector<std::uint32_t>& out) {
+  if (a.height() <= 32) {
+    for (int row = a.row1; row <= a.row2; ++row) {
+      auto [first, last] = rowRange(row);
+      auto end = nodes_.begin() + last;
+      auto it = std::lower_bound(nodes_.begin() + first, end, Node{a.col1, row}, rowMajorLess);
+      for (; it != end && it->col <= a.col2; ++it)
+        out.push_back(static_cast<std::uint32_t>(it - nodes_.begin()));
+    }
+    return;
+  }
+  if (byColumn_.size() != nodes_.size()) {
+    byColumn_.resize(nodes_.size());
+    for (std::uint32_t i = 0; i < byColumn_.size(); ++i) byColumn_[i] = i;
+    std::sort(byColumn_.begin(), byColumn_.end(), [&](std::uint32_t x, std::uint32_t y) {
+      const Node &p = nodes_[x], &q = nodes_[y];
+      return p.col != q.col ? p.col < q.col : p.row < q.row;
+    });
+  }
+  auto colMajorBefore = [&](std::uint32_t id, const Node& key) {
+    const Node& n = nodes_[id];
+    return n.col != key.col ? n.col < key.col : n.row < key.row;
+  };
+  for (int col = a.col1; col <= a.col2; ++col) {
+    auto it =
+        std::lower_bound(byColumn_.begin(), byColumn_.end(), Node{col, a.row1}, colMajorBefore);
+    if (it == byColumn_.end()) break;
+    if (nodes_[*it].col != col) {
+      col = nodes_[*it].col - 1;  // jump to the next column that has formulas
+      continue;
+    }
+    for (; it != byColumn_.end() && nodes_[*it].col == col && nodes_[*it].row <= a.row2; ++it)
+      out.push_back(*it);
+  }
 }
 
 void DependencyGraph::build(const CellStore& cells) {
   nodes_.clear();
+  byColumn_.clear();
   edgeStart_.clear();
   edges_.clear();
   reverseBuilt_ = false;
+  // The store walks row by row, each row by column: the nodes come sorted.
   cells.forEach([&](const Cell& c, int row) {
     if (c.hasFormula()) nodes_.push_back({c.col, row});
   });
-  std::sort(nodes_.begin(), nodes_.end(), [](const Node& a, const Node& b) {
-    return a.col != b.col ? a.col < b.col : a.row < b.row;
-  });
+  rowStart_.assign(static_cast<std::size_t>(cells.rowLimit()) + 1, 0);
+  for (const Node& n : nodes_) ++rowStart_[static_cast<std::size_t>(n.row) + 1];
+  for (std::size_t i = 1; i < rowStart_.size(); ++i) rowStart_[i] += rowStart_[i - 1];
   std::vector<CellPos> refs;
   std::vector<Area> areas;
   edgeStart_.reserve(nodes_.size() + 1);
@@ -44,22 +95,7 @@ void DependencyGraph::build(const CellStore& cells) {
       int id = nodeAt(p.col, p.row);
       if (id >= 0) edges_.push_back(static_cast<std::uint32_t>(id));
     }
-    for (const Area& a : areas) {
-      // Formula cells inside the block, column by column.
-      for (int col = a.col1; col <= a.col2; ++col) {
-        auto it = std::lower_bound(nodes_.begin(), nodes_.end(), Node{col, a.row1},
-                                   [](const Node& x, const Node& y) {
-                                     return x.col != y.col ? x.col < y.col : x.row < y.row;
-                                   });
-        if (it == nodes_.end()) break;
-        if (it->col != col) {
-          col = it->col - 1;  // jump to the next column that has formulas
-          continue;
-        }
-        for (; it != nodes_.end() && it->col == col && it->row <= a.row2; ++it)
-          edges_.push_back(static_cast<std::uint32_t>(it - nodes_.begin()));
-      }
-    }
+    for (const Area& a : areas) formulasIn(a, edges_);
   }
   edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
   std::vector<std::uint32_t> roots(nodes_.size());
@@ -68,6 +104,7 @@ void DependencyGraph::build(const CellStore& cells) {
     out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
   });
   order_.releaseScratch();
+  std::vector<std::uint32_t>().swap(rowStart_);  // dependentsOf finds nodes by search
   valid_ = true;
 }
 

@@ -57,15 +57,21 @@ class DependencyGraph {
   // evaluation order.
   std::vector<std::uint32_t> dependentsOf(int col, int row, const CellStore& cells);
 
- private:
+ public:
   struct Node {
     int col, row;
   };
+
+ private:
   int nodeAt(int col, int row) const;
+  std::pair<std::uint32_t, std::uint32_t> rowRange(int row) const;
+  void formulasIn(const Area& a, std::vector<std::uint32_t>& out);
   void buildReverse(const CellStore& cells);
 
   bool valid_ = false;
-  std::vector<Node> nodes_;  // sorted by column, then row
+  std::vector<Node> nodes_;              // sorted by row, then column
+  std::vector<std::uint32_t> byColumn_;  // node ids sorted by column, then row
+  std::vector<std::uint32_t> rowStart_;  // while building: first node of each row
   std::vector<std::uint32_t> edgeStart_, edges_;
   CycleAwareOrder order_;
   // Who reads what, for dependents: built on first need.

@@ -175,6 +175,9 @@ wxWindow* makeWidget(Window& model, wxWindow* parent) {
 wxWindow* topLevelParent(const ui::Window& model) {
   if (const Window* owner = model.owner())
     if (wxWindow* w = widgetOf(*owner)) return w;
+  // A dialog opened from another one stays in front of it.
+  if (const Window* f = Window::focused())
+    if (wxWindow* w = widgetOf(*f)) return wxGetTopLevelParent(w);
   return widgetOf(backend().mainWindow());
 }
 

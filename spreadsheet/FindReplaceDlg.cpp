@@ -1,0 +1,112 @@
+#include "spreadsheet/FindReplaceDlg.h"
+
+#include "core/StringHelpers.h"
+#include "core/dialString.h"
+#include "platform/ui/DialogSizeMemory.h"
+#include "platform/ui/Services.h"
+#include "spreadsheet/Nx_Spread.h"
+
+namespace {
+constexpr int kOptionEditMode = 13;
+constexpr int kOptionAutoEdit = 20;
+}  // namespace
+
+KvFindReplaceDlg::KvFindReplaceDlg(Nx_Spread& sheet) : Dialog(kTemplate), sheet_(sheet) {
+  onClicked(ui::IDOK, [this] { findNext(); });
+  onClicked(1204, [this] { replace(); });
+  onClicked(1205, [this] { replaceAll(); });
+}
+
+bool KvFindReplaceDlg::onInitDialog() {
+  setText(dialString(1136));
+  setItemText(1206, dialString(1137));
+  setItemText(1208, dialString(1138));
+  setItemText(ui::IDOK, dialString(1139));
+  setItemText(1204, dialString(1140));
+  setItemText(1205, dialString(1141));
+  setItemText(ui::IDCANCEL, dialString(285));
+  setExStyle(exStyle() | ui::WS_EX_TOPMOST);
+  if (grid::Sheet* s = sheet_.sheet()) {
+    hadOption13_ = s->getBool(kOptionEditMode);
+    s->setBool(kOptionEditMode, true);
+    s->setBool(kOptionAutoEdit, false);
+  }
+  ui::DialogSizeMemory::restore(*this, kSizeName);
+  return true;
+}
+
+void KvFindReplaceDlg::onCancel() {
+  ui::DialogSizeMemory::store(*this, kSizeName);
+  if (grid::Sheet* s = sheet_.sheet(); s && !hadOption13_) s->setBool(kOptionEditMode, false);
+  sheet_.closeFindReplace();
+}
+
+bool KvFindReplaceDlg::preTranslateKey(const ui::KeyEvent& key) {
+  if (!key.down || key.control || key.alt) return false;
+  if (key.key == ui::VK_F3)
+    findNext();
+  else if (key.key == ui::VK_F5)
+    replace();
+  else
+    return false;
+  return true;
+}
+
+bool KvFindReplaceDlg::selectMatch(int col, int row, int pos, int length) {
+  return sheet_.selectInCell(col, row, pos, pos + length);
+}
+
+bool KvFindReplaceDlg::findNext() {
+  sheet_.refreshEditState();
+  Nx_String text = findText();
+  int col = 1, row = 1;
+  if (text.isEmpty() || !sheet_.getActiveCell(col, row)) return false;
+  int start = 0, end = 0;
+  int pos = 0;
+  if (sheet_.getEditSelection(start, end) && end > start) {
+    pos = end;
+  } else {
+    // Not editing: the search starts with the cell after the active one.
+    Nx_String value;
+    sheet_.getCellText(col, row, value, Nx_Spread::kValue);
+    pos = value.length();
+  }
+  if (sheet_.findNext(text, col, row, pos)) return selectMatch(col, row, pos, text.length());
+
+  Nx_String question = dialString(1142) + "\n" + dialString(1143) + "\n";
+  if (ui::messageBox(question, dialString(1144), ui::MB_YESNO | ui::MB_ICONQUESTION, this) !=
+      ui::IDYES)
+    return false;
+  if (sheet_.find(text, true, 1, 1, col, row)) {
+    Nx_String value;
+    sheet_.getCellText(col, row, value, Nx_Spread::kValue);
+    return selectMatch(col, row, findFirstFrom(value, text, 0, false), text.length());
+  }
+  ui::messageBox(dialString(1146), dialString(1145), ui::MB_OK | ui::MB_ICONINFORMATION, this);
+  return false;
+}
+
+bool KvFindReplaceDlg::replace() {
+  sheet_.refreshEditState();
+  int col = 1, row = 1, start = 0, end = 0;
+  if (!sheet_.getEditSelection(start, end) || end <= start) return false;
+  Nx_String replacement = replaceText();
+  if (!sheet_.replaceSelection(replacement)) return false;
+  if (grid::Sheet* s = sheet_.sheet()) s->setBool(ui::kSpreadOptionChanged, true);
+  sheet_.getActiveCell(col, row);
+  return selectMatch(col, row, start, replacement.length());
+}
+
+int KvFindReplaceDlg::replaceAll() {
+  Nx_String from = findText(), to = replaceText();
+  int count = 0, col = 1, row = 1, foundCol = 0, foundRow = 0;
+  while (!from.isEmpty() && sheet_.find(from, true, col, row, foundCol, foundRow)) {
+    if (sheet_.replaceInCell(foundCol, foundRow, from, to)) ++count;
+    col = foundCol + 1;
+    row = foundRow;
+  }
+  Nx_String report = dialString(1147) + " " + Nx_String(count) + " " + dialString(1148);
+  ui::messageBox(report, dialString(1149), ui::MB_OK | ui::MB_ICONINFORMATION, this);
+  if (grid::Sheet* s = sheet_.sheet()) s->setBool(ui::kSpreadOptionChanged, true);
+  return count;
+}

@@ -1,0 +1,150 @@
+// The find/replace dialog of a sheet, driven as a user would through the script.
+#include <gtest/gtest.h>
+
+#include "platform/ui/DialogSizeMemory.h"
+#include "spreadsheet/FindReplaceDlg.h"
+#include "tests/spreadsheet/SpreadTestHost.h"
+
+namespace {
+constexpr int kFindText = 1207;
+constexpr int kReplaceText = 1209;
+constexpr int kReplace = 1204;
+constexpr int kReplaceAll = 1205;
+constexpr int kOptionEditMode = 13;
+constexpr int kOptionChanged = 30;
+
+struct FindHost : SpreadTestHost {
+  FindHost() : SpreadTestHost(3, 3) {
+    fillColumn(1, {"Bolt M16", "Plate", "bolt M20"});
+    fillColumn(2, {"", "Weld", ""});
+    spread.sheet()->setActiveCell(1, 1);
+    spread.setFocus();
+  }
+  ui::Dialog& openDialog() {
+    spread.setFocus();
+    dialog.dispatchKey({ui::VK_F3});
+    EXPECT_NE(spread.findReplaceDialog(), nullptr);
+    return *spread.findReplaceDialog();
+  }
+  void expectSelection(int col, int row, int start, int end) {
+    int c = 0, r = 0, s = -1, e = -1;
+    spread.getActiveCell(c, r);
+    EXPECT_EQ(c, col);
+    EXPECT_EQ(r, row);
+    ASSERT_TRUE(spread.getEditSelection(s, e));
+    EXPECT_EQ(s, start);
+    EXPECT_EQ(e, end);
+  }
+};
+}  // namespace
+
+TEST(FindReplace, F3OpensTheDialogOnceAndThenFindsNext) {
+  FindHost host;
+  ui::Dialog& dlg = host.openDialog();
+  EXPECT_TRUE(dlg.isCreated());
+  EXPECT_EQ(dlg.text(), "Find and replace");
+  EXPECT_EQ(dlg.itemText(ui::IDOK), "Find next");
+  EXPECT_TRUE(dlg.exStyle() & ui::WS_EX_TOPMOST);
+  host.script.now(dlg).type(kFindText, "bolt");
+  host.spread.setFocus();
+  host.dialog.dispatchKey({ui::VK_F3});  // the sheet's F3 now finds next
+  EXPECT_EQ(host.spread.findReplaceDialog(), &dlg);
+  host.expectSelection(1, 3, 0, 4);  // case does not matter; the active cell is skipped
+}
+
+TEST(FindReplace, FindGoesOnInsideTheCellThenToTheNextCells) {
+  FindHost host;
+  host.spread.setCellText(2, 1, "M16 x M16");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.now(dlg).type(kFindText, "M16").click(ui::IDOK);
+  host.expectSelection(2, 1, 0, 3);
+  host.script.now(dlg).click(ui::IDOK);
+  host.expectSelection(2, 1, 6, 9);
+  host.script.answer(ui::IDYES, "end of the sheet");
+  host.script.now(dlg).click(ui::IDOK);  // nothing after: go on from the top
+  host.expectSelection(1, 1, 5, 8);
+  EXPECT_TRUE(host.script.done());
+}
+
+TEST(FindReplace, AFailedFindAsksThenReportsNotFound) {
+  FindHost host;
+  ui::Dialog& dlg = host.openDialog();
+  host.script.answer(ui::IDYES, "continue from the beginning");
+  host.script.answer(ui::IDOK, "not found");
+  host.script.now(dlg).type(kFindText, "anchor").click(ui::IDOK);
+  EXPECT_TRUE(host.script.done());
+  ASSERT_EQ(host.script.messageBoxes().size(), 2u);
+  EXPECT_EQ(host.script.messageBoxes()[0].caption, "Find");
+  EXPECT_EQ(host.script.messageBoxes()[0].type & ui::MB_TYPEMASK, ui::MB_YESNO);
+
+  // No: no second box.
+  host.script.answer(ui::IDNO);
+  host.script.now(dlg).click(ui::IDOK);
+  EXPECT_EQ(host.script.messageBoxes().size(), 3u);
+}
+
+TEST(FindReplace, ReplaceChangesTheSelectedText) {
+  FindHost host;
+  ui::Dialog& dlg = host.openDialog();
+  host.spread.sheet()->setBool(kOptionChanged, false);
+  host.script.now(dlg).type(kFindText, "Plate").type(kReplaceText, "Flat bar").click(kReplace);
+  EXPECT_EQ(host.text(1, 2), "Plate");  // nothing selected yet
+  host.script.now(dlg).click(ui::IDOK).click(kReplace);
+  EXPECT_EQ(host.text(1, 2), "Flat bar");
+  EXPECT_TRUE(host.spread.sheet()->getBool(kOptionChanged));
+  host.expectSelection(1, 2, 0, 8);
+}
+
+TEST(FindReplace, ReplaceAllCountsCellsAndMarksTheSheetChanged) {
+  FindHost host;
+  host.spread.sheet()->setFormula(3, 3, "\"bolt\"&\"s\"");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.answer(ui::IDOK, "replaced in 2 cells");
+  host.script.now(dlg).type(kFindText, "BOLT").type(kReplaceText, "Screw").click(kReplaceAll);
+  EXPECT_EQ(host.text(1, 1), "Screw M16");
+  EXPECT_EQ(host.text(1, 3), "Screw M20");
+  EXPECT_EQ(host.text(3, 3, Nx_Spread::kFormula), "\"bolt\"&\"s\"");  // formulas stay
+
+  host.spread.sheet()->setBool(kOptionChanged, false);
+  host.script.answer(ui::IDOK, "replaced in 0 cells");
+  host.script.now(dlg).type(kFindText, "nowhere").click(kReplaceAll);
+  EXPECT_TRUE(host.spread.sheet()->getBool(kOptionChanged));
+  EXPECT_TRUE(host.script.done());
+}
+
+TEST(FindReplace, ClosingRestoresOption13AndRemembersTheSize) {
+  FindHost host;
+  grid::Sheet& s = *host.spread.sheet();
+  s.setBool(kOptionEditMode, false);
+  ui::Dialog& dlg = host.openDialog();
+  EXPECT_TRUE(s.getBool(kOptionEditMode));
+  EXPECT_FALSE(s.getBool(20));
+  host.script.now(dlg).cancel();
+  EXPECT_FALSE(dlg.isCreated());
+  EXPECT_FALSE(s.getBool(kOptionEditMode));
+  ui::Rect remembered;
+  EXPECT_TRUE(ui::DialogSizeMemory::get("DLG_FINDREPLACE", remembered));
+
+  s.setBool(kOptionEditMode, true);
+  ui::Dialog& again = host.openDialog();  // opened anew
+  EXPECT_TRUE(again.isCreated());
+  host.script.now(again).close();
+  EXPECT_TRUE(s.getBool(kOptionEditMode));
+}
+
+TEST(FindReplace, SheetHelpersMatchWithoutCase) {
+  FindHost host;
+  Nx_Spread& sp = host.spread;
+  EXPECT_EQ(sp.findInRow("PLATE", false, 2, 1), 1);
+  EXPECT_EQ(sp.findInRow("plat", false, 2, 1), 0);
+  EXPECT_EQ(sp.findInRow("plat", true, 2, 1), 1);
+  EXPECT_EQ(sp.findInRow("", true, 2, 1), 0);
+  int col = 0, row = 0;
+  EXPECT_TRUE(sp.find("weld", true, 2, 1, col, row));
+  EXPECT_EQ(col, 2);
+  EXPECT_EQ(row, 2);
+  EXPECT_FALSE(sp.find("Bolt M16", false, 2, 1, col, row));  // no wrap to the top
+  EXPECT_TRUE(sp.replaceInCell(2, 2, "WELD", "Fillet"));
+  EXPECT_EQ(host.text(2, 2), "Fillet");
+  EXPECT_FALSE(sp.replaceInCell(2, 2, "absent", "x"));
+}

@@ -169,8 +169,8 @@ bool Nx_Spread::setResourcePictureCell(const int& col, const int& row, int resou
   // One picture per resource, shared by every cell that shows it.
   ui::SpreadPictures::Handle& picture = resourcePictures_[resourceId * 2 + (icon ? 1 : 0)];
   if (!picture && icon) {
-    std::string name = ui::Resources::iconName(resourceId);
-    if (!name.empty()) picture = ui::SpreadPictures::Handle(ui::SpreadPicture{0, 0, {}, name});
+    if (!ui::Resources::iconName(resourceId).empty())
+      picture = ui::SpreadPictures::Handle(ui::SpreadPicture{0, 0, {}, resourceId});
   } else if (!picture) {
     picture = bitmapPicture(resourceId);
   }

@@ -34,12 +34,12 @@ struct MenuEntry {
 };
 
 // A picture that picture-handle and check-box cells show: pixels
-// (0xAARRGGBB, rows from the top) or the name of an icon the backend knows.
+// (0xAARRGGBB, rows from the top) or an icon resource that the backend shows.
 struct SpreadPicture {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> pixels;
-  std::string iconName;
+  int iconId = 0;
 };
 
 // The pictures of the sheets by handle, the number a cell type keeps. A

@@ -17,6 +17,7 @@
 
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
+#include "platform/ui/wx/WxGrid.h"
 #include "platform/ui/wx/WxPaintContext.h"
 #include "platform/ui/wx/WxPeer.h"
 #include "platform/ui/wx/WxText.h"
@@ -268,6 +269,7 @@ void install() {
   auto b = std::make_unique<WxBackendImpl>();
   installed = b.get();
   setBackend(std::move(b));
+  registerGridWidget();
 }
 
 ui::Window& adoptMainWindow(wxWindow* frame) {

@@ -14,6 +14,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/wx/WxBackend.h"
+#include "spreadsheet/FindReplaceDlg.h"
 #include "spreadsheet/Nx_Spread.h"
 
 namespace {
@@ -137,6 +138,28 @@ class SheetApp : public wxApp {
     grid->Update();
     wxYield();
     expect(uiwx::saveScreenshot(&window, file_), "screenshot " + file_);
+    findInGrid(s, *grid);
+  }
+
+  // F3 opens the find dialog; its match shows as a selection in the cell editor.
+  void findInGrid(Nx_Spread& s, wxGrid& grid) {
+    s.setFocus();
+    s.model().setActiveCell(kName, 1);
+    expect(s.showFindReplace(false), "F3 opens the find dialog");
+    ui::Dialog* find = s.findReplaceDialog();
+    if (!find) return;
+    expect(uiwx::widgetOf(*find) != nullptr, "the find dialog is a window");
+    find->setItemText(1207, "HEA");
+    find->handleCommand(ui::IDOK, ui::BN_CLICKED);
+    expect(grid.GetGridCursorRow() == 5 && grid.GetGridCursorCol() == kName - 1,
+           "the match becomes the current cell");
+    expect(grid.IsCellEditControlShown(), "the match is selected in the cell editor");
+    find->setItemText(1209, "HEB");
+    find->handleCommand(1204, ui::BN_CLICKED);
+    Nx_String name;
+    s.getCellText(kName, 6, name);
+    expect(name == "HEB 200", "replace writes the cell");
+    find->handleCommand(ui::IDCANCEL, ui::BN_CLICKED);
   }
 
   std::string file_;

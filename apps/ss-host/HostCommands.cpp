@@ -11,9 +11,9 @@ std::vector<HostCommand>& registry() {
 
 bool HostCommands::add(const HostCommand& command) {
   auto& r = registry();
-  auto at = std::lower_bound(r.begin(), r.end(), command, [](const HostCommand& a, const HostCommand& b) {
-    return std::string(a.name) < b.name;
-  });
+  auto at = std::lower_bound(
+      r.begin(), r.end(), command,
+      [](const HostCommand& a, const HostCommand& b) { return std::string(a.name) < b.name; });
   r.insert(at, command);
   return true;
 }
@@ -24,4 +24,6 @@ const HostCommand* HostCommands::find(const std::string& name) {
   return nullptr;
 }
 
-const std::vector<HostCommand>& HostCommands::all() { return registry(); }
+const std::vector<HostCommand>& HostCommands::all() {
+  return registry();
+}

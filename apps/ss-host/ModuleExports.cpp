@@ -31,6 +31,17 @@ bool classOfRecord(const std::string& demangled, std::string& cls) {
   return false;
 }
 
+// Thunks adjust "this" for a member of a class with several bases.
+bool isThunk(const std::string& demangled, std::string& cls) {
+  for (std::string_view lead :
+       {"non-virtual thunk to ", "virtual thunk to ", "covariant return thunk to "})
+    if (startsWith(demangled, lead)) {
+      cls = classOfName(functionName(demangled.substr(lead.size())));
+      return true;
+    }
+  return false;
+}
+
 void sortUnique(std::vector<std::string>& v) {
   std::sort(v.begin(), v.end());
   v.erase(std::unique(v.begin(), v.end()), v.end());
@@ -76,6 +87,8 @@ ModuleExports classifyExports(const std::vector<ElfSymbol>& symbols) {
     }
     std::string cls;
     if (classOfRecord(s.demangled, cls)) {
+      e.dataClasses.push_back(cls);
+    } else if (isThunk(s.demangled, cls)) {
       e.dataClasses.push_back(cls);
     } else if (s.kind == ElfSymbol::Kind::Function) {
       cls = classOfName(functionName(s.demangled));

@@ -92,9 +92,21 @@ const std::set<std::string> kBuiltClasses = {
 };
 // Data classes the module may export as their Parts land.
 const std::set<std::string> kLaterClasses = {
-    "KvDlgStandardsData", "KvSSMapping",        "KvObjectMap",   "KvVarCell",
-    "KvVarCells",         "KvSSBillOutput",     "KvSSDlgsMgr",   "Nx_ProfValuesTable",
-    "Nx_DlgDesignerData", "Nx_DesignerControl", "KvGridDlgData", "KvDlgCis2Data",
+    "KvDlgStandardsData",
+    "KvSSMapping",
+    "KvObjectMap",
+    "KvVarCell",
+    "KvVarCells",
+    "KvSSBillOutput",
+    "KvSSDlgsMgr",
+    "Nx_ProfValuesTable",
+    "Nx_DlgDesignerData",
+    "Nx_DesignerControl",
+    "KvGridDlgData",
+    "KvDlgCis2Data",
+    // The spreadsheet wrapper, shared with the core, and its repaint guard.
+    "Nx_Spread",
+    "Nx_SpreadRedrawLock",
 };
 
 std::vector<ElfSymbol> exportsOf(const std::string& library) {

@@ -78,6 +78,7 @@ TEST(ModuleExportsTest, SymbolsSortedByRole) {
       sym("acrxEntryPoint", ElfSymbol::Kind::Function),
       sym("Foo::~Foo()", ElfSymbol::Kind::Function),
       sym("vtable for Bar", ElfSymbol::Kind::Object),
+      sym("non-virtual thunk to Baz::~Baz()", ElfSymbol::Kind::Function),
       sym("gLoadFile", ElfSymbol::Kind::Object),
       sym("std::vector<int>::_M_realloc_insert()", ElfSymbol::Kind::Function, true),
       sym("vtable for Nx_Timer", ElfSymbol::Kind::Object, true),
@@ -87,7 +88,7 @@ TEST(ModuleExportsTest, SymbolsSortedByRole) {
   ModuleExports e = classifyExports(symbols);
   EXPECT_EQ(e.entryPoints, std::vector<std::string>{"acrxEntryPoint"});
   EXPECT_EQ(e.dataObjects, std::vector<std::string>{"gLoadFile"});
-  EXPECT_EQ(e.dataClasses, (std::vector<std::string>{"Bar", "Foo"}));
+  EXPECT_EQ(e.dataClasses, (std::vector<std::string>{"Bar", "Baz", "Foo"}));
   EXPECT_EQ(e.copies, std::vector<std::string>{"vtable for Nx_Timer"});
   EXPECT_TRUE(e.others.empty());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/macro/MacroData.h"
 #include "host/SSExports.h"
 #include "platform/arx/aced.h"
 #include "platform/arx/acutil.h"
@@ -51,7 +52,25 @@ TEST_F(ModuleEntryTest, EveryMessageIsAnsweredOk) {
   EXPECT_EQ(acrxEntryPoint(static_cast<AcRx::AppMsgCode>(-1), nullptr), AcRx::kRetOK);
 }
 
-// Unloading with open modeless macro dialogs must end them (highest slot
-// first); that test joins the macro-dialog table's tests once the table and
-// its dialog exist.
+// No macro dialog may outlive the module: unloading ends every open one.
+// (The table ends them from the highest slot down; its own tests see that.)
+TEST_F(ModuleEntryTest, UnloadEndsEveryModelessMacroDialog) {
+  MacroData data;
+  data.names = Nx_StringArray{"EndPlate"};
+  int first = -1, second = -1;
+  ASSERT_TRUE(StartDlgMacroModeless(true, data, first));
+  ASSERT_TRUE(StartDlgMacroModeless(true, data, second));
+  MacroData seen;
+  ASSERT_TRUE(GetDlgMacroData(second, seen));
+  EXPECT_EQ(seen.names, data.names);
+
+  EXPECT_EQ(acrxEntryPoint(AcRx::kUnloadAppMsg, &app), AcRx::kRetOK);
+  EXPECT_FALSE(GetDlgMacroData(first, seen));
+  EXPECT_FALSE(GetDlgMacroData(second, seen));
+  // The table is empty again: the next dialog takes the first slot.
+  int next = -1;
+  ASSERT_TRUE(StartDlgMacroModeless(true, data, next));
+  EXPECT_EQ(next, 0);
+  EXPECT_TRUE(EndDlgMacroModeless(next));
+}
 }  // namespace

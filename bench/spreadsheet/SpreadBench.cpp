@@ -36,8 +36,8 @@ void runStandards(grid::Sheet& s) {
     s.setData(3, row, std::to_string(row * 1.5));
   }
   for (int row = 101; row <= 140; ++row) {
-    std::string formula = "ROUND(C" + std::to_string(row - 100) + "*2+C" +
-                          std::to_string(row - 99) + "/3,2)";
+    std::string formula =
+        "ROUND(C" + std::to_string(row - 100) + "*2+C" + std::to_string(row - 99) + "/3,2)";
     s.setFormula(3, row, formula, false);
     s.reCalcCell(3, row);
   }

@@ -9,93 +9,16 @@
 #include "core/StringHelpers.h"
 #include "platform/grid/Sheet.h"
 #include "tests/examples/SampleLibrary.h"
+#include "tests/examples/StandardsSheet.h"
 
 namespace {
 
 const char* const kSheets[] = {"EndPlate.kvs", "FinPlate.kvs", "BasePlate.kvs",
                                "Childs/BoltGroup.kvs"};
 
-struct Variable {
-  std::string name;
-  int kind = 0;  // 0 Input, 1 Output, 2 Local
-  int col = 0, row = 0;
-};
-
-// A sheet read the way the evaluation driver reads it: the first cell whose
-// value is a label, the declarations in the sections, the Calc cells below.
-struct StandardsSheet {
-  grid::Sheet sheet;
-  std::map<std::string, int> labelRows;  // label -> row
-  std::vector<Variable> variables;       // scan order: Input, Output, Local
-
-  bool load(const std::string& path) {
-    std::string error;
-    EXPECT_TRUE(sheet.loadFromFile(path, error)) << error;
-    if (!error.empty()) return false;
-    for (const char* label : {"Input", "Output", "Local", "Calc"})
-      for (int r = 1; r <= sheet.maxRows() && !labelRows.count(label); ++r)
-        for (int c = 1; c <= sheet.maxCols(); ++c)
-          if (sheet.getValue(c, r) == label) {
-            labelRows[label] = r;
-            EXPECT_EQ(c, 1) << label << " is in column A";
-            break;
-          }
-    for (const char* label : {"Input", "Output", "Calc"})
-      EXPECT_TRUE(labelRows.count(label)) << "no " << label << " label";
-    if (!labelRows.count("Input") || !labelRows.count("Output") || !labelRows.count("Calc"))
-      return false;
-    scan("Input", 0);
-    scan("Output", 1);
-    scan("Local", 2);
-    return true;
-  }
-
-  void scan(const char* label, int kind) {
-    if (!labelRows.count(label)) return;
-    int start = labelRows[label] + 1, end = sheet.maxRows();
-    for (const auto& [other, row] : labelRows)
-      if (row > labelRows[label] && row < end) end = row;
-    for (int r = start; r <= end; ++r)
-      for (int c = 1; c <= sheet.maxCols(); ++c) {
-        Nx_String text = Nx_String(sheet.getValue(c, r)).trimmed();
-        for (const char* keyword : {"Int", "Double", "String"})
-          if (text.startsWith(keyword, true)) {
-            EXPECT_EQ(c, 1) << "a note in column B declares " << text.str();
-            variables.push_back({getSubstrAfter(text, " ").trimmed().str(), kind, c, r});
-            break;
-          }
-      }
-  }
-
-  const Variable* find(const std::string& name) const {
-    for (const Variable& v : variables)
-      if (Nx_String(v.name).equal(name, false)) return &v;
-    return nullptr;
-  }
-};
-
-bool isWordByte(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Whole-word replacement as the driver makes it, names without case.
-std::string replaceWord(std::string text, const std::string& name, const std::string& by) {
-  Nx_String probe;
-  for (int from = 0;;) {
-    probe = text;
-    int at = probe.find(name, false, from);
-    if (at < 0) return text;
-    size_t end = static_cast<size_t>(at) + name.size();
-    bool whole = (at == 0 || !isWordByte(text[static_cast<size_t>(at) - 1])) &&
-                 (end == text.size() || !isWordByte(text[end]));
-    if (!whole) {
-      from = at + 1;
-      continue;
-    }
-    text.replace(static_cast<size_t>(at), name.size(), by);
-    from = at + static_cast<int>(by.size());
-  }
-}
+using sample::replaceWord;
+using sample::StandardsSheet;
+using sample::Variable;
 
 TEST(SampleSheets, LoadWithLabelsAndUniqueDeclarations) {
   for (const char* name : kSheets) {
@@ -165,7 +88,7 @@ TEST(SampleSheets, EveryEquationBecomesAFormula) {
       // General variables are numbers by the time the equations run.
       for (size_t at; (at = formula.find("gen_")) != std::string::npos;) {
         size_t end = at;
-        while (end < formula.size() && isWordByte(formula[end])) ++end;
+        while (end < formula.size() && sample::isWordByte(formula[end])) ++end;
         formula.replace(at, end - at, "5");
       }
       EXPECT_TRUE(s.sheet.setFormula(1, r, formula))

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -37,7 +39,7 @@ TEST(DrawingFile, ExampleRoundTripsByteForByte) {
   EXPECT_EQ(d.macroCount(), 2);
   EXPECT_EQ(d.toJson(), original);
 
-  auto dir = std::filesystem::temp_directory_path() / "ss-drawing-roundtrip";
+  auto dir = std::filesystem::temp_directory_path() / ("ss-drawing-roundtrip-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::string copy = (dir / "copy.json").string();
   ASSERT_TRUE(d.save(copy, error)) << error.str();
@@ -112,7 +114,7 @@ TEST(DrawingFile, AFailedLoadLeavesTheDrawingAsItWas) {
 }
 
 TEST(DrawingFile, AFailedSaveKeepsThePreviousFile) {
-  auto dir = std::filesystem::temp_directory_path() / "ss-drawing-failed-save";
+  auto dir = std::filesystem::temp_directory_path() / ("ss-drawing-failed-save-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::string path = (dir / "d.json").string();
   { std::ofstream(path) << "previous"; }

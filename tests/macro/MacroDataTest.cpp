@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -157,7 +159,7 @@ TEST_F(MacroDataTest, LoadFromStandardsGoesThroughTheInstalledRunner) {
 }
 
 TEST_F(MacroDataTest, PropertyFilesCarryTabValues) {
-  auto dir = std::filesystem::temp_directory_path() / "ss-macro-properties";
+  auto dir = std::filesystem::temp_directory_path() / ("ss-macro-properties-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   Nx_String path = (dir / "p.json").string().c_str();
   ASSERT_TRUE(data.writeToFile(path));

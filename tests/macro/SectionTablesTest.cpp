@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,7 +22,7 @@ Nx_Array<Nx_StringArray> rowsOf(std::initializer_list<Nx_StringArray> rows) {
 class SectionTables : public ::testing::Test {
  protected:
   void SetUp() override {
-    lib = fs::temp_directory_path() / "ss-section-tables";
+    lib = fs::temp_directory_path() / ("ss-section-tables-" + std::to_string(getpid()));
     fs::remove_all(lib);
     fs::create_directories(lib / "prof");
     ASSERT_TRUE(writeFile(

@@ -4,19 +4,6 @@
 // real function lands beside the dialog.
 #include "host/SSExports.h"
 
-// ---- StartDlgStandardsSS: standards evaluation driver -----------------------------------------
-bool StartDlgStandardsSS(KvDlgStandardsData&) {
-  return false;
-}
-
-// ---- StartDlgStandardsSStest: standards evaluation driver -------------------------------------
-// Builds a child-mode request for "c:\a\a\a\test.kvs" with the inputs "Column" ("IPE-200") and
-// "Thickness" ("10") and the outputs "Width" ("212") and "Length" ("356") and answers
-// StartDlgStandardsSS of it, once the request record KvDlgStandardsData exists.
-bool StartDlgStandardsSStest() {
-  return false;
-}
-
 // ---- EvaluateSS: spreadsheet formula dialog ---------------------------------------------------
 void EvaluateSS() {}
 

@@ -2,7 +2,6 @@
 
 bool KvStandardsCalcDlg::onInitDialog() {
   ui::Dialog::onInitDialog();
-  // The spreadsheet control of the standards sheet is created here, in place
-  // of sheetPlaceholder(), once the sheet class exists.
+  sheet_.attachToItem(this, kSheetItem);
   return true;
 }

@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// What `ss-host eval` found out, and its two ways of printing it. Texts are
+// UTF-8 here (converted from the drawing's Windows-1252 when collected).
+namespace eval {
+
+struct Variable {
+  std::string name;
+  std::string kind;         // "Input", "Output" or "Local"
+  std::string type;         // "Int", "Double" or "String"
+  std::string before;       // as the macro held it before the run ("" for Locals)
+  bool beforeKnown = true;  // false: the macro has no value for it
+  std::string after;        // the sheet's value at the end of the run
+};
+
+struct SheetRun {
+  std::string sheet;
+  std::string object;  // the mapping key or "Module." + group
+  bool ran = false;    // false when an earlier sheet of the macro failed
+  bool ok = false;
+  std::string error;                  // why the run failed
+  std::vector<std::string> warnings;  // command-line lines and mapping remarks
+  std::vector<Variable> variables;
+};
+
+struct MacroRun {
+  std::string macro;
+  std::vector<SheetRun> sheets;
+};
+
+struct Report {
+  std::string drawing;
+  std::string library;
+  std::vector<MacroRun> macros;
+  std::string savedTo;  // empty when the drawing was not written
+};
+
+// One table per sheet, columns fitted; changed values marked with "*".
+std::string formatText(const Report& report);
+std::string formatJson(const Report& report);
+
+}  // namespace eval

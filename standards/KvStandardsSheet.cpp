@@ -1,0 +1,480 @@
+#include "standards/KvStandardsSheet.h"
+
+#include <algorithm>
+
+#include "core/ArrayHelpers.h"
+#include "core/FileHelpers.h"
+#include "core/PathHelpers.h"
+#include "core/StringHelpers.h"
+#include "host/ProfilingTimers.h"
+#include "host/SSExports.h"
+#include "platform/arx/acutil.h"
+#include "platform/ui/Services.h"
+#include "standards/KvDlgStandardsData.h"
+#include "standards/KvSSFunctions.h"
+#include "standards/StandardsDiagnostics.h"
+#include "standards/StandardsPaths.h"
+
+namespace {
+
+constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
+
+constexpr const char* kLabelTexts[] = {"Input", "Output", "Local", "Calc"};
+
+// The native functions a Calc cell may call, by index.
+const Nx_StringArray& nativeFunctions() {
+  static const Nx_StringArray functions = {"CallChild"};
+  return functions;
+}
+constexpr int kCallChild = 0;
+
+// How deep child sheets are nested at this moment.
+int gChildDepth = 0;
+
+struct DepthScope {
+  DepthScope() { ++gChildDepth; }
+  ~DepthScope() { --gChildDepth; }
+  DepthScope(const DepthScope&) = delete;
+  DepthScope& operator=(const DepthScope&) = delete;
+};
+
+std::string foldedKey(const Nx_String& name) {
+  return name.lower().str();
+}
+
+Acad::ErrorStatus status(bool ok) {
+  return ok ? Acad::eOk : kFail;
+}
+
+}  // namespace
+
+bool KvStandardsSheet::failStep(const char* reason) const {
+  acutPrintf("*Error* Standards sheet %s: %s\n", fileName_.c_str(), reason);
+  return false;
+}
+
+// --- loading and the layout --------------------------------------------------------
+
+Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
+  grid::Sheet* model = sheet();
+  if (!model) return kFail;
+  Nx_String path = toNativePath(standardsSheetPath(name));
+  model->setBool(13, true);
+  model->setBool(12, true);
+  model->setBool(8, false);
+  model->setBool(7, false);
+  std::string error;
+  if (!model->loadFromFile(path.str(), error)) {
+    acutPrintf("*Error* Standards sheet %s cannot be loaded: %s\n", path.c_str(), error.c_str());
+    return kFail;
+  }
+  fileName_ = path;
+  return Acad::eOk;
+}
+
+KvStandardsSheet::Labels KvStandardsSheet::locateLabels() const {
+  Labels labels;
+  const grid::Sheet* model = sheet();
+  if (!model) return labels;
+  int found = 0;
+  grid::Area all{1, 1, model->maxCols(), model->maxRows()};
+  model->content().cells.forEachIn(all, [&](const grid::Cell& cell, int row) {
+    if (found == kLabelCount) return;
+    Nx_String text = model->getValue(cell.col, row);
+    for (int l = 0; l < kLabelCount; ++l) {
+      if (labels.row[l] == 0 && text.equal(kLabelTexts[l], false)) {
+        labels.row[l] = row;
+        ++found;
+      }
+    }
+  });
+  return labels;
+}
+
+int KvStandardsSheet::sectionEnd(const Labels& labels, Label label) const {
+  int end = getMaxRows();
+  if (label == kCalc) return end;
+  for (int other = 0; other < kLabelCount; ++other) {
+    int row = labels.row[other];
+    if (other != label && row > labels.row[label] && row < end) end = row;
+  }
+  return end;
+}
+
+void KvStandardsSheet::scanSection(const Labels& labels, Label label, KvCellType type) {
+  grid::Sheet* model = sheet();
+  grid::Area area{1, labels.row[label] + 1, model->maxCols(), sectionEnd(labels, label)};
+  std::vector<std::pair<int, int>> cells;
+  model->content().cells.forEachIn(
+      area, [&](const grid::Cell& cell, int row) { cells.emplace_back(cell.col, row); });
+  for (const auto& [col, row] : cells) {
+    KvVarCell cell;
+    if (cell.initialize(*this, col, row, type) == Acad::eOk) varCells_.append(cell);
+  }
+}
+
+Acad::ErrorStatus KvStandardsSheet::initVarCells() {
+  varCells_.resetVarCells();
+  ++varsGeneration_;
+  if (!sheet()) return kFail;
+  Labels labels = locateLabels();
+  if (!labels.row[kInput]) return status(failStep("no \"Input\" label"));
+  scanSection(labels, kInput, kCellInput);
+  if (!labels.row[kOutput]) return status(failStep("no \"Output\" label"));
+  scanSection(labels, kOutput, kCellOutput);
+  if (labels.row[kLocal]) scanSection(labels, kLocal, kCellLocal);
+  return Acad::eOk;
+}
+
+// --- preparing a run -----------------------------------------------------------------
+
+Acad::ErrorStatus KvStandardsSheet::initSSForInput(KvDlgStandardsData& data) {
+  if (!data.macro || !data.transaction)
+    return status(failStep("a parent run needs a macro and an open transaction"));
+  gInitSSForInput.start();
+  genVarNames_ = data.genVarNames;
+  genVarValues_ = data.genVarValues;
+  if (initVarCells() != Acad::eOk) return kFail;
+  gInitSSForInput.end();
+
+  gSSSGetFromMacro.start();
+  if (varCells_.getFromMacro(data) != Acad::eOk)
+    return status(failStep("the variables cannot be read from the macro"));
+  gSSSGetFromMacro.end();
+
+  gSetMacroValuelsToSS.start();
+  int failed = -1;
+  if (varCells_.setValuesToSS(*this, &failed) != Acad::eOk) {
+    const KvVarCell& cell = varCells_[failed];
+    Nx_String why = "the value \"" + cell.value + "\" of " + cell.name + " does not fit its cell " +
+                    getAlfabet(cell.column) + Nx_String(cell.row);
+    return status(failStep(why.c_str()));
+  }
+  gSetMacroValuelsToSS.end();
+
+  gSSSreplaceGenVars.start();
+  replaceGenVars();
+  gSSSreplaceGenVars.end();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSheet::getFromVars(KvDlgStandardsData& data) {
+  gGetFromVars.start();
+  genVarNames_ = data.genVarNames;
+  genVarValues_ = data.genVarValues;
+  // A child without the sections simply has no variables.
+  initVarCells();
+  const KvVarCells& args = data.varCells;
+  int locals = 0;
+  for (int i = 0; i < varCells_.length(); ++i) {
+    KvVarCell& cell = varCells_[i];
+    if (cell.isLocal()) {
+      ++locals;
+      if (cell.setNewValue(*this, Nx_String()) != Acad::eOk)
+        return status(failStep("a Local cell cannot be emptied"));
+      continue;
+    }
+    int arg = i - locals;
+    if (arg >= args.length()) {
+      Nx_String why = "CallChild gives " + Nx_String(args.length()) +
+                      " variables, the sheet binds at least " + Nx_String(arg + 1) + " (" +
+                      cell.name + ")";
+      return status(failStep(why.c_str()));
+    }
+    if (cell.isOutput() && args[arg].isInput()) {
+      Nx_String why =
+          "the Output " + cell.name + " is bound to the caller's Input " + args[arg].name;
+      return status(failStep(why.c_str()));
+    }
+    if (cell.setNewValue(*this, args[arg].value) != Acad::eOk) {
+      Nx_String why = "the value \"" + args[arg].value + "\" of " + args[arg].name +
+                      " does not fit the cell of " + cell.name;
+      return status(failStep(why.c_str()));
+    }
+  }
+  replaceGenVars();
+  gGetFromVars.end();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSheet::replaceGenVars() {
+  grid::Sheet* model = sheet();
+  if (!model) return kFail;
+  WholeWordReplacer replacer;
+  replacer.setPairs(genVarNames_, genVarValues_, true);
+  if (replacer.pairCount() == 0) return Acad::eOk;
+  // Each write changes only the cell just read, so the cells can be listed first.
+  std::vector<std::pair<int, int>> cells;
+  grid::Area all{1, 1, model->maxCols(), model->maxRows()};
+  model->content().cells.forEachIn(
+      all, [&](const grid::Cell& cell, int row) { cells.emplace_back(cell.col, row); });
+  for (const auto& [col, row] : cells) {
+    Nx_String text = model->getValue(col, row);
+    if (replacer.replace(text)) setCellText(col, row, text);
+  }
+  return Acad::eOk;
+}
+
+// --- computing -----------------------------------------------------------------------
+
+Acad::ErrorStatus KvStandardsSheet::calcMain() {
+  grid::Sheet* model = sheet();
+  if (!model) return kFail;
+  gRegisterFuntions.start();
+  if (registerStandardsFunctions(*model) != Acad::eOk)
+    return status(failStep("the sheet functions cannot be registered"));
+  gRegisterFuntions.end();
+
+  gFindDuplicates.start();
+  Nx_StringArray names;
+  for (int i = 0; i < varCells_.length(); ++i) names.append(varCells_[i].name);
+  AcArray<int> duplicates;
+  if (getDuplicates(names, duplicates, false)) {
+    Nx_String list;
+    for (int i = 0; i < duplicates.length(); ++i) list += (i ? "\n" : "") + names[duplicates[i]];
+    Nx_String text = "There were duplicate variable names found in the standards file " +
+                     fileName_ +
+                     ".\nThe duplicates will be ignored. Please correct this file.\n"
+                     "Duplicate variable names:\n\n" +
+                     list;
+    ui::messageBox(text.str(), "Variable names must be unique", ui::MB_OK | ui::MB_ICONEXCLAMATION,
+                   this);
+    for (int i = duplicates.length() - 1; i >= 0; --i) varCells_.removeAt(duplicates[i]);
+    ++varsGeneration_;
+  }
+  gFindDuplicates.end();
+
+  gCalcCells.start();
+  Labels labels = locateLabels();
+  if (!labels.row[kCalc]) return status(failStep("no \"Calc\" label"));
+  calcCells(labels.row[kCalc] + 1);
+  gCalcCells.end();
+  return Acad::eOk;
+}
+
+void KvStandardsSheet::calcCells(int firstRow) {
+  grid::Sheet* model = sheet();
+  // The only cells an equation can fill besides its own are variable cells,
+  // so a row's cells to visit are those it holds now and its variable cells.
+  std::map<int, std::vector<int>> varColumns;
+  for (int i = 0; i < varCells_.length(); ++i)
+    if (varCells_[i].row >= firstRow) varColumns[varCells_[i].row].push_back(varCells_[i].column);
+  std::vector<int> columns;
+  for (int row = firstRow; row <= model->maxRows(); ++row) {
+    columns.clear();
+    model->content().cells.forEachIn(
+        grid::Area{1, row, model->maxCols(), row},
+        [&](const grid::Cell& cell, int) { columns.push_back(cell.col); });
+    if (auto it = varColumns.find(row); it != varColumns.end()) {
+      columns.insert(columns.end(), it->second.begin(), it->second.end());
+      std::sort(columns.begin(), columns.end());
+      columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    }
+    for (int col : columns) calcCell(col, row);
+  }
+}
+
+Acad::ErrorStatus KvStandardsSheet::calcCell(int col, int row) {
+  Nx_String text;
+  if (!getCellText(col, row, text, kValue) || text.isEmpty()) return Acad::eOk;
+
+  gCalcCellSplitSymbol.start();
+  Nx_String name, expression;
+  bool split = splitStringAtSymbol(text, "=", name, expression, true);
+  if (split) text = expression;
+  gCalcCellSplitSymbol.end();
+
+  gCalcCellFindVarCell.start();
+  int target = split ? findVar(name) : -1;
+  gCalcCellFindVarCell.end();
+
+  gCalcCellFindFunctions.start();
+  int function = -1;
+  bool native = hasASubstr(text, nativeFunctions(), &function, false);
+  gCalcCellFindFunctions.end();
+
+  auto failed = [&]() {
+    reportEquationFailure(fileName_, row, name, text);
+    return kFail;
+  };
+  if (native) {
+    gCalcCellCalcNativeFunctions.start();
+    Acad::ErrorStatus es = callChild(text, nativeFunctions()[function]);
+    gCalcCellCalcNativeFunctions.end();
+    return es == Acad::eOk ? Acad::eOk : failed();
+  }
+  if (target < 0) return failed();
+
+  gCalcCellCalcFunctionsPrepare.start();
+  KvValueType type = varCells_[target].valueType;
+  bool typed = type == kValueString ? setEditCell(col, row) : setNumberCell(col, row, 7, false);
+  Nx_String formula = text;
+  replaceVariables(formula);
+  gCalcCellCalcFunctionsPrepare.end();
+  if (!typed) return failed();
+
+  Nx_FunctionTimer timer(gCalcCellCalcFunctions);
+  grid::Sheet* model = sheet();
+  if (!model->setFormula(col, row, formula.str(), true)) return failed();
+  const grid::Value& result = model->value(col, row);
+  // An error value is no result: the variable keeps its value.
+  if (result.isError()) return failed();
+  Nx_String value = result.isBool() && type != kValueString
+                        ? Nx_String(result.boolean() ? "1" : "0")
+                        : Nx_String(model->getValue(col, row));
+  if (varCells_[target].setNewValue(*this, value) != Acad::eOk) return failed();
+  return Acad::eOk;
+}
+
+// --- variables -----------------------------------------------------------------------
+
+void KvStandardsSheet::refreshVarIndex() {
+  if (indexGeneration_ == varsGeneration_) return;
+  varIndex_.clear();
+  for (int i = 0; i < varCells_.length(); ++i)
+    varIndex_.try_emplace(foldedKey(varCells_[i].name), i);
+  indexGeneration_ = varsGeneration_;
+}
+
+int KvStandardsSheet::findVar(const Nx_String& name) {
+  refreshVarIndex();
+  auto it = varIndex_.find(foldedKey(name));
+  return it == varIndex_.end() ? -1 : it->second;
+}
+
+Acad::ErrorStatus KvStandardsSheet::getVarCoordName(const Nx_String& name, Nx_String& reference) {
+  Nx_FunctionTimer timer(gCalcCellGetVarCoordName);
+  int index = findVar(name);
+  if (index < 0) return kFail;
+  const KvVarCell& cell = varCells_[index];
+  if (cell.column < 1 || cell.row < 1) return kFail;
+  reference = getAlfabet(cell.column) + Nx_String(cell.row);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSheet::replaceVariables(Nx_String& text) {
+  if (replacerGeneration_ != varsGeneration_) {
+    gCalcCellGetVarNames.start();
+    Nx_StringArray names;
+    for (int i = 0; i < varCells_.length(); ++i) names.append(varCells_[i].name);
+    gCalcCellGetVarNames.end();
+    gCalcCellGetVarCoords.start();
+    Nx_StringArray found, references;
+    for (const Nx_String& name : names) {
+      Nx_String reference;
+      if (getVarCoordName(name, reference) != Acad::eOk) continue;
+      found.append(name);
+      references.append(reference);
+    }
+    variableReplacer_.setPairs(found, references, false);
+    replacerGeneration_ = varsGeneration_;
+    gCalcCellGetVarCoords.end();
+  }
+  gCalcCellReplaceVariables.start();
+  variableReplacer_.replace(text);
+  gCalcCellReplaceVariables.end();
+  return Acad::eOk;
+}
+
+// --- parent and child runs -------------------------------------------------------------
+
+Acad::ErrorStatus KvStandardsSheet::calcParent(KvDlgStandardsData& data) {
+  gCalcMain.start();
+  if (calcMain() != Acad::eOk) return kFail;
+  if (varCells_.getValuesFromSS(*this) != Acad::eOk)
+    return status(failStep("an Output cell cannot be read"));
+  gCalcMain.end();
+  gSetToMacro.start();
+  varCells_.setToMacro(data);
+  gSetToMacro.end();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSheet::calcChild(KvVarCells& args) {
+  gCalcChild.start();
+  if (calcMain() != Acad::eOk) return kFail;
+  gCalcChild.end();
+  gSetToVars.start();
+  int locals = 0;
+  for (int i = 0; i < varCells_.length(); ++i) {
+    const KvVarCell& cell = varCells_[i];
+    if (cell.isLocal()) {
+      ++locals;
+      continue;
+    }
+    if (!cell.isOutput()) continue;
+    int arg = i - locals;
+    if (arg >= args.length()) return status(failStep("fewer CallChild variables than Outputs"));
+    args[arg].value = cell.value;
+  }
+  gSetToVars.end();
+  return Acad::eOk;
+}
+
+Nx_String KvStandardsSheet::resolveChildPath(const Nx_String& name) const {
+  const Nx_String folder = standardsFolder();
+  const Nx_String places[] = {
+      name,
+      getPath(fileName_) + ensureNoStartBSlash(name),
+      folder + name,
+      folder + "Childs/" + name,
+      folder + "Data/" + name,
+      folder + "Parents/" + name,
+  };
+  for (const Nx_String& place : places)
+    if (!place.isEmpty() && fileExists(place)) return place;
+  return name;
+}
+
+Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text,
+                                              const Nx_String& functionName) {
+  int at = text.find(functionName, false);
+  int open = at < 0 ? -1 : text.find('(', at + functionName.length());
+  int close = open < 0 ? -1 : text.find(')', open + 1);
+  if (close < 0) return kFail;
+  Nx_StringArray args;
+  if (splitStringAtSymbol(text.mid(open + 1, close - open - 1), ',', args, true) < 2) return kFail;
+
+  Nx_String child = args[0];
+  if (child[0] == '"') child.remove(0, 1);
+  if (child[child.length() - 1] == '"') child.remove(child.length() - 1, 1);
+  Nx_String path = resolveChildPath(child);
+  if (!fileExists(path)) return kFail;
+
+  KvDlgStandardsData request;
+  request.mode = KvDlgStandardsData::kChild;
+  for (int i = 1; i < args.length(); ++i) {
+    int index = findVar(args[i]);
+    if (index < 0) return kFail;
+    KvVarCell arg = varCells_[index];
+    arg.column = 0;
+    arg.row = 0;
+    request.varCells.append(arg);
+  }
+  int function = nativeFunctions().find(functionName, false);
+  if (function < 0) return kFail;
+  if (function != kCallChild) return Acad::eOk;
+  // Only a direct call of itself is known to loop; longer cycles end at the depth bound.
+  if (toNativePath(path).equal(fileName_, false)) return kFail;
+  if (gChildDepth >= kMaxChildDepth) {
+    acutPrintf("*Error* Standards sheet %s: CallChild of %s nests deeper than %d sheets.\n",
+               fileName_.c_str(), path.c_str(), kMaxChildDepth);
+    return kFail;
+  }
+
+  request.fileName = path;
+  request.genVarNames = genVarNames_;
+  request.genVarValues = genVarValues_;
+  {
+    DepthScope depth;
+    if (!StartDlgStandardsSS(request)) return kFail;
+  }
+  for (int i = 0; i < request.varCells.length(); ++i) {
+    const KvVarCell& arg = request.varCells[i];
+    if (!arg.isOutput()) continue;
+    int index = findVar(arg.name);
+    if (index < 0 || varCells_[index].isInput()) return kFail;
+    if (varCells_[index].setValueFromOther(*this, arg) != Acad::eOk) return kFail;
+  }
+  return Acad::eOk;
+}

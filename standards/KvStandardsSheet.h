@@ -1,0 +1,105 @@
+#pragma once
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/Nx_String.h"
+#include "core/Nx_StringArray.h"
+#include "mapping/KvVarCells.h"
+#include "platform/arx/acadstrc.h"
+#include "spreadsheet/Nx_Spread.h"
+#include "standards/WholeWordReplace.h"
+
+class KvDlgStandardsData;
+
+// A standards sheet on the hidden spreadsheet of a calculation dialog: the
+// sheet file, its variable cells and the general variables of the run.
+//
+// Layout: the first cells (row by row, left to right) whose value text is
+// "Input", "Output", "Local" and "Calc" (letters without case) divide the
+// sheet. A section starts on the row below its label and ends on the row of
+// the nearest other label below it (or the last row); Calc always runs to
+// the last row. Declarations ("Double Width") in the Input, Output and Local
+// sections are the variables; every non-empty Calc cell is an equation
+// (name = expression) or a call of a native function ("CallChild"),
+// computed row by row, left to right.
+//
+// Status results are eOk or eInvalidInput. A failing step of a run prints
+// one "*Error* " line on the command line saying why.
+class KvStandardsSheet : public Nx_Spread {
+ public:
+  // Child sheets nest at most this deep; the call that would go deeper fails.
+  static constexpr int kMaxChildDepth = 16;
+
+  // Loads the sheet: a file of exactly that name, else the name in the
+  // library's "Connection Standards" folder with ".kvs" added.
+  Acad::ErrorStatus loadFile(const Nx_String& name);
+  // Collects the variable cells; fails without an "Input" or "Output" label.
+  Acad::ErrorStatus initVarCells();
+  // Parent run, before the equations: variables from the macro into their
+  // cells, general variables replaced.
+  Acad::ErrorStatus initSSForInput(KvDlgStandardsData& data);
+  // Child run, before the equations: the Input and Output cells, in sheet
+  // order, take the values of the arguments (data.varCells) one by one.
+  Acad::ErrorStatus getFromVars(KvDlgStandardsData& data);
+  // Every whole word that names a general variable, in every cell, becomes
+  // its value (quoted when it is not a number).
+  Acad::ErrorStatus replaceGenVars();
+  // Registers the sheet functions, drops duplicate variables (with a
+  // message) and computes the Calc section; fails without a "Calc" label.
+  Acad::ErrorStatus calcMain();
+  // calcMain, then the Output values back into the macro.
+  Acad::ErrorStatus calcParent(KvDlgStandardsData& data);
+  // calcMain, then the Output values into the arguments.
+  Acad::ErrorStatus calcChild(KvVarCells& args);
+  // One Calc cell; a failing equation shows the equation diagnostic.
+  Acad::ErrorStatus calcCell(int col, int row);
+  // Variable names (whole words outside quoted text) become cell references.
+  Acad::ErrorStatus replaceVariables(Nx_String& text);
+  // "C12" for the variable in column 3, row 12.
+  Acad::ErrorStatus getVarCoordName(const Nx_String& name, Nx_String& reference);
+  // Runs a native function call: CallChild("sheet", var, var, ...).
+  Acad::ErrorStatus callChild(const Nx_String& text, const Nx_String& functionName);
+  // The child sheet's file: the name itself, beside this sheet, then in
+  // "Connection Standards", its "Childs", "Data" and "Parents" folders; the
+  // name unchanged when none exists.
+  Nx_String resolveChildPath(const Nx_String& name) const;
+
+  const Nx_String& fileName() const { return fileName_; }
+  const KvVarCells& varCells() const { return varCells_; }
+  KvVarCells& varCells() {
+    ++varsGeneration_;
+    return varCells_;
+  }
+  const Nx_StringArray& genVarNames() const { return genVarNames_; }
+  const Nx_StringArray& genVarValues() const { return genVarValues_; }
+
+ private:
+  enum Label { kInput, kOutput, kLocal, kCalc, kLabelCount };
+  // Rows of the first cells holding each label; 0 when missing.
+  struct Labels {
+    int row[kLabelCount] = {};
+  };
+  Labels locateLabels() const;
+  // The last row of the section of a label that exists.
+  int sectionEnd(const Labels& labels, Label label) const;
+  void scanSection(const Labels& labels, Label label, KvCellType type);
+  void calcCells(int firstRow);
+  // The first variable cell of that name (letters without case), or -1.
+  int findVar(const Nx_String& name);
+  void refreshVarIndex();
+  bool failStep(const char* reason) const;
+
+  Nx_String fileName_;
+  KvVarCells varCells_;
+  Nx_StringArray genVarNames_;
+  Nx_StringArray genVarValues_;
+
+  // Lookups built from the variable cells once per change of them.
+  unsigned varsGeneration_ = 0;
+  unsigned indexGeneration_ = ~0u;
+  unsigned replacerGeneration_ = ~0u;
+  std::unordered_map<std::string, int> varIndex_;  // folded name -> first cell
+  WholeWordReplacer variableReplacer_;
+};

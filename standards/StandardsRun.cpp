@@ -1,0 +1,84 @@
+// The exported entry of the standards engine: one run of a standards sheet
+// on a pooled calculation dialog.
+#include <exception>
+
+#include "host/KvResourceScope.h"
+#include "host/KvSSDlgsMgr.h"
+#include "host/ProfilingTimers.h"
+#include "host/SSExports.h"
+#include "platform/arx/acutil.h"
+#include "standards/KvStandardsCalcDlg.h"
+
+namespace {
+
+bool evaluate(KvStandardsCalcDlg& dlg) {
+  KvStandardsSheet& sheet = dlg.sheet();
+  KvDlgStandardsData& data = dlg.data();
+  gLoadFile.start();
+  if (sheet.loadFile(data.fileName) != Acad::eOk) return false;
+  gLoadFile.end();
+  switch (data.mode) {
+    case KvDlgStandardsData::kParent:
+      if (sheet.initSSForInput(data) != Acad::eOk || sheet.calcParent(data) != Acad::eOk)
+        return false;
+      data.varCells = sheet.varCells();
+      return true;
+    case KvDlgStandardsData::kChild:
+      return sheet.getFromVars(data) == Acad::eOk && sheet.calcChild(data.varCells) == Acad::eOk;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+bool StartDlgStandardsSS(KvDlgStandardsData& request) {
+  KvResourceScope scope;
+  KvStandardsCalcDlg* dlg = gSSDlgsMgr.getDlg();
+  if (!dlg) {
+    acutPrintf("*Error* No calculation dialog for the standards sheet %s.\n",
+               request.fileName.c_str());
+    return false;
+  }
+  bool ok = false;
+  try {
+    dlg->data() = request;
+    ok = evaluate(*dlg);
+    if (ok) request = dlg->data();
+  } catch (const std::exception& e) {
+    acutPrintf("*Error* Standards sheet %s: %s\n", request.fileName.c_str(), e.what());
+    ok = false;
+  } catch (...) {
+    acutPrintf("*Error* Standards sheet %s: the run was aborted.\n", request.fileName.c_str());
+    ok = false;
+  }
+  gSSDlgsMgr.releaseDlg(dlg);
+  return ok;
+}
+
+bool StartDlgStandardsSStest() {
+  KvDlgStandardsData data;
+  data.mode = KvDlgStandardsData::kChild;
+  data.fileName = "c:\\a\\a\\a\\test.kvs";
+  struct Argument {
+    const char* name;
+    KvCellType type;
+    KvValueType valueType;
+    const char* value;
+  };
+  const Argument arguments[] = {
+      {"Column", kCellInput, kValueString, "IPE-200"},
+      {"Thickness", kCellInput, kValueDouble, "10"},
+      {"Width", kCellOutput, kValueDouble, "212"},
+      {"Length", kCellOutput, kValueDouble, "356"},
+  };
+  for (const Argument& a : arguments) {
+    KvVarCell cell;
+    cell.name = a.name;
+    cell.cellType = a.type;
+    cell.valueType = a.valueType;
+    cell.value = a.value;
+    data.varCells.append(cell);
+  }
+  return StartDlgStandardsSS(data);
+}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The main job: the host program on the sample library.
+# The main job: the host program evaluates the standards of the sample
+# drawing on the sample library and prints a table of variables per sheet.
 # Usage: scripts/run-examples.sh [BUILD_FOLDER]   (default: build, relative to the project root)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-exec "$build/bin/ss-host" --library examples/library info
+exec "$build/bin/ss-host" --library examples/library eval examples/library/Macros/Connections.json

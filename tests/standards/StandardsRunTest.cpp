@@ -1,0 +1,474 @@
+// Runs of standards sheets through the module's exported entry, on sheets
+// written for each test: the parent run against a macro, child runs through
+// "CallChild", and the faults a sheet may hold.
+#include <gtest/gtest.h>
+
+#include "core/macro/Nx_BoltModule.h"
+#include "host/ProfilingTimers.h"
+#include "host/SSExports.h"
+#include "platform/arx/acutil.h"
+#include "standards/KvStandardsCalcDlg.h"
+#include "tests/standards/StandardsLibrary.h"
+
+namespace {
+
+const char kMap[] = "Mapping version 1.0\n";
+// Height and Width of the group Plate under key K1.
+const char kPlateLine[] =
+    "K1=Height\x83Plate\x95"
+    "Distance Height\xBFWidth\x83Plate\x95"
+    "Distance Width\n";
+
+Nx_String valueOf(const KvVarCells& cells, const char* name) {
+  int index = -1;
+  if (cells.findVarCell(name, index) != Acad::eOk) return "<missing>";
+  return cells[index].value;
+}
+
+// The sheet of the first pooled dialog (the one the last run used), for a look.
+struct LastSheet {
+  LastSheet() : dlg(gSSDlgsMgr.getDlg()) {}
+  ~LastSheet() { gSSDlgsMgr.releaseDlg(dlg); }
+  grid::Sheet& operator*() { return *dlg->sheet().sheet(); }
+  KvStandardsCalcDlg* dlg;
+};
+
+using ParentRun = StandardsLibrary;
+
+TEST_F(ParentRun, AnEquationBecomesAFormulaOnCellReferencesAndItsValueGoesBack) {
+  writeSheet("Plate.kvs", {{"Plate sheet"},
+                           {"Input"},
+                           {"", "Double Height"},
+                           {"Output"},
+                           {"", "Double Width"},
+                           {"Calc"},
+                           {"Width = Height * 2"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(valueOf(request.varCells, "Width"), "200");
+  EXPECT_EQ(variable("Plate", "Width"), 200.0);
+  EXPECT_EQ(variable("Plate", "Height"), 100.0);  // an Input is not written back
+
+  LastSheet sheet;
+  EXPECT_EQ((*sheet).getFormula(1, 7), "B3 * 2");
+  EXPECT_EQ((*sheet).getValue(2, 5), "200");  // Width's own cell
+  EXPECT_EQ((*sheet).getValue(2, 3), "100");
+}
+
+TEST_F(ParentRun, ANameInsideALongerWordIsNotReplaced) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Double Height2"},
+                           {"Double my_Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Calc"},
+                           {"my_Height = 1000"},
+                           {"Width = Height2 + my_Height + Height"}});
+  writeFile("Plate.map", std::string(kMap) +
+                             "K1=Height\x83Plate\x95"
+                             "Distance Height\xBFHeight2\x83Plate\x95"
+                             "Distance Height2\xBFWidth\x83Plate\x95"
+                             "Distance Width\n");
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(variable("Plate", "Width"), 1107.0);
+  LastSheet sheet;
+  EXPECT_EQ((*sheet).getFormula(1, 9), "A3 + A4 + A2");
+}
+
+TEST_F(ParentRun, WithoutACalcLabelTheRunFailsAndTheRequestStaysAsItWas) {
+  writeSheet("Plate.kvs", {{"Input"}, {"Double Height"}, {"Output"}, {"Double Width"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  KvVarCell marker;
+  marker.name = "Marker";
+  request.varCells.append(marker);
+  KvDlgStandardsData before = request;
+  AcutPrintCapture printed;
+  EXPECT_FALSE(StartDlgStandardsSS(request));
+  EXPECT_NE(printed.text().find("no \"Calc\" label"), std::string::npos) << printed.text();
+  ASSERT_EQ(request.varCells.length(), 1);
+  EXPECT_EQ(request.varCells[0].name, "Marker");
+  EXPECT_EQ(request.fileName, before.fileName);
+  EXPECT_EQ(variable("Plate", "Width"), 0.0);
+}
+
+TEST_F(ParentRun, WithoutInputOrOutputLabelOrTransactionTheRunFails) {
+  writeSheet("NoInput.kvs", {{"Output"}, {"Double Width"}, {"Calc"}, {"Width = 3"}});
+  writeSheet("NoOutput.kvs", {{"Input"}, {"Double Height"}, {"Calc"}, {"Height = 3"}});
+  openMacro("NoInput", "K1");
+  EXPECT_FALSE(StartDlgStandardsSS(request));
+  request.fileName = "NoOutput";
+  EXPECT_FALSE(StartDlgStandardsSS(request));
+  writeSheet("Plate.kvs", {{"Input"}, {"Output"}, {"Double Width"}, {"Calc"}, {"Width = 3"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  request.fileName = "Plate";
+  request.transaction = nullptr;
+  EXPECT_FALSE(StartDlgStandardsSS(request));
+  EXPECT_EQ(variable("Plate", "Width"), 0.0);
+  request.transaction = tr.get();
+  EXPECT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(variable("Plate", "Width"), 3.0);
+}
+
+TEST_F(ParentRun, AMissingSheetFailsWithItsPath) {
+  openMacro("Nowhere", "K1");
+  AcutPrintCapture printed;
+  EXPECT_FALSE(StartDlgStandardsSS(request));
+  EXPECT_NE(printed.text().find("Nowhere.kvs"), std::string::npos) << printed.text();
+}
+
+TEST_F(ParentRun, GeneralVariablesGoInAsNumbersOrQuotedTextsButNotIntoQuotedText) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Local"},
+                           {"String Mark"},
+                           {"String Note"},
+                           {"Calc"},
+                           {"Width = Height + gen_Step * 2"},
+                           {"Mark = gen_Text & \"-\" & gen_Grade"},
+                           {"Note = \"gen_Step stays\""}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  request.genVarNames.append("gen_Text");
+  request.genVarValues.append("S \"355\"");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(valueOf(request.varCells, "Width"), "110");
+  EXPECT_EQ(valueOf(request.varCells, "Mark"), "S \"355\"-355");
+  EXPECT_EQ(valueOf(request.varCells, "Note"), "gen_Step stays");
+}
+
+TEST_F(ParentRun, QuotedTextInAnEquationIsNotTakenForAVariable) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Local"},
+                           {"String Hole"},
+                           {"String Label"},
+                           {"Calc"},
+                           {"Hole = \"x\""},
+                           {"Label = \"Hole \"\"Height\"\" \" & Hole & Height"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(valueOf(request.varCells, "Label"), "Hole \"Height\" x100");
+}
+
+TEST_F(ParentRun, DuplicateNamesAreReportedOnceAndTheFirstStays) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Local"},
+                           {"Double width"},
+                           {"Double Height"},
+                           {"Calc"},
+                           {"Width = Height + 1"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  script.answer(ui::IDOK, "Duplicate variable names:\n\nwidth\nHeight");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  ASSERT_EQ(script.messageBoxes().size(), 1u);
+  EXPECT_EQ(script.messageBoxes()[0].caption, "Variable names must be unique");
+  EXPECT_EQ(request.varCells.length(), 2);
+  EXPECT_EQ(variable("Plate", "Width"), 101.0);
+}
+
+TEST_F(ParentRun, BadEquationsShowTheirDiagnosticAndTheNextCellsStillRun) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Double Thickness"},
+                           {"Calc"},
+                           {"abc"},
+                           {"Width = Height / 0"},
+                           {"Nothing = 1"},
+                           {"Width = Height * 3"},
+                           {"Thickness = Height +"}});
+  writeFile("Plate.map", std::string(kMap) +
+                             "K1=Height\x83Plate\x95"
+                             "Distance Height\xBFWidth\x83Plate\x95"
+                             "Distance Width\xBFThickness\x83Plate\x95"
+                             "Distance Thickness\n");
+  openMacro("Plate", "K1");
+  // Switched off, nothing is shown.
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_TRUE(script.messageBoxes().empty());
+  EXPECT_EQ(variable("Plate", "Width"), 300.0);
+
+  gSettings.showStandardsMessages = true;
+  for (const char* part :
+       {"\nabc\nSpreadsheet : ", "Width = Height / 0\n", "Nothing = 1\n", "Thickness = Height +\n"})
+    script.answer(ui::IDOK, part);
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  ASSERT_EQ(script.messageBoxes().size(), 4u);
+  std::string first = script.messageBoxes()[0].text;
+  EXPECT_EQ(first.substr(0, first.find("Here's")),
+            "The following equation failed:\nabc\nSpreadsheet : " +
+                (standards() / "Plate.kvs").string() + " (line: 7)\n");
+  // A failed equation leaves its variable as it was.
+  EXPECT_EQ(valueOf(request.varCells, "Thickness"), "0");
+}
+
+TEST_F(ParentRun, AVariableTheMacroLacksIsReportedAndTheRunGoesOn) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Double Depth"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Calc"},
+                           {"Width = Height"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  gSettings.showStandardsMessages = true;
+  script.answer(ui::IDOK, "The following Input variable couldn't be retrieved : \nDepth\n");
+  EXPECT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(variable("Plate", "Width"), 100.0);
+}
+
+TEST_F(ParentRun, WithoutTheKeysLineNothingIsReadButTheSheetRuns) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Calc"},
+                           {"Width = Height + 1"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "Other");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(valueOf(request.varCells, "Width"), "1");
+  EXPECT_EQ(variable("Plate", "Width"), 0.0);
+}
+
+TEST_F(ParentRun, AModuleGroupSheetReachesItsValuesByName) {
+  writeSheet("Group.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Double gen.Step"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"String P1.NrBolts1"},
+                           {"Calc"},
+                           {"Width = Height + gen.Step"},
+                           {"P1.NrBolts1 = \"4\""}});
+  openMacro("Group", "Module.Plate");
+  EXPECT_EQ(request.moduleName, "Plate");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(variable("Plate", "Width"), 105.0);
+  EXPECT_EQ(valueOf(request.varCells, "P1.NrBolts1"), "4");
+}
+
+TEST_F(ParentRun, TwoRunsReuseOneDialogAndTheTimersCount) {
+  writeSheet(
+      "Plate.kvs",
+      {{"Input"}, {"Double Height"}, {"Output"}, {"Double Width"}, {"Calc"}, {"Width = Height"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  int loads = gLoadFile.count(), cells = gCalcCellCalcFunctions.count();
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(gSSDlgsMgr.dialogCount(), 1);
+  EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
+  EXPECT_EQ(gLoadFile.count(), loads + 2);
+  EXPECT_EQ(gCalcCellCalcFunctions.count(), cells + 2);
+  for (Nx_Timer* t : {&gInitSSForInput, &gSSSGetFromMacro, &gSetMacroValuelsToSS,
+                      &gSSSreplaceGenVars, &gCalcMain, &gSetToMacro, &gRegisterFuntions,
+                      &gFindDuplicates, &gCalcCells, &gInitMapping, &gInitFromMacro})
+    EXPECT_GT(t->count(), 0) << t->name().str();
+}
+
+// --- child runs ---------------------------------------------------------------------------
+
+using ChildRun = StandardsLibrary;
+
+// Rows: Input Size, Count; Output Total; Local Step.
+void writeBoltsChild(StandardsLibrary& lib, const std::string& name) {
+  std::vector<std::vector<std::string>> rows = {
+      {"Input"}, {"Int Size"},    {"Int Count"}, {"Output"},          {"Double Total"},
+      {"Local"}, {"Double Step"}, {"Calc"},      {"Step = Size * 2"}, {"Total = Step * Count"}};
+  (void)lib;
+  std::ofstream out(
+      std::filesystem::path(gSettings.libDir.str()) / "Connection Standards" / "Childs" / name,
+      std::ios::binary);
+  for (const auto& row : rows) out << csvLine(row) << "\n";
+}
+
+TEST_F(ChildRun, CallChildBindsTheArgumentsInOrderAndReturnsTheOutputs) {
+  writeBoltsChild(*this, "Bolts.kvs");
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Local"},
+                           {"Int Bolts"},
+                           {"Int Count"},
+                           {"Calc"},
+                           {"Bolts = 10"},
+                           {"Count = 3"},
+                           {"CallChild(\"Bolts.kvs\", Bolts, Count, Width)"},
+                           {"Height = Width + 1"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(valueOf(request.varCells, "Width"), "60");
+  EXPECT_EQ(valueOf(request.varCells, "Height"), "61");
+  EXPECT_EQ(variable("Plate", "Width"), 60.0);
+  // A parent and its child held two dialogs; both are free again.
+  EXPECT_EQ(gSSDlgsMgr.dialogCount(), 2);
+  EXPECT_FALSE(gSSDlgsMgr.isInUse(1));
+}
+
+TEST_F(ChildRun, AnUnquotedSheetNameIsFoundAndItsOutputsReturnOnlyToOutputs) {
+  writeBoltsChild(*this, "Bolts.kvs");
+  std::vector<std::vector<std::string>> caller = {{"Input"},
+                                                  {"Int Bolts"},
+                                                  {"Output"},
+                                                  {"Double Total"},
+                                                  {"Local"},
+                                                  {"Int Count"},
+                                                  {"Double Spare"},
+                                                  {"Calc"},
+                                                  {"Count = 2"},
+                                                  {"Y = CallChild(Bolts.kvs, Bolts, Count, Total)"},
+                                                  {"CallChild(Bolts.kvs, Bolts, Count, Spare)"}};
+  std::string path = writeSheet("Caller.kvs", caller);
+  KvDlgStandardsData child;
+  child.mode = KvDlgStandardsData::kChild;
+  child.fileName = path.c_str();
+  KvVarCell bolts;
+  bolts.name = "Bolts";
+  bolts.cellType = kCellInput;
+  bolts.valueType = kValueInt;
+  bolts.value = "5";
+  KvVarCell total = bolts;
+  total.name = "Total";
+  total.cellType = kCellOutput;
+  total.value = "0";
+  child.varCells.append(bolts);
+  child.varCells.append(total);
+  ASSERT_TRUE(StartDlgStandardsSS(child));
+  EXPECT_EQ(valueOf(child.varCells, "Total"), "20");
+  LastSheet sheet;
+  EXPECT_EQ(valueOf(sheet.dlg->sheet().varCells(), "Spare"), "");
+}
+
+TEST_F(ChildRun, AChildOutputBoundToTheCallersInputFailsTheCall) {
+  writeBoltsChild(*this, "Bolts.kvs");
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Int Size"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Local"},
+                           {"Int Count"},
+                           {"Calc"},
+                           {"Width = 7"},
+                           {"CallChild(\"Bolts.kvs\", Size, Count, Height)"},
+                           {"Width = Width + 1"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  AcutPrintCapture printed;
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_NE(printed.text().find("bound to the caller's Input Height"), std::string::npos)
+      << printed.text();
+  EXPECT_EQ(valueOf(request.varCells, "Width"), "8");
+}
+
+TEST_F(ChildRun, TooFewArgumentsFailTheChild) {
+  writeBoltsChild(*this, "Bolts.kvs");
+  KvDlgStandardsData child;
+  child.mode = KvDlgStandardsData::kChild;
+  child.fileName = "Childs/Bolts";
+  KvVarCell size;
+  size.name = "Size";
+  size.valueType = kValueInt;
+  size.value = "3";
+  child.varCells.append(size);
+  EXPECT_FALSE(StartDlgStandardsSS(child));
+  child.varCells.append(size);
+  KvVarCell total = size;
+  total.cellType = kCellOutput;
+  child.varCells.append(total);
+  ASSERT_TRUE(StartDlgStandardsSS(child));
+  EXPECT_EQ(child.varCells[2].value, "18");
+}
+
+TEST_F(ChildRun, AChildWithoutSectionsRunsWithoutVariablesButNeedsCalc) {
+  std::string calcOnly = writeSheet("CalcOnly.kvs", {{"Calc"}, {"1 + 1"}});
+  std::string nothing = writeSheet("Nothing.kvs", {{"Input"}, {"Output"}});
+  KvDlgStandardsData child;
+  child.mode = KvDlgStandardsData::kChild;
+  child.fileName = calcOnly.c_str();
+  EXPECT_TRUE(StartDlgStandardsSS(child));
+  child.fileName = nothing.c_str();
+  EXPECT_FALSE(StartDlgStandardsSS(child));
+}
+
+TEST_F(ChildRun, ASheetThatCallsItselfFailsThatEquation) {
+  std::string path = writeSheet("Self.kvs", {{"Input"},
+                                             {"Double A"},
+                                             {"Output"},
+                                             {"Double B"},
+                                             {"Calc"},
+                                             {"CallChild(\"Self.kvs\", A, B)"},
+                                             {"B = A + 1"}});
+  KvDlgStandardsData child;
+  child.mode = KvDlgStandardsData::kChild;
+  child.fileName = path.c_str();
+  KvVarCell a;
+  a.name = "A";
+  a.valueType = kValueDouble;
+  a.value = "1";
+  KvVarCell b = a;
+  b.cellType = kCellOutput;
+  child.varCells.append(a);
+  child.varCells.append(b);
+  gSettings.showStandardsMessages = true;
+  script.answer(ui::IDOK, "CallChild(\"Self.kvs\", A, B)\nSpreadsheet : ");
+  ASSERT_TRUE(StartDlgStandardsSS(child));
+  EXPECT_EQ(child.varCells[1].value, "2");
+  EXPECT_EQ(gSSDlgsMgr.dialogCount(), 1);
+}
+
+TEST_F(ChildRun, ACycleThroughTwoSheetsEndsAtTheDepthBound) {
+  for (const char* self : {"A", "B"}) {
+    std::string other = self[0] == 'A' ? "B" : "A";
+    writeSheet(std::string("Childs/") + self + ".kvs", {{"Input"},
+                                                        {"Double X"},
+                                                        {"Output"},
+                                                        {"Double Y"},
+                                                        {"Calc"},
+                                                        {"CallChild(\"" + other + ".kvs\", X, Y)"},
+                                                        {"Y = Y + 1"}});
+  }
+  KvDlgStandardsData child;
+  child.mode = KvDlgStandardsData::kChild;
+  child.fileName = (standards() / "Childs" / "A.kvs").string().c_str();
+  KvVarCell x;
+  x.name = "X";
+  x.valueType = kValueDouble;
+  x.value = "0";
+  KvVarCell y = x;
+  y.cellType = kCellOutput;
+  child.varCells.append(x);
+  child.varCells.append(y);
+  AcutPrintCapture printed;
+  ASSERT_TRUE(StartDlgStandardsSS(child));
+  EXPECT_NE(printed.text().find("nests deeper than 16 sheets"), std::string::npos);
+  // Every level added one after its call, the deepest one's call failed.
+  EXPECT_EQ(child.varCells[1].value, "17");
+  EXPECT_EQ(gSSDlgsMgr.dialogCount(), 17);
+}
+
+TEST(StandardsSelfTest, ThereIsNoFixedTestSheetHere) {
+  ui::test::GTestScript script;
+  EXPECT_FALSE(StartDlgStandardsSStest());
+  gSSDlgsMgr.destroyAll();
+}
+
+}  // namespace

@@ -30,30 +30,42 @@ bool evaluate(KvStandardsCalcDlg& dlg) {
   }
 }
 
+// A pooled dialog for the length of one run, given back on every way out.
+class LentDialog {
+ public:
+  LentDialog() : dlg_(gSSDlgsMgr.getDlg()) {}
+  ~LentDialog() {
+    if (dlg_) gSSDlgsMgr.releaseDlg(dlg_);
+  }
+  LentDialog(const LentDialog&) = delete;
+  LentDialog& operator=(const LentDialog&) = delete;
+  KvStandardsCalcDlg* get() const { return dlg_; }
+
+ private:
+  KvStandardsCalcDlg* dlg_;
+};
+
 }  // namespace
 
 bool StartDlgStandardsSS(KvDlgStandardsData& request) {
-  KvResourceScope scope;
-  KvStandardsCalcDlg* dlg = gSSDlgsMgr.getDlg();
-  if (!dlg) {
-    acutPrintf("*Error* No calculation dialog for the standards sheet %s.\n",
-               request.fileName.c_str());
-    return false;
-  }
-  bool ok = false;
   try {
-    dlg->data() = request;
-    ok = evaluate(*dlg);
-    if (ok) request = dlg->data();
+    KvResourceScope scope;
+    LentDialog dlg;
+    if (!dlg.get()) {
+      acutPrintf("*Error* No calculation dialog for the standards sheet %s.\n",
+                 request.fileName.c_str());
+      return false;
+    }
+    dlg.get()->data() = request;
+    if (!evaluate(*dlg.get())) return false;
+    request = dlg.get()->data();
+    return true;
   } catch (const std::exception& e) {
     acutPrintf("*Error* Standards sheet %s: %s\n", request.fileName.c_str(), e.what());
-    ok = false;
   } catch (...) {
     acutPrintf("*Error* Standards sheet %s: the run was aborted.\n", request.fileName.c_str());
-    ok = false;
   }
-  gSSDlgsMgr.releaseDlg(dlg);
-  return ok;
+  return false;
 }
 
 bool StartDlgStandardsSStest() {

@@ -472,3 +472,27 @@ TEST(StandardsSelfTest, ThereIsNoFixedTestSheetHere) {
 }
 
 }  // namespace
+
+namespace {
+
+using LoadFromStandards = StandardsLibrary;
+
+TEST_F(LoadFromStandards, TheMacroDataRunsTheAttachedSheetsOnTheWorkingDrawing) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Calc"},
+                           {"Width = Height * gen_Step"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  EXPECT_FALSE(data.loadFromStandards());  // no working drawing
+  Nx_Drawing::setWorking(&drawing);
+  EXPECT_TRUE(data.loadFromStandards());
+  EXPECT_EQ(variable("Plate", "Width"), 500.0);
+  writeSheet("Plate.kvs", {{"Input"}, {"Output"}, {"Double Width"}});
+  EXPECT_FALSE(data.loadFromStandards());
+  Nx_Drawing::setWorking(nullptr);
+}
+
+}  // namespace

@@ -118,9 +118,9 @@ Acad::ErrorStatus KvStandardsSheet::initVarCells() {
   ++varsGeneration_;
   if (!sheet()) return kFail;
   Labels labels = locateLabels();
-  if (!labels.row[kInput]) return status(failStep("no \"Input\" label"));
+  if (!labels.row[kInput]) return kFail;
   scanSection(labels, kInput, kCellInput);
-  if (!labels.row[kOutput]) return status(failStep("no \"Output\" label"));
+  if (!labels.row[kOutput]) return kFail;
   scanSection(labels, kOutput, kCellOutput);
   if (labels.row[kLocal]) scanSection(labels, kLocal, kCellLocal);
   return Acad::eOk;
@@ -134,7 +134,11 @@ Acad::ErrorStatus KvStandardsSheet::initSSForInput(KvDlgStandardsData& data) {
   gInitSSForInput.start();
   genVarNames_ = data.genVarNames;
   genVarValues_ = data.genVarValues;
-  if (initVarCells() != Acad::eOk) return kFail;
+  if (initVarCells() != Acad::eOk) {
+    // A child goes on without variables; a parent run needs both sections.
+    bool noInput = !locateLabels().row[kInput];
+    return status(failStep(noInput ? "no \"Input\" label" : "no \"Output\" label"));
+  }
   gInitSSForInput.end();
 
   gSSSGetFromMacro.start();

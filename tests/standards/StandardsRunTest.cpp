@@ -99,9 +99,12 @@ TEST_F(ParentRun, WithoutInputOrOutputLabelOrTransactionTheRunFails) {
   writeSheet("NoInput.kvs", {{"Output"}, {"Double Width"}, {"Calc"}, {"Width = 3"}});
   writeSheet("NoOutput.kvs", {{"Input"}, {"Double Height"}, {"Calc"}, {"Height = 3"}});
   openMacro("NoInput", "K1");
+  AcutPrintCapture printed;
   EXPECT_FALSE(StartDlgStandardsSS(request));
   request.fileName = "NoOutput";
   EXPECT_FALSE(StartDlgStandardsSS(request));
+  EXPECT_NE(printed.text().find("NoInput.kvs: no \"Input\" label"), std::string::npos);
+  EXPECT_NE(printed.text().find("NoOutput.kvs: no \"Output\" label"), std::string::npos);
   writeSheet("Plate.kvs", {{"Input"}, {"Output"}, {"Double Width"}, {"Calc"}, {"Width = 3"}});
   writeFile("Plate.map", std::string(kMap) + kPlateLine);
   request.fileName = "Plate";
@@ -404,7 +407,9 @@ TEST_F(ChildRun, AChildWithoutSectionsRunsWithoutVariablesButNeedsCalc) {
   KvDlgStandardsData child;
   child.mode = KvDlgStandardsData::kChild;
   child.fileName = calcOnly.c_str();
+  AcutPrintCapture printed;
   EXPECT_TRUE(StartDlgStandardsSS(child));
+  EXPECT_EQ(printed.text(), "");
   child.fileName = nothing.c_str();
   EXPECT_FALSE(StartDlgStandardsSS(child));
 }

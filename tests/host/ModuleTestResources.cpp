@@ -11,7 +11,10 @@ KvTempResourceOverride& moduleResourceOverride() {
 
 void registerModuleTemplates() {
   static const bool done = [] {
-    ui::Resources::addTemplateFolder("SS", std::string(SS_SOURCE_DIR) + "/resources/dialogs");
+    // The linked module registers its templates when it loads; read them from
+    // the source folder only when it did not.
+    if (!ui::Resources::findTemplate(253))
+      ui::Resources::addTemplateFolder("SS", std::string(SS_SOURCE_DIR) + "/resources/dialogs");
     moduleResourceOverride().SaveDefaultResource("SS");
     return true;
   }();

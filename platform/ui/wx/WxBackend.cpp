@@ -14,6 +14,7 @@
 #include <wx/utils.h>
 
 #include <map>
+#include <vector>
 
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
@@ -184,12 +185,16 @@ class WxBackendImpl : public Backend {
     if (it == timers_.end()) return;
     it->second->Stop();
     // It may be the timer whose tick runs right now: delete it afterwards.
-    wxTimer* doomed = it->second.release();
+    // Retired timers belong to the backend, so those whose deferred delete
+    // never ran go with it.
+    retired_->push_back(std::move(it->second));
     timers_.erase(it);
     if (wxTheApp)
-      wxTheApp->CallAfter([doomed] { delete doomed; });
+      wxTheApp->CallAfter([weak = std::weak_ptr(retired_)] {
+        if (auto r = weak.lock()) r->clear();
+      });
     else
-      delete doomed;
+      retired_->clear();
   }
 
   void setClipboardText(std::string_view text) override {
@@ -259,6 +264,8 @@ class WxBackendImpl : public Backend {
   std::unique_ptr<Window> main_;
   wxWindow* adopting_ = nullptr;
   std::map<int, std::unique_ptr<wxTimer>> timers_;
+  std::shared_ptr<std::vector<std::unique_ptr<wxTimer>>> retired_ =
+      std::make_shared<std::vector<std::unique_ptr<wxTimer>>>();
 };
 
 WxBackendImpl* installed = nullptr;

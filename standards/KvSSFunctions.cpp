@@ -165,28 +165,27 @@ const SizeTable& sizeLines(const std::shared_ptr<const SizeTable>& table) {
   return table ? *table : none;
 }
 
-// (file, step, size, down, up) over the first numbers of the lines.
-bool stdSizeWithTolerance(ValueRecord& result, StandardsFunctionArgs args) {
+// (file, step, value, down, up) over one of the two numbers of every line.
+bool stdValueWithTolerance(ValueRecord& result, StandardsFunctionArgs args,
+                           double SizeLine::*field) {
   Nx_String file;
   double n[4];
   if (!readSizeArgs(args, file, n)) return false;
   auto table = readSizeFile(file);
   AcArray<double> standards;
-  for (const SizeLine& line : sizeLines(table)) standards.append(line.first);
+  for (const SizeLine& line : sizeLines(table)) standards.append(line.*field);
   setNumberResult(result, sizeWithTolerance(standards, n[1], n[0], n[2], n[3]));
   return true;
 }
 
+// (file, step, size, down, up) over the first numbers of the lines.
+bool stdSizeWithTolerance(ValueRecord& result, StandardsFunctionArgs args) {
+  return stdValueWithTolerance(result, args, &SizeLine::first);
+}
+
 // (file, step, thickness, down, up) over the second numbers of the lines.
 bool stdThicknessWithTolerance(ValueRecord& result, StandardsFunctionArgs args) {
-  Nx_String file;
-  double n[4];
-  if (!readSizeArgs(args, file, n)) return false;
-  auto table = readSizeFile(file);
-  AcArray<double> standards;
-  for (const SizeLine& line : sizeLines(table)) standards.append(line.second);
-  setNumberResult(result, sizeWithTolerance(standards, n[1], n[0], n[2], n[3]));
-  return true;
+  return stdValueWithTolerance(result, args, &SizeLine::second);
 }
 
 // (file, step, thickness, width, down, up) over the widths stocked in that

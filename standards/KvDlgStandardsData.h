@@ -4,6 +4,7 @@
 #include "host/ss_export.h"
 #include "mapping/KvVarCells.h"
 #include "platform/arx/acadstrc.h"
+#include "standards/KvRunDiagnostic.h"
 
 class AcTransaction;
 class MacroData;
@@ -44,6 +45,9 @@ class SS_EXPORT KvDlgStandardsData {
   // Parent run: the sheet's variables with their final values afterwards.
   // Child run: the arguments, with the child's Output values on return.
   KvVarCells varCells;
+  // Everything that went wrong in the run, the child runs' included, in the
+  // order it happened; empty after a clean run. Filled on every way out.
+  KvRunDiagnostics diagnostics;
 };
 
 // The prefix of an objectName that applies a sheet to a module group.

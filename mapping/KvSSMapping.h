@@ -12,6 +12,7 @@
 #include "platform/arx/acadstrc.h"
 
 class KvDlgStandardsData;
+class MappingFileText;
 class Nx_DbMacro;
 class Nx_Macro;
 class Nx_Module;
@@ -60,7 +61,8 @@ class SS_EXPORT KvSSMapping {
   Acad::ErrorStatus setMacroVarValue(const Nx_String& ssVarName, const KvValueType& type,
                                      Nx_String& value, KvDlgStandardsData& data);
   // The first entry of that sheet variable (without case) whose kind has
-  // exactly that value type.
+  // exactly that value type; for a number without one, the first entry of
+  // the other numeric type.
   Acad::ErrorStatus findSSVar(const Nx_String& ssVarName, const KvValueType& type,
                               int& index) const;
 
@@ -95,9 +97,13 @@ class SS_EXPORT KvSSMapping {
   static Nx_String mappingFilePath(const Nx_String& sheetName);
 
  private:
-  // The lines after the header line; false when the file cannot be read.
-  static bool readMappingLines(const Nx_String& sheetName, Nx_StringArray& lines);
+  // The mapping lines (no version line, no blank lines); false when the file
+  // cannot be read.
+  static bool readMappingLines(const Nx_String& sheetName, MappingFileText& file);
   bool append(const KvObjectMap& map);
+  // Appends the entry of one value the macro offers (no sheet variable yet).
+  bool appendEntry(const Nx_String& group, KvObjectKind kind, const Nx_String& varName,
+                   int visibility = 0, const Nx_String& description = Nx_String());
 
   Acad::ErrorStatus addAllVariables(const Nx_Module* module, const Nx_String& group);
   Acad::ErrorStatus addAllCuts(const Nx_Module* module, const Nx_String& group);

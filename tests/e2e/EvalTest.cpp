@@ -199,20 +199,33 @@ TEST_F(EvalTest, ASavedDrawingHoldsTheResultsAndASecondRunChangesNothing) {
 }
 
 TEST_F(EvalTest, RunningTheSameStandardsTwiceLeavesTheDrawingAsTheFirstRunLeftIt) {
-  fs::path copy = temp / "Connections.json";
-  fs::copy_file(kDrawing, copy);
-  std::string before = slurp(copy);
-  std::vector<std::string> runs;
-  for (int run = 0; run < 3; ++run) {
-    Outcome r = ssHost({"--library", kLibrary.string(), "eval", copy.string(), "EP-101", "--save"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    runs.push_back(slurp(copy));
+  // The sample library, and a copy whose end plate leaves StartAtTop (an
+  // Output bound to a reverse-start flag) as the macro has it.
+  fs::path leaving = libraryCopy();
+  fs::path sheet = leaving / "Connection Standards" / "EndPlate.kvs";
+  std::string text = slurp(sheet);
+  size_t at = text.find("StartAtTop = 1\n");
+  ASSERT_NE(at, std::string::npos);
+  text.erase(at, std::string("StartAtTop = 1\n").size());
+  std::ofstream(sheet, std::ios::binary) << text;
+
+  for (const fs::path& library : {kLibrary, leaving}) {
+    SCOPED_TRACE(library.string());
+    fs::path copy = temp / "Connections.json";
+    fs::copy_file(kDrawing, copy, fs::copy_options::overwrite_existing);
+    std::vector<std::string> runs;
+    for (int run = 0; run < 3; ++run) {
+      Outcome r =
+          ssHost({"--library", library.string(), "eval", copy.string(), "EP-101", "--save"});
+      ASSERT_EQ(r.code, 0) << r.err;
+      runs.push_back(slurp(copy));
+    }
+    EXPECT_EQ(runs[1], runs[0]);
+    EXPECT_EQ(runs[2], runs[0]);
+    // The sample sets the flag; the other sheet keeps the drawing's (clear).
+    EXPECT_EQ(json::parse(runs[2])["macros"][0]["modules"][1]["patterns"][0]["reverseStart1"],
+              library == kLibrary);
   }
-  EXPECT_NE(runs[0], before);  // the first run computes the plate
-  EXPECT_EQ(runs[1], runs[0]);
-  EXPECT_EQ(runs[2], runs[0]);
-  // The reverse-start flag the sheet sets stays set.
-  EXPECT_EQ(json::parse(runs[2])["macros"][0]["modules"][1]["patterns"][0]["reverseStart1"], true);
 }
 
 TEST_F(EvalTest, SaveWritesTheDrawingItselfAndAnOverrideChangesTheResult) {

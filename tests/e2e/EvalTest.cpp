@@ -298,6 +298,48 @@ TEST_F(EvalTest, DiagnosticsShowOnStandardErrorWhenAskedFor) {
       << loud.err;
 }
 
+TEST_F(EvalTest, AMappedVariableNoModuleHoldsIsADiagnostic) {
+  fs::path library = libraryCopy();
+  fs::path map = library / "Connection Standards" / "EndPlate.map";
+  std::string text = slurp(map);
+  size_t at = text.find("Distance Thickness");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 18, "Distance Thicknes");
+  std::ofstream(map, std::ios::binary) << text;
+  Outcome r =
+      ssHost({"--library", library.string(), "eval", kDrawing.string(), "EP-101", "--messages"});
+  EXPECT_NE(r.err.find("couldn't be set : \nPlateThickness\nMake sure the variable exists"),
+            std::string::npos)
+      << r.err;
+}
+
+TEST_F(EvalTest, AMappingFileReSavedInUtf8BindsAsBefore) {
+  fs::path library = libraryCopy();
+  fs::path map = library / "Connection Standards" / "EndPlate.map";
+  std::string utf8;
+  for (char c : slurp(map)) {
+    if (c == '\x83')
+      utf8 += "\xC6\x92";
+    else if (c == '\x95')
+      utf8 += "\xE2\x80\xA2";
+    else if (c == '\xBF')
+      utf8 += "\xC2\xBF";
+    else
+      utf8 += c;
+  }
+  std::ofstream(map, std::ios::binary) << utf8;
+  Outcome sample = ssHost({"--library", kLibrary.string(), "eval", kDrawing.string(), "EP-101",
+                           "--json", "--messages"});
+  Outcome resaved = ssHost(
+      {"--library", library.string(), "eval", kDrawing.string(), "EP-101", "--json", "--messages"});
+  ASSERT_EQ(sample.code, 0) << sample.err;
+  ASSERT_EQ(resaved.code, 0) << resaved.err;
+  EXPECT_EQ(resaved.err, sample.err);
+  auto values = afterValues(json::parse(resaved.out));
+  EXPECT_EQ(values, afterValues(json::parse(sample.out)));
+  EXPECT_EQ(values["EP-101"]["PlateThickness"], "15");
+}
+
 TEST_F(EvalTest, UsageErrorsAndHelp) {
   const std::string lib = kLibrary.string(), drawing = kDrawing.string();
   EXPECT_EQ(ssHost({"--library", lib, "eval"}).code, 2);

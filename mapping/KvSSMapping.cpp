@@ -26,9 +26,8 @@ Nx_String keyOfLine(const Nx_String& line) {
 }
 
 int findKeyLine(const MappingFileText& file, const Nx_String& key) {
-  const Nx_StringArray& lines = file.lines();
   Nx_StringArray keys;
-  for (const Nx_String& line : lines) keys.append(keyOfLine(line));
+  for (const Nx_String& line : file.lines()) keys.append(keyOfLine(line));
   return keys.find(key, true);
 }
 

@@ -25,7 +25,8 @@ class Nx_Module;
 // Mapping file (beside the sheet, extension "map"): the line "Mapping
 // version 1.0", then one line per key: the key, "=", the entries separated
 // by the byte 0xBF; an entry is the sheet variable, the byte 0x83 and the
-// entry's macro part (KvObjectMap).
+// entry's macro part (KvObjectMap). Files re-saved in UTF-8 are read and
+// written back as such (MappingFileText).
 class SS_EXPORT KvSSMapping {
  public:
   enum Mode : int {

@@ -67,6 +67,28 @@ LineForm examine(std::string_view text) {
   return form;
 }
 
+// The separators of a whole file: how many of each form, and which came first.
+struct FileForm {
+  int singles = 0;
+  int utf8s = 0;
+  bool utf8First = false;
+};
+
+FileForm survey(const Nx_StringArray& lines, std::vector<LineForm>& forms) {
+  FileForm file;
+  bool decided = false;
+  for (const Nx_String& line : lines) {
+    const LineForm& f = forms.emplace_back(examine(line.str()));
+    file.singles += f.singleSeparators;
+    file.utf8s += f.utf8Separators;
+    if (!decided && (f.singleSeparators > 0 || f.utf8Separators > 0)) {
+      decided = true;
+      file.utf8First = f.utf8Separators > 0 && f.firstUtf8 < f.firstSingle;
+    }
+  }
+  return file;
+}
+
 bool isBlank(const Nx_String& line) {
   return line.str().find_first_not_of(" \t") == std::string::npos;
 }
@@ -86,27 +108,17 @@ bool MappingFileText::read(const Nx_String& path) {
     stored[0] = Nx_String(stored[0].str().substr(kByteOrderMark.size()));
   }
   std::vector<LineForm> forms;
-  int singles = 0, utf8s = 0;
-  bool utf8First = false, decided = false;
-  for (const Nx_String& line : stored) {
-    forms.push_back(examine(line.str()));
-    const LineForm& f = forms.back();
-    singles += f.singleSeparators;
-    utf8s += f.utf8Separators;
-    if (!decided && (f.singleSeparators > 0 || f.utf8Separators > 0)) {
-      decided = true;
-      utf8First = f.utf8Separators > 0 && f.firstUtf8 < f.firstSingle;
-    }
-  }
-  mixed_ = singles > 0 && utf8s > 0;
-  if (byteOrderMark_ || (utf8s > 0 && (singles == 0 || utf8First))) encoding_ = kUtf8;
+  FileForm file = survey(stored, forms);
+  mixed_ = file.singles > 0 && file.utf8s > 0;
+  if (byteOrderMark_ || (file.utf8s > 0 && (file.singles == 0 || file.utf8First)))
+    encoding_ = kUtf8;
   if (mixed_)
     acutPrintf(
         "*Error* Mapping file %s holds separators both as single bytes and in UTF-8; both are "
         "read, and it is written back in %s.\n",
         path.c_str(), encoding_ == kUtf8 ? "UTF-8" : "Windows-1252");
 
-  bool decode = utf8s > 0 || byteOrderMark_;
+  bool decode = file.utf8s > 0 || byteOrderMark_;
   for (int i = 0; i < stored.length(); ++i) {
     const std::string& bytes = stored[i].str();
     Nx_String line = decode ? Nx_String(base::utf8ToCp1252(bytes)) : stored[i];
@@ -114,9 +126,9 @@ bool MappingFileText::read(const Nx_String& path) {
     if (i == 0 && line.hasSubString("Mapping", false) && line.hasSubString("version", false))
       continue;
     if (isBlank(line)) continue;
-    bool keepBytes = decode && forms[static_cast<size_t>(i)].validUtf8 &&
-                     forms[static_cast<size_t>(i)].nonAscii &&
-                     base::cp1252ToUtf8(line.str()) != bytes;
+    const LineForm& form = forms[static_cast<size_t>(i)];
+    bool keepBytes =
+        decode && form.validUtf8 && form.nonAscii && base::cp1252ToUtf8(line.str()) != bytes;
     lines_.append(line);
     raw_.push_back(keepBytes ? bytes : std::string());
   }

@@ -16,7 +16,7 @@ class MappingFileText {
   // The mapping lines of the file: the version line and blank lines are left
   // out. False when the file cannot be read. A file holding separators of
   // both forms is read, reported on the command line, and written back in the
-  // form of its first separator.
+  // form of its first separator (UTF-8 when it begins with a byte order mark).
   bool read(const Nx_String& path);
   // The version line, then the lines, in the encoding the file was read in.
   bool write(const Nx_String& path, const Nx_String& header) const;

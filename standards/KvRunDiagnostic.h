@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "core/Nx_String.h"
+#include "host/ss_export.h"
 
 // One thing that went wrong in a standards run, kept as data on the run's
 // result (KvDlgStandardsData::diagnostics) so that every caller (the dialogs,
@@ -19,6 +20,7 @@ struct KvRunDiagnostic {
     kChildLimit = 7,  // the run reached its bound on child runs
     kDataFile = 8,    // a look-up or size file is missing or unreadable
     kSheet = 9,       // the sheet itself could not be found, loaded or laid out
+    kRun = 10,        // the run could not go on for another reason (no macro, no dialog, aborted)
   };
 
   Kind kind = kEquation;
@@ -33,4 +35,4 @@ using KvRunDiagnostics = std::vector<KvRunDiagnostic>;
 
 // A short lower-case name of a kind ("equation", "variable", ...), as
 // ss-host prints it and --json writes it.
-const char* runDiagnosticKindName(KvRunDiagnostic::Kind kind);
+SS_EXPORT const char* runDiagnosticKindName(KvRunDiagnostic::Kind kind);

@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "core/Nx_String.h"
-#include "host/ss_export.h"
 
 // One thing that went wrong in a standards run, kept as data on the run's
 // result (KvDlgStandardsData::diagnostics) so that every caller (the dialogs,
@@ -35,4 +34,4 @@ using KvRunDiagnostics = std::vector<KvRunDiagnostic>;
 
 // A short lower-case name of a kind ("equation", "variable", ...), as
 // ss-host prints it and --json writes it.
-SS_EXPORT const char* runDiagnosticKindName(KvRunDiagnostic::Kind kind);
+const char* runDiagnosticKindName(KvRunDiagnostic::Kind kind);

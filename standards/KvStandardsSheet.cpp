@@ -37,16 +37,6 @@ Acad::ErrorStatus status(bool ok) {
   return ok ? Acad::eOk : kFail;
 }
 
-// A declaration names its type with the keyword as written, so that notes
-// such as "double-check the flange" or "internal value" stay notes.
-bool hasDeclarationKeyword(const Nx_String& text) {
-  static constexpr std::string_view kKeywords[] = {"Int", "Double", "String"};
-  std::string_view t = text.str();
-  t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
-  return std::any_of(std::begin(kKeywords), std::end(kKeywords),
-                     [&](std::string_view k) { return t.starts_with(k); });
-}
-
 }  // namespace
 
 bool KvStandardsSheet::failStep(const char* reason, KvRunDiagnostic::Kind kind,
@@ -123,7 +113,7 @@ void KvStandardsSheet::scanSection(const Labels& labels, Label label, KvCellType
   for (const auto& [col, row] : cells) {
     KvVarCell cell;
     Nx_String text;
-    if (!getCellText(col, row, text, kValue) || !hasDeclarationKeyword(text)) continue;
+    if (!getCellText(col, row, text, kValue)) continue;
     if (cell.initialize(*this, col, row, type) == Acad::eOk) varCells_.append(cell);
   }
 }

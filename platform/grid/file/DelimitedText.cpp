@@ -31,7 +31,7 @@ char detectSeparator(std::string_view text) {
 }  // namespace
 
 bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
-                       std::string& error) {
+                       std::string& error, std::vector<std::string>* warnings) {
   // UTF-8 text becomes Windows-1252; bytes that are no UTF-8 are taken as
   // they are, so files in either encoding read right.
   std::string text = base::utf8ToCp1252(raw);
@@ -96,10 +96,13 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
         if (field[0] == '=') {
           CompileError why;
           if (!parser.compile(field, col, row, cell.formula, &why)) {
-            error = name + ": line " + std::to_string(fieldLine) + ", cell " + cellName(col, row) +
-                    ": " + why.message + " (at character " + std::to_string(why.position + 1) +
-                    " of the formula)";
-            return false;
+            // A form this engine does not know spoils one cell, not the sheet.
+            cell.formula = unreadableFormula(field);
+            cell.value = Value::makeError(ErrorCode::Name);
+            if (warnings)
+              warnings->push_back(name + ": line " + std::to_string(fieldLine) + ", cell " +
+                                  cellName(col, row) + ": " + why.describe() +
+                                  "; the cell reads #NAME?");
           }
         } else {
           interpretInput(CellType{}, field, cell.value);

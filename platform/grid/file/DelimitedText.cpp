@@ -95,9 +95,11 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
         Cell& cell = out.cells.obtain(col, row);
         if (field[0] == '=') {
           CompileError why;
-          if (!parser.compile(field, col, row, cell.formula, &why)) {
+          // The text after "=" is what a save writes and a load compiles again.
+          std::string_view formula = std::string_view(field).substr(1);
+          if (!parser.compile(formula, col, row, cell.formula, &why)) {
             // A form this engine does not know spoils one cell, not the sheet.
-            cell.formula = unreadableFormula(field);
+            cell.formula = unreadableFormula(formula);
             cell.value = Value::makeError(ErrorCode::Name);
             if (warnings)
               warnings->push_back(name + ": line " + std::to_string(fieldLine) + ", cell " +

@@ -396,9 +396,6 @@ bool FormulaParser::callIfError(std::size_t namePos) {
 }
 
 CompiledFormula unreadableFormula(std::string_view text) {
-  std::size_t start = text.find_first_not_of(" \t");
-  text.remove_prefix(start == std::string_view::npos ? text.size() : start);
-  if (text.starts_with('=')) text.remove_prefix(1);
   const std::uint32_t code[] = {word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Name))};
   return CompiledFormula(code, text);
 }

@@ -63,7 +63,8 @@ class GRID_API FormulaParser {
 
 // A formula kept as written although it does not compile (a form this engine
 // does not know, such as a reference to another sheet): it computes #NAME?
-// and is saved back unchanged. A leading "=" is dropped.
+// and is saved back unchanged. The text is kept verbatim, so that reading it
+// again fails the same way.
 GRID_API CompiledFormula unreadableFormula(std::string_view text);
 // Whether a formula is such a kept text (or the literal #NAME?).
 GRID_API bool isUnreadable(const CompiledFormula& formula);

@@ -148,6 +148,20 @@ std::vector<Area> mergedPairs(int spans) {
   return out;
 }
 
+void spanSampleSizes(benchmark::internal::Benchmark* b) {
+  b->Arg(kSpanSample)->Arg(10 * kSpanSample)->Arg(100 * kSpanSample);
+  b->Unit(benchmark::kMillisecond);
+}
+
+// The pairs merged on a sheet with spareRows empty rows below them.
+std::unique_ptr<Sheet> sheetWithSpans(int spans, int spareRows) {
+  auto s = std::make_unique<Sheet>();
+  s->setMaxCols(kSpanColumns);
+  s->setMaxRows(2 * (spans / kSpanColumns + 1) + spareRows);
+  for (const Area& a : mergedPairs(spans)) s->addCellSpan(a.col1, a.row1, 1, 2);
+  return s;
+}
+
 void spanCounters(benchmark::State& state) {
   state.counters["spans"] = static_cast<double>(state.range(0));
   state.counters["ns_per_span"] = benchmark::Counter(
@@ -156,16 +170,12 @@ void spanCounters(benchmark::State& state) {
 }
 
 void BM_LoadSheetWithSpans(benchmark::State& state) {
-  int spans = static_cast<int>(state.range(0));
-  Sheet s;
-  s.setMaxCols(kSpanColumns);
-  s.setMaxRows(2 * (spans / kSpanColumns + 1));
-  for (const Area& a : mergedPairs(spans)) s.addCellSpan(a.col1, a.row1, 1, 2);
+  auto s = sheetWithSpans(static_cast<int>(state.range(0)), 0);
   std::string path = (std::filesystem::temp_directory_path() /
                       ("grid-bench-spans-" + std::to_string(::getpid()) + ".kvs"))
                          .string();
   std::string error;
-  if (!s.saveToFile(path, error)) state.SkipWithError(error.c_str());
+  if (!s->saveToFile(path, error)) state.SkipWithError(error.c_str());
   for (auto _ : state) {
     Sheet loaded;
     if (!loaded.loadFromFile(path, error)) state.SkipWithError(error.c_str());
@@ -174,11 +184,7 @@ void BM_LoadSheetWithSpans(benchmark::State& state) {
   std::filesystem::remove(path);
   spanCounters(state);
 }
-BENCHMARK(BM_LoadSheetWithSpans)
-    ->Arg(kSpanSample)
-    ->Arg(10 * kSpanSample)
-    ->Arg(100 * kSpanSample)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadSheetWithSpans)->Apply(spanSampleSizes);
 
 // Merging cells one span at a time, as mergeEqualCells does.
 void BM_AddSpansOneByOne(benchmark::State& state) {
@@ -190,27 +196,16 @@ void BM_AddSpansOneByOne(benchmark::State& state) {
   }
   spanCounters(state);
 }
-BENCHMARK(BM_AddSpansOneByOne)
-    ->Arg(kSpanSample)
-    ->Arg(10 * kSpanSample)
-    ->Arg(100 * kSpanSample)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddSpansOneByOne)->Apply(spanSampleSizes);
 
 // Inserting a row moves every span below it.
 void BM_InsertRowAboveSpans(benchmark::State& state) {
-  int spans = static_cast<int>(state.range(0));
-  Sheet s;
-  s.setMaxCols(kSpanColumns);
-  s.setMaxRows(2 * (spans / kSpanColumns + 1) + 100000);  // room for every row inserted
-  for (const Area& a : mergedPairs(spans)) s.addCellSpan(a.col1, a.row1, 1, 2);
-  for (auto _ : state) s.insRow(1);
+  // Room for every row inserted: no span is pushed off the sheet.
+  auto s = sheetWithSpans(static_cast<int>(state.range(0)), 100000);
+  for (auto _ : state) s->insRow(1);
   spanCounters(state);
 }
-BENCHMARK(BM_InsertRowAboveSpans)
-    ->Arg(kSpanSample)
-    ->Arg(10 * kSpanSample)
-    ->Arg(100 * kSpanSample)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertRowAboveSpans)->Apply(spanSampleSizes);
 
 // Heap bytes per formula cell, beyond its text, with the dependency graph
 // built: mallinfo2 before and after 100,000 cells "=A1+B1*2"-like.

@@ -2,6 +2,7 @@
 
 #include "core/SectionTranslation.h"
 #include "core/dialString.h"
+#include "host/KvExportGuard.h"
 #include "host/KvResourceScope.h"
 #include "host/SSExports.h"
 
@@ -60,9 +61,11 @@ void KvDlgCis2::onOK() {
 }
 
 bool StartDlgCis2Info(KvDlgCis2Data& data) {
-  KvResourceScope scope;
-  KvDlgCis2 dlg(data);
-  if (dlg.doModal() != ui::IDOK) return false;
-  data = dlg.data();
-  return true;
+  return guardExport("StartDlgCis2Info", false, [&] {
+    KvResourceScope scope;
+    KvDlgCis2 dlg(data);
+    if (dlg.doModal() != ui::IDOK) return false;
+    data = dlg.data();
+    return true;
+  });
 }

@@ -1,6 +1,7 @@
 #include "dialogs/KvGridDlg.h"
 
 #include "core/dialString.h"
+#include "host/KvExportGuard.h"
 #include "host/KvResourceScope.h"
 #include "host/SSExports.h"
 
@@ -40,9 +41,11 @@ void KvGridDlg::onOK() {
 }
 
 bool StartDlgGrid(KvGridDlgData& data) {
-  KvResourceScope scope;
-  KvGridDlg dlg(data);
-  if (dlg.doModal() != ui::IDOK) return false;
-  data = dlg.data();
-  return true;
+  return guardExport("StartDlgGrid", false, [&] {
+    KvResourceScope scope;
+    KvGridDlg dlg(data);
+    if (dlg.doModal() != ui::IDOK) return false;
+    data = dlg.data();
+    return true;
+  });
 }

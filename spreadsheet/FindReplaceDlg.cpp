@@ -67,9 +67,7 @@ bool KvFindReplaceDlg::findNext() {
     pos = end;
   } else {
     // Not editing: the search starts with the cell after the active one.
-    Nx_String value;
-    sheet_.getCellText(col, row, value, Nx_Spread::kValue);
-    pos = value.length();
+    pos = sheet_.searchText(col, row).length();
   }
   if (sheet_.findNext(text, col, row, pos)) return selectMatch(col, row, pos, text.length());
 
@@ -78,8 +76,7 @@ bool KvFindReplaceDlg::findNext() {
       ui::IDYES)
     return false;
   if (sheet_.find(text, true, 1, 1, col, row)) {
-    Nx_String value;
-    sheet_.getCellText(col, row, value, Nx_Spread::kValue);
+    Nx_String value = sheet_.searchText(col, row);
     return selectMatch(col, row, findFirstFrom(value, text, 0, false), text.length());
   }
   ui::messageBox(dialString(1146), dialString(1145), ui::MB_OK | ui::MB_ICONINFORMATION, this);

@@ -98,7 +98,7 @@ bool Nx_Spread::setMaxRows(const int& rows, bool) {
   if (!s.setMaxRows(rows)) return false;
   if (old >= rows) return true;
   if (old > 0)
-    for (int row = old + 1; row <= rows; ++row) copyRow(old, row);
+    for (int row = old + 1; row <= rows; ++row) copyRowCells(old, row);
   if (old > 0)
     setFontBlock({0, old, 0, rows}, true, false);
   else
@@ -114,7 +114,7 @@ bool Nx_Spread::setMaxCols(const int& cols, bool copyFormat) {
   if (!s.setMaxCols(cols)) return false;
   if (old >= cols) return true;
   if (copyFormat && old > 0)
-    for (int col = old + 1; col <= cols; ++col) copyColumn(old, col);
+    for (int col = old + 1; col <= cols; ++col) copyColumnCells(old, col);
   if (old > 0)
     setFontBlock({old, 0, cols, 0}, true, false);
   else

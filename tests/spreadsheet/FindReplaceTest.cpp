@@ -148,3 +148,60 @@ TEST(FindReplace, SheetHelpersMatchWithoutCase) {
   EXPECT_EQ(host.text(2, 2), "Fillet");
   EXPECT_FALSE(sp.replaceInCell(2, 2, "absent", "x"));
 }
+
+// Number cells keep the text they were written with ("007", "1e3") while
+// their value reads "7" and "1000": find selects, and replace edits, the
+// characters of that one text.
+TEST(FindReplace, FindsAndReplacesInTheTextItSelects) {
+  FindHost host;
+  host.spread.setCellText(2, 1, "007");
+  host.spread.setCellText(3, 1, "1e3");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.now(dlg).type(kFindText, "7").type(kReplaceText, "#").click(ui::IDOK);
+  host.expectSelection(2, 1, 2, 3);
+  host.script.now(dlg).click(kReplace);
+  EXPECT_EQ(host.text(2, 1), "00#");
+
+  EXPECT_EQ(host.spread.findInRow("0", true, 1, 3), 0);  // "1e3" holds no "0"
+  host.script.answer(ui::IDOK, "replaced in 2 cells");
+  host.script.now(dlg).type(kFindText, "0").click(kReplaceAll);
+  EXPECT_EQ(host.text(2, 1), "###");
+  EXPECT_EQ(host.text(1, 3), "bolt M2#");
+  EXPECT_EQ(host.text(3, 1), "1e3");
+  EXPECT_TRUE(host.script.done());
+}
+
+TEST(FindReplace, AFormulaCellIsFoundByItsValueWithoutATextSelection) {
+  FindHost host;
+  host.spread.sheet()->setFormula(2, 1, "\"Bolt\"&\" M24\"");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.now(dlg).type(kFindText, "M24").click(ui::IDOK);
+  int col = 0, row = 0, start = 0, end = 0;
+  host.spread.getActiveCell(col, row);
+  EXPECT_EQ(col, 2);
+  EXPECT_EQ(row, 1);
+  EXPECT_FALSE(host.spread.getEditSelection(start, end));
+  host.script.now(dlg).click(kReplace);  // nothing to replace in a formula's value
+  EXPECT_EQ(host.text(2, 1, Nx_Spread::kFormula), "\"Bolt\"&\" M24\"");
+}
+
+TEST(FindReplace, ReplaceSkipsCellsThatTypingCannotChange) {
+  FindHost host;
+  Nx_Spread& sp = host.spread;
+  sp.setCellLocked(1, 1, true);
+  sp.setStaticCell(1, 3, 0);
+  sp.setCellText(1, 3, "bolt M20");
+  sp.setCellText(2, 1, "bolt");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.answer(ui::IDOK, "replaced in 1 cells");
+  host.script.now(dlg).type(kFindText, "bolt").type(kReplaceText, "Screw").click(kReplaceAll);
+  EXPECT_EQ(host.text(1, 1), "Bolt M16");
+  EXPECT_EQ(host.text(1, 3), "bolt M20");
+  EXPECT_EQ(host.text(2, 1), "Screw");
+  EXPECT_TRUE(host.script.done());
+
+  // The single replace refuses a locked cell's selected text too.
+  sp.selectInCell(1, 1, 0, 4);
+  EXPECT_FALSE(sp.replaceSelection("Nut"));
+  EXPECT_EQ(host.text(1, 1), "Bolt M16");
+}

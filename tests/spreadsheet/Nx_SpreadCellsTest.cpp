@@ -119,6 +119,24 @@ TEST(Nx_SpreadCells, BulkWritesStopAtTheLastRowOrColumn) {
   EXPECT_FALSE(host.spread.setRowValues(4, {"a"}, false));
 }
 
+TEST(Nx_SpreadCells, BulkWritesReportACellThatRefusesItsText) {
+  SpreadTestHost host(3, 3);
+  Nx_Spread& sp = host.spread;
+  sp.setNumberColumn(1, 2, false);
+  sp.setEditCells(2, 1, 2, 3, 0, 3);
+  sp.setCellText(1, 2, "5");
+  EXPECT_FALSE(sp.setColumnValues(1, {"1", "plate", "3"}, false));
+  EXPECT_EQ(host.text(1, 1), "1");
+  EXPECT_EQ(host.text(1, 2), "5");  // refused: the old value stays
+  EXPECT_EQ(host.text(1, 3), "3");
+  EXPECT_FALSE(sp.setColumnValues(2, {"ok", "too long"}, true));
+  EXPECT_EQ(host.text(2, 1), "ok");
+  EXPECT_FALSE(sp.setRowValues(3, {"x", "y"}, false));
+  EXPECT_EQ(host.text(2, 3), "y");
+  EXPECT_FALSE(sp.setColumnDoubles(2, AcArray<double>{1234.5}));
+  EXPECT_TRUE(sp.setColumnInts(1, AcArray<int>{7, 8, 9}));
+}
+
 TEST(Nx_SpreadCells, TypedColumnsRoundTrip) {
   SpreadTestHost host(3, 3);
   Nx_Spread& sp = host.spread;

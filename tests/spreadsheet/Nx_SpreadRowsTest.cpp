@@ -102,3 +102,17 @@ TEST(Nx_SpreadRows, CopyRowIncludesTheHeaderCell) {
   EXPECT_EQ(host.text(2, 3), "b");
   EXPECT_FALSE(host.spread.copyRow(1, 4));
 }
+
+TEST(Nx_SpreadRows, CopiesMarkTheSheetChangedGrowingDoesNot) {
+  constexpr int kOptionChanged = 30;
+  SpreadTestHost host(2, 3);
+  grid::Sheet& s = *host.spread.sheet();
+  s.setBool(kOptionChanged, false);
+  ASSERT_TRUE(host.spread.setMaxRows(5));
+  EXPECT_FALSE(s.getBool(kOptionChanged));
+  ASSERT_TRUE(host.spread.copyRow(1, 2));
+  EXPECT_TRUE(s.getBool(kOptionChanged));
+  s.setBool(kOptionChanged, false);
+  ASSERT_TRUE(host.spread.copyColumn(1, 2));
+  EXPECT_TRUE(s.getBool(kOptionChanged));
+}

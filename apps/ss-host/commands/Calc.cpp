@@ -59,6 +59,8 @@ int runCalc(const std::vector<std::string>& args) {
     std::cerr << "calc: " << error << "\n";
     return 1;
   }
+  for (const std::string& warning : sheet.loadWarnings())
+    std::cerr << "calc: warning: " << warning << "\n";
   sheet.reCalc();
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
   std::string out;
@@ -81,12 +83,15 @@ int runCalc(const std::vector<std::string>& args) {
       out += name + "," + csvField(base::cp1252ToUtf8(value)) + "\n";
     }
   });
-  if (json) std::cout << cells.dump(1) << "\n";
-  else std::cout << out;
+  if (json)
+    std::cout << cells.dump(1) << "\n";
+  else
+    std::cout << out;
   std::cout.flush();
   return 0;
 }
 
 }  // namespace
 
-SSHOST_COMMAND({"calc", "calc FILE [--json]", "Load a sheet, recalculate it and print its values", &runCalc});
+SSHOST_COMMAND({"calc", "calc FILE [--json]", "Load a sheet, recalculate it and print its values",
+                &runCalc});

@@ -10,6 +10,12 @@ class MacroData;
 class Nx_DbMacro;
 class Nx_Macro;
 
+// How the value of an entry shows in the macro's dialog (its visibility).
+inline constexpr int kVisibleAndSettable = 0;
+inline constexpr int kVisibleOnly = 1;
+inline constexpr int kSettableOnly = 2;
+inline constexpr int kNeitherVisibleNorSettable = 3;
+
 // One entry of a mapping: binds a spreadsheet variable to one value of a
 // macro, named by a module group (objectName), a kind and a name within the
 // group (varName). Status results are eOk or eInvalidInput.
@@ -45,7 +51,7 @@ class SS_EXPORT KvObjectMap {
   Nx_String varName;     // name within the group ("Prof" N, "Prof" N ";" column, ...)
   Nx_String ssVarName;   // the spreadsheet variable
   KvObjectKind kind = kObjNone;
-  int visibility = 3;     // 0 visible and settable, 1 visible, 2 settable, 3 neither
+  int visibility = kNeitherVisibleNorSettable;  // in the macro's dialog
   Nx_String description;  // shown where varName says little (section column names)
 
  private:

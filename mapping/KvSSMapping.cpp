@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
-
 // The key of a mapping line: its text before the first "=" (empty without one).
 Nx_String keyOfLine(const Nx_String& line) {
   int at = line.find('=');
@@ -154,7 +152,10 @@ Acad::ErrorStatus KvSSMapping::addAllVariables(const Nx_Module* module, const Nx
     map.kind = kObjDistance;
     bool shown = static_cast<size_t>(i) < shownFlags.size() && shownFlags[static_cast<size_t>(i)];
     bool set = static_cast<size_t>(i) < setFlags.size() && setFlags[static_cast<size_t>(i)];
-    map.visibility = shown && set ? 0 : shown ? 1 : set ? 2 : 3;
+    map.visibility = shown && set ? kVisibleAndSettable
+                     : shown      ? kVisibleOnly
+                     : set        ? kSettableOnly
+                                  : kNeitherVisibleNorSettable;
     append(map);
   }
   return Acad::eOk;
@@ -173,7 +174,7 @@ Acad::ErrorStatus KvSSMapping::addAllCuts(const Nx_Module* module, const Nx_Stri
       map.objectName = group;
       map.varName = names[i];
       map.kind = kindOfCutOffset(offset);
-      map.visibility = 0;
+      map.visibility = kVisibleAndSettable;
       append(map);
     }
   }
@@ -189,7 +190,7 @@ Acad::ErrorStatus KvSSMapping::addAllPatterns(const Nx_Module* module, const Nx_
     map.objectName = group;
     map.varName = varName;
     map.kind = kind;
-    map.visibility = 0;
+    map.visibility = kVisibleAndSettable;
     append(map);
   };
   add(kObjBoltsDiameter, Nx_String());
@@ -219,7 +220,7 @@ Acad::ErrorStatus KvSSMapping::addAllProfPlacements(const Nx_Module* module, con
     map.objectName = group;
     map.varName = placement.profileGroup;
     map.kind = kObjOwnedMemberName;
-    map.visibility = 0;
+    map.visibility = kVisibleAndSettable;
     append(map);
   }
   return Acad::eOk;
@@ -234,7 +235,7 @@ Acad::ErrorStatus KvSSMapping::addAllBaseProfs(Nx_DbMacro* dbMacro, AcTransactio
       KvObjectMap map;
       map.varName = prof;
       map.kind = kind;
-      map.visibility = 0;
+      map.visibility = kVisibleAndSettable;
       append(map);
     }
     Nx_DbProfile* profile = nullptr;
@@ -248,7 +249,7 @@ Acad::ErrorStatus KvSSMapping::addAllBaseProfs(Nx_DbMacro* dbMacro, AcTransactio
       KvObjectMap map;
       map.varName = prof + ";" + Nx_String(c);
       map.kind = kObjMemberSectionSize;
-      map.visibility = 0;
+      map.visibility = kVisibleAndSettable;
       map.description = columns[c];
       append(map);
     }
@@ -264,7 +265,7 @@ Acad::ErrorStatus KvSSMapping::addAllGenVars(const Nx_Macro* macro) {
     KvObjectMap map;
     map.varName = name;
     map.kind = kObjGenVar;
-    map.visibility = 0;
+    map.visibility = kVisibleAndSettable;
     append(map);
   }
   return Acad::eOk;

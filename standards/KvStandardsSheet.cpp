@@ -10,14 +10,13 @@
 #include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
+#include "spreadsheet/SheetOptions.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSSFunctions.h"
 #include "standards/StandardsDiagnostics.h"
 #include "standards/StandardsPaths.h"
 
 namespace {
-
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
 
 constexpr const char* kLabelTexts[] = {"Input", "Output", "Local", "Calc"};
 
@@ -59,10 +58,11 @@ Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
   grid::Sheet* model = sheet();
   if (!model) return kFail;
   Nx_String path = toNativePath(standardsSheetPath(name));
-  model->setBool(13, true);
+  // The engine's set-up before every load, in this order; 12 has no meaning here.
+  model->setBool(kOptionEditMode, true);
   model->setBool(12, true);
-  model->setBool(8, false);
-  model->setBool(7, false);
+  model->setBool(grid::kOptionRedraw, false);
+  model->setBool(grid::kOptionAutoCalc, false);
   std::string error;
   if (!model->loadFromFile(path.str(), error)) {
     acutPrintf("*Error* Standards sheet %s cannot be loaded: %s\n", path.c_str(), error.c_str());

@@ -10,11 +10,9 @@ class MacroData;
 class Nx_DbMacro;
 class Nx_Macro;
 
-// How the value of an entry shows in the macro's dialog (its visibility).
-inline constexpr int kVisibleAndSettable = 0;
-inline constexpr int kVisibleOnly = 1;
-inline constexpr int kSettableOnly = 2;
-inline constexpr int kNeitherVisibleNorSettable = 3;
+// How the value of an entry shows in the macro's dialog (its visibility):
+// the codes 0 to 3 in this order.
+enum KvVisibility : int { kVisibleAndSettable, kVisibleOnly, kSettableOnly, kHiddenNotSettable };
 
 // One entry of a mapping: binds a spreadsheet variable to one value of a
 // macro, named by a module group (objectName), a kind and a name within the
@@ -51,8 +49,8 @@ class SS_EXPORT KvObjectMap {
   Nx_String varName;     // name within the group ("Prof" N, "Prof" N ";" column, ...)
   Nx_String ssVarName;   // the spreadsheet variable
   KvObjectKind kind = kObjNone;
-  int visibility = kNeitherVisibleNorSettable;  // in the macro's dialog
-  Nx_String description;  // shown where varName says little (section column names)
+  int visibility = kHiddenNotSettable;  // in the macro's dialog
+  Nx_String description;                // shown where varName says little (section column names)
 
  private:
   Acad::ErrorStatus getSetMacroVarValue(Nx_DbMacro* macro, MacroData* macroData, Nx_String& value,

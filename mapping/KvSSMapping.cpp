@@ -155,7 +155,7 @@ Acad::ErrorStatus KvSSMapping::addAllVariables(const Nx_Module* module, const Nx
     map.visibility = shown && set ? kVisibleAndSettable
                      : shown      ? kVisibleOnly
                      : set        ? kSettableOnly
-                                  : kNeitherVisibleNorSettable;
+                                  : kHiddenNotSettable;
     append(map);
   }
   return Acad::eOk;

@@ -56,7 +56,7 @@ std::string read(const fs::path& path) {
 }
 
 KvObjectMap entry(const char* ssVar, const char* group, KvObjectKind kind, const char* var,
-                  int visibility = kNeitherVisibleNorSettable) {
+                  int visibility = kHiddenNotSettable) {
   KvObjectMap m;
   m.ssVarName = ssVar;
   m.objectName = group;

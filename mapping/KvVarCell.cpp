@@ -4,7 +4,6 @@
 #include "spreadsheet/Nx_Spread.h"
 
 namespace {
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
 constexpr int kTextCellLength = 9999;
 constexpr unsigned kTextCellStyle = 0;
 

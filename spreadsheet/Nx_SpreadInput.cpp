@@ -3,9 +3,9 @@
 #include "platform/ui/Services.h"
 #include "spreadsheet/Nx_Spread.h"
 #include "spreadsheet/Nx_SpreadPopupMenu.h"
+#include "spreadsheet/SheetOptions.h"
 
 namespace {
-constexpr int kOptionEditMode = 13;
 constexpr int kCheckBoxType = 12;
 constexpr int kTabStays = 0;
 constexpr int kTabForwards = 2;

@@ -10,6 +10,7 @@
 #include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
+#include "spreadsheet/SheetOptions.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSSFunctions.h"
 #include "standards/StandardsDiagnostics.h"
@@ -17,8 +18,6 @@
 #include "standards/StandardsRunFrame.h"
 
 namespace {
-
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
 
 constexpr const char* kLabelTexts[] = {"Input", "Output", "Local", "Calc"};
 
@@ -54,10 +53,11 @@ Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
   grid::Sheet* model = sheet();
   if (!model) return kFail;
   Nx_String path = toNativePath(standardsSheetPath(name));
-  model->setBool(13, true);
+  // The engine's set-up before every load, in this order; 12 has no meaning here.
+  model->setBool(kOptionEditMode, true);
   model->setBool(12, true);
-  model->setBool(8, false);
-  model->setBool(7, false);
+  model->setBool(grid::kOptionRedraw, false);
+  model->setBool(grid::kOptionAutoCalc, false);
   StandardsRunFrame* frame = StandardsRunFrame::current();
   if (frame) frame->setSheet(path);
   std::string error;

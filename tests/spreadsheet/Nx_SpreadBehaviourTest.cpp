@@ -8,6 +8,7 @@
 #include "platform/grid/Clipboard.h"
 #include "platform/ui/Services.h"
 #include "spreadsheet/Nx_SpreadPopupMenu.h"
+#include "spreadsheet/SheetOptions.h"
 #include "tests/spreadsheet/SpreadTestHost.h"
 
 namespace {
@@ -340,10 +341,10 @@ TEST(Nx_SpreadKeys, F8TogglesOption13) {
   SpreadTestHost host;
   grid::Sheet& s = *host.spread.sheet();
   host.spread.setFocus();
-  s.setBool(13, false);
+  s.setBool(kOptionEditMode, false);
   host.dialog.dispatchKey({ui::VK_F8});
-  EXPECT_TRUE(s.getBool(13));
+  EXPECT_TRUE(s.getBool(kOptionEditMode));
   host.spread.setF8TogglesOption13(false);
   host.dialog.dispatchKey({ui::VK_F8});
-  EXPECT_TRUE(s.getBool(13));
+  EXPECT_TRUE(s.getBool(kOptionEditMode));
 }

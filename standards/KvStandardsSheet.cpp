@@ -72,6 +72,14 @@ Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
     return kFail;
   }
   fileName_ = path;
+  // A formula the grid could not compile loads as #NAME?: the run must say so,
+  // once per run, or its results look sound.
+  for (const std::string& warning : model->loadWarnings()) {
+    if (frame && !frame->firstTime(path.str() + '\n' + warning)) continue;
+    Nx_String why = "Standards sheet " + path + ": " + warning.c_str();
+    acutPrintf("*Error* %s\n", why.c_str());
+    if (frame) frame->add(KvRunDiagnostic::kSheet, Nx_String(), path, why);
+  }
   return Acad::eOk;
 }
 

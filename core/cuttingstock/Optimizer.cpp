@@ -1,0 +1,193 @@
+// The optimiser: the relaxation by column generation, then rounding with
+// repair, and first-fit decreasing only when the solver fails.
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "core/cuttingstock/ColumnGeneration.h"
+#include "core/cuttingstock/CuttingStock.h"
+#include "core/cuttingstock/FirstFitDecreasing.h"
+#include "core/cuttingstock/Model.h"
+
+namespace csp {
+
+using detail::ColumnGeneration;
+using detail::Model;
+using detail::Pattern;
+
+namespace {
+constexpr int kMaxRounds = 500;
+constexpr double kEps = 1e-6;
+
+bool anyLeft(const std::vector<int>& demand) {
+  return std::any_of(demand.begin(), demand.end(), [](int n) { return n > 0; });
+}
+
+bool noSlack(const ColumnGeneration::Solution& s) {
+  return std::all_of(s.slack.begin(), s.slack.end(), [](double x) { return x <= kEps; });
+}
+
+// Takes one bar of the pattern, cut down to the demand left; false when
+// nothing of it is wanted or its stock is used up.
+bool takeBar(const Pattern& p, std::vector<int>& demand, std::vector<int>& available,
+             std::vector<Pattern>& bars) {
+  int& left = available[static_cast<size_t>(p.stock)];
+  if (left == 0) return false;
+  Pattern bar = p;
+  bool any = false;
+  for (size_t i = 0; i < bar.counts.size(); ++i) {
+    bar.counts[i] = std::min(bar.counts[i], demand[i]);
+    demand[i] -= bar.counts[i];
+    any = any || bar.counts[i] > 0;
+  }
+  if (!any) return false;
+  if (left > 0) --left;
+  bars.push_back(std::move(bar));
+  return true;
+}
+
+// One round of rounding: whole bars of the relaxation, pieces the stock
+// cannot hold, or else the most used pattern once. False when nothing moved.
+bool roundOnce(const ColumnGeneration::Solution& lp, std::vector<int>& demand,
+               std::vector<int>& available, std::vector<Pattern>& bars,
+               std::vector<int>& unplaced) {
+  bool moved = false;
+  for (size_t i = 0; i < demand.size(); ++i) {
+    int n = std::min(static_cast<int>(std::floor(lp.slack[i] + kEps)), demand[i]);
+    if (n <= 0) continue;
+    unplaced[i] += n;
+    demand[i] -= n;
+    moved = true;
+  }
+  std::vector<size_t> order(lp.patterns.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(),
+            [&](size_t a, size_t b) { return lp.amounts[a] > lp.amounts[b]; });
+  for (size_t k : order)
+    for (int n = static_cast<int>(std::floor(lp.amounts[k] + kEps)); n > 0; --n) {
+      if (!takeBar(lp.patterns[k], demand, available, bars)) break;
+      moved = true;
+    }
+  if (moved) return true;
+  for (size_t k : order)
+    if (takeBar(lp.patterns[k], demand, available, bars)) return true;
+  // Only slack is left: the stock cannot hold these pieces.
+  for (size_t i = 0; i < demand.size(); ++i) {
+    if (lp.slack[i] <= kEps || demand[i] == 0) continue;
+    unplaced[i] += demand[i];
+    demand[i] = 0;
+    moved = true;
+  }
+  return moved;
+}
+
+// Same weight for every bar in stock: the objective counts bars.
+bool sameWeights(const Model& model, const std::vector<double>& weights) {
+  double first = -1;
+  for (int j = 0; j < model.stocks(); ++j) {
+    if (model.available[static_cast<size_t>(j)] == 0) continue;
+    double w = weights[static_cast<size_t>(j)];
+    if (first < 0) first = w;
+    if (std::fabs(w - first) > 1e-12 * std::max(1.0, first)) return false;
+  }
+  return first > 0;
+}
+
+// The bar count the relaxation proves, when the stock holds every piece.
+void proveBounds(const Model& model, const ColumnGeneration::Solution& first, Plan& plan) {
+  if (!first.ok || !noSlack(first)) return;
+  if (sameWeights(model, model.weight)) {
+    double w = 0;
+    for (int j = 0; j < model.stocks(); ++j)
+      if (model.available[static_cast<size_t>(j)] != 0) w = model.weight[static_cast<size_t>(j)];
+    plan.lpBars = first.value / w;
+  } else {
+    ColumnGeneration bars(model, std::vector<double>(static_cast<size_t>(model.stocks()), 1.0));
+    ColumnGeneration::Solution s = bars.solve(model.demand, model.available);
+    if (!s.ok || !noSlack(s)) return;
+    plan.lpBars = s.value;
+  }
+  plan.barsLowerBound = static_cast<int>(std::ceil(plan.lpBars - kEps));
+}
+
+Plan fallback(const Problem& problem, const Model& model, std::string note) {
+  std::vector<int> available = model.available, unplaced;
+  std::vector<Pattern> bars = detail::firstFitDecreasing(model, model.demand, available, unplaced);
+  Plan plan = detail::assemblePlan(problem, model, bars, unplaced);
+  plan.method = Method::FirstFitDecreasing;
+  plan.note = std::move(note);
+  return plan;
+}
+}  // namespace
+
+Plan firstFitDecreasing(const Problem& problem) {
+  Model model = detail::buildModel(problem);
+  return fallback(problem, model, "");
+}
+
+Plan optimise(const Problem& problem) {
+  Model model = detail::buildModel(problem);
+  std::vector<int> demand = model.demand, available = model.available;
+  std::vector<int> unplaced(demand.size(), 0);
+  std::vector<Pattern> bars;
+  ColumnGeneration cg(model, model.weight);
+  ColumnGeneration::Solution first;
+  if (anyLeft(demand)) {
+    first = cg.solve(demand, available);
+    if (!first.ok) return fallback(problem, model, "the LP solver failed; first-fit decreasing");
+  }
+  for (int round = 0; anyLeft(demand) && round < kMaxRounds; ++round) {
+    ColumnGeneration::Solution lp = round == 0 ? first : cg.solve(demand, available);
+    if (!lp.ok || !roundOnce(lp, demand, available, bars, unplaced)) break;
+  }
+  std::string note;
+  if (anyLeft(demand)) {
+    // Repair of what rounding left: rare, and first-fit on few pieces.
+    std::vector<int> rest;
+    std::vector<Pattern> more = detail::firstFitDecreasing(model, demand, available, rest);
+    bars.insert(bars.end(), more.begin(), more.end());
+    for (size_t i = 0; i < rest.size(); ++i) unplaced[i] += rest[i];
+    note = "the last pieces were placed first-fit";
+  }
+  Plan plan = detail::assemblePlan(problem, model, bars, unplaced);
+  plan.note = note;
+  proveBounds(model, first, plan);
+  if (plan.barsLowerBound >= 0) {
+    // The cost bound: shop bars cost nothing, bought ones their price.
+    std::vector<double> costs(static_cast<size_t>(model.stocks()));
+    bool priced = false;
+    for (int j = 0; j < model.stocks(); ++j) {
+      costs[static_cast<size_t>(j)] = problem.stock[static_cast<size_t>(j)].barCost();
+      priced = priced ||
+               (costs[static_cast<size_t>(j)] > 0 && model.available[static_cast<size_t>(j)] != 0);
+    }
+    if (!priced) {
+      plan.costLowerBound = 0;
+    } else if (sameWeights(model, costs) && sameWeights(model, model.weight)) {
+      plan.costLowerBound = plan.lpBars * *std::max_element(costs.begin(), costs.end());
+    } else {
+      ColumnGeneration cost(model, costs);
+      ColumnGeneration::Solution s = cost.solve(model.demand, model.available);
+      plan.costLowerBound = s.ok && noSlack(s) ? s.value : -1;
+    }
+  }
+  return plan;
+}
+
+const char* methodName(Method method) {
+  return method == Method::ColumnGeneration ? "column generation" : "first-fit decreasing";
+}
+
+const char* reasonText(Unplaced::Reason reason) {
+  switch (reason) {
+    case Unplaced::Reason::LongerThanStock:
+      return "longer than every stock length";
+    case Unplaced::Reason::NoStockLeft:
+      return "no stock left";
+    case Unplaced::Reason::NoLength:
+      break;
+  }
+  return "no length";
+}
+
+}  // namespace csp

@@ -28,6 +28,95 @@ bool empty(const Pattern& p) {
 }
 }  // namespace
 
+// The master problem over a set of patterns: a demand row per item, a row
+// per stock length in short supply, a slack column per item, then one
+// column per pattern (cut down to the demand).
+class ColumnGeneration::Master {
+ public:
+  Master(const ColumnGeneration& cg, const std::vector<int>& demand,
+         const std::vector<int>& available, bool integer)
+      : cg_(cg), demand_(demand), available_(available), integer_(integer), lp_(glp_create_prob()) {
+    const int m = items();
+    glp_set_obj_dir(lp(), GLP_MIN);
+    glp_add_rows(lp(), m);
+    for (int i = 0; i < m; ++i)
+      glp_set_row_bnds(lp(), i + 1, GLP_LO, demand[static_cast<size_t>(i)], 0);
+    stockRow_.assign(available.size(), 0);
+    for (size_t j = 0; j < available.size(); ++j) {
+      if (available[j] < 0) continue;
+      stockRow_[j] = glp_add_rows(lp(), 1);
+      glp_set_row_bnds(lp(), stockRow_[j], GLP_UP, 0, available[j]);
+    }
+    for (int i = 0; i < m; ++i) {
+      int row[2] = {0, i + 1};
+      double one[2] = {0, 1};
+      newColumn(cg.slackPrice_, 1, row, one);
+    }
+  }
+
+  glp_prob* lp() { return lp_.get(); }
+  int items() const { return static_cast<int>(demand_.size()); }
+  int stockRow(int stock) const { return stockRow_[static_cast<size_t>(stock)]; }
+  const std::vector<Pattern>& columns() const { return columns_; }
+
+  // False when the pattern is of no use here or already a column.
+  bool add(const Pattern& p) {
+    if (available_[static_cast<size_t>(p.stock)] == 0) return false;
+    Pattern c = capped(p, demand_);
+    if (empty(c) || std::find(columns_.begin(), columns_.end(), c) != columns_.end()) return false;
+    std::vector<int> rows{0};
+    std::vector<double> values{0};
+    for (int i = 0; i < items(); ++i)
+      if (c.counts[static_cast<size_t>(i)] > 0) {
+        rows.push_back(i + 1);
+        values.push_back(c.counts[static_cast<size_t>(i)]);
+      }
+    if (int r = stockRow(c.stock)) {
+      rows.push_back(r);
+      values.push_back(1);
+    }
+    newColumn(cg_.weight_[static_cast<size_t>(c.stock)], static_cast<int>(rows.size()) - 1,
+              rows.data(), values.data());
+    columns_.push_back(std::move(c));
+    return true;
+  }
+
+  // The solution found, read as LP or as integer solution.
+  Solution read() {
+    Solution out;
+    auto value = [this](int col) {
+      return integer_ ? glp_mip_col_val(lp(), col) : glp_get_col_prim(lp(), col);
+    };
+    out.ok = true;
+    out.value = integer_ ? glp_mip_obj_val(lp()) : glp_get_obj_val(lp());
+    for (int i = 0; i < items(); ++i) out.slack.push_back(value(i + 1));
+    for (size_t k = 0; k < columns_.size(); ++k) {
+      double x = value(items() + 1 + static_cast<int>(k));
+      if (x <= 1e-9) continue;
+      out.patterns.push_back(columns_[k]);
+      out.amounts.push_back(x);
+    }
+    return out;
+  }
+
+ private:
+  void newColumn(double cost, int length, const int* rows, const double* values) {
+    int col = glp_add_cols(lp(), 1);
+    glp_set_col_kind(lp(), col, integer_ ? GLP_IV : GLP_CV);
+    glp_set_col_bnds(lp(), col, GLP_LO, 0, 0);
+    glp_set_obj_coef(lp(), col, cost);
+    glp_set_mat_col(lp(), col, length, rows, values);
+  }
+
+  const ColumnGeneration& cg_;
+  const std::vector<int>& demand_;
+  const std::vector<int>& available_;
+  bool integer_;
+  Lp lp_;
+  std::vector<int> stockRow_;
+  std::vector<Pattern> columns_;
+};
+
 ColumnGeneration::ColumnGeneration(const Model& model, std::vector<double> weights)
     : model_(model), weight_(std::move(weights)), knapsack_(model.size, model.capacity) {
   double heaviest = 0;
@@ -60,54 +149,10 @@ void ColumnGeneration::seed(const std::vector<int>& demand, const std::vector<in
 
 ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int>& demand,
                                                    const std::vector<int>& available) {
-  Solution out;
   const int m = model_.items();
   seed(demand, available);
-
-  Lp lp(glp_create_prob());
-  glp_set_obj_dir(lp.get(), GLP_MIN);
-  glp_add_rows(lp.get(), m);
-  for (int i = 0; i < m; ++i)
-    glp_set_row_bnds(lp.get(), i + 1, GLP_LO, demand[static_cast<size_t>(i)], 0);
-  // A row per stock length in short supply.
-  std::vector<int> stockRow(static_cast<size_t>(model_.stocks()), 0);
-  for (int j = 0; j < model_.stocks(); ++j) {
-    if (available[static_cast<size_t>(j)] < 0) continue;
-    stockRow[static_cast<size_t>(j)] = glp_add_rows(lp.get(), 1);
-    glp_set_row_bnds(lp.get(), stockRow[static_cast<size_t>(j)], GLP_UP, 0,
-                     available[static_cast<size_t>(j)]);
-  }
-  for (int i = 0; i < m; ++i) {
-    int col = glp_add_cols(lp.get(), 1);
-    glp_set_col_bnds(lp.get(), col, GLP_LO, 0, 0);
-    glp_set_obj_coef(lp.get(), col, slackPrice_);
-    int row[2] = {0, i + 1};
-    double one[2] = {0, 1};
-    glp_set_mat_col(lp.get(), col, 1, row, one);
-  }
-  std::vector<Pattern> columns;
-  auto addColumn = [&](const Pattern& p) {
-    if (available[static_cast<size_t>(p.stock)] == 0) return;
-    Pattern c = capped(p, demand);
-    if (empty(c) || std::find(columns.begin(), columns.end(), c) != columns.end()) return;
-    std::vector<int> rows{0};
-    std::vector<double> values{0};
-    for (int i = 0; i < m; ++i)
-      if (c.counts[static_cast<size_t>(i)] > 0) {
-        rows.push_back(i + 1);
-        values.push_back(c.counts[static_cast<size_t>(i)]);
-      }
-    if (int r = stockRow[static_cast<size_t>(c.stock)]) {
-      rows.push_back(r);
-      values.push_back(1);
-    }
-    int col = glp_add_cols(lp.get(), 1);
-    glp_set_col_bnds(lp.get(), col, GLP_LO, 0, 0);
-    glp_set_obj_coef(lp.get(), col, weight_[static_cast<size_t>(c.stock)]);
-    glp_set_mat_col(lp.get(), col, static_cast<int>(rows.size()) - 1, rows.data(), values.data());
-    columns.push_back(std::move(c));
-  };
-  for (const Pattern& p : pool_) addColumn(p);
+  Master master(*this, demand, available, false);
+  for (const Pattern& p : pool_) master.add(p);
 
   glp_smcp parm;
   glp_init_smcp(&parm);
@@ -116,9 +161,9 @@ ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int>& deman
   double heaviest = *std::max_element(weight_.begin(), weight_.end());
   double tolerance = 1e-9 * std::max(1.0, heaviest);
   for (int round = 0;; ++round) {
-    if (glp_simplex(lp.get(), &parm) != 0 || glp_get_status(lp.get()) != GLP_OPT) return out;
+    if (glp_simplex(master.lp(), &parm) != 0 || glp_get_status(master.lp()) != GLP_OPT) return {};
     if (round == kMaxRounds) break;
-    for (int i = 0; i < m; ++i) dual[static_cast<size_t>(i)] = glp_get_row_dual(lp.get(), i + 1);
+    for (int i = 0; i < m; ++i) dual[static_cast<size_t>(i)] = glp_get_row_dual(master.lp(), i + 1);
     std::vector<std::vector<int>> best = knapsack_.solve(dual, demand);
     bool added = false;
     for (int j = 0; j < model_.stocks(); ++j) {
@@ -127,32 +172,33 @@ ColumnGeneration::Solution ColumnGeneration::solve(const std::vector<int>& deman
       double value = 0;
       for (int i = 0; i < m; ++i)
         value += counts[static_cast<size_t>(i)] * dual[static_cast<size_t>(i)];
-      double stockDual = stockRow[static_cast<size_t>(j)]
-                             ? glp_get_row_dual(lp.get(), stockRow[static_cast<size_t>(j)])
-                             : 0;
+      double stockDual = master.stockRow(j) ? glp_get_row_dual(master.lp(), master.stockRow(j)) : 0;
       if (weight_[static_cast<size_t>(j)] - value - stockDual >= -tolerance) continue;
       Pattern p{j, counts};
-      size_t before = columns.size();
-      addColumn(p);
-      if (columns.size() > before) {
+      if (master.add(p)) {
         addPattern(p);
         added = true;
       }
     }
     if (!added) break;
   }
+  return master.read();
+}
 
-  out.ok = true;
-  out.value = glp_get_obj_val(lp.get());
-  out.slack.resize(static_cast<size_t>(m));
-  for (int i = 0; i < m; ++i) out.slack[static_cast<size_t>(i)] = glp_get_col_prim(lp.get(), i + 1);
-  for (size_t k = 0; k < columns.size(); ++k) {
-    double x = glp_get_col_prim(lp.get(), m + 1 + static_cast<int>(k));
-    if (x <= 1e-9) continue;
-    out.patterns.push_back(columns[k]);
-    out.amounts.push_back(x);
-  }
-  return out;
+ColumnGeneration::Solution ColumnGeneration::solveInteger(const std::vector<int>& demand,
+                                                          const std::vector<int>& available,
+                                                          int milliseconds) {
+  Master master(*this, demand, available, true);
+  for (const Pattern& p : pool_) master.add(p);
+  glp_iocp parm;
+  glp_init_iocp(&parm);
+  parm.msg_lev = GLP_MSG_OFF;
+  parm.presolve = GLP_ON;
+  parm.tm_lim = milliseconds;
+  int status = glp_intopt(master.lp(), &parm);
+  int found = glp_mip_status(master.lp());
+  if ((status != 0 && status != GLP_ETMLIM) || (found != GLP_OPT && found != GLP_FEAS)) return {};
+  return master.read();
 }
 
 }  // namespace csp::detail

@@ -27,8 +27,13 @@ class ColumnGeneration {
   // The relaxation for this demand and these bars left in stock. The
   // patterns found are kept for the next call.
   Solution solve(const std::vector<int>& demand, const std::vector<int>& available);
+  // The best whole-bar plan over the patterns found so far (GLPK's branch
+  // and cut), within the time given; not ok when none was found.
+  Solution solveInteger(const std::vector<int>& demand, const std::vector<int>& available,
+                        int milliseconds);
 
  private:
+  class Master;
   void seed(const std::vector<int>& demand, const std::vector<int>& available);
   bool addPattern(Pattern pattern);
 

@@ -17,6 +17,8 @@ using detail::Pattern;
 
 namespace {
 constexpr int kMaxRounds = 500;
+// Time the integer program may take when rounding did not reach the bound.
+constexpr int kIntegerMs = 400;
 constexpr double kEps = 1e-6;
 
 bool anyLeft(const std::vector<int>& demand) {
@@ -110,6 +112,68 @@ void proveBounds(const Model& model, const ColumnGeneration::Solution& first, Pl
   plan.barsLowerBound = static_cast<int>(std::ceil(plan.lpBars - kEps));
 }
 
+// The cost the relaxation proves: shop bars cost nothing, bought ones their price.
+void proveCostBound(const Problem& problem, const Model& model, Plan& plan) {
+  if (plan.barsLowerBound < 0) return;
+  std::vector<double> costs(static_cast<size_t>(model.stocks()));
+  bool priced = false;
+  for (int j = 0; j < model.stocks(); ++j) {
+    costs[static_cast<size_t>(j)] = problem.stock[static_cast<size_t>(j)].barCost();
+    priced = priced ||
+             (costs[static_cast<size_t>(j)] > 0 && model.available[static_cast<size_t>(j)] != 0);
+  }
+  if (!priced) {
+    plan.costLowerBound = 0;
+  } else if (sameWeights(model, costs) && sameWeights(model, model.weight)) {
+    plan.costLowerBound = plan.lpBars * *std::max_element(costs.begin(), costs.end());
+  } else {
+    ColumnGeneration cost(model, costs);
+    ColumnGeneration::Solution s = cost.solve(model.demand, model.available);
+    plan.costLowerBound = s.ok && noSlack(s) ? s.value : -1;
+  }
+}
+
+double costOf(const Problem& problem, const std::vector<Pattern>& bars) {
+  double cost = 0;
+  for (const Pattern& b : bars) cost += problem.stock[static_cast<size_t>(b.stock)].barCost();
+  return cost;
+}
+
+// Pieces left unplaced first, then the objective's weight of the bars.
+std::pair<int, double> score(const Model& model, const std::vector<Pattern>& bars,
+                             const std::vector<int>& unplaced) {
+  double weight = 0;
+  for (const Pattern& b : bars) weight += model.weight[static_cast<size_t>(b.stock)];
+  return {std::accumulate(unplaced.begin(), unplaced.end(), 0), weight};
+}
+
+// Rounding may miss the best mix of stock lengths; an integer program over
+// every pattern the relaxation produced often finds it. Kept when better.
+void improveByInteger(const Model& model, ColumnGeneration& cg, std::vector<Pattern>& bars,
+                      std::vector<int>& unplaced, std::string& note) {
+  ColumnGeneration::Solution ip = cg.solveInteger(model.demand, model.available, kIntegerMs);
+  if (!ip.ok) return;
+  std::vector<int> demand = model.demand, available = model.available;
+  std::vector<int> missing(demand.size(), 0);
+  std::vector<Pattern> chosen;
+  for (size_t i = 0; i < demand.size(); ++i) {
+    int n = std::min(static_cast<int>(std::lround(ip.slack[i])), demand[i]);
+    missing[i] = n;
+    demand[i] -= n;
+  }
+  for (size_t k = 0; k < ip.patterns.size(); ++k)
+    for (long n = std::lround(ip.amounts[k]); n > 0; --n)
+      if (!takeBar(ip.patterns[k], demand, available, chosen)) break;
+  if (anyLeft(demand)) return;
+  auto better = score(model, chosen, missing), now = score(model, bars, unplaced);
+  if (better.first > now.first ||
+      (better.first == now.first && better.second >= now.second - 1e-9 * std::max(1.0, now.second)))
+    return;
+  bars = std::move(chosen);
+  unplaced = std::move(missing);
+  note.clear();
+}
+
 Plan fallback(const Problem& problem, const Model& model, std::string note) {
   std::vector<int> available = model.available, unplaced;
   std::vector<Pattern> bars = detail::firstFitDecreasing(model, model.demand, available, unplaced);
@@ -149,28 +213,20 @@ Plan optimise(const Problem& problem) {
     for (size_t i = 0; i < rest.size(); ++i) unplaced[i] += rest[i];
     note = "the last pieces were placed first-fit";
   }
+  Plan bounds;
+  proveBounds(model, first, bounds);
+  proveCostBound(problem, model, bounds);
+  // Reaching the bar bound is optimal when every bar weighs the same;
+  // otherwise the cost must reach its bound too.
+  bool optimal =
+      bounds.barsLowerBound >= 0 && static_cast<int>(bars.size()) == bounds.barsLowerBound &&
+      (sameWeights(model, model.weight) || costOf(problem, bars) <= bounds.costLowerBound + 1e-6);
+  if (!optimal && first.ok) improveByInteger(model, cg, bars, unplaced, note);
   Plan plan = detail::assemblePlan(problem, model, bars, unplaced);
   plan.note = note;
-  proveBounds(model, first, plan);
-  if (plan.barsLowerBound >= 0) {
-    // The cost bound: shop bars cost nothing, bought ones their price.
-    std::vector<double> costs(static_cast<size_t>(model.stocks()));
-    bool priced = false;
-    for (int j = 0; j < model.stocks(); ++j) {
-      costs[static_cast<size_t>(j)] = problem.stock[static_cast<size_t>(j)].barCost();
-      priced = priced ||
-               (costs[static_cast<size_t>(j)] > 0 && model.available[static_cast<size_t>(j)] != 0);
-    }
-    if (!priced) {
-      plan.costLowerBound = 0;
-    } else if (sameWeights(model, costs) && sameWeights(model, model.weight)) {
-      plan.costLowerBound = plan.lpBars * *std::max_element(costs.begin(), costs.end());
-    } else {
-      ColumnGeneration cost(model, costs);
-      ColumnGeneration::Solution s = cost.solve(model.demand, model.available);
-      plan.costLowerBound = s.ok && noSlack(s) ? s.value : -1;
-    }
-  }
+  plan.lpBars = bounds.lpBars;
+  plan.barsLowerBound = bounds.barsLowerBound;
+  plan.costLowerBound = bounds.costLowerBound;
   return plan;
 }
 

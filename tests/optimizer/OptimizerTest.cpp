@@ -131,3 +131,15 @@ TEST(Optimizer, NothingToCutUsesNoBars) {
   EXPECT_SOUND(p, plan);
   EXPECT_EQ(plan.barsUsed, 0);
 }
+
+TEST(Optimizer, FindsTheCheapestMixOfBoughtLengths) {
+  // Rounding the relaxation buys 12 m + 6 m + 6 m here; two 12 m bars cost less.
+  Problem p;
+  p.sawCut = 3;
+  p.stock = {shop(12000, 1), buy(12000, 98), buy(8000, 101.5), buy(6000, 103)};
+  p.pieces = {{3600, 6, "C1"}, {4200, 2, "C2"}, {850, 4, "CB"}};
+  Plan plan = optimise(p);
+  EXPECT_SOUND(p, plan);
+  EXPECT_DOUBLE_EQ(plan.cost, 2352);
+  EXPECT_EQ(plan.barsUsed, 3);
+}

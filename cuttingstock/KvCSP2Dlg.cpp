@@ -73,7 +73,6 @@ bool KvCSP2Dlg::onInitDialog() {
     Nx_Spread& g = grid(list);
     if (!g.attachToItem(this, kColumns[list].grid)) continue;
     g.initAppearance(0);
-    g.setSizeAction(1);
   }
   setCaptions();
   fillGroupList(data_.groupIds.isEmpty() ? -1 : 0);
@@ -161,6 +160,17 @@ void KvCSP2Dlg::showRows(int list, int id) {
   g.setMaxRows(rows.length());
   for (int r = 0; r < rows.length(); ++r) g.setRowValues(r + 1, rows[r], false);
   g.model().setActiveCell(1, 1);
+  fitColumns(list);
+}
+
+// Every heading and cell readable; the profile column takes what is left.
+void KvCSP2Dlg::fitColumns(int list) {
+  Nx_Spread& g = grid(list);
+  for (int col = 1; col <= g.getMaxCols(); ++col) g.fitColumnWidth(col);
+  if (g.getMaxCols() < 1) return;
+  int fitted = g.model().colWidthInPixels(1);
+  g.fitColumnToWindow(1);
+  if (g.model().colWidthInPixels(1) < fitted) g.model().setColWidthInPixels(1, fitted);
 }
 
 // Rows whose cells are all blank are not kept.
@@ -351,6 +361,8 @@ void KvCSP2Dlg::placeColumns(ui::Size client) {
     }
     w->setRect(r);
   }
+  for (int list = 0; list < DlgCSP2Data::kListCount; ++list)
+    if (grid(list).isAttached()) fitColumns(list);
 }
 
 bool StartDlgCSP2(DlgCSP2Data& data) {

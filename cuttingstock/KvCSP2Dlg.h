@@ -66,6 +66,7 @@ class KvCSP2Dlg : public ui::Dialog {
   void groupChanged();
   void showGroup(int id);
   void showRows(int list, int id);
+  void fitColumns(int list);
   void storeGrids(int id);
   void newGroup();
   void deleteGroup();

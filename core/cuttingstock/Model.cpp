@@ -9,9 +9,12 @@ namespace csp::detail {
 
 Model buildModel(const Problem& problem) {
   Model m;
+  m.sawCut = problem.sawCut > 0 && std::isfinite(problem.sawCut) ? problem.sawCut : 0.0;
+  const double sawCut = m.sawCut;
   double longest = 0;
   for (const Stock& s : problem.stock)
-    if (s.length > 0 && std::isfinite(s.length) && (!s.limited() || s.count > 0))
+    if (s.length > 0 && std::isfinite(s.length) && std::isfinite(s.barCost()) &&
+        (!s.limited() || s.count > 0))
       longest = std::max(longest, s.length);
 
   std::map<double, int> itemOfLength;
@@ -29,13 +32,13 @@ Model buildModel(const Problem& problem) {
     }
     auto [at, added] = itemOfLength.emplace(piece.length, m.items());
     if (added) {
-      m.size.push_back(piece.length + problem.sawCut);
+      m.size.push_back(piece.length + sawCut);
       m.demand.push_back(0);
       m.pieces.emplace_back();
     }
     m.demand[static_cast<size_t>(at->second)] += piece.count;
     m.pieces[static_cast<size_t>(at->second)].push_back(p);
-    totalLength += piece.count * (piece.length + problem.sawCut);
+    totalLength += piece.count * (piece.length + sawCut);
   }
 
   double cheapestBar = 0;
@@ -46,23 +49,24 @@ Model buildModel(const Problem& problem) {
   double usedBound = 2 * totalLength + longest + 1;
   double perMm = cheapestBar > 0 ? 0.1 * cheapestBar / usedBound : 1.0 / 1000;
   for (const Stock& s : problem.stock) {
-    m.capacity.push_back(s.length > 0 ? s.length + problem.sawCut : 0);
-    m.weight.push_back(s.barCost() + perMm * s.length);
-    m.available.push_back(s.length <= 0 ? 0 : s.limited() ? std::max(s.count, 0) : -1);
+    // A length or price that is no finite number makes the bar unusable.
+    bool usable = s.length > 0 && std::isfinite(s.length) && std::isfinite(s.barCost());
+    m.capacity.push_back(usable ? s.length + sawCut : 0);
+    m.weight.push_back(usable ? s.barCost() + perMm * s.length : 0);
+    m.available.push_back(!usable ? 0 : s.limited() ? std::max(s.count, 0) : -1);
   }
   return m;
 }
 
 namespace {
-double offcutOf(const Problem& problem, const BarPlan& bar) {
+double offcutOf(const Problem& problem, const Model& model, const BarPlan& bar) {
   double used = 0;
   int pieces = 0;
   for (const Cut& c : bar.cuts) {
     used += c.count * problem.pieces[static_cast<size_t>(c.piece)].length;
     pieces += c.count;
   }
-  double left =
-      problem.stock[static_cast<size_t>(bar.stock)].length - used - pieces * problem.sawCut;
+  double left = problem.stock[static_cast<size_t>(bar.stock)].length - used - pieces * model.sawCut;
   return std::max(left, 0.0);
 }
 }  // namespace
@@ -115,7 +119,7 @@ Plan assemblePlan(const Problem& problem, const Model& model, const std::vector<
       ++plan.bars[at->second].times;
       continue;
     }
-    b.offcut = offcutOf(problem, b);
+    b.offcut = offcutOf(problem, model, b);
     plan.bars.push_back(std::move(b));
   }
 

@@ -15,6 +15,7 @@ struct Model {
   std::vector<double> capacity;          // per stock length
   std::vector<double> weight;            // per stock length: what one bar costs the objective
   std::vector<int> available;            // per stock length; -1 unlimited
+  double sawCut = 0;                     // as given, or 0 when it is no width
   std::vector<Unplaced> unfit;           // pieces no stock length holds
   int items() const { return static_cast<int>(size.size()); }
   int stocks() const { return static_cast<int>(capacity.size()); }

@@ -115,17 +115,18 @@ void proveBounds(const Model& model, const ColumnGeneration::Solution& first, Pl
 // The cost the relaxation proves: shop bars cost nothing, bought ones their price.
 void proveCostBound(const Problem& problem, const Model& model, Plan& plan) {
   if (plan.barsLowerBound < 0) return;
-  std::vector<double> costs(static_cast<size_t>(model.stocks()));
-  bool priced = false;
+  std::vector<double> costs(static_cast<size_t>(model.stocks()), 0.0);
+  double dearest = 0;
   for (int j = 0; j < model.stocks(); ++j) {
-    costs[static_cast<size_t>(j)] = problem.stock[static_cast<size_t>(j)].barCost();
-    priced = priced ||
-             (costs[static_cast<size_t>(j)] > 0 && model.available[static_cast<size_t>(j)] != 0);
+    if (model.available[static_cast<size_t>(j)] == 0) continue;
+    double c = problem.stock[static_cast<size_t>(j)].barCost();
+    costs[static_cast<size_t>(j)] = c;
+    dearest = std::max(dearest, c);
   }
-  if (!priced) {
+  if (dearest == 0) {
     plan.costLowerBound = 0;
   } else if (sameWeights(model, costs) && sameWeights(model, model.weight)) {
-    plan.costLowerBound = plan.lpBars * *std::max_element(costs.begin(), costs.end());
+    plan.costLowerBound = plan.lpBars * dearest;
   } else {
     ColumnGeneration cost(model, costs);
     ColumnGeneration::Solution s = cost.solve(model.demand, model.available);

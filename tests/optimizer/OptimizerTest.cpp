@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/cuttingstock/CuttingStock.h"
 #include "core/cuttingstock/Instances.h"
 #include "tests/optimizer/PlanChecker.h"
@@ -142,4 +144,18 @@ TEST(Optimizer, FindsTheCheapestMixOfBoughtLengths) {
   EXPECT_SOUND(p, plan);
   EXPECT_DOUBLE_EQ(plan.cost, 2352);
   EXPECT_EQ(plan.barsUsed, 3);
+}
+
+TEST(Optimizer, NumbersThatAreNoLengthsNeverReachTheSolver) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  Problem p;
+  p.sawCut = nan;
+  p.stock = {shop(nan, 3), buy(inf, 1), buy(6000, inf), buy(6000, 10)};
+  p.pieces = {{nan, 2, "N"}, {-100, 1, "NEG"}, {inf, 1, "INF"}, {2000, 3, "OK"}};
+  Plan plan = optimise(p);
+  p.sawCut = 0;  // as the optimiser took it
+  EXPECT_SOUND(p, plan);
+  EXPECT_EQ(placedCount(plan, 3), 3);
+  for (const BarPlan& b : plan.bars) EXPECT_EQ(b.stock, 3);
 }

@@ -70,9 +70,9 @@ std::vector<std::string> planFaults(const csp::Problem& problem, const csp::Plan
     }
     reported[static_cast<size_t>(u.piece)] += u.count;
     double length = problem.pieces[static_cast<size_t>(u.piece)].length;
-    auto reason = !(length > 0)      ? csp::Unplaced::Reason::NoLength
-                  : length > longest ? csp::Unplaced::Reason::LongerThanStock
-                                     : csp::Unplaced::Reason::NoStockLeft;
+    auto reason = !(length > 0) || !std::isfinite(length) ? csp::Unplaced::Reason::NoLength
+                  : length > longest                      ? csp::Unplaced::Reason::LongerThanStock
+                                                          : csp::Unplaced::Reason::NoStockLeft;
     if (u.reason != reason)
       fault("piece " + std::to_string(u.piece) + ": wrong reason for not placing it");
   }

@@ -1,6 +1,6 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp or host (the host window).
+// grid, cis2, caption, translation, csp, info or host (the host window).
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/CspGroups.h"
+#include "core/DlgInfo.h"
 #include "core/Nx_Settings.h"
 #include "core/SectionTranslation.h"
 #include "dialogs/KvDlgCis2Data.h"
@@ -70,6 +71,19 @@ class SmokeApp : public wxApp {
       for (const CspGroupFiles& g : groups) addCspGroup(g, data, faults);
       return StartDlgCSP2(data) || shot_;
     }
+    if (which_ == "info") {
+      // The core's information dialog with the report the cutting-stock dialog makes.
+      DlgInfoData info;
+      info.title = "Newest lists loaded";
+      info.buttonText = "Close";
+      Nx_String dashes('-', 116);
+      info.lines = {dashes,
+                    "Loaded the list saved on 08 December, 2026 (08:38) for group \"Beams\" as "
+                    "stock list from \"Stock2.shp\" ",
+                    "", "No purchase list found  for group \"Beams\".", dashes};
+      ExportStartDlgInfo(info);
+      return shot_;
+    }
     std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
     return false;
   }
@@ -99,7 +113,7 @@ class SmokeApp : public wxApp {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|host FILE.png\n");
+    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|info|host FILE.png\n");
     return 2;
   }
   if (std::strcmp(argv[1], "host") == 0) {

@@ -103,8 +103,9 @@ bool KvCSP2Dlg::onInitDialog() {
                 R::keepWidth(), R::keepHeight());
   resizer().add({ui::IDOK, ui::IDCANCEL}, R::keepWidth(), R::dialog(R::Edge::Bottom),
                 R::dialog(R::Edge::Right), R::keepHeight());
-  ChangeDlgSize(*this, kSizeName);
+  // From here on a new size moves the columns too.
   initialised_ = true;
+  ChangeDlgSize(*this, kSizeName);
   return true;
 }
 
@@ -332,7 +333,7 @@ void KvCSP2Dlg::onCancel() {
 
 void KvCSP2Dlg::onSize(ui::Size client) {
   Dialog::onSize(client);
-  if (!columnRects_.empty()) placeColumns(client);
+  if (initialised_) placeColumns(client);
 }
 
 // The three columns share the width the dialog gained; their grids and

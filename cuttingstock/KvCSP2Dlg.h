@@ -84,7 +84,7 @@ class KvCSP2Dlg : public ui::Dialog {
   DlgCSP2Data data_;
   std::array<Nx_Spread, DlgCSP2Data::kListCount> grids_;
   int current_ = -1;
-  bool initialised_ = false;
+  bool initialised_ = false;  // the layout rules are recorded
   // The columns split the width evenly from the template's layout on.
   ui::Size laidOutFor_;
   std::vector<std::pair<int, ui::Rect>> columnRects_;

@@ -83,11 +83,6 @@ bool StartDlgDesigner(const Nx_String&) {
 // ---- GetImageDlgCtrlNames: dialog designer ----------------------------------------------------
 void GetImageDlgCtrlNames(const Nx_String&, Nx_StringArray&) {}
 
-// ---- StartDlgCSP2: cutting-stock lists dialog -------------------------------------------------
-bool StartDlgCSP2(DlgCSP2Data&) {
-  return false;
-}
-
 // ---- StartDlgEditLibSections: section-library editor ------------------------------------------
 bool StartDlgEditLibSections(DlgEditLibData&, const Nx_String&) {
   return false;

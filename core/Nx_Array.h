@@ -97,7 +97,8 @@ class Nx_Array {
   }
   void removeAll() { items_.clear(); }
   void swap(int i, int j) {
-    if (isValid(i) && isValid(j)) std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
+    if (isValid(i) && isValid(j))
+      std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
   }
 
   // Iteration over the elements themselves.

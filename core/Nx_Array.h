@@ -11,7 +11,8 @@ DCM_API void nxArrayReportBadInsert();
 DCM_API void nxArrayReportBadRemove();
 
 // Growable array that owns heap-allocated elements. Storage grows in steps of
-// the grow length. Inserting outside 0..length or removing outside
+// the grow length, and at least doubles, so that appending n elements costs
+// n moves, not n squared over the grow length. Inserting outside 0..length or removing outside
 // 0..length-1 prints an error line and leaves the array unchanged.
 template <typename T>
 class Nx_Array {
@@ -96,7 +97,8 @@ class Nx_Array {
   }
   void removeAll() { items_.clear(); }
   void swap(int i, int j) {
-    if (isValid(i) && isValid(j)) std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
+    if (isValid(i) && isValid(j))
+      std::swap(items_[static_cast<size_t>(i)], items_[static_cast<size_t>(j)]);
   }
 
   // Iteration over the elements themselves.
@@ -128,7 +130,7 @@ class Nx_Array {
     size_t need = items_.size() + static_cast<size_t>(extra);
     if (need > items_.capacity()) {
       size_t steps = (need + static_cast<size_t>(grow_) - 1) / static_cast<size_t>(grow_);
-      items_.reserve(steps * static_cast<size_t>(grow_));
+      items_.reserve(std::max(steps * static_cast<size_t>(grow_), items_.capacity() * 2));
     }
   }
   int grow_;

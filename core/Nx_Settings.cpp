@@ -18,6 +18,8 @@ void Nx_Settings::setDataDir(const Nx_String& folder) {
 }
 
 namespace {
+constexpr const char* kUtf8Bom = "\xEF\xBB\xBF";
+
 // A configured folder: "~/" from the home folder, relative from the
 // configuration file's folder.
 Nx_String resolveFolder(const Nx_String& value, const Nx_String& configPath) {
@@ -42,6 +44,8 @@ bool parseFlag(const Nx_String& value, bool& flag) {
 bool Nx_Settings::readConfigFile(const Nx_String& path, Nx_String* error) {
   Nx_StringArray lines;
   if (!ObjectExportReadFile(path, lines, error)) return false;
+  // Editors that save UTF-8 may start the file with a byte-order mark.
+  if (!lines.isEmpty() && lines[0].startsWith(kUtf8Bom, true)) lines[0] = lines[0].mid(3);
   Nx_Settings next = *this;
   for (int i = 0; i < lines.length(); ++i) {
     auto fail = [&](const Nx_String& why) {
@@ -50,6 +54,8 @@ bool Nx_Settings::readConfigFile(const Nx_String& path, Nx_String* error) {
     };
     Nx_String line = lines[i].trimmed();
     if (line.isEmpty() || line.startsWith("#", true) || line.startsWith(";", true)) continue;
+    // A NUL would silently cut a folder name short wherever it reaches the system.
+    if (line.str().find('\0') != std::string::npos) return fail("the line holds a NUL character");
     int eq = line.find('=');
     if (eq < 0) return fail("expected key = value");
     Nx_String key = line.left(eq).trimmed();

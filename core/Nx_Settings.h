@@ -19,7 +19,8 @@ class DCM_API Nx_Settings {
   // quotes). Keys: library, data (folders; relative ones are taken from the
   // file's folder, "~/" from the home folder), standards-messages (true,
   // false, yes, no, on, off, 1, 0) and language (a name of MacroLangs or its
-  // number). The settings change only when the whole file is valid;
+  // number). A leading UTF-8 byte-order mark is skipped; a NUL character in
+  // a line is an error. The settings change only when the whole file is valid;
   // otherwise error names the file, the line and the fault.
   bool readConfigFile(const Nx_String& path, Nx_String* error = nullptr);
 

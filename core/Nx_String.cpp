@@ -1,11 +1,15 @@
 #include "core/Nx_String.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string_view>
+#include <system_error>
+
+#include "platform/base/DecimalNumber.h"
 
 namespace {
 inline unsigned char fold(unsigned char c) {
@@ -171,18 +175,14 @@ Nx_String& Nx_String::remove(int pos, int n) {
 }
 
 bool Nx_String::toDouble(double& value) const {
-  const char* b = s_.c_str();
-  while (isBlank(*b)) ++b;
-  if (!*b) return false;
-  char* end = nullptr;
-  errno = 0;
-  double v = std::strtod(b, &end);
-  if (end == b) return false;
-  while (isBlank(*end)) ++end;
-  if (*end) return false;
-  if (errno == ERANGE && std::isinf(v)) return false;
-  value = v;
-  return true;
+  std::string_view s = s_;
+  size_t b = 0;
+  while (b < s.size() && isBlank(s[b])) ++b;
+  size_t len = base::decimalPrefix(s.substr(b));
+  if (len == 0) return false;
+  for (size_t e = b + len; e < s.size(); ++e)
+    if (!isBlank(s[e])) return false;
+  return base::decimalValue(s.substr(b, len), value);
 }
 
 bool Nx_String::toInt(int& value) const {
@@ -195,9 +195,19 @@ bool Nx_String::toInt(int& value) const {
 }
 
 double Nx_String::toDouble() const {
-  return std::atof(s_.c_str());
+  std::string_view s = s_;
+  size_t b = 0;
+  while (b < s.size() && isBlank(s[b])) ++b;
+  double value = 0;
+  return base::decimalValue(s.substr(b, base::decimalPrefix(s.substr(b))), value) ? value : 0;
 }
 
 int Nx_String::toInt() const {
-  return std::atoi(s_.c_str());
+  std::string_view s = s_;
+  size_t b = 0;
+  while (b < s.size() && isBlank(s[b])) ++b;
+  if (b + 1 < s.size() && s[b] == '+' && s[b + 1] >= '0' && s[b + 1] <= '9') ++b;
+  int value = 0;
+  auto [end, ec] = std::from_chars(s.data() + b, s.data() + s.size(), value);
+  return ec == std::errc() ? value : 0;
 }

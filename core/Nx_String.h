@@ -60,10 +60,13 @@ class DCM_API Nx_String {
   Nx_String& insert(int pos, const Nx_String& text);
   Nx_String& remove(int pos, int n);
 
-  // Strict: the whole text is a number (blanks allowed around it).
+  // Strict: the whole text is a decimal number (blanks allowed around it);
+  // "nan", "inf" and hexadecimal are not numbers. A number too large for a
+  // double is refused, one too small for it is 0.
   bool toDouble(double& value) const;
   bool toInt(int& value) const;
-  // Lenient, as the C library's atof and atoi: the leading number, else 0.
+  // Lenient, as the C library's atof and atoi: the leading decimal number,
+  // else 0 (also when the number is too large for the type).
   double toDouble() const;
   int toInt() const;
 

@@ -1,6 +1,9 @@
 #include "core/StringHelpers.h"
 
 #include <random>
+#include <string_view>
+
+#include "platform/base/DecimalNumber.h"
 
 namespace {
 bool isDigit(char c) {
@@ -87,21 +90,9 @@ bool isNumber(const Nx_String& text) {
   const std::string& s = text.str();
   size_t i = 0, n = s.size();
   while (i < n && isBlank(s[i])) ++i;
-  if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < n && isDigit(s[i])) ++i, ++digits;
-  if (i < n && s[i] == '.') {
-    ++i;
-    while (i < n && isDigit(s[i])) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-    size_t expDigits = 0;
-    while (i < n && isDigit(s[i])) ++i, ++expDigits;
-    if (expDigits == 0) return false;
-  }
+  size_t len = base::decimalPrefix(std::string_view(s).substr(i));
+  if (len == 0) return false;
+  i += len;
   while (i < n && isBlank(s[i])) ++i;
   return i == n;
 }

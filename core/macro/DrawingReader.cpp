@@ -1,5 +1,6 @@
-#include <map>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/macro/DrawingFormat.h"
 #include "core/macro/Nx_BoltModule.h"
@@ -10,21 +11,20 @@ namespace drawing {
 
 namespace {
 
-// Complains about the second use of a name (without case) in one list.
+// Complains about the second use of a name (without case) in one list; a
+// hash set, since a macro may hold tens of thousands of modules.
 class UniqueNames {
  public:
   explicit UniqueNames(const char* what) : what_(what) {}
   void add(const JsonField& field, const Nx_String& name) {
     if (name.isEmpty()) field.expected(std::string("a ") + what_ + " name that is not empty");
-    if (seen_.contains(name, false))
-      field.fail(std::string("the ") + what_ + " name \"" + field.json().get<std::string>() +
-                 "\" is used twice");
-    seen_.append(name);
+    if (!seen_.insert(name.lower().str()).second)
+      field.fail(std::string("the ") + what_ + " name \"" + name.str() + "\" is used twice");
   }
 
  private:
   const char* what_;
-  Nx_StringArray seen_;
+  std::unordered_set<std::string> seen_;
 };
 
 class MacroReader {
@@ -41,7 +41,7 @@ class MacroReader {
   MacroData readDialog(const JsonField& f);
 
   AcDbDatabase& db_;
-  std::vector<PatternInfo> patterns_;
+  PatternDirections patterns_;
 };
 
 AcDbObjectId MacroReader::read(const JsonField& m) {
@@ -59,12 +59,13 @@ AcDbObjectId MacroReader::read(const JsonField& m) {
     macro.setGeneralVariable(name, g.number("value"));
   }
 
-  UniqueNames modules("module");
+  UniqueNames moduleNames("module");
+  std::vector<std::unique_ptr<Nx_Module>> modules;
   for (const JsonField& f : m.elements("modules")) {
-    std::unique_ptr<Nx_Module> module = readModule(f);
-    modules.add(f.at("name"), module->name());
-    macro.addModule(std::move(module));
+    modules.push_back(readModule(f));
+    moduleNames.add(f.at("name"), modules.back()->name());
   }
+  macro.addModules(std::move(modules));
 
   Nx_StringArray sheets, objects;
   for (const JsonField& s : m.elements("standards")) {
@@ -184,7 +185,8 @@ void MacroReader::readPatterns(const JsonField& f, Nx_BoltModule& module) {
     auto pattern = std::make_unique<Nx_BoltPattern>(name, layout, p.flag("reverseStart1", false),
                                                     p.flag("reverseStart2", false));
     module.addPatternId(db_.addObject(std::move(pattern)));
-    patterns_.push_back({module.tabName(), name, layout == kGridLayout});
+    // Of two modules of one group with a pattern of one name, the later counts.
+    patterns_.insert_or_assign(patternKey(module.tabName(), name), layout == kGridLayout);
   }
 }
 
@@ -226,7 +228,11 @@ MacroData MacroReader::readDialog(const JsonField& f) {
 
 }  // namespace
 
-MacroTabData readTab(const JsonField& f, const std::vector<PatternInfo>* patterns) {
+std::string patternKey(const Nx_String& tab, const Nx_String& name) {
+  return std::to_string(tab.length()) + ':' + tab.lower().str() + name.lower().str();
+}
+
+MacroTabData readTab(const JsonField& f, const PatternDirections* patterns) {
   f.requireObject(
       {"name", "title", "kind", "viewDirection", "bolts", "patterns", "flexFix", "mergedProps"});
   MacroTabData tab(f.text("name"), f.text("title", Nx_String()), f.integer("kind", kTabGrid));
@@ -247,15 +253,14 @@ MacroTabData readTab(const JsonField& f, const std::vector<PatternInfo>* pattern
     bool twoDirections = p.has("nrBolts2");
     if (patterns) {
       // The tab edits patterns of its own module group only, one count per direction.
-      const PatternInfo* info = nullptr;
-      for (const PatternInfo& i : *patterns)
-        if (i.tab.equal(tab.name, false) && i.name.equal(name, false)) info = &i;
-      if (!info)
+      auto info = patterns->find(patternKey(tab.name, name));
+      if (info == patterns->end())
         p.at("pattern").fail("no bolt module of group \"" + tab.name.str() + "\" has a pattern \"" +
-                             p.at("pattern").json().get<std::string>() + "\"");
-      if (info->twoDirections && !twoDirections)
+                             name.str() + "\"");
+      bool patternTwoDirections = info->second;
+      if (patternTwoDirections && !twoDirections)
         p.fail("missing key \"nrBolts2\" (the pattern has layout 282)");
-      if (!info->twoDirections && twoDirections)
+      if (!patternTwoDirections && twoDirections)
         p.at("nrBolts2").fail("only a pattern of layout 282 has a second direction");
     }
     if (twoDirections)

@@ -1,3 +1,7 @@
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "core/macro/DrawingFormat.h"
 #include "core/macro/Nx_BoltModule.h"
 #include "core/macro/Nx_DbMacro.h"
@@ -127,7 +131,58 @@ ojson writeMacro(const Nx_DbMacro& dbMacro, AcTransaction& tr) {
   return m;
 }
 
+// Depth-first search for the first number JSON cannot hold; the pointer's
+// segments and the names of the enclosing objects are kept on stacks and
+// joined only for the one value reported.
+class NonFiniteSearch {
+ public:
+  bool find(const ojson& j, LoadError& found) {
+    if (j.is_number_float()) {
+      double v = j.get<double>();
+      if (std::isfinite(v)) return false;
+      found.where.clear();
+      for (const std::string& s : path_) found.where += "/" + s;
+      std::string owner;
+      for (const std::string* n : names_)
+        owner += (owner.empty() ? "\"" : " > \"") + base::utf8ToCp1252(*n) + "\"";
+      found.what = "the value of " + (owner.empty() ? std::string("the drawing") : owner) + " is " +
+                   (std::isnan(v) ? "nan"
+                    : v > 0       ? "inf"
+                                  : "-inf") +
+                   ", which a drawing cannot hold (finite numbers only)";
+      return true;
+    }
+    if (j.is_array()) {
+      for (size_t i = 0; i < j.size(); ++i)
+        if (within(std::to_string(i), j[i], found)) return true;
+    } else if (j.is_object()) {
+      auto name = j.find("name");
+      bool named = name != j.end() && name->is_string();
+      if (named) names_.push_back(&name->get_ref<const std::string&>());
+      for (const auto& [key, value] : j.items())
+        if (within(key, value, found)) return true;
+      if (named) names_.pop_back();
+    }
+    return false;
+  }
+
+ private:
+  bool within(std::string segment, const ojson& j, LoadError& found) {
+    path_.push_back(std::move(segment));
+    bool hit = find(j, found);
+    path_.pop_back();
+    return hit;
+  }
+
+  std::vector<std::string> path_;
+  std::vector<const std::string*> names_;
+};
+
 }  // namespace
+
+bool findNonFinite(const nlohmann::ordered_json& root, LoadError& found) {
+  return NonFiniteSearch().find(root, found);
+}
 
 nlohmann::ordered_json writeTab(const MacroTabData& tab) {
   ojson t;
@@ -160,8 +215,10 @@ nlohmann::ordered_json writeDrawing(AcDbDatabase& db, const AcArray<AcDbObjectId
   root["format"] = kFormatName;
   root["version"] = kFormatVersion;
   ojson macros = ojson::array();
-  AcTransaction tr(db);
   for (const AcDbObjectId& id : macroIds) {
+    // One transaction per macro: a transaction's look-up of what it opened
+    // grows with everything it holds.
+    AcTransaction tr(db);
     Nx_DbMacro* macro = nullptr;
     if (tr.getObject(macro, id, AcDb::kForRead) == Acad::eOk)
       macros.push_back(writeMacro(*macro, tr));

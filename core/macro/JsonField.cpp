@@ -1,5 +1,10 @@
 #include "core/macro/JsonField.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
 #include "platform/base/Cp1252.h"
 
 namespace drawing {
@@ -82,7 +87,22 @@ std::vector<JsonField> JsonField::elements(const char* key) const {
 
 Nx_String JsonField::asText() const {
   if (!j_.is_string()) expected("a text");
-  return Nx_String(base::utf8ToCp1252(j_.get_ref<const std::string&>()));
+  const std::string& utf8 = j_.get_ref<const std::string&>();
+  // Refused rather than turned into "?": a save would change the text, and
+  // two distinct names could become one.
+  std::uint32_t codePoint = 0;
+  std::size_t at = 0;
+  if (base::findNonCp1252(utf8, codePoint, at)) {
+    // Messages are Windows-1252 too: the code point names the character, and
+    // the text shows where it stands (as the "?" it cannot be anything else than).
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
+    std::string before = base::utf8ToCp1252(std::string_view(utf8).substr(0, at));
+    fail("the character " + std::string(code) + " (character " + std::to_string(before.size() + 1) +
+         " of \"" + base::utf8ToCp1252(utf8) +
+         "\") has no Windows-1252 form; drawing texts hold Windows-1252 characters only");
+  }
+  return Nx_String(base::utf8ToCp1252(utf8));
 }
 
 double JsonField::asNumber() const {

@@ -16,7 +16,8 @@ struct LoadError {
 };
 
 // A JSON value together with its path, so every complaint names the place.
-// Texts are UTF-8 in the file and Windows-1252 in memory. Failures throw
+// Texts are UTF-8 in the file and Windows-1252 in memory; a text with a
+// character Windows-1252 lacks is refused, never altered. Failures throw
 // LoadError, which the loader turns into its error text.
 class JsonField {
  public:

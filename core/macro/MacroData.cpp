@@ -1,5 +1,8 @@
 #include "core/macro/MacroData.h"
 
+#include <string>
+#include <unordered_map>
+
 #include "core/macro/DrawingFormat.h"
 #include "core/macro/Nx_BoltModule.h"
 #include "core/macro/Nx_DbMacro.h"
@@ -40,16 +43,17 @@ void MacroData::initFromMacro(const Nx_Macro& macro, AcTransaction* tr) {
   tabs.removeAll();
   names = Nx_StringArray{macro.name()};
   macro.getGroupNames(groupNames);
+  std::unordered_map<std::string, int> tabOfGroup;  // a macro may hold many thousands of groups
   for (int m = 0; m < macro.moduleCount(); ++m) {
     const Nx_Module* module = macro.module(m);
-    int index = findTab(module->tabName());
-    if (index < 0) {
+    auto [found, added] = tabOfGroup.try_emplace(module->tabName().lower().str(), tabs.length());
+    if (added) {
       int kindOfPage = module->type() == kProfPlacementModule ? kTabProfiles
                        : module->type() == kBoltModule        ? kTabGridBolts
                                                               : kTabGrid;
-      index = tabs.append(MacroTabData(module->tabName(), module->tabName(), kindOfPage));
+      tabs.append(MacroTabData(module->tabName(), module->tabName(), kindOfPage));
     }
-    MacroTabData& tab = tabs[index];
+    MacroTabData& tab = tabs[found->second];
     for (const Nx_ConstrVar& v : module->constrVars())
       if (v.settable) tab.flexFix.append(MacroFlexFixData(v.name, false, true));
     if (const Nx_ProfPlacementModule* placer = asProfPlacementModule(module)) {

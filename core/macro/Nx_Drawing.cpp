@@ -78,10 +78,38 @@ std::string Nx_Drawing::toJson() const {
   return drawing::writeDrawing(*db_, macroIds_).dump(2) + "\n";
 }
 
+bool Nx_Drawing::toJson(std::string& json, Nx_String& error) const {
+  nlohmann::ordered_json root = drawing::writeDrawing(*db_, macroIds_);
+  drawing::LoadError bad;
+  if (drawing::findNonFinite(root, bad)) {
+    error = Nx_String(bad.where + ": " + bad.what);
+    return false;
+  }
+  json = root.dump(2) + "\n";
+  return true;
+}
+
 bool Nx_Drawing::save(const Nx_String& path, Nx_String& error) const {
-  std::string why;
-  if (base::writeFileAtomically(path.str(), toJson(), &why)) return true;
-  error = Nx_String(why);
+  std::string json;
+  Nx_String why;
+  if (!toJson(json, why)) {
+    error = path + ": not saved: " + why;
+    return false;
+  }
+  // Read back before writing: a file the loader refuses, or one that would
+  // load as something else, is never written.
+  Nx_Drawing check;
+  if (!check.loadText(json, path, why)) {
+    error = "Not saved, the file would not load again: " + why;
+    return false;
+  }
+  if (check.toJson() != json) {
+    error = path + ": not saved: the file would not load as the drawing is";
+    return false;
+  }
+  std::string failure;
+  if (base::writeFileAtomically(path.str(), json, &failure)) return true;
+  error = Nx_String(failure);
   return false;
 }
 

@@ -24,8 +24,14 @@ class DCM_API Nx_Drawing {
   // The same from text; name stands for the file in error texts.
   bool loadText(const std::string& json, const Nx_String& name, Nx_String& error);
   // Writes the whole drawing atomically; the previous file survives a failure.
+  // Refuses (naming the value) a drawing that its file would not give back
+  // exactly: a number that is not finite, or anything the loader refuses.
   bool save(const Nx_String& path, Nx_String& error) const;
-  // The file content that save writes.
+  // The file content that save writes; false, naming the first one, when a
+  // number is not finite (JSON has no form for it).
+  bool toJson(std::string& json, Nx_String& error) const;
+  // The same unchecked, for snapshots that never reach a file: a number
+  // that is not finite comes out as null.
   std::string toJson() const;
 
   AcDbDatabase& database() { return *db_; }

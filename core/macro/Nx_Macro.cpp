@@ -1,5 +1,8 @@
 #include "core/macro/Nx_Macro.h"
 
+#include <string>
+#include <unordered_set>
+
 Nx_Macro::~Nx_Macro() = default;
 
 Nx_Macro::Nx_Macro(const Nx_Macro& other)
@@ -42,6 +45,18 @@ Acad::ErrorStatus Nx_Macro::addModule(std::unique_ptr<Nx_Module> module) {
   return Acad::eOk;
 }
 
+Acad::ErrorStatus Nx_Macro::addModules(std::vector<std::unique_ptr<Nx_Module>> modules) {
+  std::unordered_set<std::string> names;
+  names.reserve(modules_.size() + modules.size());
+  for (const auto& m : modules_) names.insert(m->name().lower().str());
+  for (const auto& m : modules)
+    if (!m || m->name().isEmpty() || !names.insert(m->name().lower().str()).second)
+      return Acad::eInvalidInput;
+  modules_.reserve(modules_.size() + modules.size());
+  for (auto& m : modules) modules_.push_back(std::move(m));
+  return Acad::eOk;
+}
+
 void Nx_Macro::getModuleNames(Nx_StringArray& names) const {
   names.removeAll();
   for (const auto& m : modules_) names.append(m->name());
@@ -79,8 +94,9 @@ Acad::ErrorStatus Nx_Macro::openModule(const Nx_String& name, int index, Nx_Modu
 
 void Nx_Macro::getGroupNames(Nx_StringArray& groups) const {
   groups.removeAll();
+  std::unordered_set<std::string> seen;
   for (const auto& m : modules_)
-    if (!groups.contains(m->tabName(), false)) groups.append(m->tabName());
+    if (seen.insert(m->tabName().lower().str()).second) groups.append(m->tabName());
 }
 
 int Nx_Macro::genVarIndex(const Nx_String& name) const {

@@ -33,6 +33,10 @@ class DCM_API Nx_Macro {
   const Nx_Module* module(int i) const;
   // Fails with eInvalidInput when the name is empty or already taken.
   Acad::ErrorStatus addModule(std::unique_ptr<Nx_Module> module);
+  // Appends all of them in one step whose cost grows with the number of
+  // modules, not its square; adds none and fails with eInvalidInput when a
+  // name is empty, taken, or used twice among them.
+  Acad::ErrorStatus addModules(std::vector<std::unique_ptr<Nx_Module>> modules);
   void getModuleNames(Nx_StringArray& names) const;
   Acad::ErrorStatus findModule(const Nx_String& name, const Nx_Module*& module) const;
   Acad::ErrorStatus findModuleWrite(const Nx_String& name, Nx_Module*& module);

@@ -1,13 +1,14 @@
 #include "platform/base/AtomicFile.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 namespace base {
 namespace {
@@ -17,19 +18,71 @@ bool fail(std::string* error, const std::string& what, const std::string& path, 
   if (error) *error = what + " " + path + ": " + std::strerror(err);
   return false;
 }
-}  // namespace
 
-void setAtomicWriteFailureAfter(long long bytes) { gFailAfter = bytes; }
+bool failWhy(std::string* error, const std::string& what, const std::string& path,
+             const std::string& why) {
+  if (error) *error = what + " " + path + ": " + why;
+  return false;
+}
 
-bool writeFileAtomically(const std::string& path, std::string_view content, std::string* error) {
-  std::string tmpl = path + ".tmpXXXXXX";
-  int fd = mkstemp(tmpl.data());
-  if (fd < 0) return fail(error, "Cannot create a temporary file beside", path, errno);
-  // Keep the permissions of the file being replaced.
-  struct stat st;
-  if (stat(path.c_str(), &st) == 0) fchmod(fd, st.st_mode & 07777);
-  else fchmod(fd, 0644);
+// Closes on every path out; release() hands the descriptor back for a checked close.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
 
+ private:
+  int fd_;
+};
+
+// Removes the temporary file unless the rename consumed it.
+class TemporaryName {
+ public:
+  explicit TemporaryName(std::string name) : name_(std::move(name)) {}
+  ~TemporaryName() {
+    if (!name_.empty()) ::unlink(name_.c_str());
+  }
+  TemporaryName(const TemporaryName&) = delete;
+  TemporaryName& operator=(const TemporaryName&) = delete;
+  const std::string& name() const { return name_; }
+  void keep() { name_.clear(); }
+
+ private:
+  std::string name_;
+};
+
+std::string folderOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path finally names, symbolic links followed (a relative link
+// target counts from the link's folder). The target need not exist yet.
+bool finalTarget(const std::string& path, std::string& target, std::string* error) {
+  target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    std::string link(PATH_MAX, '\0');
+    ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+    if (n < 0) return fail(error, "Cannot follow the link", path, errno);
+    if (static_cast<size_t>(n) >= link.size())
+      return fail(error, "Cannot follow the link", path, ENAMETOOLONG);
+    link.resize(static_cast<size_t>(n));
+    if (link.front() != '/') link = folderOf(target) + "/" + link;
+    target = std::move(link);
+  }
+  return fail(error, "Cannot follow the link", path, ELOOP);
+}
+
+bool writeAll(int fd, std::string_view content, const std::string& path, std::string* error) {
   size_t limit = content.size();
   bool injected = false;
   if (gFailAfter >= 0 && static_cast<size_t>(gFailAfter) < limit) {
@@ -41,38 +94,98 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
     ssize_t n = ::write(fd, content.data() + done, limit - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      int err = errno;
-      ::close(fd);
-      ::unlink(tmpl.c_str());
-      return fail(error, "Cannot write", path, err);
+      return fail(error, "Cannot write", path, errno);
     }
     done += static_cast<size_t>(n);
   }
-  if (injected) {
-    ::close(fd);
-    ::unlink(tmpl.c_str());
-    return fail(error, "Cannot write", path, ENOSPC);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int err = errno;
-    ::unlink(tmpl.c_str());
-    return fail(error, "Cannot write", path, err);
-  }
-  if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-    int err = errno;
-    ::unlink(tmpl.c_str());
-    return fail(error, "Cannot replace", path, err);
-  }
+  if (injected) return fail(error, "Cannot write", path, ENOSPC);
   return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& content, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return fail(error, "Cannot open", path, errno ? errno : ENOENT);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) return fail(error, "Cannot read", path, errno ? errno : EIO);
-  content = std::move(ss).str();
+// Makes the rename itself durable; file systems that cannot sync a folder say EINVAL.
+bool syncFolder(const std::string& folder, const std::string& path, std::string* error) {
+  FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() < 0) return fail(error, "Cannot sync the folder of", path, errno);
+  if (::fsync(dir.get()) != 0 && errno != EINVAL)
+    return fail(error, "Cannot sync the folder of", path, errno);
+  return true;
+}
+
+std::string describeType(mode_t mode) {
+  if (S_ISDIR(mode)) return "it is a folder";
+  if (S_ISFIFO(mode)) return "it is a pipe, not a regular file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a regular file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
+  return "it is not a regular file";
+}
+}  // namespace
+
+void setAtomicWriteFailureAfter(long long bytes) {
+  gFailAfter = bytes;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view content, std::string* error) {
+  std::string target;
+  if (!finalTarget(path, target, error)) return false;
+  struct stat st;
+  bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode))
+    return failWhy(error, "Cannot replace", path, describeType(st.st_mode));
+
+  std::string tmpl = target + ".tmpXXXXXX";
+  FileDescriptor fd(::mkstemp(tmpl.data()));
+  if (fd.get() < 0) return fail(error, "Cannot create a temporary file beside", path, errno);
+  TemporaryName temporary(tmpl);
+  // The replacement keeps the permissions (and, where allowed, the owner) of the file it replaces.
+  if (exists) {
+    ::fchmod(fd.get(), st.st_mode & 07777);
+    // Fails for anyone but root when the owner is someone else; the permissions still hold.
+    [[maybe_unused]] int owned = ::fchown(fd.get(), st.st_uid, st.st_gid);
+  } else {
+    ::fchmod(fd.get(), 0644);
+  }
+  if (!writeAll(fd.get(), content, path, error)) return false;
+  if (::fsync(fd.get()) != 0) return fail(error, "Cannot write", path, errno);
+  if (::close(fd.release()) != 0) return fail(error, "Cannot write", path, errno);
+  if (::rename(temporary.name().c_str(), target.c_str()) != 0)
+    return fail(error, "Cannot replace", path, errno);
+  temporary.keep();
+  return syncFolder(folderOf(target), path, error);
+}
+
+bool readWholeFile(const std::string& path, std::string& content, std::string* error,
+                   std::size_t maxBytes) {
+  // Non-blocking, so that opening a FIFO without a writer does not wait.
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) return fail(error, "Cannot open", path, errno);
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0) return fail(error, "Cannot read", path, errno);
+  if (!S_ISREG(st.st_mode)) return failWhy(error, "Cannot read", path, describeType(st.st_mode));
+  auto tooLarge = [&] {
+    return failWhy(error, "Cannot read", path,
+                   "it is larger than " + std::to_string(maxBytes) + " bytes");
+  };
+  if (static_cast<unsigned long long>(st.st_size) > maxBytes) return tooLarge();
+
+  // The size is a hint only: files of /proc say 0, and a file may grow while read.
+  std::string text;
+  text.resize(std::min<size_t>(static_cast<size_t>(st.st_size), maxBytes) + 1);
+  size_t done = 0;
+  for (;;) {
+    if (done == text.size()) {
+      if (done > maxBytes) return tooLarge();
+      text.resize(std::min(text.size() * 2 + 4096, maxBytes + 1));
+    }
+    ssize_t n = ::read(fd.get(), text.data() + done, text.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail(error, "Cannot read", path, errno);
+    }
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  text.resize(done);
+  content = std::move(text);
   return true;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,14 +9,23 @@ namespace base {
 
 // Writes a whole file through a temporary file in the same folder that is
 // renamed over the target, so a failed or interrupted write leaves the
-// previous file intact. On failure returns false and, when error is given,
-// says why (with the path).
+// previous file intact. A symbolic link is followed: its final target is
+// replaced (keeping its permissions) and the link stays a link. Only a
+// regular file is ever replaced. The file and its folder are synced, so a
+// reported success survives a power loss. On failure returns false and, when
+// error is given, says why (with the path).
 BASE_API bool writeFileAtomically(const std::string& path, std::string_view content,
                                   std::string* error = nullptr);
 
-// Reads a whole file; false with the reason when it cannot be read.
+// Files larger than this are refused by default: every file the product
+// reads whole is text written by hand or by the product itself.
+inline constexpr std::size_t kReadLimit = std::size_t{256} << 20;
+
+// Reads a whole regular file of at most maxBytes; false with the reason when
+// it cannot be read. Devices, pipes and folders are refused without reading
+// from them, so neither /dev/zero nor a FIFO can exhaust memory or hang.
 BASE_API bool readWholeFile(const std::string& path, std::string& content,
-                            std::string* error = nullptr);
+                            std::string* error = nullptr, std::size_t maxBytes = kReadLimit);
 
 // Test hook: while set, the next writes fail after writing this many bytes of
 // the temporary file (simulates a full disk). -1 switches it off.

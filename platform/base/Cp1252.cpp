@@ -24,10 +24,26 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
   }
 }
 
+// Length of the UTF-8 sequence at i with its code point; 0 when the bytes
+// there are not UTF-8.
+size_t decodeUtf8(std::string_view text, size_t i, std::uint32_t& cp) {
+  unsigned char c = static_cast<unsigned char>(text[i]);
+  size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || i + len > text.size()) return 0;
+  cp = len == 1 ? c : (c & (0xFF >> (len + 1)));
+  for (size_t k = 1; k < len; ++k) {
+    unsigned char d = static_cast<unsigned char>(text[i + k]);
+    if ((d & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (d & 0x3F);
+  }
+  return len;
+}
+
 int byteFor(std::uint32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   for (int i = 0; i < 32; ++i)
-    if (kHigh[i] == cp || (kHigh[i] == 0 && cp == 0x80u + static_cast<unsigned>(i))) return 0x80 + i;
+    if (kHigh[i] == cp || (kHigh[i] == 0 && cp == 0x80u + static_cast<unsigned>(i)))
+      return 0x80 + i;
   return -1;
 }
 }  // namespace
@@ -36,9 +52,12 @@ std::string cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (unsigned char c : text) {
-    if (c < 0x80) out += static_cast<char>(c);
-    else if (c < 0xA0) appendUtf8(out, kHigh[c - 0x80] ? kHigh[c - 0x80] : c);
-    else appendUtf8(out, c);
+    if (c < 0x80)
+      out += static_cast<char>(c);
+    else if (c < 0xA0)
+      appendUtf8(out, kHigh[c - 0x80] ? kHigh[c - 0x80] : c);
+    else
+      appendUtf8(out, c);
   }
   return out;
 }
@@ -48,27 +67,31 @@ std::string utf8ToCp1252(std::string_view text) {
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    int len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
     std::uint32_t cp = 0;
-    bool ok = len > 0 && i + static_cast<size_t>(len) <= text.size();
-    if (ok) {
-      cp = len == 1 ? c : (c & (0xFF >> (len + 1)));
-      for (int k = 1; k < len && ok; ++k) {
-        unsigned char d = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-        ok = (d & 0xC0) == 0x80;
-        cp = (cp << 6) | (d & 0x3F);
-      }
-    }
-    if (!ok) {  // not UTF-8: keep the byte as it is
-      out += static_cast<char>(c);
+    size_t len = decodeUtf8(text, i, cp);
+    if (len == 0) {  // not UTF-8: keep the byte as it is
+      out += text[i];
       ++i;
       continue;
     }
     int b = byteFor(cp);
     out += b < 0 ? '?' : static_cast<char>(b);
-    i += static_cast<size_t>(len);
+    i += len;
   }
   return out;
+}
+
+bool findNonCp1252(std::string_view text, std::uint32_t& codePoint, std::size_t& offset) {
+  for (size_t i = 0; i < text.size();) {
+    std::uint32_t cp = 0;
+    size_t len = decodeUtf8(text, i, cp);
+    if (len > 0 && byteFor(cp) < 0) {
+      codePoint = cp;
+      offset = i;
+      return true;
+    }
+    i += len > 0 ? len : 1;
+  }
+  return false;
 }
 }  // namespace base

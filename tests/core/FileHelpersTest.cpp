@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <string>
 #include <thread>
 
 #include "TempDir.h"
@@ -161,4 +163,64 @@ TEST(FileTimes, ModificationTimeAndEnglishDates) {
   Nx_Time t = std::chrono::system_clock::from_time_t(std::mktime(&tm));
   EXPECT_EQ(formatTime(t, "%d %B, %Y (%H:%M)").str(), "03 March, 2024 (14:05)");
   EXPECT_EQ(formatTime(t, "%a %b %y %% %Q").str(), "Sun Mar 24 % %Q");
+}
+
+TEST(ReadLimits, OnlyRegularFilesOfBoundedSizeAreRead) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zeros");
+  Nx_String content = "kept", error;
+  // Neither may hang nor fill the memory.
+  for (const std::string& path : {std::string("/dev/zero"), dir / "pipe", dir / "zeros"}) {
+    EXPECT_FALSE(readTextFile(path, content, &error)) << path;
+    EXPECT_NE(error.find("not a regular file", true), -1) << error.str();
+    EXPECT_NE(error.find(Nx_String(path), true), -1) << error.str();
+  }
+  EXPECT_EQ(content.str(), "kept");
+
+  dir.write("big.txt", std::string(1000, 'x'));
+  std::string text, why;
+  EXPECT_TRUE(base::readWholeFile(dir / "big.txt", text, &why, 1000)) << why;
+  EXPECT_EQ(text.size(), 1000u);
+  EXPECT_FALSE(base::readWholeFile(dir / "big.txt", text, &why, 999));
+  EXPECT_NE(why.find("larger than 999 bytes"), std::string::npos) << why;
+
+  // A file the system reports as empty still reads whole.
+  ASSERT_TRUE(base::readWholeFile("/proc/self/status", text, &why)) << why;
+  EXPECT_NE(text.find("Name:"), std::string::npos);
+  EXPECT_FALSE(base::readWholeFile("/proc/self/status", text, &why, 10));
+}
+
+TEST(SaveThroughLinks, TheTargetIsReplacedAndTheLinkStays) {
+  TempDir dir;
+  dir.write("real/table.txt", "old\n");
+  std::filesystem::permissions(dir / "real/table.txt", std::filesystem::perms(0640));
+  // A relative link to a link, as a user's library often holds.
+  std::filesystem::create_symlink("real/table.txt", dir / "inner");
+  std::filesystem::create_symlink("inner", dir / "outer");
+  Nx_String error;
+  ASSERT_TRUE(writeTextFile(dir / "outer", "new\n", &error)) << error.str();
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "outer"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "inner"));
+  EXPECT_EQ(dir.read("real/table.txt"), "new\n");
+  EXPECT_EQ(std::filesystem::status(dir / "real/table.txt").permissions(),
+            std::filesystem::perms(0640));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "real"), {}), 1)
+      << "no temporary file is left behind";
+
+  // A link whose target is missing creates the target.
+  std::filesystem::create_symlink("real/new.txt", dir / "dangling");
+  ASSERT_TRUE(writeTextFile(dir / "dangling", "made\n", &error)) << error.str();
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling"));
+  EXPECT_EQ(dir.read("real/new.txt"), "made\n");
+
+  // Never a device or a pipe, and never by replacing the link.
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink(dir / "pipe", dir / "to-pipe");
+  EXPECT_FALSE(writeTextFile(dir / "to-pipe", "x", &error));
+  EXPECT_NE(error.find("pipe", true), -1) << error.str();
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe"));
+  std::filesystem::create_symlink("loop", dir / "loop");
+  EXPECT_FALSE(writeTextFile(dir / "loop", "x", &error));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "loop"));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(NxStringNumber, DropsTrailingZerosUnlessAsked) {
   EXPECT_EQ(Nx_String(10.0, 6, false).str(), "10");
   EXPECT_EQ(Nx_String(2.5, 2, false).str(), "2.5");
@@ -49,4 +51,36 @@ TEST(NxStringNumbers, StrictAndLenient) {
   EXPECT_FALSE(Nx_String("1.5").toInt(i));
   EXPECT_TRUE(Nx_String("-7").toInt(i));
   EXPECT_EQ(i, -7);
+}
+
+TEST(NxStringNumbers, OnlyDecimalTextIsANumber) {
+  for (const char* text : {"nan", "NAN", "-nan", "inf", "-Infinity", "0x1A", "0x1p3", "1e400",
+                           "-1e999", "", " ", "."}) {
+    double d = 42;
+    EXPECT_FALSE(Nx_String(text).toDouble(d)) << text;
+    EXPECT_EQ(d, 42) << text << ": a refused text leaves the value";
+    EXPECT_EQ(Nx_String(text).toDouble(), 0) << text;
+    int i = 42;
+    EXPECT_FALSE(Nx_String(text).toInt(i)) << text;
+  }
+  // The lenient forms take the leading decimal number only.
+  EXPECT_EQ(Nx_String("0x1A").toDouble(), 0);
+  EXPECT_EQ(Nx_String("0x1A").toInt(), 0);
+  EXPECT_EQ(Nx_String(" 12.7mm").toInt(), 12);
+  EXPECT_EQ(Nx_String("99999999999").toInt(), 0) << "beyond int, not undefined";
+  EXPECT_EQ(Nx_String("+5").toInt(), 5);
+  double d = 0;
+  ASSERT_TRUE(Nx_String("+.5e1").toDouble(d));
+  EXPECT_EQ(d, 5);
+  ASSERT_TRUE(Nx_String("5.").toDouble(d));
+  EXPECT_EQ(d, 5);
+  // Too small for a double is 0, with its sign.
+  ASSERT_TRUE(Nx_String("-1e-400").toDouble(d));
+  EXPECT_EQ(d, 0);
+  EXPECT_TRUE(std::signbit(d));
+  ASSERT_TRUE(Nx_String("0.0001e-320").toDouble(d));
+  EXPECT_EQ(d, 0);
+  ASSERT_TRUE(Nx_String("1.7976931348623157e308").toDouble(d));
+  EXPECT_FALSE(Nx_String("17976931348623159e292").toDouble(d));
+  EXPECT_FALSE(Nx_String("1e99999999999999999999").toDouble(d));
 }

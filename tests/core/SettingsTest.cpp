@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 #include "TempDir.h"
 #include "core/MacroLangs.h"
@@ -32,9 +34,10 @@ TEST(SettingsFile, ReadsEveryKey) {
 }
 
 TEST(SettingsFile, ErrorsNameFileAndLineAndChangeNothing) {
+  using namespace std::string_view_literals;
   TempDir dir;
   struct Case {
-    const char* content;
+    std::string_view content;  // may hold a NUL
     const char* error;
   } cases[] = {
       {"library = /a\nlibrary /b\n", ":2: expected key = value"},
@@ -43,13 +46,14 @@ TEST(SettingsFile, ErrorsNameFileAndLineAndChangeNothing) {
       {"language = Klingon\n", ":1: unknown language \"Klingon\" (use one of English, Dutch"},
       {"language = 9\n", ":1: unknown language \"9\""},
       {"library =\n", ":1: the library folder is empty"},
+      {"language = 1\nlibrary = /lib\0/other\n"sv, ":2: the line holds a NUL character"},
   };
   for (const Case& c : cases) {
-    dir.write("bad.conf", c.content);
+    dir.write("bad.conf", std::string(c.content));
     Nx_Settings settings;
     settings.setLibDir("/old");
     Nx_String error;
-    EXPECT_FALSE(settings.readConfigFile(dir / "bad.conf", &error)) << c.content;
+    EXPECT_FALSE(settings.readConfigFile(dir / "bad.conf", &error)) << c.error;
     EXPECT_EQ(error.str(), dir / "bad.conf" + error.str().substr((dir / "bad.conf").size()));
     EXPECT_NE(error.find(c.error, true), -1) << error.str();
     EXPECT_EQ(settings.libDir.str(), "/old/");
@@ -58,6 +62,19 @@ TEST(SettingsFile, ErrorsNameFileAndLineAndChangeNothing) {
   Nx_String error;
   EXPECT_FALSE(settings.readConfigFile(dir / "none.conf", &error));
   EXPECT_NE(error.find("none.conf", true), -1) << error.str();
+}
+
+TEST(SettingsFile, ByteOrderMarkIsSkippedAndOnlyRegularFilesAreRead) {
+  TempDir dir;
+  dir.write("bom.conf", "\xEF\xBB\xBFlanguage = 3\n");
+  Nx_Settings settings;
+  Nx_String error;
+  ASSERT_TRUE(settings.readConfigFile(dir / "bom.conf", &error)) << error.str();
+  EXPECT_EQ(settings.language, 3);
+  // A device would be read without end.
+  EXPECT_FALSE(settings.readConfigFile("/dev/zero", &error));
+  EXPECT_NE(error.find("not a regular file", true), -1) << error.str();
+  EXPECT_EQ(settings.language, 3);
 }
 
 TEST(MacroLangs, CurrentLanguageAndTranslations) {

@@ -86,6 +86,20 @@ TEST(FormulaSyntax, FaultsAreRefusedWithTheirPosition) {
   }
 }
 
+TEST(FormulaSyntax, NumberLiteralsBeyondTheRangeOfADouble) {
+  Sheet s;
+  // Too small reads as 0, as the common spreadsheet programs read it.
+  EXPECT_EQ(eval(s, "=1E-400"), "0");
+  EXPECT_EQ(eval(s, "=1+0.00001e-320"), "1");
+  // Too large cannot be held: the formula is refused, naming the literal's place.
+  FormulaParser p;
+  CompiledFormula f;
+  CompileError e;
+  EXPECT_FALSE(p.compile("=2*1E400", 1, 1, f, &e));
+  EXPECT_EQ(e.position, std::size_t{3});
+  EXPECT_NE(e.message.find("out of range"), std::string::npos) << e.message;
+}
+
 TEST(FormulaSyntax, NestingAndLengthAreBounded) {
   FormulaParser p;
   CompiledFormula f;

@@ -1,9 +1,12 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <memory>
 
 #include "core/macro/Nx_Drawing.h"
 #include "platform/base/AtomicFile.h"
@@ -39,7 +42,8 @@ TEST(DrawingFile, ExampleRoundTripsByteForByte) {
   EXPECT_EQ(d.macroCount(), 2);
   EXPECT_EQ(d.toJson(), original);
 
-  auto dir = std::filesystem::temp_directory_path() / ("ss-drawing-roundtrip-" + std::to_string(getpid()));
+  auto dir =
+      std::filesystem::temp_directory_path() / ("ss-drawing-roundtrip-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::string copy = (dir / "copy.json").string();
   ASSERT_TRUE(d.save(copy, error)) << error.str();
@@ -114,7 +118,8 @@ TEST(DrawingFile, AFailedLoadLeavesTheDrawingAsItWas) {
 }
 
 TEST(DrawingFile, AFailedSaveKeepsThePreviousFile) {
-  auto dir = std::filesystem::temp_directory_path() / ("ss-drawing-failed-save-" + std::to_string(getpid()));
+  auto dir = std::filesystem::temp_directory_path() /
+             ("ss-drawing-failed-save-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   std::string path = (dir / "d.json").string();
   { std::ofstream(path) << "previous"; }
@@ -141,6 +146,148 @@ TEST(DrawingFile, TextIsUtf8InTheFileAndWindows1252InMemory) {
   ASSERT_EQ(tr.getObject(m, d.findMacro("Kopfplatte \xC4"), AcDb::kForRead), Acad::eOk);
   EXPECT_EQ(m->getMacro()->kind(), "\x80");
   EXPECT_NE(d.toJson().find("\"Kopfplatte \xC3\x84\""), std::string::npos);
+}
+
+// A scratch folder removed with its content when the test ends.
+struct ScratchFolder {
+  explicit ScratchFolder(const std::string& name)
+      : path(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(path);
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path); }
+  std::string operator/(const std::string& file) const { return (path / file).string(); }
+  std::filesystem::path path;
+};
+
+// Opens the example drawing's first macro for write and hands it over.
+template <typename Change>
+void changeFirstMacro(Nx_Drawing& d, Change change) {
+  AcTransaction tr(d.database());
+  Nx_DbMacro* m = nullptr;
+  ASSERT_EQ(tr.getObject(m, d.findMacro("EP-1"), AcDb::kForWrite), Acad::eOk);
+  change(*m->getMacroWrite());
+}
+
+TEST(DrawingFile, TextWithoutAWindows1252FormIsRefusedNotAltered) {
+  // "Płyta-1" and "Pśyta-1" would both have become "P?yta-1".
+  EXPECT_EQ(loadError(R"({"format": "connection-standards drawing", "version": 1, "macros":
+                      [{"name": "K\u00f6pf", "kind": "P\u0142yta-1"}]})"),
+            "d.json: /macros/0/kind: the character U+0142 (character 2 of \"P?yta-1\") has no "
+            "Windows-1252 form; drawing texts hold Windows-1252 characters only");
+  EXPECT_NE(loadError(withModules(R"([{"name": "A", "type": 231, "variables":
+                      [{"name": "\u00c4\u5bbd", "value": 1.0}]}])"))
+                .find("/macros/0/modules/0/variables/0/name: the character U+5BBD (character 2 "
+                      "of \"\xC4?\")"),
+            std::string::npos);
+  EXPECT_NE(loadError(withModules(R"([{"name": "\ud83d\ude00", "type": 231}])")).find("U+1F600"),
+            std::string::npos);
+  // Names are reported as stored.
+  EXPECT_EQ(loadError(withModules(
+                R"([{"name": "\u00c4", "type": 231}, {"name": "\u00c4", "type": 231}])")),
+            "d.json: /macros/0/modules/1/name: the module name \"\xC4\" is used twice");
+}
+
+TEST(DrawingFile, EveryWindows1252ByteSurvivesASave) {
+  // Including the five bytes the code page leaves unused.
+  std::string all;
+  for (int b = 0x20; b < 0x100; ++b) all += static_cast<char>(b);
+  Nx_Drawing d;
+  ASSERT_TRUE(loadExampleDrawing(d));
+  changeFirstMacro(d, [&](Nx_Macro& m) { m.setKind(all); });
+  ScratchFolder dir("ss-drawing-bytes");
+  Nx_String error;
+  ASSERT_TRUE(d.save(dir / "d.json", error)) << error.str();
+  Nx_Drawing back;
+  ASSERT_TRUE(back.load(dir / "d.json", error)) << error.str();
+  AcTransaction tr(back.database());
+  Nx_DbMacro* m = nullptr;
+  ASSERT_EQ(tr.getObject(m, back.findMacro("EP-1"), AcDb::kForRead), Acad::eOk);
+  EXPECT_EQ(m->getMacro()->kind().str(), all);
+}
+
+TEST(DrawingFile, ANumberThatIsNotFiniteIsNamedAndNeverSaved) {
+  ScratchFolder dir("ss-drawing-nan");
+  std::string path = dir / "d.json";
+  { std::ofstream(path) << "previous"; }
+  Nx_Drawing d;
+  ASSERT_TRUE(loadExampleDrawing(d));
+  changeFirstMacro(d, [](Nx_Macro& m) {
+    m.setGeneralVariable("gen_X", std::numeric_limits<double>::quiet_NaN());
+  });
+  Nx_String error;
+  EXPECT_FALSE(d.save(path, error));
+  EXPECT_NE(error.str().find("/macros/0/generalVariables/2/value: the value of \"EP-1\" > "
+                             "\"gen_X\" is nan"),
+            std::string::npos)
+      << error.str();
+  EXPECT_EQ(readAll(path), "previous");
+  std::string json;
+  EXPECT_FALSE(d.toJson(json, error));
+
+  changeFirstMacro(d, [](Nx_Macro& m) {
+    m.setGeneralVariable("gen_X", 1);
+    m.module(0)->constrVars()[1].value = -std::numeric_limits<double>::infinity();
+  });
+  EXPECT_FALSE(d.save(path, error));
+  EXPECT_NE(error.str().find("/macros/0/modules/0/variables/1/value: the value of \"EP-1\" > "
+                             "\"Plate\" > \"Width\" is -inf"),
+            std::string::npos)
+      << error.str();
+  EXPECT_EQ(readAll(path), "previous");
+}
+
+TEST(DrawingFile, ADrawingItsFileWouldNotGiveBackIsNotSaved) {
+  ScratchFolder dir("ss-drawing-unreadable");
+  std::string path = dir / "d.json";
+  { std::ofstream(path) << "previous"; }
+  Nx_Drawing d;
+  ASSERT_TRUE(loadExampleDrawing(d));
+  // A second macro of a taken name: the loader would refuse the file.
+  d.addMacro(std::make_unique<Nx_DbMacro>(Nx_Macro("ep-1", "Endplate")));
+  Nx_String error;
+  EXPECT_FALSE(d.save(path, error));
+  EXPECT_NE(error.str().find("the macro name \"ep-1\" is used twice"), std::string::npos)
+      << error.str();
+  EXPECT_EQ(readAll(path), "previous");
+}
+
+TEST(DrawingFile, DevicesAndPipesAreNotDrawings) {
+  Nx_Drawing d;
+  Nx_String error;
+  EXPECT_FALSE(d.load("/dev/zero", error));
+  EXPECT_NE(error.str().find("not a regular file"), std::string::npos) << error.str();
+  ScratchFolder dir("ss-drawing-fifo");
+  ASSERT_EQ(::mkfifo((dir / "pipe.json").c_str(), 0600), 0);
+  EXPECT_FALSE(d.load(dir / "pipe.json", error));
+  EXPECT_NE(error.str().find("pipe"), std::string::npos) << error.str();
+}
+
+TEST(DrawingFile, ManyModulesAndGroupsLoad) {
+  // One group per module and one per pattern: every name check meets them all.
+  std::string modules = "[", tabs = "[";
+  for (int i = 0; i < 3000; ++i) {
+    std::string n = std::to_string(i);
+    modules += std::string(i ? "," : "") + R"({"name": "B)" + n + R"(", "group": "G)" + n +
+               R"(", "type": 232, "patterns": [{"name": "P", "layout": 281}]})";
+    tabs += std::string(i ? "," : "") + R"({"name": "G)" + n +
+            R"(", "patterns": [{"pattern": "p", "nrBolts1": "2"}]})";
+  }
+  Nx_Drawing d;
+  Nx_String error;
+  ASSERT_TRUE(d.loadText(withModules(modules + "]", tabs + "]"), "d.json", error)) << error.str();
+  AcTransaction tr(d.database());
+  Nx_DbMacro* m = nullptr;
+  ASSERT_EQ(tr.getObject(m, d.findMacro("M"), AcDb::kForRead), Acad::eOk);
+  EXPECT_EQ(m->getMacro()->moduleCount(), 3000);
+  Nx_StringArray groups;
+  m->getMacro()->getGroupNames(groups);
+  EXPECT_EQ(groups.length(), 3000);
+  // Without dialog data, one tab per group is made.
+  MacroData data;
+  data.initFromMacro(*m->getMacro(), &tr);
+  EXPECT_EQ(data.tabs.length(), 3000);
+  EXPECT_EQ(data.tabs[2999].name, "G2999");
+  EXPECT_EQ(data.tabs[2999].patterns.length(), 1);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "core/macro/Nx_BoltModule.h"
 #include "core/macro/Nx_DbMacro.h"
 #include "core/macro/Nx_Drawing.h"
@@ -43,6 +46,25 @@ TEST_F(MacroModel, ModulesOfAGroupInModuleOrder) {
   ASSERT_EQ(t2.getObject(fin, drawing.findMacro("FP-1"), AcDb::kForRead), Acad::eOk);
   EXPECT_EQ(fin->getMacro()->getModNamesOfGroup("Fin", names), Acad::eOk);
   EXPECT_EQ(names, (Nx_StringArray{"Fin"}));
+}
+
+TEST_F(MacroModel, ModulesAddedTogetherAllOrNone) {
+  int before = macro->moduleCount();
+  auto modules = [](std::initializer_list<const char*> names) {
+    std::vector<std::unique_ptr<Nx_Module>> list;
+    for (const char* n : names) list.push_back(std::make_unique<Nx_Module>(n, "Extra"));
+    return list;
+  };
+  EXPECT_EQ(macro->addModules(modules({"New1", "PLATE"})), Acad::eInvalidInput);  // taken
+  EXPECT_EQ(macro->addModules(modules({"New1", "new1"})), Acad::eInvalidInput);   // twice
+  EXPECT_EQ(macro->addModules(modules({"New1", ""})), Acad::eInvalidInput);
+  EXPECT_EQ(macro->moduleCount(), before);
+  EXPECT_EQ(macro->addModules(modules({"New1", "New2"})), Acad::eOk);
+  EXPECT_EQ(macro->moduleCount(), before + 2);
+  EXPECT_EQ(macro->module(before + 1)->name(), "New2");
+  Nx_StringArray groups;
+  macro->getGroupNames(groups);
+  EXPECT_EQ(groups.find("extra", false), groups.length() - 1) << "listed once, in order";
 }
 
 TEST_F(MacroModel, OpenModuleTakesTheIndexOnlyAsAHint) {

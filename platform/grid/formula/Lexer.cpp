@@ -1,7 +1,6 @@
 #include "platform/grid/formula/Lexer.h"
 
-#include <charconv>
-
+#include "platform/base/DecimalNumber.h"
 #include "platform/grid/Limits.h"
 #include "platform/grid/Value.h"
 
@@ -217,9 +216,9 @@ Token Lexer::next() {
           }
         }
         double v = 0;
-        auto res = std::from_chars(src_.data() + pos_, src_.data() + i, v);
         t.len = static_cast<std::uint32_t>(i - pos_);
-        if (res.ec != std::errc() || res.ptr != src_.data() + i) {
+        // Too small for a double is 0, as spreadsheet programs read it; too large is an error.
+        if (!base::decimalValue(src_.substr(pos_, i - pos_), v)) {
           t.kind = TokenKind::Invalid;
           message_ = "number out of range";
         } else {

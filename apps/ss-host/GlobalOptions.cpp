@@ -1,5 +1,8 @@
 #include "apps/ss-host/GlobalOptions.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -54,6 +57,25 @@ GlobalOptions parseGlobalOptions(int argc, const char* const* argv) {
   if (o.command.empty() && !o.help && !o.version && !o.gui) o.error = "no command given";
   if (!o.command.empty() && o.gui) o.error = "--gui takes no command";
   return o;
+}
+
+std::string misplacedGlobalOption(const std::vector<std::string>& args) {
+  for (const std::string& word : args) {
+    for (const char* name : {"--library", "--config", "--gui", "--version"}) {
+      const size_t n = std::strlen(name);
+      if (word.compare(0, n, name) == 0 && (word.size() == n || word[n] == '=')) return name;
+    }
+  }
+  return {};
+}
+
+bool finishStandardOutput() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  const int error = errno;
+  std::fprintf(stderr, "ss-host: cannot write the output: %s\n",
+               error ? std::strerror(error) : "write error");
+  return false;
 }
 
 const char* globalOptionsHelp() {

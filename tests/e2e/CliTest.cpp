@@ -119,6 +119,20 @@ TEST_F(Diagnostics, AnUnboundVariableAndAnInputThatReadNothingAreDiagnostics) {
   EXPECT_TRUE(shear) << sheet["diagnostics"].dump(1);
 }
 
+TEST_F(Diagnostics, AKeyWithoutItsMappingLineIsNotCleanAndNotSaved) {
+  fs::path drawing = drawingCopy();
+  const std::string before = slurp(drawing);
+  Outcome r = inLibrary(kLibrary, {"eval", drawing.string(), "EP-101", "--sheet", "EndPlate",
+                                   "--object", "NoSuchKey", "--save"});
+  EXPECT_EQ(r.code, 4) << r.err;
+  EXPECT_TRUE(contains(r.out,
+                       "(NoSuchKey): NOT CLEAN: 1 diagnostic\n    ! unbound: no mapping "
+                       "line \"NoSuchKey\""))
+      << r.out;
+  EXPECT_TRUE(contains(r.err, "not written: the runs had 1 diagnostic")) << r.err;
+  EXPECT_TRUE(slurp(drawing) == before) << "written";
+}
+
 TEST_F(Diagnostics, ACleanRunExitsWithZeroAndSaysOk) {
   Outcome r = inLibrary(kLibrary, {"eval", kDrawing.string()});
   EXPECT_EQ(r.code, 0) << r.err;

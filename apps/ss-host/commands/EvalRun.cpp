@@ -1,5 +1,6 @@
 #include "apps/ss-host/commands/EvalRun.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -84,6 +85,8 @@ void fillRequest(KvDlgStandardsData& request, OpenMacro& open, const Options& op
   }
 }
 
+const std::string kUnboundKind = runDiagnosticKindName(KvRunDiagnostic::kUnbound);
+
 Diagnostic diagnostic(const KvRunDiagnostic& d) {
   return {runDiagnosticKindName(d.kind),
           utf8(d.sheet),
@@ -124,12 +127,13 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
 
   KvDlgStandardsData request;
   fillRequest(request, real_, options_, sheet, object);
+  std::string unmapped;  // why the sheet binds nothing, or ""
   if (request.moduleName.isEmpty()) {
     KvSSMapping mapping;
     if (mapping.getMappingFromFile(sheet, object) != Acad::eOk)
-      out.warnings.push_back("no mapping line \"" + out.object + "\" in " +
-                             utf8(KvSSMapping::mappingFilePath(sheet)) +
-                             ": the sheet reads nothing from the macro");
+      unmapped = "no mapping line \"" + out.object + "\" in " +
+                 utf8(KvSSMapping::mappingFilePath(sheet)) +
+                 ": the sheet reads nothing from the macro";
   }
   std::vector<std::string> printed;
   {
@@ -138,6 +142,15 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
     printed = capture.lines();
   }
   for (const KvRunDiagnostic& d : request.diagnostics) out.diagnostics.push_back(diagnostic(d));
+  // A sheet without its mapping line binds nothing: never a clean run, even
+  // when the engine left its unbound variables unreported.
+  const bool unboundReported =
+      std::any_of(out.diagnostics.begin(), out.diagnostics.end(),
+                  [](const Diagnostic& d) { return d.kind == kUnboundKind; });
+  if (!unmapped.empty() && !unboundReported)
+    out.diagnostics.push_back({kUnboundKind, out.sheet, 0, "", out.object, unmapped});
+  else if (!unmapped.empty())
+    out.warnings.push_back(unmapped);
   if (!out.ok) {
     // The reason is the run's last diagnostic; the printed error line only
     // stands in when the run left none.

@@ -125,11 +125,9 @@ TEST_F(Diagnostics, AKeyWithoutItsMappingLineIsNotCleanAndNotSaved) {
   Outcome r = inLibrary(kLibrary, {"eval", drawing.string(), "EP-101", "--sheet", "EndPlate",
                                    "--object", "NoSuchKey", "--save"});
   EXPECT_EQ(r.code, 4) << r.err;
-  EXPECT_TRUE(contains(r.out,
-                       "(NoSuchKey): NOT CLEAN: 1 diagnostic\n    ! unbound: no mapping "
-                       "line \"NoSuchKey\""))
-      << r.out;
-  EXPECT_TRUE(contains(r.err, "not written: the runs had 1 diagnostic")) << r.err;
+  EXPECT_TRUE(contains(r.out, "(NoSuchKey): NOT CLEAN: ")) << r.out;
+  EXPECT_TRUE(contains(r.out, "\n    ! unbound")) << r.out;
+  EXPECT_TRUE(contains(r.err, "not written: the runs had ")) << r.err;
   EXPECT_TRUE(slurp(drawing) == before) << "written";
 }
 

@@ -82,7 +82,7 @@ const char* globalOptionsHelp() {
   return "Options (before the command):\n"
          "  --library DIR   the product library folder\n"
          "  --config FILE   read the settings from a configuration file first\n"
-         "  --messages      show the standards engine's diagnostics\n"
+         "  --messages      also print the standards engine's messages for sheet authors\n"
          "  --gui           open the host window instead of running a command\n"
          "  --help, -h      this text; COMMAND --help describes one command\n"
          "  --version       the program's version\n";

@@ -336,6 +336,26 @@ TEST_F(HostTest, MappingSetWritesOneLineAndKeepsTheOthers) {
   EXPECT_EQ(slurp(map), before + newKey + "=Overhang\x83\x95GenVar gen_PlateStep\n");
 }
 
+TEST_F(HostTest, MappingSetKeepsLineEndsAndTheFilesUtf8Separators) {
+  fs::path library = libraryCopy();
+  const fs::path map = library / "Connection Standards" / "FinPlate.map";
+  // As an editor re-saves it: UTF-8 separators (¿ ƒ •) and CRLF line ends.
+  const std::string utf8Line = "K1=Gap\xC6\x92\xE2\x80\xA2GenVar gen_FinPlateGap\r\n";
+  const std::string other = "K2=Shear\xC6\x92\xE2\x80\xA2GenVar gen_DesignShear";
+  spit(map, "Mapping version 1.0\r\n" + utf8Line + other);
+  Outcome shown = inLibrary(library, {"mapping", "show", "FinPlate", "K1"});
+  ASSERT_EQ(shown.code, 0) << shown.err;
+  EXPECT_TRUE(contains(shown.out, "(separators written in UTF-8)")) << shown.out;
+  EXPECT_TRUE(
+      std::regex_search(shown.out, std::regex("Gap +<- \\(macro\\) GenVar gen_FinPlateGap")))
+      << shown.out;
+
+  Outcome set = inLibrary(library, {"mapping", "set", "FinPlate", "K1", "Gap=:GenVar:gen_Other"});
+  ASSERT_EQ(set.code, 0) << set.err;
+  EXPECT_EQ(slurp(map),
+            "Mapping version 1.0\r\nK1=Gap\xC6\x92\xE2\x80\xA2GenVar gen_Other\r\n" + other);
+}
+
 // --- usage, help and output ----------------------------------------------------------
 
 TEST_F(HostTest, EveryCommandAnswersHelpWithUsage) {

@@ -16,9 +16,7 @@
 
 namespace {
 
-const char kUsage[] =
-    "mapping show SHEET [KEY] | check DRAWING MACRO SHEET | set SHEET KEY VAR=GROUP:KIND:NAME... "
-    "| new-key";
+const char kUsage[] = "mapping show|check|set|new-key ...";
 const char kSummary[] = "Show, check and write the mapping lines of a standards sheet";
 
 void printHelp() {

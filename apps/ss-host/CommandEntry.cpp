@@ -70,7 +70,9 @@ SSHOST_ENTRY int sshostMain(int argc, char** argv) {
   }
   const HostCommand* command = HostCommands::find(options.command);
   if (!command) return usageError("unknown command '" + options.command + "'");
-  if (std::string option = misplacedGlobalOption(options.args); !option.empty())
+  // eval takes --messages after its command word as well.
+  const bool takesMessages = options.command == "eval";
+  if (std::string option = misplacedGlobalOption(options.args, takesMessages); !option.empty())
     return usageError("option '" + option + "' belongs before the command word: ss-host " + option +
                       (option == "--library"  ? " DIR "
                        : option == "--config" ? " FILE "

@@ -220,6 +220,10 @@ TEST_F(HostTest, AGlobalOptionAfterTheCommandIsAnsweredWithWhereItBelongs) {
                        "--library DIR eval"))
       << r.err;
   EXPECT_EQ(ssHost({"info", "--config=x.cfg"}).code, 2);
+  Outcome messages = ssHost({"info", "--messages"});
+  EXPECT_EQ(messages.code, 2);
+  EXPECT_TRUE(contains(messages.err, "option '--messages' belongs before the command word"))
+      << messages.err;
 }
 
 TEST_F(HostTest, SheetTakesANameWithOrWithoutKvsOrAPath) {

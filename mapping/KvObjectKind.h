@@ -141,5 +141,5 @@ inline KvCutOffsetType cutOffsetOfKind(KvObjectKind kind) {
   return static_cast<KvCutOffsetType>(kind - kObjCutOffset);
 }
 inline KvObjectKind kindOfCutOffset(KvCutOffsetType offset) {
-  return static_cast<KvObjectKind>(offset + kObjCutOffset);
+  return static_cast<KvObjectKind>(static_cast<int>(offset) + kObjCutOffset);
 }

@@ -26,6 +26,7 @@ Acad::ErrorStatus KvObjectMap::getMappingFromStrs(const Nx_String& ssVarName,
                                                   const Nx_String& macroPart) {
   Nx_String group, rest;
   if (!splitString(macroPart, Nx_String(&kMacroPartSeparator, 1), group, rest)) return kFail;
+  group.trim();
   objectName = group;
   KvObjectKind found = kObjNone;
   if (!objectKindFromText(rest, found)) return kFail;
@@ -84,8 +85,10 @@ Acad::ErrorStatus KvObjectMap::getSetMacroVarValue(Nx_DbMacro* dbMacro, MacroDat
 
   Nx_StringArray modules;
   if (macro->getModNamesOfGroup(objectName, modules) != Acad::eOk) return kFail;
+  int answered = 0;
   for (int i = 0; i < modules.length(); ++i)
-    getSetModuleVarValue(macro, macroData, modules[i], i, value, read, tr);
+    if (getSetModuleVarValue(macro, macroData, modules[i], i, value, read, tr) == Acad::eOk)
+      ++answered;
 
   switch (kind) {
     case kObjGenVar: {
@@ -120,7 +123,9 @@ Acad::ErrorStatus KvObjectMap::getSetMacroVarValue(Nx_DbMacro* dbMacro, MacroDat
       return getSectionValue(section, columnPart.toInt(), value) == Acad::eOk ? Acad::eOk : kFail;
     }
     default:
-      return Acad::eOk;
+      // A value no module of the group holds must not read as empty or take
+      // a write silently.
+      return answered > 0 ? Acad::eOk : kFail;
   }
 }
 
@@ -151,6 +156,6 @@ Acad::ErrorStatus KvObjectMap::getSetModuleVarValue(Nx_Macro* macro, MacroData* 
     return macroaccess::reverseStart(bolts, pattern, kind == kObjPatternReverseStart1, read, value,
                                      tr);
   }
-  if (kind == kObjOwnedMemberName) macroaccess::memberName(tab, varName, read, value);
+  if (kind == kObjOwnedMemberName) return macroaccess::memberName(tab, varName, read, value);
   return Acad::eOk;
 }

@@ -20,9 +20,9 @@ class SS_EXPORT KvObjectMap {
   KvObjectMap(const KvObjectMap&) = default;
   KvObjectMap& operator=(const KvObjectMap&) = default;
 
-  // Reads an entry from its text form: the macro part is the group, the byte
-  // 0x95, the kind keyword, a blank and the variable name. Fields already
-  // read stay set when a later part fails.
+  // Reads an entry from its text form: the macro part is the group (blanks
+  // around it dropped), the byte 0x95, the kind keyword, a blank and the
+  // variable name. Fields already read stay set when a later part fails.
   Acad::ErrorStatus getMappingFromStrs(const Nx_String& ssVarName, const Nx_String& macroPart);
   // The text form; fails for an entry without a kind, leaving the macro part
   // as the group and the separator.
@@ -35,7 +35,8 @@ class SS_EXPORT KvObjectMap {
   Acad::ErrorStatus isCompatible(const KvObjectMap& other) const;
 
   // Reads or writes the bound value as text. The database macro must be
-  // open for write.
+  // open for write. A value of the modules of a group fails when no module
+  // of the group answers.
   Acad::ErrorStatus getMacroVarValue(Nx_DbMacro* macro, MacroData* macroData, Nx_String& value,
                                      AcTransaction* tr);
   Acad::ErrorStatus setMacroVarValue(Nx_DbMacro* macro, MacroData* macroData, Nx_String& value,

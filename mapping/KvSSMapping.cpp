@@ -11,6 +11,7 @@
 #include "core/macro/Nx_ProfPlacementModule.h"
 #include "core/sections/Nx_SectionTableManager.h"
 #include "mapping/KvNameConvention.h"
+#include "mapping/MappingFileText.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/StandardsPaths.h"
 
@@ -24,9 +25,9 @@ Nx_String keyOfLine(const Nx_String& line) {
   return at < 0 ? Nx_String() : line.left(at);
 }
 
-int findKeyLine(const Nx_StringArray& lines, const Nx_String& key) {
+int findKeyLine(const MappingFileText& file, const Nx_String& key) {
   Nx_StringArray keys;
-  for (const Nx_String& line : lines) keys.append(keyOfLine(line));
+  for (const Nx_String& line : file.lines()) keys.append(keyOfLine(line));
   return keys.find(key, true);
 }
 
@@ -67,19 +68,25 @@ bool KvSSMapping::append(const KvObjectMap& map) {
   return objectMaps_.insertAt(objectMaps_.length(), map);
 }
 
+bool KvSSMapping::appendEntry(const Nx_String& group, KvObjectKind kind, const Nx_String& varName,
+                              int visibility, const Nx_String& description) {
+  KvObjectMap map;
+  map.objectName = group;
+  map.varName = varName;
+  map.kind = kind;
+  map.visibility = visibility;
+  map.description = description;
+  return append(map);
+}
+
 // --- building ------------------------------------------------------------------
 
 Nx_String KvSSMapping::mappingFilePath(const Nx_String& sheetName) {
   return changeExtension(standardsSheetPath(sheetName), "map");
 }
 
-bool KvSSMapping::readMappingLines(const Nx_String& sheetName, Nx_StringArray& lines) {
-  if (!ObjectExportReadFile(mappingFilePath(sheetName), lines)) return false;
-  // Any version line goes; its number is not examined.
-  if (lines.length() > 0 && lines[0].hasSubString("Mapping", false) &&
-      lines[0].hasSubString("version", false))
-    lines.removeAt(0);
-  return true;
+bool KvSSMapping::readMappingLines(const Nx_String& sheetName, MappingFileText& file) {
+  return file.read(mappingFilePath(sheetName));
 }
 
 Acad::ErrorStatus KvSSMapping::initFromMacro(KvDlgStandardsData& data) {
@@ -95,12 +102,12 @@ Acad::ErrorStatus KvSSMapping::initFromModuleGroup(Nx_String groupName) {
 }
 
 Acad::ErrorStatus KvSSMapping::getMappingFromFile(Nx_String sheetName, const Nx_String& key) {
-  Nx_StringArray lines;
-  if (!readMappingLines(sheetName, lines)) return kFail;
-  if (lines.isEmpty()) return Acad::eOk;
-  int at = findKeyLine(lines, key);
+  MappingFileText file;
+  if (!readMappingLines(sheetName, file)) return kFail;
+  if (file.lines().isEmpty()) return Acad::eOk;
+  int at = findKeyLine(file, key);
   if (at < 0) return kFail;
-  return initMappingFromLine(lines[at]);
+  return initMappingFromLine(file.lines()[at]);
 }
 
 Acad::ErrorStatus KvSSMapping::initMappingFromLine(const Nx_String& line) {
@@ -112,7 +119,8 @@ Acad::ErrorStatus KvSSMapping::initMappingFromLine(const Nx_String& line) {
   splitStringAtSymbol(rest, kMappingEntrySeparator, entries, true);
   for (const Nx_String& entry : entries) {
     Nx_String ssVarName, macroPart;
-    if (!splitString(entry, Nx_String(&kMappingNameSeparator, 1), ssVarName, macroPart)) continue;
+    // Blanks between the variable name and its separator are no part of it.
+    if (!splitStringAtSymbol(entry, kMappingNameSeparator, ssVarName, macroPart, true)) continue;
     KvObjectMap map;
     if (map.getMappingFromStrs(ssVarName, macroPart) == Acad::eOk) append(map);
   }
@@ -148,14 +156,9 @@ Acad::ErrorStatus KvSSMapping::addAllVariables(const Nx_Module* module, const Nx
   std::vector<bool> shownFlags(visible.begin(), visible.end());
   std::vector<bool> setFlags(settable.begin(), settable.end());
   for (int i = 0; i < names.length(); ++i) {
-    KvObjectMap map;
-    map.objectName = group;
-    map.varName = names[i];
-    map.kind = kObjDistance;
     bool shown = static_cast<size_t>(i) < shownFlags.size() && shownFlags[static_cast<size_t>(i)];
     bool set = static_cast<size_t>(i) < setFlags.size() && setFlags[static_cast<size_t>(i)];
-    map.visibility = shown && set ? 0 : shown ? 1 : set ? 2 : 3;
-    append(map);
+    appendEntry(group, kObjDistance, names[i], shown && set ? 0 : shown ? 1 : set ? 2 : 3);
   }
   return Acad::eOk;
 }
@@ -168,14 +171,7 @@ Acad::ErrorStatus KvSSMapping::addAllCuts(const Nx_Module* module, const Nx_Stri
   for (int i = 0; i < names.length() && i < types.length(); ++i) {
     AcArray<KvCutOffsetType> offsets;
     getCutOffsets(types[i], offsets);
-    for (KvCutOffsetType offset : offsets) {
-      KvObjectMap map;
-      map.objectName = group;
-      map.varName = names[i];
-      map.kind = kindOfCutOffset(offset);
-      map.visibility = 0;
-      append(map);
-    }
+    for (KvCutOffsetType offset : offsets) appendEntry(group, kindOfCutOffset(offset), names[i]);
   }
   return Acad::eOk;
 }
@@ -184,26 +180,18 @@ Acad::ErrorStatus KvSSMapping::addAllPatterns(const Nx_Module* module, const Nx_
                                               AcTransaction* tr) {
   const Nx_BoltModule* bolts = asBoltModule(module);
   if (!bolts) return kFail;
-  auto add = [&](KvObjectKind kind, const Nx_String& varName) {
-    KvObjectMap map;
-    map.objectName = group;
-    map.varName = varName;
-    map.kind = kind;
-    map.visibility = 0;
-    append(map);
-  };
-  add(kObjBoltsDiameter, Nx_String());
-  add(kObjBoltsHoleOffset, Nx_String());
+  appendEntry(group, kObjBoltsDiameter, Nx_String());
+  appendEntry(group, kObjBoltsHoleOffset, Nx_String());
   AcArray<AcDbObjectId> ids;
   bolts->getPatternIds(ids);
   for (const AcDbObjectId& id : ids) {
     Nx_BoltPattern* pattern = nullptr;
     if (getPattern(id, pattern, tr) != Acad::eOk || !pattern) continue;
-    add(kObjPatternNrBolts1, pattern->name());
-    add(kObjPatternReverseStart1, pattern->name());
+    appendEntry(group, kObjPatternNrBolts1, pattern->name());
+    appendEntry(group, kObjPatternReverseStart1, pattern->name());
     if (pattern->layout()->type() == kGridLayout) {
-      add(kObjPatternNrBolts2, pattern->name());
-      add(kObjPatternReverseStart2, pattern->name());
+      appendEntry(group, kObjPatternNrBolts2, pattern->name());
+      appendEntry(group, kObjPatternReverseStart2, pattern->name());
     }
   }
   return Acad::eOk;
@@ -214,13 +202,8 @@ Acad::ErrorStatus KvSSMapping::addAllProfPlacements(const Nx_Module* module, con
   const Nx_ProfPlacementModule* placer = asProfPlacementModule(module);
   if (!placer) return kFail;
   for (const Nx_ProfPlacement& placement : placer->placements()) {
-    if (placement.profileGroup.isEmpty()) continue;
-    KvObjectMap map;
-    map.objectName = group;
-    map.varName = placement.profileGroup;
-    map.kind = kObjOwnedMemberName;
-    map.visibility = 0;
-    append(map);
+    if (!placement.profileGroup.isEmpty())
+      appendEntry(group, kObjOwnedMemberName, placement.profileGroup);
   }
   return Acad::eOk;
 }
@@ -230,13 +213,8 @@ Acad::ErrorStatus KvSSMapping::addAllBaseProfs(Nx_DbMacro* dbMacro, AcTransactio
   dbMacro->assertReadEnabled();
   for (int i = 0; i < dbMacro->baseProfCount(); ++i) {
     Nx_String prof = "Prof" + Nx_String(i);
-    for (KvObjectKind kind : {kObjPrPlName, kObjPrPlMaterial}) {
-      KvObjectMap map;
-      map.varName = prof;
-      map.kind = kind;
-      map.visibility = 0;
-      append(map);
-    }
+    appendEntry(Nx_String(), kObjPrPlName, prof);
+    appendEntry(Nx_String(), kObjPrPlMaterial, prof);
     Nx_DbProfile* profile = nullptr;
     Nx_String section;
     Nx_StringArray columns;
@@ -244,14 +222,8 @@ Acad::ErrorStatus KvSSMapping::addAllBaseProfs(Nx_DbMacro* dbMacro, AcTransactio
         getSectionName(profile, section) != Acad::eOk ||
         getSectionColumnNames(section, columns) != Acad::eOk)
       continue;
-    for (int c = 0; c < columns.length(); ++c) {
-      KvObjectMap map;
-      map.varName = prof + ";" + Nx_String(c);
-      map.kind = kObjMemberSectionSize;
-      map.visibility = 0;
-      map.description = columns[c];
-      append(map);
-    }
+    for (int c = 0; c < columns.length(); ++c)
+      appendEntry(Nx_String(), kObjMemberSectionSize, prof + ";" + Nx_String(c), 0, columns[c]);
   }
   return Acad::eOk;
 }
@@ -260,13 +232,7 @@ Acad::ErrorStatus KvSSMapping::addAllGenVars(const Nx_Macro* macro) {
   if (!macro) return kFail;
   Nx_StringArray names;
   macro->getGeneralVariables(names);
-  for (const Nx_String& name : names) {
-    KvObjectMap map;
-    map.varName = name;
-    map.kind = kObjGenVar;
-    map.visibility = 0;
-    append(map);
-  }
+  for (const Nx_String& name : names) appendEntry(Nx_String(), kObjGenVar, name);
   return Acad::eOk;
 }
 
@@ -284,6 +250,10 @@ Acad::ErrorStatus KvSSMapping::findSSVar(const Nx_String& ssVarName, const KvVal
     indexValid_ = true;
   }
   auto it = index_.find(indexKey(ssVarName, type));
+  // A number binds to a value of the other numeric type when none of its own
+  // type is mapped: the mapping page offers both for either.
+  if (it == index_.end() && isNumericValueType(type))
+    it = index_.find(indexKey(ssVarName, type == kValueInt ? kValueDouble : kValueInt));
   if (it == index_.end()) return kFail;
   index = it->second;
   return Acad::eOk;
@@ -398,9 +368,9 @@ Acad::ErrorStatus KvSSMapping::sortValidVars(AcArray<int>& indices,
 }
 
 bool KvSSMapping::hasSameMapping(const Nx_String& sheetName, Nx_String& key) const {
-  Nx_StringArray lines;
-  if (!readMappingLines(sheetName, lines)) return false;
-  for (const Nx_String& line : lines) {
+  MappingFileText file;
+  if (!readMappingLines(sheetName, file)) return false;
+  for (const Nx_String& line : file.lines()) {
     KvSSMapping stored;
     if (stored.initMappingFromLine(line) == Acad::eOk && isEqual(stored)) {
       key = keyOfLine(line);
@@ -433,20 +403,21 @@ Acad::ErrorStatus KvSSMapping::setMappingToFile(Nx_String sheetName, Nx_String& 
     ssVarNames.removeAt(i);
   }
 
-  Nx_StringArray lines;
-  if (!readMappingLines(sheetName, lines)) lines.removeAll();
-  int at = findKeyLine(lines, key);
+  // A file that cannot be read is started afresh.
+  MappingFileText file;
+  readMappingLines(sheetName, file);
+  int at = findKeyLine(file, key);
   if (at >= 0) {
     KvSSMapping stored;
-    if (stored.initMappingFromLine(lines[at]) == Acad::eOk && isEqual(stored)) return Acad::eOk;
-    lines.removeAt(at);
+    if (stored.initMappingFromLine(file.lines()[at]) == Acad::eOk && isEqual(stored))
+      return Acad::eOk;
+    file.removeAt(at);
   }
   Nx_String line = key + "=";
   for (int i = 0; i < ssVarNames.length() && i < macroParts.length(); ++i) {
     if (i > 0) line += kMappingEntrySeparator;
     line += ssVarNames[i] + kMappingNameSeparator + macroParts[i];
   }
-  lines.append(line);
-  lines.insertAt(0, kMappingHeader);
-  return ObjectExportWriteFile(mappingFilePath(sheetName), lines) ? Acad::eOk : kFail;
+  file.append(line);
+  return file.write(mappingFilePath(sheetName), kMappingHeader) ? Acad::eOk : kFail;
 }

@@ -12,6 +12,7 @@
 #include "platform/arx/acadstrc.h"
 
 class KvDlgStandardsData;
+class MappingFileText;
 class Nx_DbMacro;
 class Nx_Macro;
 class Nx_Module;
@@ -24,7 +25,8 @@ class Nx_Module;
 // Mapping file (beside the sheet, extension "map"): the line "Mapping
 // version 1.0", then one line per key: the key, "=", the entries separated
 // by the byte 0xBF; an entry is the sheet variable, the byte 0x83 and the
-// entry's macro part (KvObjectMap).
+// entry's macro part (KvObjectMap). Files re-saved in UTF-8 are read and
+// written back as such (MappingFileText).
 class SS_EXPORT KvSSMapping {
  public:
   enum Mode : int {
@@ -60,7 +62,8 @@ class SS_EXPORT KvSSMapping {
   Acad::ErrorStatus setMacroVarValue(const Nx_String& ssVarName, const KvValueType& type,
                                      Nx_String& value, KvDlgStandardsData& data);
   // The first entry of that sheet variable (without case) whose kind has
-  // exactly that value type.
+  // exactly that value type; for a number without one, the first entry of
+  // the other numeric type.
   Acad::ErrorStatus findSSVar(const Nx_String& ssVarName, const KvValueType& type,
                               int& index) const;
 
@@ -95,9 +98,13 @@ class SS_EXPORT KvSSMapping {
   static Nx_String mappingFilePath(const Nx_String& sheetName);
 
  private:
-  // The lines after the header line; false when the file cannot be read.
-  static bool readMappingLines(const Nx_String& sheetName, Nx_StringArray& lines);
+  // The mapping lines (no version line, no blank lines); false when the file
+  // cannot be read.
+  static bool readMappingLines(const Nx_String& sheetName, MappingFileText& file);
   bool append(const KvObjectMap& map);
+  // Appends the entry of one value the macro offers (no sheet variable yet).
+  bool appendEntry(const Nx_String& group, KvObjectKind kind, const Nx_String& varName,
+                   int visibility = 0, const Nx_String& description = Nx_String());
 
   Acad::ErrorStatus addAllVariables(const Nx_Module* module, const Nx_String& group);
   Acad::ErrorStatus addAllCuts(const Nx_Module* module, const Nx_String& group);

@@ -61,7 +61,7 @@ Acad::ErrorStatus reverseStart(Nx_BoltModule* module, Nx_BoltPattern* pattern, b
   bool flag = value.equal("1", false);
   if (getSetBoltPatternReverses(module, pattern, firstDirection, read, flag, tr) != Acad::eOk)
     return Acad::eInvalidInput;
-  if (read) value = flag ? "0" : "1";
+  if (read) value = flag ? "1" : "0";
   return Acad::eOk;
 }
 

@@ -25,8 +25,9 @@ Acad::ErrorStatus memberName(MacroTabData* tab, const Nx_String& profileGroup, b
                              Nx_String& value);
 // The bolt diameter (diameter set) or hole offset text of a tab.
 Acad::ErrorStatus boltData(MacroTabData* tab, bool diameter, bool read, Nx_String& value);
-// The reverse-start flag of a pattern direction. A write sets the flag for
-// the text "1"; a read gives "0" for a set flag and "1" for a clear one.
+// The reverse-start flag of a pattern direction: "1" set, anything else
+// written clears it; a read gives "1" or "0", so that writing back what was
+// read changes nothing.
 Acad::ErrorStatus reverseStart(Nx_BoltModule* module, Nx_BoltPattern* pattern, bool firstDirection,
                                bool read, Nx_String& value, AcTransaction* tr);
 

@@ -111,10 +111,12 @@ class ParsedFileCache {
   using Parser = Table (*)(const Nx_StringArray&);
   explicit ParsedFileCache(Parser parser) : parser_(parser) {}
 
-  std::shared_ptr<const Table> get(const Nx_String& name) {
+  std::shared_ptr<const Table> get(const Nx_String& name, bool* found) {
     Nx_String path;
     FileStamp stamp;
-    if (!locate(name, path, stamp)) return nullptr;
+    bool located = locate(name, path, stamp);
+    if (found) *found = located;
+    if (!located) return nullptr;
     auto it = entries_.find(path);
     if (it != entries_.end() && it->second.stamp == stamp && it->second.settled)
       return it->second.table;
@@ -211,12 +213,12 @@ SizeTable parseSizeLines(const Nx_StringArray& lines) {
   return table;
 }
 
-std::shared_ptr<const LookupTable> readLookupFile(const Nx_String& name) {
-  return lookupCache().get(name);
+std::shared_ptr<const LookupTable> readLookupFile(const Nx_String& name, bool* found) {
+  return lookupCache().get(name, found);
 }
 
-std::shared_ptr<const SizeTable> readSizeFile(const Nx_String& name) {
-  return sizeCache().get(name);
+std::shared_ptr<const SizeTable> readSizeFile(const Nx_String& name, bool* found) {
+  return sizeCache().get(name, found);
 }
 
 void forgetDataFileLocations() {

@@ -32,12 +32,13 @@ LookupTable parseLookupLines(const Nx_StringArray& lines);
 SizeTable parseSizeLines(const Nx_StringArray& lines);
 
 // The parsed content of the file that findDataFile resolves the name to, or
-// null when there is none or it cannot be read. Parsed files are kept by path
+// null when there is none or it cannot be read; found, when given, tells
+// which (true: there is a file, it cannot be read). Parsed files are kept by path
 // and reread only when their modification time, size or inode changes (or
 // while they are younger than two seconds): a sheet may look into the same
 // file many times in one run.
-std::shared_ptr<const LookupTable> readLookupFile(const Nx_String& name);
-std::shared_ptr<const SizeTable> readSizeFile(const Nx_String& name);
+std::shared_ptr<const LookupTable> readLookupFile(const Nx_String& name, bool* found = nullptr);
+std::shared_ptr<const SizeTable> readSizeFile(const Nx_String& name, bool* found = nullptr);
 
 // Names are searched again at their next use. Called at the start of every
 // calculation, so that a file added earlier in the search order is found.

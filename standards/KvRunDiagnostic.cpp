@@ -22,6 +22,8 @@ const char* runDiagnosticKindName(KvRunDiagnostic::Kind kind) {
       return "data-file";
     case KvRunDiagnostic::kSheet:
       return "sheet";
+    case KvRunDiagnostic::kRun:
+      return "run";
   }
   return "unknown";
 }

@@ -19,6 +19,7 @@ struct KvRunDiagnostic {
     kChildLimit = 7,  // the run reached its bound on child runs
     kDataFile = 8,    // a look-up or size file is missing or unreadable
     kSheet = 9,       // the sheet itself could not be found, loaded or laid out
+    kRun = 10,        // the run could not go on for another reason (no macro, no dialog, aborted)
   };
 
   Kind kind = kEquation;

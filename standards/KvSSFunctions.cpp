@@ -9,6 +9,7 @@
 #include "standards/DataFiles.h"
 #include "standards/FunctionRecords.h"
 #include "standards/SizeWithTolerance.h"
+#include "standards/StandardsDiagnostics.h"
 
 using namespace ssfunctions;
 using grid::ValueRecord;
@@ -129,8 +130,12 @@ bool lookUp(ValueRecord& result, StandardsFunctionArgs args, bool bySystemName) 
   Nx_String file;
   if (!readText(args[0], file)) return false;
   Nx_String key = lookupKey(args.subspan(1));
-  auto table = readLookupFile(file);
-  if (!table) return false;
+  bool found = false;
+  auto table = readLookupFile(file, &found);
+  if (!table) {
+    reportDataFileProblem(file, found);
+    return false;
+  }
   for (const Nx_StringArray& fields : *table) {
     const Nx_String& first = fields[0];
     if (!(bySystemName ? systemNameOf(first) : first).equal(key, false)) continue;
@@ -151,13 +156,21 @@ bool getProfCell(ValueRecord& result, StandardsFunctionArgs args) {
 
 // --- standard sizes ----------------------------------------------------------
 
-// The file argument and the numbers after it; a size file that cannot be
-// read leaves the list empty, so the function falls back to rounding.
+// The file argument and the numbers after it.
 bool readSizeArgs(StandardsFunctionArgs args, Nx_String& file, std::span<double> numbers) {
   if (args.size() != numbers.size() + 1 || !readText(args[0], file)) return false;
   for (std::size_t i = 0; i < numbers.size(); ++i)
     if (!readNumber(args[i + 1], numbers[i])) return false;
   return true;
+}
+
+// The lines of a size file. One that cannot be read leaves the list empty,
+// so the function falls back to rounding; the run is told of the file.
+std::shared_ptr<const SizeTable> sizeFile(const Nx_String& file) {
+  bool found = false;
+  auto table = readSizeFile(file, &found);
+  if (!table) reportDataFileProblem(file, found);
+  return table;
 }
 
 const SizeTable& sizeLines(const std::shared_ptr<const SizeTable>& table) {
@@ -171,7 +184,7 @@ bool stdValueWithTolerance(ValueRecord& result, StandardsFunctionArgs args,
   Nx_String file;
   double n[4];
   if (!readSizeArgs(args, file, n)) return false;
-  auto table = readSizeFile(file);
+  auto table = sizeFile(file);
   AcArray<double> standards;
   for (const SizeLine& line : sizeLines(table)) standards.append(line.*field);
   setNumberResult(result, sizeWithTolerance(standards, n[1], n[0], n[2], n[3]));
@@ -195,7 +208,7 @@ bool stdWidthWithTolerance(ValueRecord& result, StandardsFunctionArgs args) {
   double n[5];
   if (!readSizeArgs(args, file, n)) return false;
   const double thickness = n[1];
-  auto table = readSizeFile(file);
+  auto table = sizeFile(file);
   AcArray<double> standards;
   for (const SizeLine& line : sizeLines(table))
     if (line.second == 0 || line.second == thickness) standards.append(line.first);

@@ -14,6 +14,7 @@
 #include "standards/KvSSFunctions.h"
 #include "standards/StandardsDiagnostics.h"
 #include "standards/StandardsPaths.h"
+#include "standards/StandardsRunFrame.h"
 
 namespace {
 
@@ -28,16 +29,6 @@ const Nx_StringArray& nativeFunctions() {
 }
 constexpr int kCallChild = 0;
 
-// How deep child sheets are nested at this moment.
-int gChildDepth = 0;
-
-struct DepthScope {
-  DepthScope() { ++gChildDepth; }
-  ~DepthScope() { --gChildDepth; }
-  DepthScope(const DepthScope&) = delete;
-  DepthScope& operator=(const DepthScope&) = delete;
-};
-
 std::string foldedKey(const Nx_String& name) {
   return name.lower().str();
 }
@@ -46,10 +37,24 @@ Acad::ErrorStatus status(bool ok) {
   return ok ? Acad::eOk : kFail;
 }
 
+// A declaration names its type with the keyword as written, so that notes
+// such as "double-check the flange" or "internal value" stay notes.
+bool hasDeclarationKeyword(const Nx_String& text) {
+  static constexpr std::string_view kKeywords[] = {"Int", "Double", "String"};
+  std::string_view t = text.str();
+  t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
+  return std::any_of(std::begin(kKeywords), std::end(kKeywords),
+                     [&](std::string_view k) { return t.starts_with(k); });
+}
+
 }  // namespace
 
-bool KvStandardsSheet::failStep(const char* reason) const {
-  acutPrintf("*Error* Standards sheet %s: %s\n", fileName_.c_str(), reason);
+bool KvStandardsSheet::failStep(const char* reason, KvRunDiagnostic::Kind kind,
+                                const Nx_String& variable) const {
+  Nx_String text = "Standards sheet " + fileName_ + ": " + reason;
+  acutPrintf("*Error* %s\n", text.c_str());
+  if (StandardsRunFrame* frame = StandardsRunFrame::current())
+    frame->add(kind, variable, Nx_String(), text);
   return false;
 }
 
@@ -63,9 +68,17 @@ Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
   model->setBool(12, true);
   model->setBool(8, false);
   model->setBool(7, false);
+  StandardsRunFrame* frame = StandardsRunFrame::current();
+  if (frame) frame->setSheet(path);
   std::string error;
-  if (!model->loadFromFile(path.str(), error)) {
-    acutPrintf("*Error* Standards sheet %s cannot be loaded: %s\n", path.c_str(), error.c_str());
+  const std::string* text = nullptr;
+  bool loaded =
+      frame ? frame->sheetText(path, text, error) && model->loadFromText(*text, path.str(), error)
+            : model->loadFromFile(path.str(), error);
+  if (!loaded) {
+    Nx_String why = "Standards sheet " + path + " cannot be loaded: " + error.c_str();
+    acutPrintf("*Error* %s\n", why.c_str());
+    if (frame) frame->add(KvRunDiagnostic::kSheet, Nx_String(), path, why);
     return kFail;
   }
   fileName_ = path;
@@ -109,6 +122,8 @@ void KvStandardsSheet::scanSection(const Labels& labels, Label label, KvCellType
       area, [&](const grid::Cell& cell, int row) { cells.emplace_back(cell.col, row); });
   for (const auto& [col, row] : cells) {
     KvVarCell cell;
+    Nx_String text;
+    if (!getCellText(col, row, text, kValue) || !hasDeclarationKeyword(text)) continue;
     if (cell.initialize(*this, col, row, type) == Acad::eOk) varCells_.append(cell);
   }
 }
@@ -130,7 +145,8 @@ Acad::ErrorStatus KvStandardsSheet::initVarCells() {
 
 Acad::ErrorStatus KvStandardsSheet::initSSForInput(KvDlgStandardsData& data) {
   if (!data.macro || !data.transaction)
-    return status(failStep("a parent run needs a macro and an open transaction"));
+    return status(
+        failStep("a parent run needs a macro and an open transaction", KvRunDiagnostic::kRun));
   gInitSSForInput.start();
   genVarNames_ = data.genVarNames;
   genVarValues_ = data.genVarValues;
@@ -142,8 +158,12 @@ Acad::ErrorStatus KvStandardsSheet::initSSForInput(KvDlgStandardsData& data) {
   gInitSSForInput.end();
 
   gSSSGetFromMacro.start();
+  StandardsRunFrame* frame = StandardsRunFrame::current();
+  std::size_t firstDiagnostic = frame ? frame->diagnostics().size() : 0;
   if (varCells_.getFromMacro(data) != Acad::eOk)
-    return status(failStep("the variables cannot be read from the macro"));
+    return status(
+        failStep("the variables cannot be read from the macro", KvRunDiagnostic::kVariable));
+  findUnboundVars(data, firstDiagnostic);
   gSSSGetFromMacro.end();
 
   gSetMacroValuelsToSS.start();
@@ -152,7 +172,7 @@ Acad::ErrorStatus KvStandardsSheet::initSSForInput(KvDlgStandardsData& data) {
     const KvVarCell& cell = varCells_[failed];
     Nx_String why = "the value \"" + cell.value + "\" of " + cell.name + " does not fit its cell " +
                     getAlfabet(cell.column) + Nx_String(cell.row);
-    return status(failStep(why.c_str()));
+    return status(failStep(why.c_str(), KvRunDiagnostic::kVariable, cell.name));
   }
   gSetMacroValuelsToSS.end();
 
@@ -168,6 +188,8 @@ Acad::ErrorStatus KvStandardsSheet::getFromVars(KvDlgStandardsData& data) {
   genVarValues_ = data.genVarValues;
   // A child without the sections simply has no variables.
   initVarCells();
+  // The arguments bind to the variables that stay.
+  dropDuplicateVars();
   const KvVarCells& args = data.varCells;
   int locals = 0;
   for (int i = 0; i < varCells_.length(); ++i) {
@@ -175,7 +197,8 @@ Acad::ErrorStatus KvStandardsSheet::getFromVars(KvDlgStandardsData& data) {
     if (cell.isLocal()) {
       ++locals;
       if (cell.setNewValue(*this, Nx_String()) != Acad::eOk)
-        return status(failStep("a Local cell cannot be emptied"));
+        return status(
+            failStep("a Local cell cannot be emptied", KvRunDiagnostic::kVariable, cell.name));
       continue;
     }
     int arg = i - locals;
@@ -183,17 +206,17 @@ Acad::ErrorStatus KvStandardsSheet::getFromVars(KvDlgStandardsData& data) {
       Nx_String why = "CallChild gives " + Nx_String(args.length()) +
                       " variables, the sheet binds at least " + Nx_String(arg + 1) + " (" +
                       cell.name + ")";
-      return status(failStep(why.c_str()));
+      return status(failStep(why.c_str(), KvRunDiagnostic::kVariable, cell.name));
     }
     if (cell.isOutput() && args[arg].isInput()) {
       Nx_String why =
           "the Output " + cell.name + " is bound to the caller's Input " + args[arg].name;
-      return status(failStep(why.c_str()));
+      return status(failStep(why.c_str(), KvRunDiagnostic::kVariable, cell.name));
     }
     if (cell.setNewValue(*this, args[arg].value) != Acad::eOk) {
       Nx_String why = "the value \"" + args[arg].value + "\" of " + args[arg].name +
                       " does not fit the cell of " + cell.name;
-      return status(failStep(why.c_str()));
+      return status(failStep(why.c_str(), KvRunDiagnostic::kVariable, cell.name));
     }
   }
   replaceGenVars();
@@ -226,26 +249,11 @@ Acad::ErrorStatus KvStandardsSheet::calcMain() {
   if (!model) return kFail;
   gRegisterFuntions.start();
   if (registerStandardsFunctions(*model) != Acad::eOk)
-    return status(failStep("the sheet functions cannot be registered"));
+    return status(failStep("the sheet functions cannot be registered", KvRunDiagnostic::kRun));
   gRegisterFuntions.end();
 
   gFindDuplicates.start();
-  Nx_StringArray names;
-  for (int i = 0; i < varCells_.length(); ++i) names.append(varCells_[i].name);
-  AcArray<int> duplicates;
-  if (getDuplicates(names, duplicates, false)) {
-    Nx_String list;
-    for (int i = 0; i < duplicates.length(); ++i) list += (i ? "\n" : "") + names[duplicates[i]];
-    Nx_String text = "There were duplicate variable names found in the standards file " +
-                     fileName_ +
-                     ".\nThe duplicates will be ignored. Please correct this file.\n"
-                     "Duplicate variable names:\n\n" +
-                     list;
-    ui::messageBox(text.str(), "Variable names must be unique", ui::MB_OK | ui::MB_ICONEXCLAMATION,
-                   this);
-    for (int i = duplicates.length() - 1; i >= 0; --i) varCells_.removeAt(duplicates[i]);
-    ++varsGeneration_;
-  }
+  dropDuplicateVars();
   gFindDuplicates.end();
 
   gCalcCells.start();
@@ -254,6 +262,29 @@ Acad::ErrorStatus KvStandardsSheet::calcMain() {
   calcCells(labels.row[kCalc] + 1);
   gCalcCells.end();
   return Acad::eOk;
+}
+
+void KvStandardsSheet::dropDuplicateVars() {
+  Nx_StringArray names;
+  for (int i = 0; i < varCells_.length(); ++i) names.append(varCells_[i].name);
+  AcArray<int> duplicates;
+  if (!getDuplicates(names, duplicates, false)) return;
+  Nx_String list;
+  for (int i = 0; i < duplicates.length(); ++i) list += (i ? "\n" : "") + names[duplicates[i]];
+  Nx_String text = "There were duplicate variable names found in the standards file " + fileName_ +
+                   ".\nThe duplicates will be ignored. Please correct this file.\n"
+                   "Duplicate variable names:\n\n" +
+                   list;
+  if (StandardsRunFrame* frame = StandardsRunFrame::current()) {
+    for (int i = 0; i < duplicates.length(); ++i) {
+      const KvVarCell& cell = varCells_[duplicates[i]];
+      frame->add({KvRunDiagnostic::kDuplicate, fileName_, cell.row, cell.name, cell.name, text});
+    }
+  }
+  ui::messageBox(text.str(), "Variable names must be unique", ui::MB_OK | ui::MB_ICONEXCLAMATION,
+                 this);
+  for (int i = duplicates.length() - 1; i >= 0; --i) varCells_.removeAt(duplicates[i]);
+  ++varsGeneration_;
 }
 
 void KvStandardsSheet::calcCells(int firstRow) {
@@ -276,11 +307,14 @@ void KvStandardsSheet::calcCells(int firstRow) {
     }
     for (int col : columns) calcCell(col, row);
   }
+  if (StandardsRunFrame* frame = StandardsRunFrame::current()) frame->setCell(0, Nx_String());
 }
 
 Acad::ErrorStatus KvStandardsSheet::calcCell(int col, int row) {
   Nx_String text;
   if (!getCellText(col, row, text, kValue) || text.isEmpty()) return Acad::eOk;
+  StandardsRunFrame* frame = StandardsRunFrame::current();
+  if (frame) frame->setCell(row, text);
 
   gCalcCellSplitSymbol.start();
   Nx_String name, expression;
@@ -326,11 +360,59 @@ Acad::ErrorStatus KvStandardsSheet::calcCell(int col, int row) {
   Nx_String value = result.isBool() && type != kValueString
                         ? Nx_String(result.boolean() ? "1" : "0")
                         : Nx_String(model->getValue(col, row));
-  if (varCells_[target].setNewValue(*this, value) != Acad::eOk) return failed();
+  if (!assign(target, value)) return failed();
   return Acad::eOk;
 }
 
 // --- variables -----------------------------------------------------------------------
+
+bool KvStandardsSheet::assign(int index, const Nx_String& value) {
+  KvVarCell& cell = varCells_[index];
+  Nx_String previous = cell.value;
+  if (cell.setNewValue(*this, value) == Acad::eOk) return true;
+  // The refused value must not travel on (to a caller, to the macro).
+  cell.setNewValue(*this, previous);
+  return false;
+}
+
+void KvStandardsSheet::findUnboundVars(const KvDlgStandardsData& data,
+                                       std::size_t firstDiagnostic) {
+  toldVars_.clear();
+  StandardsRunFrame* frame = StandardsRunFrame::current();
+  if (!frame) return;
+  KvRunDiagnostics& diagnostics = frame->diagnostics();
+  // The variable diagnostics the mapping just raised know no row.
+  for (std::size_t i = firstDiagnostic; i < diagnostics.size(); ++i) {
+    if (diagnostics[i].kind != KvRunDiagnostic::kVariable) continue;
+    toldVars_.insert(foldedKey(diagnostics[i].variable));
+    int index = findVar(diagnostics[i].variable);
+    if (diagnostics[i].row == 0 && index >= 0) diagnostics[i].row = varCells_[index].row;
+  }
+  // A module group is reached by the name convention: any name may bind.
+  const KvSSMapping& mapping = varCells_.mapping();
+  if (mapping.mode() != KvSSMapping::kMacro) return;
+  std::unordered_set<std::string> mapped;
+  for (const KvObjectMap& map : mapping.mappedObjects()) mapped.insert(foldedKey(map.ssVarName));
+  for (int i = 0; i < varCells_.length(); ++i) {
+    const KvVarCell& cell = varCells_[i];
+    // Mapped, or a duplicate told already.
+    if (cell.isLocal() || !mapped.insert(foldedKey(cell.name)).second) continue;
+    toldVars_.insert(foldedKey(cell.name));
+    // What the mapping reported of it is, more precisely, no binding at all.
+    auto reported = std::find_if(diagnostics.begin() + static_cast<std::ptrdiff_t>(firstDiagnostic),
+                                 diagnostics.end(), [&](const KvRunDiagnostic& d) {
+                                   return d.kind == KvRunDiagnostic::kVariable &&
+                                          d.variable.equal(cell.name, false);
+                                 });
+    if (reported != diagnostics.end()) {
+      reported->kind = KvRunDiagnostic::kUnbound;
+      continue;
+    }
+    frame->add({KvRunDiagnostic::kUnbound, fileName_, cell.row, cell.name,
+                cell.isInput() ? "Input" : "Output",
+                unboundVariableText(fileName_, cell.isInput(), cell.name, data.objectName)});
+  }
+}
 
 void KvStandardsSheet::refreshVarIndex() {
   if (indexGeneration_ == varsGeneration_) return;
@@ -386,12 +468,29 @@ Acad::ErrorStatus KvStandardsSheet::calcParent(KvDlgStandardsData& data) {
   gCalcMain.start();
   if (calcMain() != Acad::eOk) return kFail;
   if (varCells_.getValuesFromSS(*this) != Acad::eOk)
-    return status(failStep("an Output cell cannot be read"));
+    return status(failStep("an Output cell cannot be read", KvRunDiagnostic::kVariable));
   gCalcMain.end();
   gSetToMacro.start();
-  varCells_.setToMacro(data);
+  writeOutputs(data);
   gSetToMacro.end();
   return Acad::eOk;
+}
+
+void KvStandardsSheet::writeOutputs(KvDlgStandardsData& data) {
+  KvSSMapping& mapping = varCells_.mapping();
+  // A module-group write answers failure although the modules took the
+  // value, so only a mapping-file entry's answer tells a refusal.
+  bool answers = mapping.mode() == KvSSMapping::kMacro;
+  for (int i = 0; i < varCells_.length(); ++i) {
+    KvVarCell& cell = varCells_[i];
+    if (!cell.isOutput()) continue;
+    if (cell.setValueToMacro(mapping, data) == Acad::eOk || !answers) continue;
+    if (toldVars_.count(foldedKey(cell.name))) continue;  // told already
+    StandardsRunFrame* frame = StandardsRunFrame::current();
+    if (frame) frame->setCell(cell.row, Nx_String());
+    reportVariableFailure(data.fileName, false, cell.name);
+    if (frame) frame->setCell(0, Nx_String());
+  }
 }
 
 Acad::ErrorStatus KvStandardsSheet::calcChild(KvVarCells& args) {
@@ -408,7 +507,8 @@ Acad::ErrorStatus KvStandardsSheet::calcChild(KvVarCells& args) {
     }
     if (!cell.isOutput()) continue;
     int arg = i - locals;
-    if (arg >= args.length()) return status(failStep("fewer CallChild variables than Outputs"));
+    if (arg >= args.length())
+      return status(failStep("fewer CallChild variables than Outputs", KvRunDiagnostic::kVariable));
     args[arg].value = cell.value;
   }
   gSetToVars.end();
@@ -458,27 +558,52 @@ Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text,
   int function = nativeFunctions().find(functionName, false);
   if (function < 0) return kFail;
   if (function != kCallChild) return Acad::eOk;
-  // Only a direct call of itself is known to loop; longer cycles end at the depth bound.
-  if (toNativePath(path).equal(fileName_, false)) return kFail;
-  if (gChildDepth >= kMaxChildDepth) {
-    acutPrintf("*Error* Standards sheet %s: CallChild of %s nests deeper than %d sheets.\n",
-               fileName_.c_str(), path.c_str(), kMaxChildDepth);
-    return kFail;
+  Nx_String childPath = toNativePath(path);
+  StandardsRunFrame* frame = StandardsRunFrame::current();
+  // A sheet on the call stack would call itself again and again; only the
+  // depth bound would end it, after a number of runs that grows as the
+  // power of the calls per sheet.
+  if (frame ? frame->isOnCallStack(childPath) : childPath.equal(fileName_, false)) {
+    Nx_String why = "CallChild of " + path + " calls a sheet that is already running (a cycle).";
+    return status(failStep(why.c_str(), KvRunDiagnostic::kCycle));
+  }
+  int depth = frame ? frame->depth() : 0;
+  if (depth >= kMaxChildDepth) {
+    Nx_String why =
+        "CallChild of " + path + " nests deeper than " + Nx_String(kMaxChildDepth) + " sheets.";
+    return status(failStep(why.c_str(), KvRunDiagnostic::kDepth));
+  }
+  if (frame && !frame->countChildRun()) {
+    // Told once: every later call of the run fails the same way.
+    if (!frame->firstTime("child-limit")) return kFail;
+    Nx_String why = "CallChild of " + path + " would start more than " +
+                    Nx_String(StandardsRunFrame::kMaxChildRuns) + " child runs in one run.";
+    return status(failStep(why.c_str(), KvRunDiagnostic::kChildLimit));
   }
 
   request.fileName = path;
   request.genVarNames = genVarNames_;
   request.genVarValues = genVarValues_;
-  {
-    DepthScope depth;
-    if (!StartDlgStandardsSS(request)) return kFail;
-  }
+  bool ran = StartDlgStandardsSS(request);
+  if (frame) frame->append(request.diagnostics);
+  if (!ran) return kFail;
+  // Every Output argument takes its value, or none does: a failed call
+  // leaves the caller's variables as they were.
+  std::vector<std::pair<int, const KvVarCell*>> results;
   for (int i = 0; i < request.varCells.length(); ++i) {
     const KvVarCell& arg = request.varCells[i];
     if (!arg.isOutput()) continue;
     int index = findVar(arg.name);
     if (index < 0 || varCells_[index].isInput()) return kFail;
-    if (varCells_[index].setValueFromOther(*this, arg) != Acad::eOk) return kFail;
+    results.emplace_back(index, &arg);
+  }
+  std::vector<std::pair<int, Nx_String>> previous;
+  for (const auto& [index, arg] : results) {
+    previous.emplace_back(index, varCells_[index].value);
+    if (varCells_[index].setValueFromOther(*this, *arg) == Acad::eOk) continue;
+    for (auto it = previous.rbegin(); it != previous.rend(); ++it)
+      varCells_[it->first].setNewValue(*this, it->second);
+    return kFail;
   }
   return Acad::eOk;
 }

@@ -2,6 +2,7 @@
 #include <map>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/Nx_String.h"
@@ -9,6 +10,7 @@
 #include "mapping/KvVarCells.h"
 #include "platform/arx/acadstrc.h"
 #include "spreadsheet/Nx_Spread.h"
+#include "standards/KvRunDiagnostic.h"
 #include "standards/WholeWordReplace.h"
 
 class KvDlgStandardsData;
@@ -20,13 +22,15 @@ class KvDlgStandardsData;
 // "Input", "Output", "Local" and "Calc" (letters without case) divide the
 // sheet. A section starts on the row below its label and ends on the row of
 // the nearest other label below it (or the last row); Calc always runs to
-// the last row. Declarations ("Double Width") in the Input, Output and Local
-// sections are the variables; every non-empty Calc cell is an equation
-// (name = expression) or a call of a native function ("CallChild"),
-// computed row by row, left to right.
+// the last row. Declarations ("Double Width", the keyword with its case) in
+// the Input, Output and Local sections are the variables; every non-empty
+// Calc cell is an equation (name = expression) or a call of a native
+// function ("CallChild"), computed row by row, left to right.
 //
 // Status results are eOk or eInvalidInput. A failing step of a run prints
-// one "*Error* " line on the command line saying why.
+// one "*Error* " line on the command line saying why. Everything that goes
+// wrong is also recorded on the diagnostics of the run in progress
+// (StandardsRunFrame).
 class KvStandardsSheet : public Nx_Spread {
  public:
   // Child sheets nest at most this deep; the call that would go deeper fails.
@@ -48,18 +52,22 @@ class KvStandardsSheet : public Nx_Spread {
   Acad::ErrorStatus replaceGenVars();
   // Registers the sheet functions, drops duplicate variables (with a
   // message) and computes the Calc section; fails without a "Calc" label.
+  // A child's duplicates are dropped before its arguments are bound.
   Acad::ErrorStatus calcMain();
   // calcMain, then the Output values back into the macro.
   Acad::ErrorStatus calcParent(KvDlgStandardsData& data);
   // calcMain, then the Output values into the arguments.
   Acad::ErrorStatus calcChild(KvVarCells& args);
-  // One Calc cell; a failing equation shows the equation diagnostic.
+  // One Calc cell; a failing equation shows the equation diagnostic and
+  // leaves its variable as it was.
   Acad::ErrorStatus calcCell(int col, int row);
   // Variable names (whole words outside quoted text) become cell references.
   Acad::ErrorStatus replaceVariables(Nx_String& text);
   // "C12" for the variable in column 3, row 12.
   Acad::ErrorStatus getVarCoordName(const Nx_String& name, Nx_String& reference);
-  // Runs a native function call: CallChild("sheet", var, var, ...).
+  // Runs a native function call: CallChild("sheet", var, var, ...). A sheet
+  // already on the call stack, nesting deeper than kMaxChildDepth and more
+  // than StandardsRunFrame::kMaxChildRuns child runs fail the call.
   Acad::ErrorStatus callChild(const Nx_String& text, const Nx_String& functionName);
   // The child sheet's file: the name itself, beside this sheet, then in
   // "Connection Standards", its "Childs", "Data" and "Parents" folders; the
@@ -86,10 +94,21 @@ class KvStandardsSheet : public Nx_Spread {
   int sectionEnd(const Labels& labels, Label label) const;
   void scanSection(const Labels& labels, Label label, KvCellType type);
   void calcCells(int firstRow);
+  // Removes the later of duplicate variable names, telling the author once.
+  void dropDuplicateVars();
+  // Rows for the variable diagnostics of the mapping since firstDiagnostic;
+  // in mapping mode, the Inputs and Outputs without a mapping entry.
+  void findUnboundVars(const KvDlgStandardsData& data, std::size_t firstDiagnostic);
+  // A new value for a variable and its cell; one the cell refuses leaves both as they were.
+  bool assign(int index, const Nx_String& value);
+  // The Output values to the macro; a write the macro refuses is reported.
+  void writeOutputs(KvDlgStandardsData& data);
   // The first variable cell of that name (letters without case), or -1.
   int findVar(const Nx_String& name);
   void refreshVarIndex();
-  bool failStep(const char* reason) const;
+  // Prints "*Error* Standards sheet PATH: REASON" and records it; false.
+  bool failStep(const char* reason, KvRunDiagnostic::Kind kind = KvRunDiagnostic::kSheet,
+                const Nx_String& variable = Nx_String()) const;
 
   Nx_String fileName_;
   KvVarCells varCells_;
@@ -102,4 +121,7 @@ class KvStandardsSheet : public Nx_Spread {
   unsigned replacerGeneration_ = ~0u;
   std::unordered_map<std::string, int> varIndex_;  // folded name -> first cell
   WholeWordReplacer variableReplacer_;
+  // Folded names of the variables whose reading was reported or that the
+  // mapping does not bind: a refused write of theirs is no news.
+  std::unordered_set<std::string> toldVars_;
 };

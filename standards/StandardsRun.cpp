@@ -8,6 +8,7 @@
 #include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "standards/KvStandardsCalcDlg.h"
+#include "standards/StandardsRunFrame.h"
 
 namespace {
 
@@ -45,15 +46,20 @@ class LentDialog {
   KvStandardsCalcDlg* dlg_;
 };
 
-}  // namespace
+// Prints a run's failure and records it on the run's diagnostics.
+void failRun(StandardsRunFrame& frame, const Nx_String& text) {
+  acutPrintf("*Error* %s\n", text.c_str());
+  frame.add(KvRunDiagnostic::kRun, Nx_String(), Nx_String(), text);
+}
 
-bool StartDlgStandardsSS(KvDlgStandardsData& request) {
+// The run on a lent dialog; the request changes only when it succeeds.
+bool run(KvDlgStandardsData& request, StandardsRunFrame& frame) {
+  frame.setSheet(request.fileName);
   try {
     KvResourceScope scope;
     LentDialog dlg;
     if (!dlg.get()) {
-      acutPrintf("*Error* No calculation dialog for the standards sheet %s.\n",
-                 request.fileName.c_str());
+      failRun(frame, "No calculation dialog for the standards sheet " + request.fileName + ".");
       return false;
     }
     dlg.get()->data() = request;
@@ -61,11 +67,27 @@ bool StartDlgStandardsSS(KvDlgStandardsData& request) {
     request = dlg.get()->data();
     return true;
   } catch (const std::exception& e) {
-    acutPrintf("*Error* Standards sheet %s: %s\n", request.fileName.c_str(), e.what());
+    failRun(frame, "Standards sheet " + frame.sheet() + ": " + e.what());
   } catch (...) {
-    acutPrintf("*Error* Standards sheet %s: the run was aborted.\n", request.fileName.c_str());
+    failRun(frame, "Standards sheet " + frame.sheet() + ": the run was aborted.");
   }
   return false;
+}
+
+}  // namespace
+
+bool StartDlgStandardsSS(KvDlgStandardsData& request) {
+  // The request keeps the run's diagnostics on every way out.
+  KvRunDiagnostics diagnostics;
+  bool ok = false;
+  try {
+    StandardsRunFrame frame(diagnostics);
+    ok = run(request, frame);
+  } catch (...) {
+    ok = false;  // not even the failure could be recorded (memory)
+  }
+  request.diagnostics = std::move(diagnostics);
+  return ok;
 }
 
 bool StartDlgStandardsSStest() {

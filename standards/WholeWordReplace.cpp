@@ -6,9 +6,6 @@
 
 namespace {
 
-// Occurrences visited for one name at most.
-constexpr long kMaxVisits = 99999999;
-
 bool isWordByte(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
@@ -21,55 +18,31 @@ bool isPlainWord(const std::string& name) {
   return !name.empty() && std::all_of(name.begin(), name.end(), isWordByte);
 }
 
-bool hasBalancedQuotes(const std::string& text) {
-  return std::count(text.begin(), text.end(), '"') % 2 == 0;
-}
-
 std::string folded(std::string text) {
   for (char& c : text) c = fold(c);
   return text;
 }
 
-size_t findFolded(const std::string& text, const std::string& name, size_t from) {
-  const size_t n = text.size(), m = name.size();
-  if (m > n) return std::string::npos;
-  const char first = fold(name[0]);
-  for (size_t i = from; i + m <= n; ++i) {
-    if (fold(text[i]) != first) continue;
-    size_t k = 1;
-    while (k < m && fold(text[i + k]) == fold(name[k])) ++k;
-    if (k == m) return i;
-  }
-  return std::string::npos;
+// The name (not empty) stands at position at, letters without case.
+bool occursAt(const std::string& text, size_t at, const std::string& name) {
+  if (name.size() > text.size() - at) return false;
+  for (size_t k = 0; k < name.size(); ++k)
+    if (fold(text[at + k]) != fold(name[k])) return false;
+  return true;
 }
 
-// One pair by the rule as written.
-bool replaceOne(std::string& text, const std::string& name, const std::string& value) {
-  if (name.empty()) return false;
-  const size_t length = name.size();
-  bool replaced = false, quoted = false;
-  size_t from = 0, scanned = 0;  // quoted: inside quotes at scanned
-  auto scanTo = [&](size_t to) {
-    for (; scanned < to; ++scanned)
-      if (text[scanned] == '"') quoted = !quoted;
-  };
-  for (long visits = 0; visits < kMaxVisits; ++visits) {
-    size_t at = findFolded(text, name, from);
-    if (at == std::string::npos) break;
-    scanTo(at);
-    size_t end = at + length;
-    bool whole = !quoted && (at == 0 || !isWordByte(text[at - 1])) &&
-                 (end == text.size() || !isWordByte(text[end]));
-    if (!whole) {
-      from = end;
-      continue;
-    }
-    text.replace(at, length, value);
-    from = at + value.size();
-    scanTo(from);
-    replaced = true;
-  }
-  return replaced;
+// An occurrence of length bytes at position at counts as the name.
+bool counts(const std::string& text, size_t at, size_t length, bool quoted) {
+  size_t end = at + length;
+  return !quoted && (at == 0 || !isWordByte(text[at - 1])) &&
+         (end == text.size() || (!isWordByte(text[end]) && text[end] != '('));
+}
+
+// Appends the replaced bytes' worth of quote state: the pass goes on in the
+// original text, so its quotes decide what is quoted after an occurrence.
+void passOver(const std::string& text, size_t from, size_t to, bool& quoted) {
+  for (size_t i = from; i < to; ++i)
+    if (text[i] == '"') quoted = !quoted;
 }
 
 }  // namespace
@@ -87,11 +60,34 @@ Nx_String replacementValue(const Nx_String& value, bool quoteValues) {
 
 bool replaceWholeWords(Nx_String& text, const Nx_StringArray& names, const Nx_StringArray& values,
                        bool quoteValues) {
-  int pairs = std::min(names.length(), values.length());
-  bool replaced = false;
-  for (int i = 0; i < pairs; ++i)
-    replaced |=
-        replaceOne(text.str(), names[i].str(), replacementValue(values[i], quoteValues).str());
+  const std::string in = text.str();
+  const size_t pairs = static_cast<size_t>(std::min(names.length(), values.length()));
+  // Each name's occurrence that did not count, passed over up to here.
+  std::vector<size_t> passedUntil(pairs, 0);
+  std::string out;
+  bool quoted = false, replaced = false;
+  for (size_t i = 0; i < in.size();) {
+    int best = -1;
+    size_t bestLength = 0;
+    for (size_t p = 0; p < pairs; ++p) {
+      const std::string& name = names[static_cast<int>(p)].str();
+      if (name.empty() || passedUntil[p] > i || !occursAt(in, i, name)) continue;
+      if (!counts(in, i, name.size(), quoted))
+        passedUntil[p] = i + name.size();
+      else if (name.size() > bestLength)
+        best = static_cast<int>(p), bestLength = name.size();
+    }
+    if (best < 0) {
+      if (in[i] == '"') quoted = !quoted;
+      out += in[i++];
+      continue;
+    }
+    out += replacementValue(values[best], quoteValues).str();
+    passOver(in, i, i + bestLength, quoted);
+    i += bestLength;
+    replaced = true;
+  }
+  if (replaced) text.str().swap(out);
   return replaced;
 }
 
@@ -99,110 +95,77 @@ void WholeWordReplacer::setPairs(const Nx_StringArray& names, const Nx_StringArr
                                  bool quoteValues) {
   names_.clear();
   values_.clear();
-  runs_.clear();
-  groups_.clear();
+  plain_.clear();
+  others_.clear();
+  otherSlot_.clear();
+  otherCount_ = 0;
   int pairs = std::min(names.length(), values.length());
   for (int i = 0; i < pairs; ++i) {
     names_.push_back(names[i].str());
     values_.push_back(replacementValue(values[i], quoteValues).str());
+    otherSlot_.push_back(-1);
     const std::string& name = names_.back();
-    // A value with an odd number of quotes changes what counts as quoted
-    // after it, which only the rule as written follows.
-    if (isPlainWord(name) && hasBalancedQuotes(values_.back())) {
-      if (groups_.empty() || groups_.back().run < 0) {
-        groups_.push_back(Group{-1, static_cast<int>(runs_.size()), 0});
-        runs_.emplace_back();
-      }
-      runs_.back().byName[folded(name)].push_back(i);
+    if (name.empty()) continue;
+    if (isPlainWord(name)) {
+      plain_.try_emplace(folded(name), i);
       continue;
     }
-    Group literal{i, -1, 0};
-    auto anchor = std::find_if(name.begin(), name.end(), [](char c) {
-      return !((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
-    });
-    if (anchor != name.end()) literal.anchor = *anchor;
-    groups_.push_back(literal);
+    others_[fold(name[0])].push_back(i);
+    otherSlot_.back() = otherCount_++;
   }
 }
 
 bool WholeWordReplacer::replace(Nx_String& text) const {
-  bool replaced = false;
-  std::string& s = text.str();
-  for (const Group& group : groups_) {
-    if (group.run >= 0) {
-      replaced |= applyRun(s, runs_[static_cast<size_t>(group.run)]);
-      continue;
-    }
-    // Names that are not plain words hold a byte that is no letter: a text
-    // without it cannot hold the name.
-    if (group.anchor && s.find(group.anchor) == std::string::npos) continue;
-    const size_t i = static_cast<size_t>(group.literal);
-    replaced |= replaceOne(s, names_[i], values_[i]);
-  }
-  return replaced;
-}
-
-// A plain name occurs as a whole word exactly where a maximal run of word
-// bytes outside quotes equals it, so one pass over those runs does the work
-// of every name of the run; a value put in for one name is offered to the
-// later names only, as the rule applies them one after the other.
-bool WholeWordReplacer::applyRun(std::string& text, const Run& run) const {
+  if (values_.empty()) return false;
+  const std::string& in = text.str();
+  std::vector<size_t> passedUntil(static_cast<size_t>(otherCount_), 0);
   std::string out, key;
-  size_t copied = 0;
   bool quoted = false, replaced = false;
-  for (size_t i = 0; i < text.size();) {
-    char c = text[i];
-    if (c == '"') quoted = !quoted;
-    if (quoted || !isWordByte(c)) {
-      ++i;
-      continue;
+  size_t copied = 0;
+  for (size_t i = 0; i < in.size();) {
+    int best = -1;
+    size_t bestLength = 0;
+    // A plain name counts exactly where it is a whole run of word bytes.
+    size_t wordEnd = i;
+    bool wordStart = isWordByte(in[i]) && (i == 0 || !isWordByte(in[i - 1]));
+    if (wordStart) {
+      while (wordEnd < in.size() && isWordByte(in[wordEnd])) ++wordEnd;
+      if (!quoted && (wordEnd == in.size() || in[wordEnd] != '(')) {
+        key.assign(in, i, wordEnd - i);
+        for (char& k : key) k = fold(k);
+        if (auto it = plain_.find(key); it != plain_.end())
+          best = it->second, bestLength = wordEnd - i;
+      }
     }
-    size_t j = i;
-    while (j < text.size() && isWordByte(text[j])) ++j;
-    key.assign(text, i, j - i);
-    for (char& k : key) k = fold(k);
-    auto it = run.byName.find(key);
-    if (it != run.byName.end()) {
-      out.append(text, copied, i - copied);
-      expandValue(out, run, it->second.front());
-      copied = j;
+    if (otherCount_) {
+      if (auto it = others_.find(fold(in[i])); it != others_.end()) {
+        for (int p : it->second) {
+          size_t& passed = passedUntil[static_cast<size_t>(otherSlot_[static_cast<size_t>(p)])];
+          const std::string& name = names_[static_cast<size_t>(p)];
+          if (passed > i || !occursAt(in, i, name)) continue;
+          if (!counts(in, i, name.size(), quoted))
+            passed = i + name.size();
+          else if (name.size() > bestLength || (name.size() == bestLength && p < best))
+            best = p, bestLength = name.size();
+        }
+      }
+    }
+    if (best >= 0) {
+      out.append(in, copied, i - copied);
+      out += values_[static_cast<size_t>(best)];
+      passOver(in, i, i + bestLength, quoted);
+      i += bestLength;
+      copied = i;
       replaced = true;
+    } else if (wordStart && !otherCount_) {
+      i = wordEnd;  // no name begins inside a word
+    } else {
+      if (in[i] == '"') quoted = !quoted;
+      ++i;
     }
-    i = j;
   }
   if (!replaced) return false;
-  out.append(text, copied, std::string::npos);
-  text.swap(out);
+  out.append(in, copied, std::string::npos);
+  text.str().swap(out);
   return true;
-}
-
-void WholeWordReplacer::expand(std::string& out, const Run& run, const std::string& token,
-                               int after) const {
-  auto it = run.byName.find(folded(token));
-  if (it != run.byName.end()) {
-    auto next = std::upper_bound(it->second.begin(), it->second.end(), after);
-    if (next != it->second.end()) {
-      expandValue(out, run, *next);
-      return;
-    }
-  }
-  out += token;
-}
-
-void WholeWordReplacer::expandValue(std::string& out, const Run& run, int pair) const {
-  const std::string& value = values_[static_cast<size_t>(pair)];
-  bool quoted = false;
-  for (size_t i = 0; i < value.size();) {
-    char c = value[i];
-    if (c == '"') quoted = !quoted;
-    if (quoted || !isWordByte(c)) {
-      out += c;
-      ++i;
-      continue;
-    }
-    size_t j = i;
-    while (j < value.size() && isWordByte(value[j])) ++j;
-    expand(out, run, value.substr(i, j - i), pair);
-    i = j;
-  }
 }

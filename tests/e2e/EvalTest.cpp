@@ -193,13 +193,39 @@ TEST_F(EvalTest, ASavedDrawingHoldsTheResultsAndASecondRunChangesNothing) {
     for (const json& v : m["sheets"][0]["variables"]) {
       if (v["kind"] != "Output") continue;
       ++outputs;
-      // A set reverse-start flag reads "0": what the sheet writes as 1.
-      if (v["name"] == "StartAtTop")
-        EXPECT_EQ(v["before"], "0");
-      else
-        EXPECT_EQ(v["before"], v["after"]) << m["macro"] << " " << v["name"];
+      EXPECT_EQ(v["before"], v["after"]) << m["macro"] << " " << v["name"];
     }
   EXPECT_EQ(outputs, 12 + 12 + 13 + 14);
+}
+
+TEST_F(EvalTest, RunningTheSameStandardsTwiceLeavesTheDrawingAsTheFirstRunLeftIt) {
+  // The sample library, and a copy whose end plate leaves StartAtTop (an
+  // Output bound to a reverse-start flag) as the macro has it.
+  fs::path leaving = libraryCopy();
+  fs::path sheet = leaving / "Connection Standards" / "EndPlate.kvs";
+  std::string text = slurp(sheet);
+  size_t at = text.find("StartAtTop = 1\n");
+  ASSERT_NE(at, std::string::npos);
+  text.erase(at, std::string("StartAtTop = 1\n").size());
+  std::ofstream(sheet, std::ios::binary) << text;
+
+  for (const fs::path& library : {kLibrary, leaving}) {
+    SCOPED_TRACE(library.string());
+    fs::path copy = temp / "Connections.json";
+    fs::copy_file(kDrawing, copy, fs::copy_options::overwrite_existing);
+    std::vector<std::string> runs;
+    for (int run = 0; run < 3; ++run) {
+      Outcome r =
+          ssHost({"--library", library.string(), "eval", copy.string(), "EP-101", "--save"});
+      ASSERT_EQ(r.code, 0) << r.err;
+      runs.push_back(slurp(copy));
+    }
+    EXPECT_EQ(runs[1], runs[0]);
+    EXPECT_EQ(runs[2], runs[0]);
+    // The sample sets the flag; the other sheet keeps the drawing's (clear).
+    EXPECT_EQ(json::parse(runs[2])["macros"][0]["modules"][1]["patterns"][0]["reverseStart1"],
+              library == kLibrary);
+  }
 }
 
 TEST_F(EvalTest, SaveWritesTheDrawingItselfAndAnOverrideChangesTheResult) {
@@ -271,6 +297,48 @@ TEST_F(EvalTest, DiagnosticsShowOnStandardErrorWhenAskedFor) {
   EXPECT_EQ(loud.code, quiet.code) << loud.err;
   EXPECT_NE(loud.err.find("The following equation failed:\nNothing = 1\n"), std::string::npos)
       << loud.err;
+}
+
+TEST_F(EvalTest, AMappedVariableNoModuleHoldsIsADiagnostic) {
+  fs::path library = libraryCopy();
+  fs::path map = library / "Connection Standards" / "EndPlate.map";
+  std::string text = slurp(map);
+  size_t at = text.find("Distance Thickness");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 18, "Distance Thicknes");
+  std::ofstream(map, std::ios::binary) << text;
+  Outcome r =
+      ssHost({"--library", library.string(), "eval", kDrawing.string(), "EP-101", "--messages"});
+  EXPECT_NE(r.err.find("couldn't be set : \nPlateThickness\nMake sure the variable exists"),
+            std::string::npos)
+      << r.err;
+}
+
+TEST_F(EvalTest, AMappingFileReSavedInUtf8BindsAsBefore) {
+  fs::path library = libraryCopy();
+  fs::path map = library / "Connection Standards" / "EndPlate.map";
+  std::string utf8;
+  for (char c : slurp(map)) {
+    if (c == '\x83')
+      utf8 += "\xC6\x92";
+    else if (c == '\x95')
+      utf8 += "\xE2\x80\xA2";
+    else if (c == '\xBF')
+      utf8 += "\xC2\xBF";
+    else
+      utf8 += c;
+  }
+  std::ofstream(map, std::ios::binary) << utf8;
+  Outcome sample = ssHost({"--library", kLibrary.string(), "eval", kDrawing.string(), "EP-101",
+                           "--json", "--messages"});
+  Outcome resaved = ssHost(
+      {"--library", library.string(), "eval", kDrawing.string(), "EP-101", "--json", "--messages"});
+  ASSERT_EQ(sample.code, 0) << sample.err;
+  ASSERT_EQ(resaved.code, 0) << resaved.err;
+  EXPECT_EQ(resaved.err, sample.err);
+  auto values = afterValues(json::parse(resaved.out));
+  EXPECT_EQ(values, afterValues(json::parse(sample.out)));
+  EXPECT_EQ(values["EP-101"]["PlateThickness"], "15");
 }
 
 TEST_F(EvalTest, UsageErrorsAndHelp) {

@@ -57,7 +57,7 @@ TEST(MacroCommand, ShowsEveryValueAsTheSheetsSeeIt) {
         "  MemberSectionSize Prof1;0          = 300  (h)\n",
         "Group Plates (modules Plate, Stiffener):\n",
         "  Distance Height                    = 360  (visible, not settable)\n",
-        "  CutLengthOffset Cut1               = 5\n", "  PatternReverseStart2 Pattern1      = 0\n",
+        "  CutLengthOffset Cut1               = 5\n", "  PatternReverseStart2 Pattern1      = 1\n",
         "  OwnedMemberName Column             = St\xC3\xBCtze 1\n"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
 }

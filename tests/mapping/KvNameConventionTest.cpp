@@ -68,7 +68,13 @@ TEST_F(NameConvention, BoltSuffixes) {
   ASSERT_EQ(write("BoltsTop", "Pattern2.NrBolts1", kValueInt, "5"), Acad::eOk);
   EXPECT_EQ(tab("Bolts").findPatternData("Pattern2")->nrBolts1, "5");
   ASSERT_EQ(read("BoltsTop", "Pattern1.ReverseStart2", kValueInt), Acad::eOk);
-  EXPECT_EQ(value, "0");
+  EXPECT_EQ(value, "1");  // set
+  // What was read, written back, changes nothing.
+  ASSERT_EQ(write("BoltsTop", "Pattern1.ReverseStart2", kValueInt, "1"), Acad::eOk);
+  ASSERT_EQ(read("BoltsTop", "Pattern1.ReverseStart2", kValueInt), Acad::eOk);
+  EXPECT_EQ(value, "1");
+  ASSERT_EQ(read("BoltsTop", "Pattern1.ReverseStart1", kValueInt), Acad::eOk);
+  EXPECT_EQ(value, "0");  // clear
   EXPECT_EQ(read("BoltsTop", "Pattern1.ReverseStart2", kValueString), Acad::eInvalidInput);
   EXPECT_EQ(read("Plate", "Pattern1.ReverseStart1", kValueInt), Acad::eInvalidInput);
   EXPECT_EQ(read("BoltsTop", "Pattern7.ReverseStart1", kValueInt), Acad::eInvalidInput);

@@ -33,6 +33,13 @@ TEST(KvObjectMapText, ReadsTheMacroPart) {
   EXPECT_EQ(m.varName, "gen_Height");
 }
 
+TEST(KvObjectMapText, BlanksAroundTheGroupAreDropped) {
+  KvObjectMap m;
+  ASSERT_EQ(m.getMappingFromStrs("W", " Plates \x95 Distance Width"), Acad::eOk);
+  EXPECT_EQ(m.objectName, "Plates");
+  EXPECT_EQ(m.varName, "Width");
+}
+
 TEST(KvObjectMapText, RejectsAPartWithoutSeparatorOrKeyword) {
   KvObjectMap m;
   EXPECT_EQ(m.getMappingFromStrs("A", "Plates Distance Thickness"), Acad::eInvalidInput);
@@ -104,12 +111,26 @@ TEST_F(KvObjectMapAccess, DistanceReadsTheLastModuleAndWritesEvery) {
   EXPECT_FALSE(flex);
 }
 
-TEST_F(KvObjectMapAccess, AGroupWhereNoModuleAnswersStillSucceeds) {
-  KvObjectMap m = entry("Bolts", kObjDistance, "Thickness");
-  Nx_String v = "unchanged";
-  EXPECT_EQ(m.getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk);
-  EXPECT_EQ(v, "unchanged");
-  m.objectName = "NoSuchGroup";
+TEST_F(KvObjectMapAccess, AValueNoModuleOfTheGroupHoldsFails) {
+  std::string before = drawing.toJson();
+  for (KvObjectMap m :
+       {entry("Bolts", kObjDistance, "Thickness"), entry("Plates", kObjDistance, "NoSuchVariable"),
+        entry("Plates", kObjCutOffset, "NoSuchCut"),
+        entry("Bolts", kObjPatternNrBolts1, "NoSuchPattern"),
+        entry("Bolts", kObjPatternReverseStart1, "NoSuchPattern"),
+        entry("Plates", kObjBoltsDiameter, ""),
+        entry("Profiles", kObjOwnedMemberName, "NoSuchGroup")}) {
+    Nx_String v = "unchanged";
+    EXPECT_EQ(m.getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eInvalidInput)
+        << objectKindKeyword(m.kind) << " " << m.varName.str();
+    EXPECT_EQ(v, "unchanged");
+    v = "1";
+    EXPECT_EQ(m.setMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eInvalidInput)
+        << objectKindKeyword(m.kind) << " " << m.varName.str();
+  }
+  EXPECT_EQ(drawing.toJson(), before);
+  KvObjectMap m = entry("NoSuchGroup", kObjDistance, "Thickness");
+  Nx_String v;
   EXPECT_EQ(m.getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eInvalidInput);
 }
 
@@ -201,21 +222,33 @@ TEST_F(KvObjectMapAccess, BoltCountsAndBoltData) {
   EXPECT_EQ(v, "2");
 }
 
-TEST_F(KvObjectMapAccess, ReverseStartFlagsReadInverted) {
+TEST_F(KvObjectMapAccess, ReverseStartFlagsReadAsTheyAreWritten) {
   Nx_String v;
   KvObjectMap second = entry("Bolts", kObjPatternReverseStart2, "Pattern1");
   ASSERT_EQ(second.getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk);
-  EXPECT_EQ(v, "0");  // the flag is set
+  EXPECT_EQ(v, "1");  // the flag is set
   KvObjectMap first = entry("Bolts", kObjPatternReverseStart1, "Pattern1");
   ASSERT_EQ(first.getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk);
-  EXPECT_EQ(v, "1");  // the flag is clear
+  EXPECT_EQ(v, "0");  // the flag is clear
+  // Writing back what was read leaves both flags as they were.
+  for (KvObjectMap* m : {&first, &second}) {
+    for (int round = 0; round < 2; ++round) {
+      ASSERT_EQ(m->getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk);
+      ASSERT_EQ(m->setMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk);
+    }
+  }
+  bool reversed = true;
+  pattern("Pattern1")->reverseStart(1, reversed);
+  EXPECT_FALSE(reversed);
+  pattern("Pattern1")->reverseStart(2, reversed);
+  EXPECT_TRUE(reversed);
+  // "1" sets the flag, as sheets compute it.
   v = "1";
   ASSERT_EQ(first.setMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk);
-  bool reversed = false;
   pattern("Pattern1")->reverseStart(1, reversed);
   EXPECT_TRUE(reversed);
   ASSERT_EQ(first.getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk);
-  EXPECT_EQ(v, "0");
+  EXPECT_EQ(v, "1");
 }
 
 TEST_F(KvObjectMapAccess, MemberNamesOfProfileGroups) {

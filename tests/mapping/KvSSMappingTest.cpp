@@ -6,13 +6,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "core/Nx_Settings.h"
 #include "core/macro/Nx_Drawing.h"
 #include "mapping/KvSSMapping.h"
+#include "platform/arx/acutil.h"
 #include "platform/base/AtomicFile.h"
 #include "standards/KvDlgStandardsData.h"
+#include "tests/mapping/ExampleMacro.h"
 
 namespace fs = std::filesystem;
 
@@ -118,7 +121,7 @@ TEST_F(MappingFile, TheKeysLineIsReadAndMalformedEntriesAreDropped) {
   EXPECT_EQ(a.objectName, "G");
   EXPECT_EQ(a.kind, kObjDistance);
   EXPECT_EQ(a.varName, "X");
-  EXPECT_EQ(m.mappedObjects()[1].ssVarName, "d ");
+  EXPECT_EQ(m.mappedObjects()[1].ssVarName, "d");
   EXPECT_EQ(m.mappedObjects()[1].varName, "gen_Z");
   // Keys match exactly.
   KvSSMapping other;
@@ -133,6 +136,10 @@ TEST_F(MappingFile, AFileWithoutMappingLinesKeepsTheEntriesAMissingFileFails) {
   EXPECT_EQ(m.getMappingFromFile("Sheet", "K1"), Acad::eOk);
   EXPECT_EQ(m.mappedObjects().length(), 1);
   writeMap("Mapping version 1.0\n");
+  EXPECT_EQ(m.getMappingFromFile("Sheet", "K1"), Acad::eOk);
+  EXPECT_EQ(m.mappedObjects().length(), 1);
+  // Blank lines are no mapping lines.
+  writeMap("Mapping version 1.0\n\n  \r\n\t\n");
   EXPECT_EQ(m.getMappingFromFile("Sheet", "K1"), Acad::eOk);
   EXPECT_EQ(m.mappedObjects().length(), 1);
   // A file without the version line reads the same way.
@@ -227,6 +234,83 @@ TEST_F(MappingFile, AFailedWriteLeavesThePreviousFile) {
     EXPECT_EQ(f.path().filename(), "Sheet.map") << "left behind: " << f.path();
 }
 
+// The separators as an editor writes them when it re-saves the file in UTF-8.
+const std::string kNameSep = "\xC6\x92";       // U+0192, byte 0x83
+const std::string kGroupSep = "\xE2\x80\xA2";  // U+2022, byte 0x95
+const std::string kEntrySep = "\xC2\xBF";      // U+00BF, byte 0xBF
+const std::string kBom = "\xEF\xBB\xBF";
+
+TEST_F(MappingFile, AFileReSavedInUtf8IsReadAndWrittenBackInUtf8) {
+  // K0 holds an o-umlaut and an l-stroke, which Windows-1252 lacks.
+  const std::string k0 =
+      "K0=Br\xC3\xB6" + std::string("de") + kNameSep + "P\xC5\x82yta" + kGroupSep + "Distance X";
+  writeMap(kBom + "Mapping version 1.0\n" + k0 + "\n" + "K1=a" + kNameSep + "G" + kGroupSep +
+           "Distance X" + kEntrySep + "b " + kNameSep + kGroupSep + "GenVar gen_Y\n");
+  KvSSMapping m;
+  ASSERT_EQ(m.getMappingFromFile("Sheet", "K1"), Acad::eOk);
+  ASSERT_EQ(m.mappedObjects().length(), 2);
+  EXPECT_EQ(m.mappedObjects()[0].ssVarName, "a");
+  EXPECT_EQ(m.mappedObjects()[0].objectName, "G");
+  EXPECT_EQ(m.mappedObjects()[0].kind, kObjDistance);
+  EXPECT_EQ(m.mappedObjects()[1].ssVarName, "b");
+  EXPECT_EQ(m.mappedObjects()[1].varName, "gen_Y");
+  ASSERT_EQ(m.getMappingFromFile("Sheet", "K0"), Acad::eOk);
+  ASSERT_EQ(m.mappedObjects().length(), 1);
+  EXPECT_EQ(m.mappedObjects()[0].ssVarName,
+            "Br\xF6"
+            "de");  // as the sheets hold it
+
+  // A changed line is written in UTF-8 as well; the untouched line keeps its
+  // bytes, the characters Windows-1252 lacks included.
+  KvSSMapping changed = mappingOf({entry("H\xF6he", "G", kObjDistance, "Z")});
+  Nx_String key = "K1";
+  ASSERT_EQ(changed.setMappingToFile("Sheet", key), Acad::eOk);
+  EXPECT_EQ(read(mapFile()), kBom + "Mapping version 1.0\n" + k0 + "\nK1=H\xC3\xB6he" + kNameSep +
+                                 "G" + kGroupSep + "Distance Z\n");
+  KvSSMapping back;
+  ASSERT_EQ(back.getMappingFromFile("Sheet", "K1"), Acad::eOk);
+  EXPECT_TRUE(back.isEqual(changed) && changed.isEqual(back));
+}
+
+TEST_F(MappingFile, AUtf8FileWithoutByteOrderMarkIsKnownByItsSeparators) {
+  const std::string k1 = "K1=a" + kNameSep + "G" + kGroupSep + "Distance X";
+  writeMap(k1 + "\n");
+  KvSSMapping second = mappingOf({entry("b", "", kObjGenVar, "gen_B")});
+  Nx_String key = "K2";
+  AcutPrintCapture printed;
+  ASSERT_EQ(second.setMappingToFile("Sheet", key), Acad::eOk);
+  EXPECT_EQ(read(mapFile()),
+            "Mapping version 1.0\n" + k1 + "\nK2=b" + kNameSep + kGroupSep + "GenVar gen_B\n");
+  EXPECT_EQ(printed.text(), "");
+}
+
+TEST_F(MappingFile, AFileMixingBothFormsIsReadWithAWarningAndWrittenInItsFirstForm) {
+  writeMap("Mapping version 1.0\nK1=a" + kNameSep + "G" + kGroupSep +
+           "Distance X\n"
+           "K2=b\x83G\x95"
+           "Distance Y\xBF"
+           "c" +
+           kNameSep + "G" + kGroupSep + "Distance Z\n");
+  KvSSMapping m;
+  {
+    AcutPrintCapture printed;
+    ASSERT_EQ(m.getMappingFromFile("Sheet", "K2"), Acad::eOk);
+    EXPECT_EQ(printed.text().rfind("*Error* ", 0), 0u) << printed.text();
+    EXPECT_NE(printed.text().find("Sheet.map"), std::string::npos) << printed.text();
+  }
+  ASSERT_EQ(m.mappedObjects().length(), 2);
+  EXPECT_EQ(m.mappedObjects()[0].varName, "Y");
+  EXPECT_EQ(m.mappedObjects()[1].varName, "Z");
+  AcutPrintCapture printed;
+  KvSSMapping third = mappingOf({entry("d", "G", kObjDistance, "W")});
+  Nx_String key = "K3";
+  ASSERT_EQ(third.setMappingToFile("Sheet", key), Acad::eOk);
+  EXPECT_EQ(read(mapFile()), "Mapping version 1.0\nK1=a" + kNameSep + "G" + kGroupSep +
+                                 "Distance X\nK2=b" + kNameSep + "G" + kGroupSep + "Distance Y" +
+                                 kEntrySep + "c" + kNameSep + "G" + kGroupSep + "Distance Z\nK3=d" +
+                                 kNameSep + "G" + kGroupSep + "Distance W\n");
+}
+
 TEST(KvSSMapping, EqualityLooksOneWayAndCompatibilityCounts) {
   KvSSMapping small = mappingOf({entry("a", "G", kObjDistance, "X")});
   KvSSMapping big =
@@ -246,16 +330,27 @@ TEST(KvSSMapping, EqualityLooksOneWayAndCompatibilityCounts) {
   EXPECT_FALSE(mappingOf({entry("a", "G", kObjPrPlName, "X")}).isEqual(big));
 }
 
-TEST(KvSSMapping, FindSSVarWantsTheExactValueType) {
+TEST(KvSSMapping, FindSSVarWantsTheExactTypeFirstThenAnyNumber) {
   KvSSMapping m = mappingOf({entry("Rows", "B", kObjPatternNrBolts1, "P"),
                              entry("Start", "B", kObjPatternReverseStart1, "P"),
-                             entry("rows", "B", kObjDistance, "Pitch")});
+                             entry("rows", "B", kObjDistance, "Pitch"),
+                             entry("Both", "B", kObjDistance, "Pitch"),
+                             entry("Both", "B", kObjPatternReverseStart1, "P")});
   int index = -1;
   EXPECT_EQ(m.findSSVar("ROWS", kValueString, index), Acad::eOk);
   EXPECT_EQ(index, 0);
   EXPECT_EQ(m.findSSVar("Rows", kValueDouble, index), Acad::eOk);
   EXPECT_EQ(index, 2);
-  EXPECT_EQ(m.findSSVar("Start", kValueDouble, index), Acad::eInvalidInput);
+  // Whole and real numbers bind to each other; text only to text.
+  EXPECT_EQ(m.findSSVar("Rows", kValueInt, index), Acad::eOk);
+  EXPECT_EQ(index, 2);
+  EXPECT_EQ(m.findSSVar("Start", kValueDouble, index), Acad::eOk);
+  EXPECT_EQ(index, 1);
+  EXPECT_EQ(m.findSSVar("Start", kValueString, index), Acad::eInvalidInput);
+  EXPECT_EQ(m.findSSVar("Both", kValueInt, index), Acad::eOk);
+  EXPECT_EQ(index, 4);
+  EXPECT_EQ(m.findSSVar("Both", kValueDouble, index), Acad::eOk);
+  EXPECT_EQ(index, 3);
   EXPECT_EQ(m.findSSVar("Start", kValueInt, index), Acad::eOk);
   EXPECT_EQ(index, 1);
   // Entries changed through the writable array are found as they are now.
@@ -367,6 +462,12 @@ TEST_F(MacroMapping, MacroModeReadsAndWritesThroughTheEntries) {
   EXPECT_EQ(height("Plate"), 75.0);
   EXPECT_EQ(height("Plate2"), 75.0);
   EXPECT_EQ(m.getMacroVarValue("H", kValueString, value, request), Acad::eInvalidInput);
+  // A whole-number variable on a real-number value reads and writes it.
+  EXPECT_EQ(m.getMacroVarValue("H", kValueInt, value, request), Acad::eOk);
+  EXPECT_EQ(value, "75");
+  value = "80";
+  EXPECT_EQ(m.setMacroVarValue("H", kValueInt, value, request), Acad::eOk);
+  EXPECT_EQ(height("Plate"), 80.0);
   request.macro = nullptr;
   EXPECT_EQ(m.getMacroVarValue("H", kValueDouble, value, request), Acad::eInvalidInput);
 }
@@ -400,6 +501,36 @@ TEST_F(MacroMapping, InitFromMacroNeedsAMacroAndNoModuleGroup) {
   request.initialize(macro, "NoSuchSheet", "K", &data);
   EXPECT_EQ(m.initFromMacro(request), Acad::eInvalidInput);  // no mapping file
   EXPECT_EQ(m.mode(), KvSSMapping::kMacro);
+}
+
+// Reading every value a macro offers and writing it back, twice: the second
+// round changes nothing, for every kind.
+using EveryKind = ExampleMacro;
+
+TEST_F(EveryKind, WritingBackWhatWasReadChangesNothingTheSecondTime) {
+  KvSSMapping all;
+  ASSERT_EQ(all.initAllVarsFromMacro(dbMacro, tr.get()), Acad::eOk);
+  std::set<int> kinds;
+  auto round = [&] {
+    for (int i = 0; i < all.mappedObjects().length(); ++i) {
+      KvObjectMap m = all.mappedObjects()[i];
+      Nx_String v;
+      ASSERT_EQ(m.getMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk) << describe(m);
+      kinds.insert(m.kind);
+      if (!isReadOnlyKind(m.kind)) {
+        EXPECT_EQ(m.setMacroVarValue(dbMacro, &data, v, tr.get()), Acad::eOk) << describe(m);
+      }
+    }
+    dbMacro->setMacroData(data);
+  };
+  round();
+  std::string first = drawing.toJson();
+  round();
+  EXPECT_EQ(drawing.toJson(), first);
+  for (KvObjectKind k :
+       {kObjDistance, kObjGenVar, kObjPatternNrBolts1, kObjPatternNrBolts2,
+        kObjPatternReverseStart1, kObjPatternReverseStart2, kObjBoltsDiameter, kObjOwnedMemberName})
+    EXPECT_TRUE(kinds.count(k)) << objectKindKeyword(k);
 }
 
 }  // namespace

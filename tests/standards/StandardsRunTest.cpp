@@ -219,6 +219,62 @@ TEST_F(ParentRun, BadEquationsShowTheirDiagnosticAndTheNextCellsStillRun) {
   EXPECT_EQ(valueOf(request.varCells, "Thickness"), "0");
 }
 
+TEST_F(ParentRun, OnlyKeywordsWrittenWithTheirCaseDeclareVariables) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"double-check against the column flange"},
+                           {"internal value, see drawing"},
+                           {"STRING in capitals"},
+                           {"Integer Count"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Calc"},
+                           {"Width = Height"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  ASSERT_EQ(request.varCells.length(), 3);
+  EXPECT_EQ(request.varCells[0].name, "Height");
+  EXPECT_EQ(request.varCells[1].name, "Count");
+  EXPECT_EQ(request.varCells[2].name, "Width");
+}
+
+TEST_F(ParentRun, ALocalNamedLikeAFunctionLeavesTheFunctionAlone) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Local"},
+                           {"Double Max"},
+                           {"Calc"},
+                           {"Max = 500"},
+                           {"Width = MAX(Max, Height)"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(variable("Plate", "Width"), 500.0);
+  EXPECT_TRUE(request.diagnostics.empty());
+}
+
+TEST_F(ParentRun, AReferencePutInForOneVariableIsNotTakenForAnother) {
+  // X sits in cell A2; another variable is called A2 (in A3).
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double X"},
+                           {"Double A2"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Calc"},
+                           {"X = 4"},
+                           {"A2 = 9"},
+                           {"Width = X"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  EXPECT_EQ(variable("Plate", "Width"), 4.0);
+  LastSheet sheet;
+  EXPECT_EQ((*sheet).getFormula(1, 9), "A2");
+}
+
 TEST_F(ParentRun, AVariableTheMacroLacksIsReportedAndTheRunGoesOn) {
   writeSheet("Plate.kvs", {{"Input"},
                            {"Double Height"},
@@ -401,6 +457,38 @@ TEST_F(ChildRun, TooFewArgumentsFailTheChild) {
   EXPECT_EQ(child.varCells[2].value, "18");
 }
 
+TEST_F(ChildRun, AChildsDuplicatesAreDroppedBeforeItsArgumentsAreBound) {
+  writeSheet("Childs/Dup.kvs", {{"Input"},
+                                {"Double A"},
+                                {"Output"},
+                                {"Double B"},
+                                {"Double a"},
+                                {"Double C"},
+                                {"Calc"},
+                                {"B = A + 1"},
+                                {"C = A + 2"}});
+  KvDlgStandardsData child;
+  child.mode = KvDlgStandardsData::kChild;
+  child.fileName = "Childs/Dup";
+  KvVarCell x;
+  x.name = "X";
+  x.valueType = kValueDouble;
+  x.value = "1";
+  KvVarCell y = x;
+  y.name = "Y";
+  y.cellType = kCellOutput;
+  KvVarCell z = y;
+  z.name = "Z";
+  child.varCells.append(x);
+  child.varCells.append(y);
+  child.varCells.append(z);
+  script.answer(ui::IDOK, "Duplicate variable names:\n\na");
+  ASSERT_TRUE(StartDlgStandardsSS(child));
+  EXPECT_EQ(script.messageBoxes().size(), 1u);
+  EXPECT_EQ(child.varCells[1].value, "2");
+  EXPECT_EQ(child.varCells[2].value, "3");
+}
+
 TEST_F(ChildRun, AChildWithoutSectionsRunsWithoutVariablesButNeedsCalc) {
   std::string calcOnly = writeSheet("CalcOnly.kvs", {{"Calc"}, {"1 + 1"}});
   std::string nothing = writeSheet("Nothing.kvs", {{"Input"}, {"Output"}});
@@ -440,7 +528,7 @@ TEST_F(ChildRun, ASheetThatCallsItselfFailsThatEquation) {
   EXPECT_EQ(gSSDlgsMgr.dialogCount(), 1);
 }
 
-TEST_F(ChildRun, ACycleThroughTwoSheetsEndsAtTheDepthBound) {
+TEST_F(ChildRun, ACycleThroughTwoSheetsFailsAtOnce) {
   for (const char* self : {"A", "B"}) {
     std::string other = self[0] == 'A' ? "B" : "A";
     writeSheet(std::string("Childs/") + self + ".kvs", {{"Input"},
@@ -464,10 +552,14 @@ TEST_F(ChildRun, ACycleThroughTwoSheetsEndsAtTheDepthBound) {
   child.varCells.append(y);
   AcutPrintCapture printed;
   ASSERT_TRUE(StartDlgStandardsSS(child));
-  EXPECT_NE(printed.text().find("nests deeper than 16 sheets"), std::string::npos);
-  // Every level added one after its call, the deepest one's call failed.
-  EXPECT_EQ(child.varCells[1].value, "17");
-  EXPECT_EQ(gSSDlgsMgr.dialogCount(), 17);
+  EXPECT_NE(
+      printed.text().find("B.kvs: CallChild of " + (standards() / "Childs" / "A.kvs").string() +
+                          " calls a sheet that is already running (a cycle)."),
+      std::string::npos)
+      << printed.text();
+  // B's call of A failed, B added one, then A added one.
+  EXPECT_EQ(child.varCells[1].value, "2");
+  EXPECT_EQ(gSSDlgsMgr.dialogCount(), 2);
 }
 
 TEST(StandardsSelfTest, ThereIsNoFixedTestSheetHere) {

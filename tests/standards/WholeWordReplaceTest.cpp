@@ -36,10 +36,13 @@ TEST(WholeWordReplace, QuotedTextIsLiteral) {
   EXPECT_EQ(replaced("Hole & \"Hole", names, refs), "C4 & \"Hole");
 }
 
-TEST(WholeWordReplace, PairsApplyInOrderAndAValueIsNotSearchedAgainForItsName) {
-  EXPECT_EQ(replaced("A + B", {"A", "B"}, {"B", "C"}), "C + C");
+TEST(WholeWordReplace, OnePassAndWhatIsPutInIsNeverSearchedAgain) {
+  EXPECT_EQ(replaced("A + B", {"A", "B"}, {"B", "C"}), "B + C");
   EXPECT_EQ(replaced("A + B", {"B", "A"}, {"C", "B"}), "B + C");
   EXPECT_EQ(replaced("X", {"X"}, {"X+X"}), "X+X");
+  // A variable called A2 while X sits in cell A2: X's reference stays A2.
+  EXPECT_EQ(replaced("X + A2", {"X", "A2"}, {"A2", "B5"}), "A2 + B5");
+  EXPECT_EQ(replaced("A2 * X", {"A2", "X"}, {"B5", "A2"}), "B5 * A2");
   // The shorter list decides how many pairs there are; an empty name matches nothing.
   EXPECT_EQ(replaced("A B", {"A", "B"}, {"1"}), "1 B");
   EXPECT_EQ(replaced("A  B", {""}, {"1"}), "A  B");
@@ -52,6 +55,23 @@ TEST(WholeWordReplace, NamesWithOtherBytesFollowTheSameRule) {
   EXPECT_EQ(replaced("MyColumn.Name + Column.Names", names, refs), "MyColumn.Name + Column.Names");
   // An occurrence that does not count is passed over as a whole.
   EXPECT_EQ(replaced("xa.a.a", {"a.a"}, {"R"}), "xa.a.a");
+}
+
+TEST(WholeWordReplace, ANameDirectlyBeforeAParenthesisCallsAFunction) {
+  Nx_StringArray names = {"Max", "gen_Round"}, refs = {"C3", "5"};
+  EXPECT_EQ(replaced("MAX(Max, 2) + max(1, Max)", names, refs), "MAX(C3, 2) + max(1, C3)");
+  EXPECT_EQ(replaced("gen_Round(1) + gen_Round", names, refs), "gen_Round(1) + 5");
+  EXPECT_EQ(replaced("Max (1)", names, refs), "C3 (1)");
+  WholeWordReplacer replacer;
+  replacer.setPairs(names, refs, false);
+  Nx_String text = "MAX(Max, 2)";
+  EXPECT_TRUE(replacer.replace(text));
+  EXPECT_EQ(text, "MAX(C3, 2)");
+}
+
+TEST(WholeWordReplace, WhereSeveralNamesCountTheLongestIsReplaced) {
+  Nx_StringArray names = {"Plate", "Plate.Name", "plate"}, refs = {"B1", "B2", "B3"};
+  EXPECT_EQ(replaced("Plate.Name & PLATE & Plate.Names", names, refs), "B2 & B1 & B1.Names");
 }
 
 TEST(WholeWordReplace, QuotedValuesAreTextUnlessTheyAreNumbers) {

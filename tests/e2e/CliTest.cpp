@@ -74,7 +74,7 @@ TEST_F(Diagnostics, AFailedEquationMakesTheRunNotCleanInTableJsonAndExitCode) {
   Outcome table = inLibrary(library, {"eval", kDrawing.string(), "FP-201"});
   EXPECT_EQ(table.code, 4);
   EXPECT_TRUE(contains(table.out, "(" + kFinKey + "): NOT CLEAN: 1 diagnostic\n")) << table.out;
-  EXPECT_TRUE(contains(table.out, "    ! equation")) << table.out;
+  EXPECT_TRUE(contains(table.out, "    ! equation, row 68: Nothing = 1 failed\n")) << table.out;
   EXPECT_FALSE(contains(table.out, "): ok\n")) << table.out;
 }
 

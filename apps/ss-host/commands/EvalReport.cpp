@@ -63,9 +63,11 @@ std::string diagnosticLine(const SheetRun& run, const Diagnostic& d) {
   std::string file = fileName(d.sheet);
   if (!file.empty() && file != run.sheet && file != run.sheet + ".kvs") where += ", " + file;
   if (d.row > 0) where += ", row " + std::to_string(d.row);
-  if (!d.variable.empty()) where += ", " + d.variable;
   // An equation's message is the author's whole box; the equation says it.
-  if (d.kind == "equation" && !d.text.empty()) return where + ": failed: " + oneLine(d.text);
+  if (d.kind == "equation" && !d.text.empty())
+    return where + ": " + (d.variable.empty() ? "" : d.variable + " = ") + oneLine(d.text) +
+           " failed";
+  if (!d.variable.empty()) where += ", " + d.variable;
   return where + ": " + oneLine(d.message.empty() ? d.text : d.message);
 }
 

@@ -2,45 +2,50 @@
 
 #include "core/SectionTranslation.h"
 #include "core/dialString.h"
+#include "host/KvExportGuard.h"
 #include "host/KvResourceScope.h"
 #include "host/SSExports.h"
+#include "resources/dialogs/DLG_CIS2INFO.h"
+
+using namespace dlg_cis2info;
 
 namespace {
-const int kDependent[] = {1424, 1425, 1426, 1427, 1428};
+const int kDependent[] = {IDC_OPTION_A, IDC_OPTION_B, IDC_EITHER, IDC_OPTION_C, IDC_OR};
 }
 
-KvDlgCis2::KvDlgCis2(const KvDlgCis2Data& data) : Dialog(kTemplate), data_(data) {
-  onClicked(1420, [this] { updateEnabling(); });
-  onClicked(1421, [this] { updateEnabling(); });
-  onClicked(1423, [this] { editTranslation(); });
+KvDlgCis2::KvDlgCis2(const KvDlgCis2Data& data) : Dialog(kTemplateId), data_(data) {
+  onClicked(IDC_FIRST_CHOICE, [this] { updateEnabling(); });
+  onClicked(IDC_SECOND_CHOICE, [this] { updateEnabling(); });
+  onClicked(IDC_SECTION_NAMES, [this] { editTranslation(); });
 }
 
 bool KvDlgCis2::onInitDialog() {
   setText(dialString(1731));
-  setItemText(1422, dialString(1733) + dialString(1732));
-  setItemText(1420, dialString(1734));
-  setItemText(1421, dialString(1735));
-  setItemText(1424, dialString(665));
-  setItemText(1425, dialString(1736));
-  setItemText(1427, dialString(1741));
-  setItemText(1426, dialString(1737));
-  setItemText(1428, dialString(1738));
-  setItemText(1423, dialString(1739));
+  setItemText(IDC_HEADING, dialString(1733) + dialString(1732));
+  setItemText(IDC_FIRST_CHOICE, dialString(1734));
+  setItemText(IDC_SECOND_CHOICE, dialString(1735));
+  setItemText(IDC_OPTION_A, dialString(665));
+  setItemText(IDC_OPTION_B, dialString(1736));
+  setItemText(IDC_OPTION_C, dialString(1741));
+  setItemText(IDC_EITHER, dialString(1737));
+  setItemText(IDC_OR, dialString(1738));
+  setItemText(IDC_SECTION_NAMES, dialString(1739));
   setItemText(ui::IDOK, dialString(1));
   setItemText(ui::IDCANCEL, dialString(2));
 
-  checkRadioButton(1420, 1421, data_.firstChoice ? 1420 : 1421);
-  setCheck(1424, data_.optionA);
-  setCheck(1425, data_.optionB);
-  setCheck(1427, data_.optionC);
-  setCheck(1426, !data_.secondChoice);
-  setCheck(1428, data_.secondChoice);
+  checkRadioButton(IDC_FIRST_CHOICE, IDC_SECOND_CHOICE,
+                   data_.firstChoice ? IDC_FIRST_CHOICE : IDC_SECOND_CHOICE);
+  setCheck(IDC_OPTION_A, data_.optionA);
+  setCheck(IDC_OPTION_B, data_.optionB);
+  setCheck(IDC_OPTION_C, data_.optionC);
+  setCheck(IDC_EITHER, !data_.secondChoice);
+  setCheck(IDC_OR, data_.secondChoice);
   updateEnabling();
   return true;
 }
 
 void KvDlgCis2::updateEnabling() {
-  bool on = isChecked(1421);
+  bool on = isChecked(IDC_SECOND_CHOICE);
   for (int id : kDependent) enableItem(id, on);
 }
 
@@ -51,18 +56,20 @@ void KvDlgCis2::editTranslation() {
 }
 
 void KvDlgCis2::onOK() {
-  data_.firstChoice = isChecked(1420);
-  data_.optionA = isChecked(1424);
-  data_.optionB = isChecked(1425);
-  data_.optionC = isChecked(1427);
-  data_.secondChoice = !isChecked(1426);
+  data_.firstChoice = isChecked(IDC_FIRST_CHOICE);
+  data_.optionA = isChecked(IDC_OPTION_A);
+  data_.optionB = isChecked(IDC_OPTION_B);
+  data_.optionC = isChecked(IDC_OPTION_C);
+  data_.secondChoice = !isChecked(IDC_EITHER);
   Dialog::onOK();
 }
 
 bool StartDlgCis2Info(KvDlgCis2Data& data) {
-  KvResourceScope scope;
-  KvDlgCis2 dlg(data);
-  if (dlg.doModal() != ui::IDOK) return false;
-  data = dlg.data();
-  return true;
+  return guardExport("StartDlgCis2Info", false, [&] {
+    KvResourceScope scope;
+    KvDlgCis2 dlg(data);
+    if (dlg.doModal() != ui::IDOK) return false;
+    data = dlg.data();
+    return true;
+  });
 }

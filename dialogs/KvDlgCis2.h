@@ -2,13 +2,12 @@
 #include "dialogs/KvDlgCis2Data.h"
 #include "platform/ui/Dialog.h"
 
-// The CIS/2 information dialog (template 254). The dependent options are
-// usable only while the second first-choice button is selected; button 1423
+// The CIS/2 information dialog (template DLG_CIS2INFO). The dependent options are
+// usable only while the second choice is selected; the section-names button
 // edits the section-name translation table at once, whatever way the dialog
 // ends.
 class KvDlgCis2 : public ui::Dialog {
  public:
-  enum { kTemplate = 254 };
   static constexpr const char* kTranslationFile = "CIS2ProfNames.dat";
 
   explicit KvDlgCis2(const KvDlgCis2Data& data);

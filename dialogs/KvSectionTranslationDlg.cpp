@@ -3,6 +3,9 @@
 #include "core/SectionTranslation.h"
 #include "core/dialString.h"
 #include "platform/ui/ListControl.h"
+#include "resources/dialogs/DLG_SECTIONTRANSLATION.h"
+
+using namespace dlg_sectiontranslation;
 
 namespace {
 // The module's editor is the core's from the moment the module loads.
@@ -12,17 +15,17 @@ const bool gInstalled = (setSectionTranslationEditor(&KvSectionTranslationDlg::e
 KvSectionTranslationDlg::KvSectionTranslationDlg(Nx_String title, Nx_String heading,
                                                  const Nx_StringArray& names,
                                                  const Nx_StringArray& cis2Names)
-    : Dialog(kTemplate),
+    : Dialog(kTemplateId),
       title_(std::move(title)),
       heading_(std::move(heading)),
       names_(names),
       cis2_(cis2Names) {
   cis2_.setLength(names_.length());
-  on(kList, ui::LBN_SELCHANGE, [this] { showRow(); });
-  on(kName, ui::EN_CHANGE, [this] { rowEdited(); });
-  on(kCis2, ui::EN_CHANGE, [this] { rowEdited(); });
-  onClicked(1088, [this] { addRow(); });
-  onClicked(1089, [this] { deleteRow(); });
+  on(IDC_LIST, ui::LBN_SELCHANGE, [this] { showRow(); });
+  on(IDC_NAME, ui::EN_CHANGE, [this] { rowEdited(); });
+  on(IDC_CIS2, ui::EN_CHANGE, [this] { rowEdited(); });
+  onClicked(IDC_ADD, [this] { addRow(); });
+  onClicked(IDC_DELETE, [this] { deleteRow(); });
 }
 
 Nx_String KvSectionTranslationDlg::rowText(const Nx_String& name, const Nx_String& cis2) {
@@ -31,20 +34,20 @@ Nx_String KvSectionTranslationDlg::rowText(const Nx_String& name, const Nx_Strin
 
 bool KvSectionTranslationDlg::onInitDialog() {
   setText(title_);
-  setItemText(kHeading, heading_);
+  setItemText(IDC_HEADING, heading_);
   setItemText(ui::IDOK, dialString(1));
   setItemText(ui::IDCANCEL, dialString(2));
   setMinTrackSize(rect().size());
   using R = ui::Resizer;
-  resizer().add(kList, R::dialog(R::Edge::Left), R::dialog(R::Edge::Top), R::dialog(R::Edge::Right),
-                R::dialog(R::Edge::Bottom));
-  resizer().add({1003, 1005, 1088, 1089}, R::dialog(R::Edge::Left), R::dialog(R::Edge::Bottom),
-                R::keepWidth(), R::keepHeight());
-  resizer().add({kName, kCis2}, R::dialog(R::Edge::Left), R::dialog(R::Edge::Bottom),
+  resizer().add(IDC_LIST, R::dialog(R::Edge::Left), R::dialog(R::Edge::Top),
+                R::dialog(R::Edge::Right), R::dialog(R::Edge::Bottom));
+  resizer().add({IDC_NAME_CAPTION, IDC_CIS2_CAPTION, IDC_ADD, IDC_DELETE}, R::dialog(R::Edge::Left),
+                R::dialog(R::Edge::Bottom), R::keepWidth(), R::keepHeight());
+  resizer().add({IDC_NAME, IDC_CIS2}, R::dialog(R::Edge::Left), R::dialog(R::Edge::Bottom),
                 R::dialog(R::Edge::Right), R::keepHeight());
   resizer().add({ui::IDOK, ui::IDCANCEL}, R::keepWidth(), R::dialog(R::Edge::Bottom),
                 R::dialog(R::Edge::Right), R::keepHeight());
-  resizer().add(kHeading, R::dialog(R::Edge::Left), R::dialog(R::Edge::Top),
+  resizer().add(IDC_HEADING, R::dialog(R::Edge::Left), R::dialog(R::Edge::Top),
                 R::dialog(R::Edge::Right), R::keepHeight());
   fillList(names_.isEmpty() ? -1 : 0);
   return true;
@@ -53,27 +56,27 @@ bool KvSectionTranslationDlg::onInitDialog() {
 void KvSectionTranslationDlg::fillList(int select) {
   std::vector<std::string> rows;
   for (int i = 0; i < names_.length(); ++i) rows.push_back(rowText(names_[i], cis2_[i]).str());
-  listSet(kList, rows);
-  listSelect(kList, select);
+  listSet(IDC_LIST, rows);
+  listSelect(IDC_LIST, select);
   showRow();
 }
 
 void KvSectionTranslationDlg::showRow() {
-  int row = listSelection(kList);
+  int row = listSelection(IDC_LIST);
   bool valid = names_.isValid(row);
   showing_ = true;
-  setItemText(kName, valid ? names_[row].str() : std::string());
-  setItemText(kCis2, valid ? cis2_[row].str() : std::string());
+  setItemText(IDC_NAME, valid ? names_[row].str() : std::string());
+  setItemText(IDC_CIS2, valid ? cis2_[row].str() : std::string());
   showing_ = false;
-  for (int id : {int(kName), int(kCis2), 1089}) enableItem(id, valid);
+  for (int id : {IDC_NAME, IDC_CIS2, IDC_DELETE}) enableItem(id, valid);
 }
 
 void KvSectionTranslationDlg::rowEdited() {
-  int row = listSelection(kList);
+  int row = listSelection(IDC_LIST);
   if (showing_ || !names_.isValid(row)) return;
-  names_[row] = itemText(kName);
-  cis2_[row] = itemText(kCis2);
-  if (auto* list = itemAs<ui::ListBox>(kList))
+  names_[row] = itemText(IDC_NAME);
+  cis2_[row] = itemText(IDC_CIS2);
+  if (auto* list = itemAs<ui::ListBox>(IDC_LIST))
     list->setItemText(row, rowText(names_[row], cis2_[row]));
 }
 
@@ -81,11 +84,11 @@ void KvSectionTranslationDlg::addRow() {
   names_.append("");
   cis2_.append("");
   fillList(names_.length() - 1);
-  focusItem(kName);
+  focusItem(IDC_NAME);
 }
 
 void KvSectionTranslationDlg::deleteRow() {
-  int row = listSelection(kList);
+  int row = listSelection(IDC_LIST);
   if (!names_.isValid(row)) return;
   names_.removeAt(row);
   cis2_.removeAt(row);

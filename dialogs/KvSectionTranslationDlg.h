@@ -3,13 +3,12 @@
 #include "core/Nx_StringArray.h"
 #include "platform/ui/Dialog.h"
 
-// The editor of the section-name translation table (template 8951): one row
+// The editor of the section-name translation table (template DLG_SECTIONTRANSLATION): one row
 // per product section name with its CIS/2 name. The row selected in the list
 // is edited in the two fields below it. Installed as the core's editor
 // (setSectionTranslationEditor) when the module loads.
 class KvSectionTranslationDlg : public ui::Dialog {
  public:
-  enum { kTemplate = 8951, kHeading = 1001, kList = 1002, kName = 1004, kCis2 = 1006 };
   KvSectionTranslationDlg(Nx_String title, Nx_String heading, const Nx_StringArray& names,
                           const Nx_StringArray& cis2Names);
   bool onInitDialog() override;

@@ -2,9 +2,12 @@
 
 #include "core/dialString.h"
 #include "platform/ui/Edit.h"
+#include "resources/dialogs/DLG_VALUE.h"
+
+using namespace dlg_value;
 
 KvValueDlg::KvValueDlg(Nx_String title, Nx_String prompt, Nx_String text, Nx_String label)
-    : Dialog(kTemplate),
+    : Dialog(kTemplateId),
       title_(std::move(title)),
       prompt_(std::move(prompt)),
       text_(std::move(text)),
@@ -12,13 +15,13 @@ KvValueDlg::KvValueDlg(Nx_String title, Nx_String prompt, Nx_String text, Nx_Str
 
 bool KvValueDlg::onInitDialog() {
   setText(title_);
-  setItemText(1150, prompt_);
-  setItemText(1151, label_);
-  showItem(1151, !label_.isEmpty());
-  setItemText(1000, text_);
+  setItemText(IDC_PROMPT, prompt_);
+  setItemText(IDC_LABEL, label_);
+  showItem(IDC_LABEL, !label_.isEmpty());
+  setItemText(IDC_TEXT, text_);
   setItemText(ui::IDOK, dialString(1));
   setItemText(ui::IDCANCEL, dialString(2));
-  if (auto* edit = itemAs<ui::Edit>(1000)) {
+  if (auto* edit = itemAs<ui::Edit>(IDC_TEXT)) {
     edit->setSel(0, -1);
     edit->setFocus();
     return false;
@@ -27,7 +30,7 @@ bool KvValueDlg::onInitDialog() {
 }
 
 void KvValueDlg::onOK() {
-  text_ = itemText(1000);
+  text_ = itemText(IDC_TEXT);
   Dialog::onOK();
 }
 

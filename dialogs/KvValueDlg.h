@@ -4,12 +4,11 @@
 #include "core/Nx_String.h"
 #include "platform/ui/Dialog.h"
 
-// The small value dialog (template 8950): a title, a prompt, an optional
+// The small value dialog (template DLG_VALUE): a title, a prompt, an optional
 // label and one edit field with OK and Cancel. The text is proposed on
 // entry and read back on OK.
 class KvValueDlg : public ui::Dialog {
  public:
-  enum { kTemplate = 8950 };
   KvValueDlg(Nx_String title, Nx_String prompt, Nx_String text, Nx_String label = {});
   bool onInitDialog() override;
   void onOK() override;

@@ -1,7 +1,8 @@
 // Placeholders of the exported functions whose dialogs are not built yet.
 // Each answers as a cancelled dialog would: false, the caller's record
 // untouched, nothing shown. A dialog's owner deletes its block here when the
-// real function lands beside the dialog.
+// real function lands beside the dialog, its body inside guardExport.
+#include "host/KvExportGuard.h"
 #include "host/SSExports.h"
 
 // ---- EvaluateSS: spreadsheet formula dialog ---------------------------------------------------
@@ -68,8 +69,10 @@ bool StartDlgSelectMacro(const Nx_String&, const Nx_StringArray&, const AcArray<
 // Hands over to the overload with flags, with none given.
 bool StartDlgSelectMacro(const Nx_String& title, const Nx_StringArray& names, const int& first,
                          const int& selected, Nx_String& chosen, bool& option, bool multiple) {
-  return StartDlgSelectMacro(title, names, AcArray<bool>(), first, selected, chosen, option,
-                             multiple);
+  return guardExport("StartDlgSelectMacro", false, [&] {
+    return StartDlgSelectMacro(title, names, AcArray<bool>(), first, selected, chosen, option,
+                               multiple);
+  });
 }
 
 // ---- StartDlgDesigner: dialog designer --------------------------------------------------------
@@ -79,11 +82,6 @@ bool StartDlgDesigner(const Nx_String&) {
 
 // ---- GetImageDlgCtrlNames: dialog designer ----------------------------------------------------
 void GetImageDlgCtrlNames(const Nx_String&, Nx_StringArray&) {}
-
-// ---- StartDlgCSP2: cutting-stock lists dialog -------------------------------------------------
-bool StartDlgCSP2(DlgCSP2Data&) {
-  return false;
-}
 
 // ---- StartDlgEditLibSections: section-library editor ------------------------------------------
 bool StartDlgEditLibSections(DlgEditLibData&, const Nx_String&) {

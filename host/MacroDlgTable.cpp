@@ -1,5 +1,6 @@
 #include "host/MacroDlgTable.h"
 
+#include "host/KvExportGuard.h"
 #include "host/KvResourceScope.h"
 #include "host/SSExports.h"
 #include "macrodlg/KvMacroDlg.h"
@@ -23,34 +24,7 @@ int findDelayedClose(int timerId) {
   return -1;
 }
 
-}  // namespace
-
-bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& index) {
-  KvResourceScope scope;
-  index = -1;
-  for (size_t i = 0; i < gMacroDlgs.size(); ++i)
-    if (!gMacroDlgs[i]) index = static_cast<int>(i);
-  if (index < 0) {
-    index = static_cast<int>(gMacroDlgs.size());
-    gMacroDlgs.emplace_back();
-  }
-  auto dlg = std::make_unique<KvMacroDlg>(data, index);
-  if (!dlg->create(&ui::mainWindow())) return false;
-  dlg->show();
-  gMacroDlgs[index] = std::move(dlg);
-  if (!keepFocus) ui::mainWindow().setFocus();
-  return true;
-}
-
-bool GetDlgMacroData(int index, MacroData& data) {
-  KvResourceScope scope;
-  KvMacroDlg* dlg = dialogAt(index);
-  if (!dlg) return false;
-  data = dlg->macroData();
-  return true;
-}
-
-bool EndDlgMacroModeless(int index) {
+bool endMacroDlg(int index) {
   KvMacroDlg* dlg = dialogAt(index);
   if (!dlg) return false;
   if (dlg->deferClose()) {
@@ -67,8 +41,47 @@ bool EndDlgMacroModeless(int index) {
   return true;
 }
 
+}  // namespace
+
+bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& index) {
+  index = -1;
+  return guardExport("StartDlgMacroModeless", false, [&] {
+    KvResourceScope scope;
+    int slot = -1;
+    for (size_t i = 0; i < gMacroDlgs.size(); ++i)
+      if (!gMacroDlgs[i]) slot = static_cast<int>(i);
+    if (slot < 0) {
+      slot = static_cast<int>(gMacroDlgs.size());
+      gMacroDlgs.emplace_back();
+    }
+    auto dlg = std::make_unique<KvMacroDlg>(data, slot);
+    index = slot;
+    if (!dlg->create(&ui::mainWindow())) return false;
+    dlg->show();
+    gMacroDlgs[slot] = std::move(dlg);
+    if (!keepFocus) ui::mainWindow().setFocus();
+    return true;
+  });
+}
+
+bool GetDlgMacroData(int index, MacroData& data) {
+  return guardExport("GetDlgMacroData", false, [&] {
+    KvResourceScope scope;
+    KvMacroDlg* dlg = dialogAt(index);
+    if (!dlg) return false;
+    data = dlg->macroData();
+    return true;
+  });
+}
+
+bool EndDlgMacroModeless(int index) {
+  return guardExport("EndDlgMacroModeless", false, [&] { return endMacroDlg(index); });
+}
+
 void DestroyAllMacroDlgs() {
-  for (int i = static_cast<int>(gMacroDlgs.size()) - 1; i >= 0; --i) EndDlgMacroModeless(i);
+  guardExport("DestroyAllMacroDlgs", [] {
+    for (int i = static_cast<int>(gMacroDlgs.size()) - 1; i >= 0; --i) EndDlgMacroModeless(i);
+  });
 }
 
 void delayedCloseProc(int timerId) {

@@ -36,7 +36,13 @@ class KvSelectImageDlgData;
 class KvCladdingDlgData;
 class KvBracingDlgData;
 
-// Application messages from the host; answers kRetOK to every message.
+// Every function here catches at the boundary: an exception from its body
+// (memory running out while a dialog is built) is reported on the command
+// line and the call answers as a failed or cancelled one (false, the
+// caller's record untouched; kRetError from acrxEntryPoint).
+
+// Application messages from the host; answers kRetOK to every message it
+// handled, kRetError when handling it failed.
 extern "C" SS_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId);
 
 // Connection standards.

@@ -1,8 +1,10 @@
+#include "host/KvExportGuard.h"
 #include "host/ModuleBitmaps.h"
 #include "host/SSExports.h"
 #include "platform/arx/aced.h"
 
-AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
+namespace {
+AcRx::AppRetCode handleAppMessage(AcRx::AppMsgCode msg, void* appId) {
   switch (msg) {
     case AcRx::kInitAppMsg:
       // The module may be unloaded while the host runs and serves every document.
@@ -21,4 +23,12 @@ AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
       break;
   }
   return AcRx::kRetOK;
+}
+}  // namespace
+
+// A message that fails half-way (memory running out while loading the
+// bitmaps) is an error the host sees, not an exception it cannot take.
+AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
+  return guardExport("acrxEntryPoint", AcRx::kRetError,
+                     [&] { return handleAppMessage(msg, appId); });
 }

@@ -4,10 +4,10 @@
 #include "platform/arx/aced.h"
 #include "platform/ui/TabControl.h"
 
-namespace {
-constexpr int kTabs = 8097;
-constexpr int kValues = 8098;
+using dlg_macro::IDC_TABS;
+using dlg_macro::IDC_VALUES;
 
+namespace {
 // The view direction every close leaves the current tab's object in.
 constexpr int kViewFromAbove = 3;
 
@@ -22,7 +22,7 @@ bool KvMacroDlg::onInitDialog() {
   for (int i = 0; i < data_.names.length(); ++i)
     caption += (i ? ", " : ": ") + data_.names[i].str();
   setText(caption);
-  on(kTabs, ui::TCN_SELCHANGE, [this] { showTab(itemAs<ui::TabControl>(kTabs)->curSel()); });
+  on(IDC_TABS, ui::TCN_SELCHANGE, [this] { showTab(itemAs<ui::TabControl>(IDC_TABS)->curSel()); });
   buildTabs();
   return true;
 }
@@ -33,7 +33,7 @@ bool KvMacroDlg::handleCommand(int id, int code) {
 }
 
 void KvMacroDlg::buildTabs() {
-  auto* tabs = itemAs<ui::TabControl>(kTabs);
+  auto* tabs = itemAs<ui::TabControl>(IDC_TABS);
   if (!tabs) return;
   tabs->deleteAllItems();
   for (const MacroTabData& tab : data_.tabs)
@@ -45,20 +45,21 @@ void KvMacroDlg::buildTabs() {
 }
 
 void KvMacroDlg::showTab(int index) {
-  listClear(kValues);
+  listClear(IDC_VALUES);
   const MacroTabData* tab = data_.getTab(index);
   if (!tab) return;
   if (const MacroBoltData* bolts = tab->getBoltData())
-    listAdd(kValues, "Bolts: diameter " + bolts->diameter.str() + ", hole offset " +
-                         bolts->holeOffset.str());
+    listAdd(IDC_VALUES, "Bolts: diameter " + bolts->diameter.str() + ", hole offset " +
+                            bolts->holeOffset.str());
   for (const MacroPatternData& p : tab->patterns)
-    listAdd(kValues, "Pattern " + p.pattern.str() + ": " + p.nrBolts1.str() +
-                         (p.twoDirections ? " x " + p.nrBolts2.str() : std::string()) + " bolts");
+    listAdd(IDC_VALUES, "Pattern " + p.pattern.str() + ": " + p.nrBolts1.str() +
+                            (p.twoDirections ? " x " + p.nrBolts2.str() : std::string()) +
+                            " bolts");
   for (const MacroFlexFixData& f : tab->flexFix)
-    listAdd(kValues,
+    listAdd(IDC_VALUES,
             f.variable.str() + ": fixed " + onOff(f.fixed) + ", flexible " + onOff(f.flex));
   for (const MacroProfData& p : tab->mergedProps)
-    listAdd(kValues,
+    listAdd(IDC_VALUES,
             "Profile group " + p.profileGroup.str() + ": member name " + p.memberName.str());
 }
 
@@ -68,7 +69,7 @@ void KvMacroDlg::close() {
   Busy busy(*this);
   acedPostCommand("CANCELCMD");
   if (const MacroTabData* tab = data_.getTab(
-          itemAs<ui::TabControl>(kTabs) ? itemAs<ui::TabControl>(kTabs)->curSel() : -1))
+          itemAs<ui::TabControl>(IDC_TABS) ? itemAs<ui::TabControl>(IDC_TABS)->curSel() : -1))
     data_.changeView(tab->name, kViewFromAbove);
   closing_ = true;
   if (index_ >= 0) {

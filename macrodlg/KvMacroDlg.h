@@ -1,8 +1,9 @@
 #pragma once
 #include "core/macro/MacroData.h"
 #include "platform/ui/Dialog.h"
+#include "resources/dialogs/DLG_MACRO.h"
 
-// The window in which the user edits a macro (template 8131): one tab per
+// The window in which the user edits a macro (template DLG_MACRO): one tab per
 // tab of its MacroData, the filter lists, the tool buttons and Close. For
 // now each tab lists its values; the grid and profile pages come later.
 //
@@ -12,7 +13,7 @@
 // inside a handler must not delete the dialog under that handler).
 class KvMacroDlg : public ui::Dialog {
  public:
-  static constexpr int kTemplateId = 8131;
+  static constexpr int kTemplateId = dlg_macro::kTemplateId;
 
   explicit KvMacroDlg(const MacroData& data, int index = -1)
       : ui::Dialog(kTemplateId), data_(data), index_(index) {}

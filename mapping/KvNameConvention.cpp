@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
-
 // Cut suffixes in the order they are tested; a later match overrides.
 struct CutSuffix {
   const char* suffix;

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
-
 // "Prof" followed by a number: the index of a base profile.
 bool baseProfileIndex(const Nx_String& text, int& index) {
   if (!text.startsWith("Prof", false)) return false;

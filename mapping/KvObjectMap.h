@@ -10,6 +10,10 @@ class MacroData;
 class Nx_DbMacro;
 class Nx_Macro;
 
+// How the value of an entry shows in the macro's dialog (its visibility):
+// the codes 0 to 3 in this order.
+enum KvVisibility : int { kVisibleAndSettable, kVisibleOnly, kSettableOnly, kHiddenNotSettable };
+
 // One entry of a mapping: binds a spreadsheet variable to one value of a
 // macro, named by a module group (objectName), a kind and a name within the
 // group (varName). Status results are eOk or eInvalidInput.
@@ -46,8 +50,8 @@ class SS_EXPORT KvObjectMap {
   Nx_String varName;     // name within the group ("Prof" N, "Prof" N ";" column, ...)
   Nx_String ssVarName;   // the spreadsheet variable
   KvObjectKind kind = kObjNone;
-  int visibility = 3;     // 0 visible and settable, 1 visible, 2 settable, 3 neither
-  Nx_String description;  // shown where varName says little (section column names)
+  int visibility = kHiddenNotSettable;  // in the macro's dialog
+  Nx_String description;                // shown where varName says little (section column names)
 
  private:
   Acad::ErrorStatus getSetMacroVarValue(Nx_DbMacro* macro, MacroData* macroData, Nx_String& value,

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
-
 // The key of a mapping line: its text before the first "=" (empty without one).
 Nx_String keyOfLine(const Nx_String& line) {
   int at = line.find('=');
@@ -158,7 +156,11 @@ Acad::ErrorStatus KvSSMapping::addAllVariables(const Nx_Module* module, const Nx
   for (int i = 0; i < names.length(); ++i) {
     bool shown = static_cast<size_t>(i) < shownFlags.size() && shownFlags[static_cast<size_t>(i)];
     bool set = static_cast<size_t>(i) < setFlags.size() && setFlags[static_cast<size_t>(i)];
-    appendEntry(group, kObjDistance, names[i], shown && set ? 0 : shown ? 1 : set ? 2 : 3);
+    appendEntry(group, kObjDistance, names[i],
+                shown && set ? kVisibleAndSettable
+                : shown      ? kVisibleOnly
+                : set        ? kSettableOnly
+                             : kHiddenNotSettable);
   }
   return Acad::eOk;
 }

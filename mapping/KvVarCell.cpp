@@ -4,7 +4,6 @@
 #include "spreadsheet/Nx_Spread.h"
 
 namespace {
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
 constexpr int kTextCellLength = 9999;
 constexpr unsigned kTextCellStyle = 0;
 
@@ -12,7 +11,8 @@ struct Keyword {
   const char* text;
   KvValueType type;
 };
-// Tried in this order, so "Integer count" declares a whole number.
+// Tried in this order, so "Integer count" declares a whole number. Matched
+// with case: a note such as "double-check against ..." declares nothing.
 constexpr Keyword kKeywords[] = {
     {"Int", kValueInt},
     {"Double", kValueDouble},
@@ -25,7 +25,7 @@ bool parseDeclaration(const Nx_String& text, KvValueType& type, Nx_String& name)
   while (text[start] == ' ') ++start;
   Nx_String declaration = text.mid(start);
   for (const Keyword& k : kKeywords) {
-    if (!declaration.startsWith(k.text, false)) continue;
+    if (!declaration.startsWith(k.text, true)) continue;
     type = k.type;
     int blank = declaration.find(' ');
     name = blank < 0 ? Nx_String() : declaration.mid(blank + 1);

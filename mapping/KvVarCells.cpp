@@ -4,10 +4,6 @@
 #include "standards/KvDlgStandardsData.h"
 #include "standards/StandardsDiagnostics.h"
 
-namespace {
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
-}
-
 KvVarCells::KvVarCells() = default;
 KvVarCells::~KvVarCells() = default;
 KvVarCells::KvVarCells(const KvVarCells& other) = default;

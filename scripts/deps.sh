@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libwxgtk3.2-dev
+  libglpk-dev
   xvfb xauth imagemagick
   clang libclang-rt-14-dev
   clang-format

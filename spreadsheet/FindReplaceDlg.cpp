@@ -4,26 +4,25 @@
 #include "core/dialString.h"
 #include "platform/ui/DialogSizeMemory.h"
 #include "platform/ui/Services.h"
+#include "resources/dialogs/DLG_FINDREPLACE.h"
 #include "spreadsheet/Nx_Spread.h"
+#include "spreadsheet/SheetOptions.h"
 
-namespace {
-constexpr int kOptionEditMode = 13;
-constexpr int kOptionAutoEdit = 20;
-}  // namespace
+using namespace dlg_findreplace;
 
-KvFindReplaceDlg::KvFindReplaceDlg(Nx_Spread& sheet) : Dialog(kTemplate), sheet_(sheet) {
+KvFindReplaceDlg::KvFindReplaceDlg(Nx_Spread& sheet) : Dialog(kTemplateId), sheet_(sheet) {
   onClicked(ui::IDOK, [this] { findNext(); });
-  onClicked(1204, [this] { replace(); });
-  onClicked(1205, [this] { replaceAll(); });
+  onClicked(IDC_REPLACE, [this] { replace(); });
+  onClicked(IDC_REPLACE_ALL, [this] { replaceAll(); });
 }
 
 bool KvFindReplaceDlg::onInitDialog() {
   setText(dialString(1136));
-  setItemText(1206, dialString(1137));
-  setItemText(1208, dialString(1138));
+  setItemText(IDC_FIND_CAPTION, dialString(1137));
+  setItemText(IDC_REPLACE_CAPTION, dialString(1138));
   setItemText(ui::IDOK, dialString(1139));
-  setItemText(1204, dialString(1140));
-  setItemText(1205, dialString(1141));
+  setItemText(IDC_REPLACE, dialString(1140));
+  setItemText(IDC_REPLACE_ALL, dialString(1141));
   setItemText(ui::IDCANCEL, dialString(285));
   setExStyle(exStyle() | ui::WS_EX_TOPMOST);
   if (grid::Sheet* s = sheet_.sheet()) {
@@ -31,12 +30,12 @@ bool KvFindReplaceDlg::onInitDialog() {
     s->setBool(kOptionEditMode, true);
     s->setBool(kOptionAutoEdit, false);
   }
-  ui::DialogSizeMemory::restore(*this, kSizeName);
+  ui::DialogSizeMemory::restore(*this, kTemplateName);
   return true;
 }
 
 void KvFindReplaceDlg::onCancel() {
-  ui::DialogSizeMemory::store(*this, kSizeName);
+  ui::DialogSizeMemory::store(*this, kTemplateName);
   if (grid::Sheet* s = sheet_.sheet(); s && !hadOption13_) s->setBool(kOptionEditMode, false);
   sheet_.closeFindReplace();
 }
@@ -50,6 +49,14 @@ bool KvFindReplaceDlg::preTranslateKey(const ui::KeyEvent& key) {
   else
     return false;
   return true;
+}
+
+Nx_String KvFindReplaceDlg::findText() const {
+  return itemText(IDC_FIND_TEXT);
+}
+
+Nx_String KvFindReplaceDlg::replaceText() const {
+  return itemText(IDC_REPLACE_TEXT);
 }
 
 bool KvFindReplaceDlg::selectMatch(int col, int row, int pos, int length) {
@@ -67,9 +74,7 @@ bool KvFindReplaceDlg::findNext() {
     pos = end;
   } else {
     // Not editing: the search starts with the cell after the active one.
-    Nx_String value;
-    sheet_.getCellText(col, row, value, Nx_Spread::kValue);
-    pos = value.length();
+    pos = sheet_.searchText(col, row).length();
   }
   if (sheet_.findNext(text, col, row, pos)) return selectMatch(col, row, pos, text.length());
 
@@ -78,8 +83,7 @@ bool KvFindReplaceDlg::findNext() {
       ui::IDYES)
     return false;
   if (sheet_.find(text, true, 1, 1, col, row)) {
-    Nx_String value;
-    sheet_.getCellText(col, row, value, Nx_Spread::kValue);
+    Nx_String value = sheet_.searchText(col, row);
     return selectMatch(col, row, findFirstFrom(value, text, 0, false), text.length());
   }
   ui::messageBox(dialString(1146), dialString(1145), ui::MB_OK | ui::MB_ICONINFORMATION, this);

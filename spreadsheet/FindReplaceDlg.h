@@ -4,13 +4,10 @@
 
 class Nx_Spread;
 
-// The modeless find/replace dialog of a sheet (template 218). It keeps the
+// The modeless find/replace dialog of a sheet (template DLG_FINDREPLACE). It keeps the
 // sheet's option 13 on while it is open and puts it back on closing.
 class KvFindReplaceDlg : public ui::Dialog {
  public:
-  enum { kTemplate = 218 };
-  static constexpr const char* kSizeName = "DLG_FINDREPLACE";
-
   explicit KvFindReplaceDlg(Nx_Spread& sheet);
 
   bool onInitDialog() override;
@@ -30,8 +27,8 @@ class KvFindReplaceDlg : public ui::Dialog {
   bool hadOption13() const { return hadOption13_; }
 
  private:
-  Nx_String findText() const { return itemText(1207); }
-  Nx_String replaceText() const { return itemText(1209); }
+  Nx_String findText() const;
+  Nx_String replaceText() const;
   bool selectMatch(int col, int row, int pos, int length);
 
   Nx_Spread& sheet_;

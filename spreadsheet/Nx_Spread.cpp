@@ -5,6 +5,7 @@
 
 #include "spreadsheet/FindReplaceDlg.h"
 #include "spreadsheet/Nx_SpreadPopupMenu.h"
+#include "spreadsheet/SheetOptions.h"
 
 namespace {
 // Colours as the control keeps them: 0x00BBGGRR, or 0x80000000 | a system colour index.
@@ -50,7 +51,9 @@ bool Nx_Spread::initAppearance(int enterMode) {
   if (!attached_) return false;
   grid::Sheet& s = model();
   grid::SheetSettings& set = s.settings();
-  for (int option : {8, 12, 7}) s.setBool(option, false);
+  // The options in the order of the module's grid look; the ones without a
+  // name have no meaning here but are kept as the look sets them (21 thrice).
+  for (int option : {grid::kOptionRedraw, 12, grid::kOptionAutoCalc}) s.setBool(option, false);
   for (auto [option, on] : {std::pair{21, true},
                             {26, false},
                             {34, true},
@@ -69,11 +72,11 @@ bool Nx_Spread::initAppearance(int enterMode) {
   for (int option : {11, 3, 4, 18}) s.setBool(option, true);
   set.lockBackground = kLockedBack;
   if (enterMode == 1) {
-    s.setBool(13, true);
+    s.setBool(kOptionEditMode, true);
     s.setBool(10, false);
     set.editEnterAction = 0;
   } else if (enterMode == 0) {
-    s.setBool(13, false);
+    s.setBool(kOptionEditMode, false);
     s.setBool(10, true);
     set.editEnterAction = 5;
   }
@@ -98,7 +101,7 @@ bool Nx_Spread::setMaxRows(const int& rows, bool) {
   if (!s.setMaxRows(rows)) return false;
   if (old >= rows) return true;
   if (old > 0)
-    for (int row = old + 1; row <= rows; ++row) copyRow(old, row);
+    for (int row = old + 1; row <= rows; ++row) copyRowCells(old, row);
   if (old > 0)
     setFontBlock({0, old, 0, rows}, true, false);
   else
@@ -114,7 +117,7 @@ bool Nx_Spread::setMaxCols(const int& cols, bool copyFormat) {
   if (!s.setMaxCols(cols)) return false;
   if (old >= cols) return true;
   if (copyFormat && old > 0)
-    for (int col = old + 1; col <= cols; ++col) copyColumn(old, col);
+    for (int col = old + 1; col <= cols; ++col) copyColumnCells(old, col);
   if (old > 0)
     setFontBlock({old, 0, cols, 0}, true, false);
   else

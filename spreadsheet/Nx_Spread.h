@@ -70,6 +70,8 @@ class SS_EXPORT Nx_Spread : public ui::SpreadControl {
   int getCellType(const int& col, const int& row) const;
 
   // --- whole rows and columns ------------------------------------------------------
+  // The writes stop at the last row or column; false when the index is out
+  // of range or when any cell refused its text (the others are written).
   bool setColumnValues(const int& col, const Nx_StringArray& values, bool asValue);
   bool setRowValues(const int& row, const Nx_StringArray& values, bool asValue);
   bool setColumnInts(const int& col, const AcArray<int>& values);
@@ -166,7 +168,12 @@ class SS_EXPORT Nx_Spread : public ui::SpreadControl {
   bool selectInCell(const int& col, const int& row, int start, int end);
 
   // --- find and replace (matching ignores case) -------------------------------------------------
-  // The first column from startCol whose value text equals (or, with
+  // The text that find looks in and replace edits: a plain cell's data text
+  // (what its editor shows), a formula cell's value. Replacing skips formula
+  // cells and every cell that typing could not change (locked, static text,
+  // buttons, pictures, check boxes).
+  Nx_String searchText(const int& col, const int& row) const;
+  // The first column from startCol whose search text equals (or, with
   // substring, contains) the text; 0 when none.
   int findInRow(const Nx_String& text, bool substring, const int& row, const int& startCol) const;
   bool find(const Nx_String& text, bool substring, const int& startCol, const int& startRow,
@@ -198,6 +205,7 @@ class SS_EXPORT Nx_Spread : public ui::SpreadControl {
   bool onCommand(int id, int code) override;
   int tabExit(const ui::KeyEvent& key) override;
   void onNotify(int code) override;
+  void onPasteSkipped(int cells) override;
 
  private:
   // The header index as the sheet model counts it.
@@ -205,6 +213,9 @@ class SS_EXPORT Nx_Spread : public ui::SpreadControl {
   bool hasCol(int col) const { return attached_ && col <= model().maxCols(); }
   bool hasRow(int row) const { return attached_ && row <= model().maxRows(); }
   bool hasCell(int col, int row) const { return hasCol(col) && hasRow(row); }
+  bool writeCell(int col, int row, const Nx_String& text, bool asValue);
+  bool copyRowCells(int from, int to);
+  bool copyColumnCells(int from, int to);
   bool copyRowFormat(int from, int to);
   bool copyColumnFormat(int from, int to);
   int insertAfterSelection(bool copyFormat);

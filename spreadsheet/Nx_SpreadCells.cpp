@@ -85,30 +85,27 @@ int Nx_Spread::getCellType(const int& col, const int& row) const {
 
 // --- whole rows and columns ---------------------------------------------------------
 
+// A cell that refuses its text (too long, not a number for a number cell)
+// keeps its old value; the others are still written, and the caller learns
+// of the refusal from the result.
+bool Nx_Spread::writeCell(int col, int row, const Nx_String& text, bool asValue) {
+  return asValue ? model().setValue(col, row, text) : model().setData(col, row, text);
+}
+
 bool Nx_Spread::setColumnValues(const int& col, const Nx_StringArray& values, bool asValue) {
   if (!hasCol(col)) return false;
-  grid::Sheet& s = model();
-  int rows = std::min(values.length(), s.maxRows());
-  for (int i = 0; i < rows; ++i) {
-    if (asValue)
-      s.setValue(at(col), i + 1, values[i]);
-    else
-      s.setData(at(col), i + 1, values[i]);
-  }
-  return true;
+  int rows = std::min(values.length(), model().maxRows());
+  bool all = true;
+  for (int i = 0; i < rows; ++i) all = writeCell(at(col), i + 1, values[i], asValue) && all;
+  return all;
 }
 
 bool Nx_Spread::setRowValues(const int& row, const Nx_StringArray& values, bool asValue) {
   if (!hasRow(row)) return false;
-  grid::Sheet& s = model();
-  int cols = std::min(values.length(), s.maxCols());
-  for (int i = 0; i < cols; ++i) {
-    if (asValue)
-      s.setValue(i + 1, at(row), values[i]);
-    else
-      s.setData(i + 1, at(row), values[i]);
-  }
-  return true;
+  int cols = std::min(values.length(), model().maxCols());
+  bool all = true;
+  for (int i = 0; i < cols; ++i) all = writeCell(i + 1, at(row), values[i], asValue) && all;
+  return all;
 }
 
 bool Nx_Spread::setColumnInts(const int& col, const AcArray<int>& values) {
@@ -176,8 +173,9 @@ bool Nx_Spread::getColumnBools(const int& col, AcArray<bool>& values) const {
 
 bool Nx_Spread::clearRow(const int& row) {
   if (!attached_ || row < 0 || row > model().maxRows()) return false;
-  for (int col = 1; col <= model().maxCols(); ++col) model().setValue(col, row, "");
-  return true;
+  bool all = true;
+  for (int col = 1; col <= model().maxCols(); ++col) all = model().setValue(col, row, "") && all;
+  return all;
 }
 
 bool Nx_Spread::clearRows(const int& first, const int& last) {

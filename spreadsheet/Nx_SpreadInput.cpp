@@ -1,14 +1,16 @@
 // Nx_Spread: the popup menu, keys, Tab exit, notifications and size changes.
+#include "core/dialString.h"
 #include "platform/ui/Services.h"
 #include "spreadsheet/Nx_Spread.h"
 #include "spreadsheet/Nx_SpreadPopupMenu.h"
+#include "spreadsheet/SheetOptions.h"
 
 namespace {
-constexpr int kOptionEditMode = 13;
 constexpr int kCheckBoxType = 12;
 constexpr int kTabStays = 0;
 constexpr int kTabForwards = 2;
 constexpr int kTabBackwards = 3;
+constexpr int kPasteCaption = 1155;  // "Paste"
 }  // namespace
 
 // --- popup menu --------------------------------------------------------------------
@@ -63,6 +65,12 @@ bool Nx_Spread::runPopupCommand(int commandId) {
     default:
       return false;
   }
+}
+
+void Nx_Spread::onPasteSkipped(int cells) {
+  Nx_String text = Nx_String(cells) + (cells == 1 ? " cell was" : " cells were") +
+                   " not pasted: locked, not for typing, or not taking the text.";
+  ui::messageBox(text, dialString(kPasteCaption), ui::MB_OK | ui::MB_ICONINFORMATION, topLevel());
 }
 
 bool Nx_Spread::onCommand(int id, int code) {

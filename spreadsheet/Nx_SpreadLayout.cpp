@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "spreadsheet/Nx_Spread.h"
+#include "spreadsheet/SheetOptions.h"
 
 namespace {
 constexpr int kPictureType = 8;
-constexpr int kOptionHeaderShares = 4;
 
 // Splits total pixels over the columns, the first ones taking the remainder.
 void distribute(grid::Sheet& sheet, const std::vector<int>& cols, int total) {

@@ -4,24 +4,38 @@
 #include "spreadsheet/CaptionDlg.h"
 #include "spreadsheet/Nx_Spread.h"
 
-bool Nx_Spread::copyRow(const int& from, const int& to) {
+// Growing the sheet copies rows too; only the user-facing copies mark the
+// sheet changed.
+bool Nx_Spread::copyRowCells(int from, int to) {
   if (!hasRow(from) || !hasRow(to)) return false;
   return model().copyRange({0, at(from), model().maxCols(), at(from)}, 0, at(to));
 }
 
-bool Nx_Spread::copyColumn(const int& from, const int& to) {
+bool Nx_Spread::copyColumnCells(int from, int to) {
   if (!hasCol(from) || !hasCol(to)) return false;
   return model().copyRange({at(from), 0, at(from), model().maxRows()}, at(to), 0);
+}
+
+bool Nx_Spread::copyRow(const int& from, const int& to) {
+  if (!copyRowCells(from, to)) return false;
+  markChanged();
+  return true;
+}
+
+bool Nx_Spread::copyColumn(const int& from, const int& to) {
+  if (!copyColumnCells(from, to)) return false;
+  markChanged();
+  return true;
 }
 
 // A new row or column takes the types and formats of its neighbour, not its
 // contents: "insert row" gives an empty row that edits like the others.
 bool Nx_Spread::copyRowFormat(int from, int to) {
-  return copyRow(from, to) && model().clearRange({0, to, model().maxCols(), to});
+  return copyRowCells(from, to) && model().clearRange({0, to, model().maxCols(), to});
 }
 
 bool Nx_Spread::copyColumnFormat(int from, int to) {
-  return copyColumn(from, to) && model().clearRange({to, 0, to, model().maxRows()});
+  return copyColumnCells(from, to) && model().clearRange({to, 0, to, model().maxRows()});
 }
 
 bool Nx_Spread::insertRow(const int& row, bool askCaption, bool copyFormat) {

@@ -59,19 +59,28 @@ bool Nx_Spread::getEditSelection(int& start, int& end) const {
 bool Nx_Spread::selectInCell(const int& col, const int& row, int start, int end) {
   if (!hasCell(col, row) || !model().setActiveCell(at(col), at(row))) return false;
   model().clearSelection();
-  model().setEditMode(true);
-  model().setSel(start, end);
+  // A formula cell is found by its value, which is not the text its editor
+  // shows: the cell is made active without a text selection.
+  bool formula = model().hasFormula(at(col), at(row));
+  model().setEditMode(!formula);
+  if (!formula) model().setSel(start, end);
   editStateChanged();
   return true;
 }
 
 // --- find and replace ----------------------------------------------------------------
 
+Nx_String Nx_Spread::searchText(const int& col, const int& row) const {
+  if (!hasCell(col, row)) return {};
+  int c = at(col), r = at(row);
+  return model().hasFormula(c, r) ? model().getValue(c, r) : model().getData(c, r);
+}
+
 int Nx_Spread::findInRow(const Nx_String& text, bool substring, const int& row,
                          const int& startCol) const {
   if (!hasRow(row) || text.isEmpty()) return 0;
   for (int col = std::max(startCol, 1); col <= model().maxCols(); ++col) {
-    Nx_String value = model().getValue(col, at(row));
+    Nx_String value = searchText(col, row);
     if (substring ? value.contains(text, false) : value.equal(text, false)) return col;
   }
   return 0;
@@ -94,7 +103,7 @@ bool Nx_Spread::find(const Nx_String& text, bool substring, const int& startCol,
 bool Nx_Spread::findNext(const Nx_String& text, int& col, int& row, int& pos) const {
   if (!hasCell(col, row) || text.isEmpty()) return false;
   if (col >= 1 && row >= 1) {
-    int further = findFirstFrom(model().getValue(col, row), text, pos, false);
+    int further = findFirstFrom(searchText(col, row), text, pos, false);
     if (further >= 0) {
       pos = further;
       return true;
@@ -109,13 +118,13 @@ bool Nx_Spread::findNext(const Nx_String& text, int& col, int& row, int& pos) co
   if (!find(text, true, nextCol, nextRow, foundCol, foundRow)) return false;
   col = foundCol;
   row = foundRow;
-  pos = findFirstFrom(model().getValue(col, row), text, 0, false);
+  pos = findFirstFrom(searchText(col, row), text, 0, false);
   return true;
 }
 
 bool Nx_Spread::replaceInCell(const int& col, const int& row, const Nx_String& oldText,
                               const Nx_String& newText) {
-  if (!hasCell(col, row) || oldText.isEmpty()) return false;
+  if (!hasCell(col, row) || oldText.isEmpty() || !canEdit(at(col), at(row))) return false;
   // A formula's value is no text to edit: writing it back would lose the formula.
   if (model().hasFormula(at(col), at(row))) return false;
   Nx_String data = model().getData(at(col), at(row));
@@ -126,7 +135,7 @@ bool Nx_Spread::replaceInCell(const int& col, const int& row, const Nx_String& o
 bool Nx_Spread::replaceSelection(const Nx_String& newText) {
   int col = 1, row = 1, start = 0, end = 0;
   if (!getEditSelection(start, end) || !getActiveCell(col, row)) return false;
-  if (model().hasFormula(col, row)) return false;
+  if (!canEdit(col, row) || model().hasFormula(col, row)) return false;
   Nx_String data = model().getData(col, row);
   if (start > data.length()) return false;
   data.remove(start, end - start);

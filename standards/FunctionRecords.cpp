@@ -6,20 +6,13 @@ using grid::RecordStatus;
 using grid::RecordType;
 
 bool readNumber(const grid::ValueRecord& arg, double& value) {
-  if (arg.status != RecordStatus::Valid) return false;
-  if (arg.type == RecordType::Integer) {
-    value = static_cast<double>(arg.integer);
-    return true;
-  }
-  if (arg.type == RecordType::Double) {
-    value = arg.number;
-    return true;
-  }
-  return false;
+  if (!hasKind(arg, grid::ArgKind::Number)) return false;
+  value = arg.type == RecordType::Integer ? static_cast<double>(arg.integer) : arg.number;
+  return true;
 }
 
 bool readText(const grid::ValueRecord& arg, Nx_String& text) {
-  if (arg.status != RecordStatus::Valid || arg.type != RecordType::Text) return false;
+  if (!hasKind(arg, grid::ArgKind::Text)) return false;
   std::string_view s = arg.text;
   if (!s.empty() && s.front() == '"') s.remove_prefix(1);
   if (!s.empty() && s.back() == '"') s.remove_suffix(1);
@@ -36,6 +29,18 @@ bool readCellRef(const grid::ValueRecord& arg, int& col, int& row) {
 
 bool isEmptyArg(const grid::ValueRecord& arg) {
   return arg.status == RecordStatus::Empty;
+}
+
+bool hasKind(const grid::ValueRecord& arg, grid::ArgKind kind) {
+  bool valid = arg.status == RecordStatus::Valid;
+  switch (kind) {
+    case grid::ArgKind::Number:
+      return valid && (arg.type == RecordType::Integer || arg.type == RecordType::Double);
+    case grid::ArgKind::Text:
+      return valid && arg.type == RecordType::Text;
+    default:
+      return true;
+  }
 }
 
 void setEmptyResult(grid::ValueRecord& result) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/Nx_String.h"
 #include "platform/grid/CustomFunction.h"
+#include "platform/grid/functions/FunctionTable.h"
 
 // Argument readers and result writers shared by the standards functions, so
 // that every function reads and answers values the same way. A reader gives
@@ -14,6 +15,9 @@ bool readNumber(const grid::ValueRecord& arg, double& value);
 bool readText(const grid::ValueRecord& arg, Nx_String& text);
 bool readCellRef(const grid::ValueRecord& arg, int& col, int& row);
 bool isEmptyArg(const grid::ValueRecord& arg);
+// Whether a reader of that kind takes the record: Number and Text as
+// readNumber and readText; every other kind takes any record.
+bool hasKind(const grid::ValueRecord& arg, grid::ArgKind kind);
 
 void setEmptyResult(grid::ValueRecord& result);
 void setNumberResult(grid::ValueRecord& result, double value);

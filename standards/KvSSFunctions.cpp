@@ -217,25 +217,30 @@ bool stdWidthWithTolerance(ValueRecord& result, StandardsFunctionArgs args) {
   return true;
 }
 
+using enum grid::ArgKind;
+using grid::takes;
+
 constexpr StandardsFunction kFunctions[] = {
-    {"ROUNDTO", 2, 2, &roundTo},
-    {"GETCELL", 2, 7, &getCell},
-    {"GETPROFCELL", 2, 7, &getProfCell},
-    {"SECTIONSIZE", 2, 2, &sectionSize},
-    {"GETSYSNAME", 1, 1, &getSysName},
-    {"STDWIDTHWITHTOLERANCE", 6, 6, &stdWidthWithTolerance},
-    {"STDTHICKNESSWITHTOLERANCE", 5, 5, &stdThicknessWithTolerance},
-    {"STDSIZEWITHTOLERANCE", 5, 5, &stdSizeWithTolerance},
-    {"GETARRAYITEM", 2, 2, &getArrayItem},
-    {"TONUMBER", 1, 1, &toNumber},
-    {"ISNULL", 1, 1, &isNull},
-    {"ISPOSITIVE", 1, 1, &isPositive},
+    {"ROUNDTO", 2, 2, takes(Number), &roundTo},
+    {"GETCELL", 2, 7, takes(Text, Single), &getCell},
+    {"GETPROFCELL", 2, 7, takes(Text, Single), &getProfCell},
+    {"SECTIONSIZE", 2, 2, takes(Text, Number), &sectionSize},
+    {"GETSYSNAME", 1, 1, takes(Text), &getSysName},
+    {"STDWIDTHWITHTOLERANCE", 6, 6, takes(Text, Number), &stdWidthWithTolerance},
+    {"STDTHICKNESSWITHTOLERANCE", 5, 5, takes(Text, Number), &stdThicknessWithTolerance},
+    {"STDSIZEWITHTOLERANCE", 5, 5, takes(Text, Number), &stdSizeWithTolerance},
+    {"GETARRAYITEM", 2, 2, takes(Text, Number), &getArrayItem},
+    {"TONUMBER", 1, 1, takes(Text), &toNumber},
+    {"ISNULL", 1, 1, takes(Single), &isNull},
+    {"ISPOSITIVE", 1, 1, takes(Single), &isPositive},
 };
 
 bool run(const StandardsFunction& f, ValueRecord& result, StandardsFunctionArgs args) {
   setEmptyResult(result);
   if (static_cast<int>(args.size()) < f.minArgs || static_cast<int>(args.size()) > f.maxArgs)
     return false;
+  for (std::size_t i = 0; i < args.size(); ++i)
+    if (!hasKind(args[i], f.kinds[i])) return false;
   bool ok = false;
   try {
     ok = f.compute(result, args);

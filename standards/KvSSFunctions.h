@@ -4,6 +4,7 @@
 #include "platform/arx/acadstrc.h"
 #include "platform/grid/CustomFunction.h"
 #include "platform/grid/Sheet.h"
+#include "platform/grid/functions/FunctionTable.h"
 
 // The spreadsheet functions of the standards engine: rounding to a step,
 // look-ups in data files, standard sizes within tolerances and section
@@ -16,8 +17,11 @@ struct StandardsFunction {
   const char* name;
   int minArgs;
   int maxArgs;
-  // Called with at least minArgs arguments and an empty result; false
-  // fails the formula.
+  // As in the worksheet functions' tables; an argument that is not of its
+  // kind (Number or Text) fails the formula before the function runs.
+  grid::ArgKinds kinds;
+  // Called with at least minArgs arguments of their kinds and an empty
+  // result; false fails the formula.
   bool (*compute)(grid::ValueRecord& result, StandardsFunctionArgs args);
 };
 

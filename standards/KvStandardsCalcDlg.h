@@ -1,9 +1,10 @@
 #pragma once
 #include "platform/ui/Dialog.h"
+#include "resources/dialogs/DLG_STANDARDS_CALC.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvStandardsSheet.h"
 
-// The hidden calculation dialog of the standards engine (template 253): the
+// The hidden calculation dialog of the standards engine (template DLG_STANDARDS_CALC): the
 // pool of calculation dialogs (KvSSDlgsMgr) creates it once, never shows it
 // and lends it out for one evaluation at a time. Creating a spreadsheet
 // window is slow; that is why the dialog is kept and reused.
@@ -13,8 +14,8 @@
 // lives beside it.
 class KvStandardsCalcDlg : public ui::Dialog {
  public:
-  static constexpr int kTemplateId = 253;
-  static constexpr int kSheetItem = 1196;
+  static constexpr int kTemplateId = dlg_standards_calc::kTemplateId;
+  static constexpr int kSheetItem = dlg_standards_calc::IDC_SHEET;
 
   KvStandardsCalcDlg() : ui::Dialog(kTemplateId) {}
 

@@ -10,6 +10,7 @@
 #include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
+#include "spreadsheet/SheetOptions.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSSFunctions.h"
 #include "standards/StandardsDiagnostics.h"
@@ -17,8 +18,6 @@
 #include "standards/StandardsRunFrame.h"
 
 namespace {
-
-constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;
 
 constexpr const char* kLabelTexts[] = {"Input", "Output", "Local", "Calc"};
 
@@ -35,16 +34,6 @@ std::string foldedKey(const Nx_String& name) {
 
 Acad::ErrorStatus status(bool ok) {
   return ok ? Acad::eOk : kFail;
-}
-
-// A declaration names its type with the keyword as written, so that notes
-// such as "double-check the flange" or "internal value" stay notes.
-bool hasDeclarationKeyword(const Nx_String& text) {
-  static constexpr std::string_view kKeywords[] = {"Int", "Double", "String"};
-  std::string_view t = text.str();
-  t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
-  return std::any_of(std::begin(kKeywords), std::end(kKeywords),
-                     [&](std::string_view k) { return t.starts_with(k); });
 }
 
 }  // namespace
@@ -64,10 +53,11 @@ Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
   grid::Sheet* model = sheet();
   if (!model) return kFail;
   Nx_String path = toNativePath(standardsSheetPath(name));
-  model->setBool(13, true);
+  // The engine's set-up before every load, in this order; 12 has no meaning here.
+  model->setBool(kOptionEditMode, true);
   model->setBool(12, true);
-  model->setBool(8, false);
-  model->setBool(7, false);
+  model->setBool(grid::kOptionRedraw, false);
+  model->setBool(grid::kOptionAutoCalc, false);
   StandardsRunFrame* frame = StandardsRunFrame::current();
   if (frame) frame->setSheet(path);
   std::string error;
@@ -82,6 +72,14 @@ Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
     return kFail;
   }
   fileName_ = path;
+  // A formula the grid could not compile loads as #NAME?: the run must say so,
+  // once per run, or its results look sound.
+  for (const std::string& warning : model->loadWarnings()) {
+    if (frame && !frame->firstTime(path.str() + '\n' + warning)) continue;
+    Nx_String why = "Standards sheet " + path + ": " + warning.c_str();
+    acutPrintf("*Error* %s\n", why.c_str());
+    if (frame) frame->add(KvRunDiagnostic::kSheet, Nx_String(), path, why);
+  }
   return Acad::eOk;
 }
 
@@ -123,7 +121,7 @@ void KvStandardsSheet::scanSection(const Labels& labels, Label label, KvCellType
   for (const auto& [col, row] : cells) {
     KvVarCell cell;
     Nx_String text;
-    if (!getCellText(col, row, text, kValue) || !hasDeclarationKeyword(text)) continue;
+    if (!getCellText(col, row, text, kValue)) continue;
     if (cell.initialize(*this, col, row, type) == Acad::eOk) varCells_.append(cell);
   }
 }

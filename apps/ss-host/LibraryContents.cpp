@@ -33,7 +33,7 @@ std::vector<LibraryFiles> scanLibraryFolder(const std::string& libDir) {
       scan("Mapping files", libDir, "Connection Standards", {"*.map"}, true),
       scan("Section tables", libDir, "prof", {"*.pr"}, false),
       scan("Dialog templates", libDir, "Dialog Templates/Dialog Design", {"*.txt"}, true),
-      scan("Cutting-stock lists", libDir, "Cutting Stock", {"*.shp", "*.buy"}, true),
+      scan("Cutting-stock lists", libDir, "Cutting Stock", {"*.cut", "*.shp", "*.buy"}, true),
   };
 }
 

@@ -1,6 +1,6 @@
 // Speed and memory of the spreadsheet control: recalculation of a large
-// sheet, formula compilation, loading a standards-sized sheet, and the
-// memory a simple formula cell takes.
+// sheet, formula compilation, loading a standards-sized sheet, merged cells
+// at scale, and the memory a simple formula cell takes.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <unistd.h>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/grid/Sheet.h"
+#include "platform/grid/SpanTable.h"
 #include "platform/grid/formula/Parser.h"
 
 using namespace grid;
@@ -129,6 +130,82 @@ void BM_LoadAndRecalcStandardsSheet(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_LoadAndRecalcStandardsSheet)->Unit(benchmark::kMicrosecond);
+
+// Merged cells. The sample is a sheet of 1,500 spans (pairs of rows merged
+// in 10 columns); the benchmarks run at 1, 10 and 100 times that. Every
+// span is checked against the others, so a quadratic check shows at once
+// (150,000 spans took 32 s to load before the sweep).
+constexpr int kSpanSample = 1500;
+constexpr int kSpanColumns = 10;
+
+std::vector<Area> mergedPairs(int spans) {
+  std::vector<Area> out;
+  out.reserve(static_cast<std::size_t>(spans));
+  for (int i = 0; i < spans; ++i) {
+    int col = 1 + i % kSpanColumns, row = 1 + 2 * (i / kSpanColumns);
+    out.push_back({col, row, col, row + 1});
+  }
+  return out;
+}
+
+void spanSampleSizes(benchmark::internal::Benchmark* b) {
+  b->Arg(kSpanSample)->Arg(10 * kSpanSample)->Arg(100 * kSpanSample);
+  b->Unit(benchmark::kMillisecond);
+}
+
+// The pairs merged on a sheet with spareRows empty rows below them.
+std::unique_ptr<Sheet> sheetWithSpans(int spans, int spareRows) {
+  auto s = std::make_unique<Sheet>();
+  s->setMaxCols(kSpanColumns);
+  s->setMaxRows(2 * (spans / kSpanColumns + 1) + spareRows);
+  for (const Area& a : mergedPairs(spans)) s->addCellSpan(a.col1, a.row1, 1, 2);
+  return s;
+}
+
+void spanCounters(benchmark::State& state) {
+  state.counters["spans"] = static_cast<double>(state.range(0));
+  state.counters["ns_per_span"] = benchmark::Counter(
+      static_cast<double>(state.iterations()) * static_cast<double>(state.range(0)),
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_LoadSheetWithSpans(benchmark::State& state) {
+  auto s = sheetWithSpans(static_cast<int>(state.range(0)), 0);
+  std::string path = (std::filesystem::temp_directory_path() /
+                      ("grid-bench-spans-" + std::to_string(::getpid()) + ".kvs"))
+                         .string();
+  std::string error;
+  if (!s->saveToFile(path, error)) state.SkipWithError(error.c_str());
+  for (auto _ : state) {
+    Sheet loaded;
+    if (!loaded.loadFromFile(path, error)) state.SkipWithError(error.c_str());
+    benchmark::DoNotOptimize(loaded.content().spans.size());
+  }
+  std::filesystem::remove(path);
+  spanCounters(state);
+}
+BENCHMARK(BM_LoadSheetWithSpans)->Apply(spanSampleSizes);
+
+// Merging cells one span at a time, as mergeEqualCells does.
+void BM_AddSpansOneByOne(benchmark::State& state) {
+  std::vector<Area> spans = mergedPairs(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    SpanTable t;
+    for (const Area& a : spans) t.add(a);
+    benchmark::DoNotOptimize(t.size());
+  }
+  spanCounters(state);
+}
+BENCHMARK(BM_AddSpansOneByOne)->Apply(spanSampleSizes);
+
+// Inserting a row moves every span below it.
+void BM_InsertRowAboveSpans(benchmark::State& state) {
+  // Room for every row inserted: no span is pushed off the sheet.
+  auto s = sheetWithSpans(static_cast<int>(state.range(0)), 100000);
+  for (auto _ : state) s->insRow(1);
+  spanCounters(state);
+}
+BENCHMARK(BM_InsertRowAboveSpans)->Apply(spanSampleSizes);
 
 // Heap bytes per formula cell, beyond its text, with the dependency graph
 // built: mallinfo2 before and after 100,000 cells "=A1+B1*2"-like.

@@ -10,6 +10,7 @@
 #include "platform/ui/Dialog.h"
 #include "spreadsheet/Nx_Spread.h"
 #include "spreadsheet/Nx_SpreadRedrawLock.h"
+#include "spreadsheet/SheetOptions.h"
 
 namespace {
 // A hidden dialog holding one attached sheet, as the calculation pool keeps them.
@@ -47,9 +48,9 @@ void runStandards(grid::Sheet& s) {
 void BM_StandardsRunOnHiddenSheet(benchmark::State& state) {
   HiddenSheet h(3, 150);
   grid::Sheet& s = *h.spread.sheet();
-  s.setBool(13, true);
-  s.setBool(8, false);
-  s.setBool(7, false);
+  s.setBool(kOptionEditMode, true);
+  s.setBool(grid::kOptionRedraw, false);
+  s.setBool(grid::kOptionAutoCalc, false);
   for (auto _ : state) {
     runStandards(s);
     // The child call: a second sheet of the pool runs the same way.

@@ -15,3 +15,6 @@ enum ErrorStatus : int {
   eNoSheetWindow = 337,  // the window holds no spreadsheet
 };
 }  // namespace Acad
+
+// The status of a failed operation that has no more telling status of its own.
+inline constexpr Acad::ErrorStatus kFail = Acad::eInvalidInput;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/grid/CellInput.h"
 #include "platform/grid/formula/ReferenceRewriter.h"
 
 namespace grid {
@@ -83,18 +84,27 @@ void shiftSizes(std::vector<double>& sizes, int at, int count) {
   }
 }
 
+// The text a copy would be typed as: a plain cell's data text, else its value.
+std::string inputText(const BlockEditor::CellCopy& copy) {
+  bool plain = copy.formula.empty() && (copy.value.isText() || copy.value.isNumber());
+  return plain ? copy.value.text : valueText(copy.value);
+}
+
 }  // namespace
 
 BlockEditor::BlockEditor(SheetContent& content) : content_(content) {
   parser_.setLengthLimit(4 * kMaxFormulaLength);
 }
 
-CompiledFormula BlockEditor::compile(std::string_view text, CellPos host) {
+CompiledFormula BlockEditor::compile(std::string_view text, CellPos host, bool unreadable) {
   CompiledFormula f;
   // A rewritten formula always parses; should it outgrow every bound, the
   // cell keeps an error rather than a formula that no longer says the same.
-  if (!parser_.compile(text, host.col, host.row, f))
+  // A formula that never parsed keeps its text, as it was loaded.
+  if (!parser_.compile(text, host.col, host.row, f)) {
+    if (unreadable) return unreadableFormula(text);
     parser_.compile("#REF!", host.col, host.row, f);
+  }
   return f;
 }
 
@@ -106,7 +116,8 @@ void BlockEditor::remapFormulas(const ReferenceMap& map) {
     if (!to) return;  // the cell itself goes
     std::string_view text = c.formula.text();
     std::string rewritten = rewriteReferences(text, host, *to, &map);
-    if (rewritten != text || !(*to == host)) c.formula = compile(rewritten, *to);
+    if (rewritten != text || !(*to == host))
+      c.formula = compile(rewritten, *to, isUnreadable(c.formula));
   });
 }
 
@@ -173,7 +184,10 @@ BlockEditor::Block BlockEditor::snapshot(const Area& a) const {
     copy.dc = c.col - a.col1;
     copy.dr = row - a.row1;
     copy.value = c.value;
-    if (c.hasFormula()) copy.formula.assign(c.formula.text());
+    if (c.hasFormula()) {
+      copy.formula.assign(c.formula.text());
+      copy.unreadable = isUnreadable(c.formula);
+    }
     if (c.tag) copy.tag = *c.tag, copy.hasTag = true;
     copy.format = content_.formats.at(c.format);
     b.cells.push_back(std::move(copy));
@@ -193,7 +207,7 @@ void BlockEditor::paste(const Block& block, CellPos to) {
     if (!copy.formula.empty()) {
       if (p.col >= 1 && p.row >= 1) {
         CellPos from{block.origin.col + copy.dc, block.origin.row + copy.dr};
-        c.formula = compile(rewriteReferences(copy.formula, from, p, nullptr), p);
+        c.formula = compile(rewriteReferences(copy.formula, from, p, nullptr), p, copy.unreadable);
       } else {
         std::string result = valueText(copy.value);  // no formulas in the headers: keep the result
         c.value = result.empty() ? Value{} : Value::makeText(std::move(result));
@@ -203,6 +217,60 @@ void BlockEditor::paste(const Block& block, CellPos to) {
     c.format = content_.formats.intern(copy.format);
     if (c.isBlank()) content_.cells.erase(p.col, p.row);
   }
+}
+
+int BlockEditor::pasteInput(const Block& block, CellPos to,
+                            const std::function<bool(int col, int row)>& takesInput) {
+  Area dest{to.col, to.row, std::min(to.col + block.width - 1, content_.maxCols),
+            std::min(to.row + block.height - 1, content_.maxRows)};
+  std::vector<const CellCopy*> copies(
+      static_cast<std::size_t>(dest.width()) * static_cast<std::size_t>(dest.height()), nullptr);
+  for (const CellCopy& copy : block.cells)
+    if (dest.contains(to.col + copy.dc, to.row + copy.dr))
+      copies[static_cast<std::size_t>(copy.dr) * static_cast<std::size_t>(dest.width()) +
+             static_cast<std::size_t>(copy.dc)] = &copy;
+  int skipped = 0;
+  for (int row = dest.row1; row <= dest.row2; ++row) {
+    for (int col = dest.col1; col <= dest.col2; ++col) {
+      const CellCopy* copy = copies[static_cast<std::size_t>(row - dest.row1) *
+                                        static_cast<std::size_t>(dest.width()) +
+                                    static_cast<std::size_t>(col - dest.col1)];
+      Cell* old = content_.cells.find(col, row);
+      bool hasContent = copy && (!copy->value.isEmpty() || !copy->formula.empty());
+      bool oldContent = old && (!old->value.isEmpty() || old->hasFormula());
+      if (!hasContent && !oldContent && !copy) continue;
+      if (!takesInput(col, row)) {
+        if (hasContent || oldContent) ++skipped;
+        continue;
+      }
+      CellFormat format = content_.formats.at(old ? old->format : 0);
+      Value value;
+      CompiledFormula formula;
+      if (copy && !copy->formula.empty() && format.type.kind == CellKind::General) {
+        CellPos from{block.origin.col + copy->dc, block.origin.row + copy->dr};
+        formula = compile(rewriteReferences(copy->formula, from, {col, row}, nullptr), {col, row},
+                          copy->unreadable);
+        value = copy->value;
+      } else if (copy && !interpretInput(format.type, inputText(*copy), value)) {
+        ++skipped;  // the type refuses the text, as it would refuse it typed
+        continue;
+      }
+      if (copy) {
+        // Looks travel with the cells; what the cell is and whether it is
+        // locked stay the destination's.
+        CellFormat looks = copy->format;
+        looks.type = format.type;
+        looks.locked = format.locked;
+        format = looks;
+      }
+      Cell& c = content_.cells.obtain(col, row);
+      c.value = std::move(value);
+      c.formula = std::move(formula);
+      c.format = content_.formats.intern(format);
+      if (c.isBlank()) content_.cells.erase(col, row);
+    }
+  }
+  return skipped;
 }
 
 }  // namespace grid

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ class BlockEditor {
     std::string formula;
     std::string tag;
     bool hasTag = false;
+    bool unreadable = false;  // a formula kept as written, computing #NAME?
     CellFormat format;
   };
   struct Block {
@@ -46,10 +48,18 @@ class BlockEditor {
   // Clears the destination block, then writes the copies; cells that fall
   // outside the sheet are left out.
   void paste(const Block& block, CellPos to);
+  // The user's paste: only cells that take input (takesInput) change, and
+  // they keep their type and lock. Contents go in as typing puts them: a
+  // formula into a general cell, any other text through the cell's type; a
+  // cell whose type refuses its text stays as it was. Answers how many
+  // cells of the block were left as they were although the paste had
+  // something for them.
+  int pasteInput(const Block& block, CellPos to,
+                 const std::function<bool(int col, int row)>& takesInput);
 
  private:
   void remapFormulas(const class ReferenceMap& map);
-  CompiledFormula compile(std::string_view text, CellPos host);
+  CompiledFormula compile(std::string_view text, CellPos host, bool unreadable = false);
   SheetContent& content_;
   FormulaParser parser_;
 };

@@ -259,7 +259,9 @@ bool Sheet::loadFromFile(const std::string& path, std::string& error) {
     return false;
   }
   SheetContent loaded;
-  if (!loadSheetFile(path, loaded, error)) return false;
+  std::vector<std::string> warnings;
+  if (!loadSheetFile(path, loaded, error, &warnings)) return false;
+  loadWarnings_ = std::move(warnings);
   installLoaded(std::move(loaded));
   return true;
 }
@@ -270,7 +272,9 @@ bool Sheet::loadFromText(std::string_view text, const std::string& name, std::st
     return false;
   }
   SheetContent loaded;
-  if (!readSheetText(text, name, loaded, error)) return false;
+  std::vector<std::string> warnings;
+  if (!readSheetText(text, name, loaded, error, &warnings)) return false;
+  loadWarnings_ = std::move(warnings);
   installLoaded(std::move(loaded));
   return true;
 }

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/grid/CellAddress.h"
 #include "platform/grid/CellFormat.h"
@@ -149,7 +150,13 @@ class GRID_API Sheet {
   bool setSel(int start, int end);
   bool getSel(int& start, int& end) const;
   bool clipboardCopy();
-  bool clipboardPaste();
+  // Pastes as the user types: only into data cells that take input (see
+  // takesInput), which keep their type and lock; text a cell's type refuses
+  // leaves that cell as it was. skipped: how many cells were left so.
+  bool clipboardPaste(int* skipped = nullptr);
+  // Whether the user may type into the cell: a data cell that is not
+  // locked and not a static text, button, picture or check box.
+  bool takesInput(int col, int row) const;
 
   // --- custom functions -----------------------------------------------------
   bool addCustomFunctionExt(std::string_view name, int minArgs, int maxArgs,
@@ -165,6 +172,9 @@ class GRID_API Sheet {
   // and keeps options 7 and 8, which belong to the window's owner.
   bool loadFromFile(const std::string& path, std::string& error);
   bool loadFromText(std::string_view text, const std::string& name, std::string& error);
+  // What the last load took in spite of a fault, one line per cell: the
+  // formulas it could not compile, which read #NAME?.
+  const std::vector<std::string>& loadWarnings() const { return loadWarnings_; }
   // Atomic; dataOnly leaves out formats, spans, sizes and settings.
   bool saveToFile(const std::string& path, std::string& error, bool dataOnly = false) const;
 
@@ -193,6 +203,7 @@ class GRID_API Sheet {
   Recalculator recalc_;
   FormulaParser parser_;
   CompileError lastError_;
+  std::vector<std::string> loadWarnings_;
   SheetListener* listener_ = nullptr;
   const FontMetrics* metrics_;
   std::size_t formatsAfterSweep_ = 0;

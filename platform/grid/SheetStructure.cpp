@@ -151,7 +151,24 @@ bool Sheet::clipboardCopy() {
   return true;
 }
 
-bool Sheet::clipboardPaste() {
+bool Sheet::takesInput(int col, int row) const {
+  if (col < 1 || row < 1 || !isValidCell(col, row)) return false;
+  const CellFormat& f = format(col, row);
+  if (f.locked) return false;
+  switch (f.type.kind) {
+    case CellKind::StaticText:
+    case CellKind::Button:
+    case CellKind::Picture:
+    case CellKind::PictureHandle:
+    case CellKind::CheckBox:
+      return false;
+    default:
+      return true;
+  }
+}
+
+bool Sheet::clipboardPaste(int* skipped) {
+  if (skipped) *skipped = 0;
   if (busy()) return false;
   CellPos to;
   if (content_.selection) {
@@ -163,8 +180,11 @@ bool Sheet::clipboardPaste() {
     return false;
   }
   if (!isValidCell(to.col, to.row)) return false;
+  int refused = 0;
   if (auto block = Clipboard::instance().block()) {
-    BlockEditor(content_).paste(*block, to);
+    refused = BlockEditor(content_).pasteInput(
+        *block, to, [this](int col, int row) { return takesInput(col, row); });
+    if (skipped) *skipped = refused;
     afterStructure();
     return true;
   }
@@ -178,7 +198,10 @@ bool Sheet::clipboardPaste() {
     std::string_view field(text.data() + start,
                            (end == std::string::npos ? text.size() : end) - start);
     if (!field.empty() && field.back() == '\r') field.remove_suffix(1);
-    if (col <= content_.maxCols) writeText(col, row, field);
+    bool changes = !field.empty() || !content_.cells.value(col, row).isEmpty();
+    if (col <= content_.maxCols && changes &&
+        (!takesInput(col, row) || !writeText(col, row, field)))
+      ++refused;
     if (end == std::string::npos) break;
     if (text[end] == '\t') {
       ++col;
@@ -188,6 +211,7 @@ bool Sheet::clipboardPaste() {
     }
     start = end + 1;
   }
+  if (skipped) *skipped = refused;
   notifyLayout();
   return true;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
@@ -11,12 +12,18 @@
 namespace grid {
 
 // Cell spans (merged blocks), kept by their anchor, the top-left cell.
-// Spans never overlap.
+// Spans never overlap. Lookups and single additions look only at the
+// anchors that the tallest and widest span can reach from; whole sets
+// (a file, a structure edit) are checked in one sweep, n log n.
 class GRID_API SpanTable {
  public:
   // Replaces a span at the same anchor; false when the block would overlap
-  // another span or is a single cell.
+  // another span or is malformed. A single cell removes the span anchored there.
   bool add(const Area& span);
+  // Replaces every span with the given ones, taken in anchor order (of two
+  // with the same anchor the later counts); a span that overlaps one taken
+  // before it is left out. Answers the positions in `spans` left out.
+  std::vector<std::size_t> assign(const std::vector<Area>& spans);
   // The span that covers the cell.
   std::optional<Area> find(int col, int row) const;
   bool removeAt(int col, int row);  // removes the span that covers the cell
@@ -28,8 +35,14 @@ class GRID_API SpanTable {
   std::size_t size() const { return spans_.size(); }
 
  private:
-  std::map<std::pair<int, int>, Area> spans_;  // (row, col) of the anchor
+  using Key = std::pair<int, int>;  // (row, col) of the anchor
+  bool overlapsOther(const Area& span, const Key& self) const;
+  void noteExtent(const Area& span);
+
+  std::map<Key, Area> spans_;
+  // Bounds, never lowered on removal: a larger bound only costs a few lookups.
   int tallest_ = 1;
+  int widest_ = 1;
 };
 
 }  // namespace grid

@@ -168,9 +168,11 @@ DialogItemTemplate parseItem(const json& v) {
   if (v.contains("exStyle")) applyStyle(v["exStyle"], item.exStyle, "exStyle");
   if (v.contains("icon")) item.icon = integer(v["icon"], "icon");
   if (v.contains("tooltip")) item.toolTip = text8(v["tooltip"], "tooltip");
+  // The name is the code's: the build makes a named id of it.
+  if (v.contains("name")) text8(v["name"], "name");
   for (const auto& [key, value] : v.items()) {
-    static const char* known[] = {"type",  "class",   "id",   "rect",    "text",
-                                  "style", "exStyle", "icon", "tooltip", "comment"};
+    static const char* known[] = {"type",    "class", "id",      "rect",    "text", "style",
+                                  "exStyle", "icon",  "tooltip", "comment", "name"};
     bool ok = false;
     for (const char* k : known) ok = ok || key == k;
     if (!ok) throw Bad{"unknown field \"" + key + "\""};

@@ -196,19 +196,7 @@ bool SpreadControl::userSelectHeader(int col, int row) {
 }
 
 bool SpreadControl::canEdit(int col, int row) const {
-  if (col < 1 || row < 1 || !sheet_->isValidCell(col, row)) return false;
-  const grid::CellFormat& f = sheet_->format(col, row);
-  if (f.locked) return false;
-  switch (f.type.kind) {
-    case CellKind::StaticText:
-    case CellKind::Button:
-    case CellKind::Picture:
-    case CellKind::PictureHandle:
-    case CellKind::CheckBox:
-      return false;
-    default:
-      return true;
-  }
+  return sheet_->takesInput(col, row);
 }
 
 bool SpreadControl::userEdit(int col, int row, std::string_view text) {
@@ -234,9 +222,11 @@ bool SpreadControl::pasteFromClipboard() {
   grid::Clipboard& clip = grid::Clipboard::instance();
   if (auto text = clipboardText(); text && !text->empty() && *text != clip.text())
     clip.setText(*text);
-  if (!sheet_->clipboardPaste()) return false;
+  int skipped = 0;
+  if (!sheet_->clipboardPaste(&skipped)) return false;
   markChanged();
   notify(SPN_DATACHANGE);
+  if (skipped > 0) onPasteSkipped(skipped);
   return true;
 }
 

@@ -152,6 +152,9 @@ class UI_API SpreadControl : public Window, private grid::SheetListener {
   virtual int tabExit(const KeyEvent& key) { return 0; }
   // Sees every notification before the parent does.
   virtual void onNotify(int code) {}
+  // A paste left cells as they were (locked, not for typing, or refusing
+  // the text); called once per paste.
+  virtual void onPasteSkipped(int cells) {}
   void notify(int code);
   void markChanged() { sheet_->setBool(kSpreadOptionChanged, true); }
 

@@ -7,11 +7,14 @@
 #include "dialogs/KvDlgCis2.h"
 #include "host/SSExports.h"
 #include "platform/ui/testing/GTestScript.h"
+#include "resources/dialogs/DLG_CIS2INFO.h"
+#include "resources/dialogs/DLG_SECTIONTRANSLATION.h"
 
 using namespace ui;
+using namespace dlg_cis2info;
 
 namespace {
-const int kDependent[] = {1424, 1425, 1426, 1427, 1428};
+const int kDependent[] = {IDC_OPTION_A, IDC_OPTION_B, IDC_EITHER, IDC_OPTION_C, IDC_OR};
 void expectDependentEnabled(Dialog& d, bool on) {
   for (int id : kDependent) EXPECT_EQ(d.isItemEnabled(id), on) << "item " << id;
 }
@@ -20,13 +23,13 @@ void expectDependentEnabled(Dialog& d, bool on) {
 TEST(Cis2Dialog, DefaultsOpenWithTheDependentControlsDisabled) {
   test::GTestScript script;
   KvDlgCis2Data data;
-  script.modal(254)
+  script.modal(kTemplateId)
       .check([](Dialog& d) {
-        EXPECT_TRUE(d.isChecked(1420));
-        EXPECT_FALSE(d.isChecked(1421));
-        EXPECT_TRUE(d.isChecked(1424));
-        EXPECT_TRUE(d.isChecked(1426));
-        EXPECT_FALSE(d.isChecked(1428));
+        EXPECT_TRUE(d.isChecked(IDC_FIRST_CHOICE));
+        EXPECT_FALSE(d.isChecked(IDC_SECOND_CHOICE));
+        EXPECT_TRUE(d.isChecked(IDC_OPTION_A));
+        EXPECT_TRUE(d.isChecked(IDC_EITHER));
+        EXPECT_FALSE(d.isChecked(IDC_OR));
         expectDependentEnabled(d, false);
       })
       .ok();
@@ -37,21 +40,21 @@ TEST(Cis2Dialog, DefaultsOpenWithTheDependentControlsDisabled) {
 TEST(Cis2Dialog, SecondChoiceEnablesWithoutChangingChecks) {
   test::GTestScript script;
   KvDlgCis2Data data;
-  script.modal(254)
-      .click(1421)
+  script.modal(kTemplateId)
+      .click(IDC_SECOND_CHOICE)
       .check([](Dialog& d) { expectDependentEnabled(d, true); })
-      .click(1425)
-      .click(1428)
-      .click(1420)
+      .click(IDC_OPTION_B)
+      .click(IDC_OR)
+      .click(IDC_FIRST_CHOICE)
       .check([](Dialog& d) {
         expectDependentEnabled(d, false);
-        EXPECT_TRUE(d.isChecked(1425));
-        EXPECT_TRUE(d.isChecked(1428));
-        EXPECT_FALSE(d.isChecked(1426));
+        EXPECT_TRUE(d.isChecked(IDC_OPTION_B));
+        EXPECT_TRUE(d.isChecked(IDC_OR));
+        EXPECT_FALSE(d.isChecked(IDC_EITHER));
       })
-      .click(1421)
-      .click(1427)
-      .click(1424)
+      .click(IDC_SECOND_CHOICE)
+      .click(IDC_OPTION_C)
+      .click(IDC_OPTION_A)
       .ok();
   ASSERT_TRUE(StartDlgCis2Info(data));
   EXPECT_FALSE(data.firstChoice);
@@ -68,13 +71,13 @@ TEST(Cis2Dialog, RecordSetsTheControls) {
   data.secondChoice = true;
   data.optionA = false;
   data.optionC = true;
-  script.modal(254)
+  script.modal(kTemplateId)
       .check([](Dialog& d) {
-        EXPECT_TRUE(d.isChecked(1421));
-        EXPECT_TRUE(d.isChecked(1428));
-        EXPECT_FALSE(d.isChecked(1426));
-        EXPECT_FALSE(d.isChecked(1424));
-        EXPECT_TRUE(d.isChecked(1427));
+        EXPECT_TRUE(d.isChecked(IDC_SECOND_CHOICE));
+        EXPECT_TRUE(d.isChecked(IDC_OR));
+        EXPECT_FALSE(d.isChecked(IDC_EITHER));
+        EXPECT_FALSE(d.isChecked(IDC_OPTION_A));
+        EXPECT_TRUE(d.isChecked(IDC_OPTION_C));
         expectDependentEnabled(d, true);
       })
       .ok();
@@ -94,12 +97,16 @@ TEST(Cis2Dialog, CancelLeavesTheRecordButTheTableEditStays) {
   test::GTestScript script;
   KvDlgCis2Data data;
   const KvDlgCis2Data before = data;
-  script.modal(254).click(1421).click(1425).click(1423).cancel();
-  script.modal(8951)
-      .check([](Dialog& d) { EXPECT_EQ(d.listCount(1002), 1); })
-      .click(1088)
-      .type(1004, "IPE200")
-      .type(1006, "IPE200")
+  script.modal(kTemplateId)
+      .click(IDC_SECOND_CHOICE)
+      .click(IDC_OPTION_B)
+      .click(IDC_SECTION_NAMES)
+      .cancel();
+  script.modal(dlg_sectiontranslation::kTemplateId)
+      .check([](Dialog& d) { EXPECT_EQ(d.listCount(dlg_sectiontranslation::IDC_LIST), 1); })
+      .click(dlg_sectiontranslation::IDC_ADD)
+      .type(dlg_sectiontranslation::IDC_NAME, "IPE200")
+      .type(dlg_sectiontranslation::IDC_CIS2, "IPE200")
       .ok();
   EXPECT_FALSE(StartDlgCis2Info(data));
   EXPECT_TRUE(data == before);

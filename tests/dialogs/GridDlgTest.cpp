@@ -3,29 +3,31 @@
 #include "dialogs/KvGridDlg.h"
 #include "host/SSExports.h"
 #include "platform/ui/testing/GTestScript.h"
+#include "resources/dialogs/DLG_GRID.h"
 
 using namespace ui;
+using namespace dlg_grid;
 
 TEST(GridDialog, ShowsTheRecordAndReadsItBackOnOk) {
   test::GTestScript script;
   KvGridDlgData data;
   data.option = true;
   data.firstLabel = "\xC4";  // Windows-1252 stays as it is
-  script.modal(242)
+  script.modal(kTemplateId)
       .check([](Dialog& d) {
-        EXPECT_EQ(d.itemText(1367), "4");
-        EXPECT_EQ(d.itemText(1369), "5000");
-        EXPECT_EQ(d.itemText(1371), "\xC4");
-        EXPECT_EQ(d.itemText(1374), "3");
-        EXPECT_EQ(d.itemText(1377), "5000");
-        EXPECT_EQ(d.itemText(1379), "1");
-        EXPECT_TRUE(d.isChecked(1380));
+        EXPECT_EQ(d.itemText(IDC_FIRST_COUNT), "4");
+        EXPECT_EQ(d.itemText(IDC_FIRST_SPACING), "5000");
+        EXPECT_EQ(d.itemText(IDC_FIRST_LABEL), "\xC4");
+        EXPECT_EQ(d.itemText(IDC_SECOND_COUNT), "3");
+        EXPECT_EQ(d.itemText(IDC_SECOND_SPACING), "5000");
+        EXPECT_EQ(d.itemText(IDC_SECOND_LABEL), "1");
+        EXPECT_TRUE(d.isChecked(IDC_OPTION));
       })
-      .type(1367, "7")
-      .type(1369, "2500 2500")
-      .type(1374, "12 fields")
-      .type(1379, "10")
-      .click(1380)
+      .type(IDC_FIRST_COUNT, "7")
+      .type(IDC_FIRST_SPACING, "2500 2500")
+      .type(IDC_SECOND_COUNT, "12 fields")
+      .type(IDC_SECOND_LABEL, "10")
+      .click(IDC_OPTION)
       .ok();
   ASSERT_TRUE(StartDlgGrid(data));
   EXPECT_EQ(data.firstCount, 7);
@@ -38,7 +40,7 @@ TEST(GridDialog, ShowsTheRecordAndReadsItBackOnOk) {
 TEST(GridDialog, CountTypedAsTextIsStoredAsZero) {
   test::GTestScript script;
   KvGridDlgData data;
-  script.modal(242).type(1367, "x").type(1374, "").ok();
+  script.modal(kTemplateId).type(IDC_FIRST_COUNT, "x").type(IDC_SECOND_COUNT, "").ok();
   ASSERT_TRUE(StartDlgGrid(data));
   EXPECT_EQ(data.firstCount, 0);
   EXPECT_EQ(data.secondCount, 0);
@@ -49,9 +51,13 @@ TEST(GridDialog, CancelLeavesTheRecordExactlyAsItWas) {
   KvGridDlgData data;
   data.secondSpacing = "6000";
   const KvGridDlgData before = data;
-  script.modal(242).type(1367, "9").type(1371, "Z").click(1380).cancel();
-  script.modal(242).type(1367, "9").key(VK_ESCAPE);
-  script.modal(242).type(1367, "9").close();
+  script.modal(kTemplateId)
+      .type(IDC_FIRST_COUNT, "9")
+      .type(IDC_FIRST_LABEL, "Z")
+      .click(IDC_OPTION)
+      .cancel();
+  script.modal(kTemplateId).type(IDC_FIRST_COUNT, "9").key(VK_ESCAPE);
+  script.modal(kTemplateId).type(IDC_FIRST_COUNT, "9").close();
   EXPECT_FALSE(StartDlgGrid(data));
   EXPECT_FALSE(StartDlgGrid(data));
   EXPECT_FALSE(StartDlgGrid(data));

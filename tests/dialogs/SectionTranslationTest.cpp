@@ -8,8 +8,10 @@
 #include "core/Nx_Settings.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/testing/GTestScript.h"
+#include "resources/dialogs/DLG_SECTIONTRANSLATION.h"
 
 using namespace ui;
+using namespace dlg_sectiontranslation;
 
 class SectionTranslationTest : public ::testing::Test {
  protected:
@@ -44,23 +46,23 @@ TEST_F(SectionTranslationTest, ReadsRowsAndReportsBadLines) {
 
 TEST_F(SectionTranslationTest, EditorEditsAddsAndDeletesRows) {
   test::GTestScript script;
-  script.modal(8951)
+  script.modal(kTemplateId)
       .check([](Dialog& d) {
         EXPECT_EQ(d.text(), "Names");
-        EXPECT_EQ(d.itemText(1001), "Product -> CIS/2");
-        EXPECT_EQ(d.listCount(1002), 2);
-        EXPECT_EQ(d.itemText(1004), "A");
+        EXPECT_EQ(d.itemText(IDC_HEADING), "Product -> CIS/2");
+        EXPECT_EQ(d.listCount(IDC_LIST), 2);
+        EXPECT_EQ(d.itemText(IDC_NAME), "A");
       })
-      .pick(1002, 1)
-      .type(1006, "b2")
-      .click(1088)
-      .type(1004, "C\tD")
-      .type(1006, "c")
-      .pick(1002, 0)
-      .click(1089)
+      .pick(IDC_LIST, 1)
+      .type(IDC_CIS2, "b2")
+      .click(IDC_ADD)
+      .type(IDC_NAME, "C\tD")
+      .type(IDC_CIS2, "c")
+      .pick(IDC_LIST, 0)
+      .click(IDC_DELETE)
       .check([](Dialog& d) {
-        EXPECT_EQ(d.listCount(1002), 2);
-        EXPECT_EQ(d.itemText(1004), "B");
+        EXPECT_EQ(d.listCount(IDC_LIST), 2);
+        EXPECT_EQ(d.itemText(IDC_NAME), "B");
       })
       .ok();
   ASSERT_TRUE(
@@ -70,14 +72,14 @@ TEST_F(SectionTranslationTest, EditorEditsAddsAndDeletesRows) {
 
 TEST_F(SectionTranslationTest, CancelWritesNothing) {
   test::GTestScript script;
-  script.modal(8951).click(1089).cancel();
+  script.modal(kTemplateId).click(IDC_DELETE).cancel();
   EXPECT_FALSE(writeSectionTranslation("T", "H", {"A"}, {"a"}, "y.dat"));
   EXPECT_FALSE(std::filesystem::exists(dir_ + "/y.dat"));
   // Without rows the entry fields and Delete are disabled.
-  script.modal(8951)
+  script.modal(kTemplateId)
       .check([](Dialog& d) {
-        EXPECT_FALSE(d.isItemEnabled(1004));
-        EXPECT_FALSE(d.isItemEnabled(1089));
+        EXPECT_FALSE(d.isItemEnabled(IDC_NAME));
+        EXPECT_FALSE(d.isItemEnabled(IDC_DELETE));
       })
       .ok();
   EXPECT_TRUE(writeSectionTranslation("T", "H", {}, {}, "y.dat"));

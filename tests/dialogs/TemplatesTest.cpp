@@ -4,11 +4,20 @@
 
 #include "platform/ui/Resources.h"
 #include "platform/ui/Styles.h"
+#include "resources/dialogs/DLG_CIS2INFO.h"
+#include "resources/dialogs/DLG_GRID.h"
+#include "resources/dialogs/DLG_SECTIONTRANSLATION.h"
+#include "resources/dialogs/DLG_VALUE.h"
+
+namespace {
+const int kTemplates[] = {dlg_grid::kTemplateId, dlg_cis2info::kTemplateId, dlg_value::kTemplateId,
+                          dlg_sectiontranslation::kTemplateId};
+}  // namespace
 
 // Every template in resources/ is embedded into the module and reads cleanly.
 TEST(ModuleTemplates, AllRegisterWithoutErrors) {
   for (const auto& e : ui::Resources::errors()) ADD_FAILURE() << e;
-  for (int id : {242, 254, 8950, 8951}) {
+  for (int id : kTemplates) {
     const ui::DialogTemplate* t = ui::Resources::findTemplate(id);
     ASSERT_NE(t, nullptr) << id;
     EXPECT_FALSE(t->name.empty()) << id;
@@ -24,7 +33,7 @@ TEST(ModuleTemplates, AllRegisterWithoutErrors) {
 
 // Tab goes the way one reads: down the dialog, and left to right along a row.
 TEST(ModuleTemplates, TabOrderFollowsReadingOrder) {
-  for (int id : {242, 254, 8950, 8951}) {
+  for (int id : kTemplates) {
     const ui::DialogTemplate* t = ui::Resources::findTemplate(id);
     ASSERT_NE(t, nullptr);
     const ui::DialogItemTemplate* previous = nullptr;

@@ -201,3 +201,54 @@ TEST_F(SsHostTest, ABadConfigurationFileIsAUsageError) {
   EXPECT_TRUE(contains(r.err, "none.cfg")) << r.err;
 }
 }  // namespace
+
+TEST_F(SsHostTest, CspPlansTheSampleListsOfEveryGroup) {
+  Outcome r = ssHost({"--library", (kSource / "examples/library").string(), "csp"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  for (const char* part :
+       {"Group \"Beams\"", "Group \"Columns\"", "HEA200 (saw cut 3 mm, column generation)",
+        "mm shop bar: ", "| offcut ", "LP bound ", "Totals: bars "})
+    EXPECT_TRUE(contains(r.out, part)) << part << "\n" << r.out;
+
+  r = ssHost({"csp", (kSource / "examples/library/Cutting Stock/Columns").string(), "--json",
+              "--saw-cut", "0"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  for (const char* part : {"\"profile\": \"HEB300\"", "\"sawCut\": 0.0", "\"lowerBound\": {",
+                           "\"source\": \"purchase\"", "\"faults\": []"})
+    EXPECT_TRUE(contains(r.out, part)) << part << "\n" << r.out;
+}
+
+TEST_F(SsHostTest, CspNamesBadLinesAndReportsPiecesItCannotPlace) {
+  fs::path group = temp / "Bad";
+  fs::create_directories(group);
+  std::ofstream(group / "Parts1.cut") << "HEA200\xBF"
+                                         "2900\xBF"
+                                         "2\xBF"
+                                         "B1\n"
+                                      << "HEA200\xBF"
+                                         "2900\n"
+                                      << "HEA200\xBF"
+                                         "13000\xBF"
+                                         "1\xBF"
+                                         "LONG\n"
+                                      << "HEA200\xBF"
+                                         "1000\xBF"
+                                         "1.5\n";
+  std::ofstream(group / "Stock1.shp") << "HEA200\xBF"
+                                         "12000\xBF"
+                                         "1\n";
+  Outcome r = ssHost({"csp", group.string()});
+  EXPECT_EQ(r.code, 1);
+  const std::string file = (group / "Parts1.cut").string();
+  for (const std::string& part :
+       {file + ": line 2: a short line", file + ": line 4: the count \"1.5\" is not a whole number",
+        file + ": line 3: the piece of 13000 mm is longer than every stock length of HEA200"})
+    EXPECT_TRUE(contains(r.err, part)) << part << "\n" << r.err;
+  EXPECT_TRUE(contains(r.out, "not placed: 1 x 13000 LONG: longer than every stock length"))
+      << r.out;
+  EXPECT_TRUE(contains(r.out, "1 x 12000 mm shop bar: 2 x 2900 B1")) << r.out;
+
+  EXPECT_EQ(ssHost({"csp", group.string(), "--saw-cut", "-1"}).code, 2);
+  EXPECT_EQ(ssHost({"csp", (temp / "missing.cut").string()}).code, 1);
+}

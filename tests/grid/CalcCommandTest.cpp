@@ -50,9 +50,16 @@ TEST(CalcCommand, HelpUsageAndBadFiles) {
   EXPECT_EQ(run({"--bogus"}, out, err), 2);
   EXPECT_EQ(run({"/nonexistent/sheet.json"}, out, err), 1);
   EXPECT_NE(err.find("/nonexistent/sheet.json"), std::string::npos);
-  std::string f = sheetFile("bad.csv", "1,\"=SUM(\"\n");
+  std::string f = sheetFile("bad.csv", "1,\"open\n");
   EXPECT_EQ(run({f}, out, err), 1);
-  EXPECT_NE(err.find("line 1, cell B1"), std::string::npos) << err;
+  EXPECT_NE(err.find("line 1: a quoted field is not closed"), std::string::npos) << err;
   EXPECT_TRUE(out.empty());
+  fs::remove(f);
+  // A formula the engine cannot compile spoils its cell, not the run.
+  f = sheetFile("formula.csv", "1,\"=SUM(\"\n");
+  EXPECT_EQ(run({f}, out, err), 0);
+  EXPECT_NE(err.find("calc: warning: "), std::string::npos) << err;
+  EXPECT_NE(err.find("line 1, cell B1"), std::string::npos) << err;
+  EXPECT_EQ(out, "A1,1\nB1,#NAME?\n");
   fs::remove(f);
 }

@@ -72,6 +72,28 @@ TEST(MathFunctions, UsualSemantics) {
          {"=COS(0)+COSH(0)+TANH(0)+SINH(0)+TAN(0)+ASIN(0)+ASINH(0)+ATAN(0)", "2"}});
 }
 
+// The ^ operator and POWER share one rule for zero bases and overflow.
+TEST(MathFunctions, PowerAndTheOperatorAgree) {
+  check({{"=0^0", "#NUM!"},
+         {"=POWER(0,0)", "#NUM!"},
+         {"=0^-1", "#DIV/0!"},
+         {"=POWER(0,-1)", "#DIV/0!"},
+         {"=10^400", "#NUM!"},
+         {"=POWER(10,400)", "#NUM!"},
+         {"=(-8)^(1/3)", "#NUM!"},
+         {"=POWER(-8,1/3)", "#NUM!"},
+         {"=\"2\"^3", "8"},
+         {"=POWER(\"2\",3)", "8"}});
+}
+
+// The kinds of a table row: the last one repeats over further arguments, and
+// a Text argument takes numbers and truth values as their texts.
+TEST(TextFunctions, LastArgumentKindRepeats) {
+  check({{"=CONCATENATE(1,TRUE,\"x\",2.5)", "1TRUEx2.5"},
+         {"=CONCATENATE(A1,A3,1/0)", "#DIV/0!"},
+         {"=SUBSTITUTE(1234,2,9)", "1934"}});
+}
+
 TEST(MathFunctions, SumsTakeNumbersFromReferences) {
   check({{"=SUM(A1:A6)", "60"},               // text and booleans in references are skipped
          {"=SUM(A1:A6, TRUE, \"2\")", "63"},  // given directly they count

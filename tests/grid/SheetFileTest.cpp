@@ -176,8 +176,12 @@ TEST_F(SheetFiles, FailedLoadsLeaveTheSheetAsItWas) {
        "line 1, column"},
       {"other.json", R"({"name": "not a sheet"})", "not a sheet file"},
       {"newer.json", R"({"format": "ssgrid-sheet", "version": 99})", "newer"},
-      {"cell.json", R"({"format": "ssgrid-sheet", "version": 1, "cells": {"A1": "=1+"}})",
-       "cell A1"},
+      {"huge.json", R"({"format": "ssgrid-sheet", "version": 18446744073709551615})", "newer"},
+      {"minus.json", R"({"format": "ssgrid-sheet", "version": -1})", "version"},
+      {"zero.json", R"({"format": "ssgrid-sheet", "version": 0})", "version"},
+      {"overlap.json",
+       R"({"format": "ssgrid-sheet", "version": 1, "spans": [[1, 1, 2, 2], [2, 2, 2, 1]]})",
+       "spans[1]: overlaps"},
       {"name.json", R"({"format": "ssgrid-sheet", "version": 1, "cells": {"A0": "x"}})", "cell A0"},
       {"type.json",
        R"({"format": "ssgrid-sheet", "version": 1, "cells": {"A1": {"data": "x", "format": 1}}, "formats": [{"type": "number"}]})",
@@ -185,7 +189,6 @@ TEST_F(SheetFiles, FailedLoadsLeaveTheSheetAsItWas) {
       {"size.json", R"({"format": "ssgrid-sheet", "version": 1, "size": [1, 99999999]})", "size"},
       {"deep.json", "{\"x\": " + std::string(10000, '[') + std::string(10000, ']') + "}", "nested"},
       {"quote.csv", "a,\"open\nb\n", "line 1: a quoted field is not closed"},
-      {"formula.csv", "1,2\n3,=SUM(\n", "line 2, cell B2"},
       {"binary.bin", std::string("\x01\x02\0\x03", 4), "binary"},
       {"empty.csv", "  \n", "empty"},
   };
@@ -202,6 +205,48 @@ TEST_F(SheetFiles, FailedLoadsLeaveTheSheetAsItWas) {
   // A good load replaces everything and drops the custom functions.
   ASSERT_TRUE(s.loadFromFile(write("ok.csv", "new\n"), error));
   EXPECT_EQ(s.customFunctionCount(), 0u);
+}
+
+// Formulas in forms the engine does not know (another sheet, a union) or
+// that are broken spoil their cell, not the sheet: it reads #NAME?, the
+// load names the cell and the reason once, and a save keeps the text.
+TEST_F(SheetFiles, AFormulaThatDoesNotParseLoadsAsAnErrorCell) {
+  Sheet s;
+  std::string error;
+  ASSERT_TRUE(s.loadFromFile(
+      write(
+          "a.json",
+          R"({"format": "ssgrid-sheet", "version": 1, "cells": {"A1": "2", "B1": "=Sheet2!A1+A1", "C1": {"formula": "1+", "value": 5}, "D1": "=A1*3"}})"),
+      error))
+      << error;
+  ASSERT_EQ(s.loadWarnings().size(), 2u);
+  EXPECT_NE(s.loadWarnings()[0].find("a.json: cell B1: "), std::string::npos)
+      << s.loadWarnings()[0];
+  EXPECT_NE(s.loadWarnings()[1].find("cell C1"), std::string::npos);
+  EXPECT_EQ(s.getValue(2, 1), "#NAME?");
+  EXPECT_EQ(s.getValue(3, 1), "#NAME?");  // no stale cached value
+  s.reCalc();
+  EXPECT_EQ(s.getValue(2, 1), "#NAME?");
+  EXPECT_EQ(s.getValue(4, 1), "6");
+  EXPECT_EQ(s.getFormula(2, 1), "Sheet2!A1+A1");
+  s.setMaxRows(2);
+  ASSERT_TRUE(s.insRow(1));  // the text survives structure edits
+  EXPECT_EQ(s.getFormula(2, 2), "Sheet2!A1+A1");  // kept as written, not lost
+
+  ASSERT_TRUE(s.saveToFile(path("b.json"), error)) << error;
+  Sheet again;
+  ASSERT_TRUE(again.loadFromFile(path("b.json"), error)) << error;
+  EXPECT_EQ(again.getFormula(2, 2), "Sheet2!A1+A1");
+  EXPECT_EQ(again.loadWarnings().size(), 2u);
+
+  ASSERT_TRUE(s.loadFromFile(write("c.csv", "1,2\n3,=SUM(\n4\n"), error)) << error;
+  ASSERT_EQ(s.loadWarnings().size(), 1u);
+  EXPECT_NE(s.loadWarnings()[0].find("c.csv: line 2, cell B2: "), std::string::npos)
+      << s.loadWarnings()[0];
+  EXPECT_EQ(s.getValue(2, 2), "#NAME?");
+  EXPECT_EQ(s.getValue(1, 3), "4");
+  ASSERT_TRUE(s.loadFromFile(write("d.csv", "1\n"), error));
+  EXPECT_TRUE(s.loadWarnings().empty());
 }
 
 TEST_F(SheetFiles, LoadKeepsTheOwnersSwitches) {

@@ -1,6 +1,6 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation or host (the host window).
+// grid, cis2, caption, translation, csp, info or host (the host window).
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -9,6 +9,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/CspGroups.h"
+#include "core/DlgInfo.h"
+#include "core/Nx_Settings.h"
 #include "core/SectionTranslation.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
@@ -58,6 +61,29 @@ class SmokeApp : public wxApp {
                                      Nx_String(file_ + ".dat")) ||
              shot_;
     }
+    if (which_ == "csp") {
+      // The sample library's two groups, as the core would hand them over.
+      gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+      DlgCSP2Data data;
+      std::vector<CspGroupFiles> groups;
+      Nx_StringArray faults;
+      cspGroupsUnder(gSettings.libDir + "Cutting Stock", groups);
+      for (const CspGroupFiles& g : groups) addCspGroup(g, data, faults);
+      return StartDlgCSP2(data) || shot_;
+    }
+    if (which_ == "info") {
+      // The core's information dialog with the report the cutting-stock dialog makes.
+      DlgInfoData info;
+      info.title = "Newest lists loaded";
+      info.buttonText = "Close";
+      Nx_String dashes('-', 116);
+      info.lines = {dashes,
+                    "Loaded the list saved on 08 December, 2026 (08:38) for group \"Beams\" as "
+                    "stock list from \"Stock2.shp\" ",
+                    "", "No purchase list found  for group \"Beams\".", dashes};
+      ExportStartDlgInfo(info);
+      return shot_;
+    }
     std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
     return false;
   }
@@ -87,7 +113,7 @@ class SmokeApp : public wxApp {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|host FILE.png\n");
+    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|info|host FILE.png\n");
     return 2;
   }
   if (std::strcmp(argv[1], "host") == 0) {

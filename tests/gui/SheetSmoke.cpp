@@ -14,6 +14,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/wx/WxBackend.h"
+#include "resources/dialogs/DLG_FINDREPLACE.h"
 #include "spreadsheet/FindReplaceDlg.h"
 #include "spreadsheet/Nx_Spread.h"
 
@@ -149,13 +150,13 @@ class SheetApp : public wxApp {
     ui::Dialog* find = s.findReplaceDialog();
     if (!find) return;
     expect(uiwx::widgetOf(*find) != nullptr, "the find dialog is a window");
-    find->setItemText(1207, "HEA");
+    find->setItemText(dlg_findreplace::IDC_FIND_TEXT, "HEA");
     find->handleCommand(ui::IDOK, ui::BN_CLICKED);
     expect(grid.GetGridCursorRow() == 5 && grid.GetGridCursorCol() == kName - 1,
            "the match becomes the current cell");
     expect(grid.IsCellEditControlShown(), "the match is selected in the cell editor");
-    find->setItemText(1209, "HEB");
-    find->handleCommand(1204, ui::BN_CLICKED);
+    find->setItemText(dlg_findreplace::IDC_REPLACE_TEXT, "HEB");
+    find->handleCommand(dlg_findreplace::IDC_REPLACE, ui::BN_CLICKED);
     Nx_String name;
     s.getCellText(kName, 6, name);
     expect(name == "HEB 200", "replace writes the cell");

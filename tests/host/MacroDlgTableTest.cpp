@@ -8,6 +8,7 @@
 #include "platform/ui/Services.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/testing/GTestScript.h"
+#include "resources/dialogs/DLG_MACRO.h"
 #include "tests/host/ModuleTestResources.h"
 
 namespace {
@@ -54,7 +55,7 @@ TEST_F(MacroDlgTable, SlotsAreHandedOutInOrderAndShown) {
   EXPECT_EQ(dlg(1).index(), 1);
   EXPECT_EQ(dlg(1).owner(), &ui::mainWindow());
   EXPECT_EQ(dlg(1).text(), "Macro: B");
-  EXPECT_EQ(dlg(1).itemAs<ui::TabControl>(8097)->count(), 2);
+  EXPECT_EQ(dlg(1).itemAs<ui::TabControl>(dlg_macro::IDC_TABS)->count(), 2);
 }
 
 TEST_F(MacroDlgTable, AClosedSlotIsReused) {
@@ -170,7 +171,7 @@ TEST(MacroDlgModal, CloseEndsTheModalLoopWithOk) {
   registerModuleTemplates();
   ui::test::GTestScript script;
   KvMacroDlg dlg(macroData("A"));
-  script.modal(8131).click(1);
+  script.modal(KvMacroDlg::kTemplateId).click(ui::IDOK);
   int prompts = acedHostRequests().promptRequests;
   EXPECT_EQ(dlg.doModal(), ui::IDOK);
   EXPECT_EQ(acedHostRequests().promptRequests, prompts + 1);

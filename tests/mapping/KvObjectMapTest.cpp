@@ -87,7 +87,7 @@ TEST(KvObjectMapText, CompatibleIgnoresTheSheetSide) {
   KvObjectMap a = entry("Plates", kObjDistance, "Width");
   KvObjectMap b = entry("plates", kObjDistance, "WIDTH");
   b.ssVarName = "Other";
-  b.visibility = 0;
+  b.visibility = kVisibleAndSettable;
   EXPECT_EQ(a.isCompatible(b), Acad::eOk);
   b.kind = kObjCutOffset;
   EXPECT_EQ(a.isCompatible(b), Acad::eInvalidInput);

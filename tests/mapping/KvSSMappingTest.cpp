@@ -59,7 +59,7 @@ std::string read(const fs::path& path) {
 }
 
 KvObjectMap entry(const char* ssVar, const char* group, KvObjectKind kind, const char* var,
-                  int visibility = 3) {
+                  int visibility = kHiddenNotSettable) {
   KvObjectMap m;
   m.ssVarName = ssVar;
   m.objectName = group;
@@ -439,7 +439,7 @@ TEST_F(MacroMapping, ValidVariablesByTypeAndSortedByVisibility) {
   EXPECT_GE(whole.find(9), 0);  // PatternReverseStart1 of Row
 
   AcArray<int> indices = {0, 1, 2, 3};
-  ASSERT_EQ(m.sortValidVars(indices, AcArray<int>{0, 2}), Acad::eOk);
+  ASSERT_EQ(m.sortValidVars(indices, AcArray<int>{kVisibleAndSettable, kSettableOnly}), Acad::eOk);
   EXPECT_EQ(indices, (AcArray<int>{0, 3, 1, 2}));
   EXPECT_EQ(m.sortValidVars(indices, AcArray<int>()), Acad::eInvalidInput);
   EXPECT_TRUE(indices.isEmpty());

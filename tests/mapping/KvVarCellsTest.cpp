@@ -38,7 +38,7 @@ TEST(KvVarCell, DeclarationsNameATypeAndAVariable) {
                         {3, true, kValueInt, "count"},
                         {4, false, kValueString, ""},
                         {5, true, kValueString, "Plate.Name"},
-                        {6, true, kValueDouble, " lower"},
+                        {6, false, kValueDouble, ""},
                         {7, true, kValueInt, ""},
                         {8, false, kValueString, ""}};
   for (const Case& c : cases) {

@@ -2,16 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/DialogSizeMemory.h"
+#include "resources/dialogs/DLG_FINDREPLACE.h"
 #include "spreadsheet/FindReplaceDlg.h"
+#include "spreadsheet/SheetOptions.h"
 #include "tests/spreadsheet/SpreadTestHost.h"
 
+using namespace dlg_findreplace;
+
 namespace {
-constexpr int kFindText = 1207;
-constexpr int kReplaceText = 1209;
-constexpr int kReplace = 1204;
-constexpr int kReplaceAll = 1205;
-constexpr int kOptionEditMode = 13;
-constexpr int kOptionChanged = 30;
 
 struct FindHost : SpreadTestHost {
   FindHost() : SpreadTestHost(3, 3) {
@@ -45,7 +43,7 @@ TEST(FindReplace, F3OpensTheDialogOnceAndThenFindsNext) {
   EXPECT_EQ(dlg.text(), "Find and replace");
   EXPECT_EQ(dlg.itemText(ui::IDOK), "Find next");
   EXPECT_TRUE(dlg.exStyle() & ui::WS_EX_TOPMOST);
-  host.script.now(dlg).type(kFindText, "bolt");
+  host.script.now(dlg).type(IDC_FIND_TEXT, "bolt");
   host.spread.setFocus();
   host.dialog.dispatchKey({ui::VK_F3});  // the sheet's F3 now finds next
   EXPECT_EQ(host.spread.findReplaceDialog(), &dlg);
@@ -56,7 +54,7 @@ TEST(FindReplace, FindGoesOnInsideTheCellThenToTheNextCells) {
   FindHost host;
   host.spread.setCellText(2, 1, "M16 x M16");
   ui::Dialog& dlg = host.openDialog();
-  host.script.now(dlg).type(kFindText, "M16").click(ui::IDOK);
+  host.script.now(dlg).type(IDC_FIND_TEXT, "M16").click(ui::IDOK);
   host.expectSelection(2, 1, 0, 3);
   host.script.now(dlg).click(ui::IDOK);
   host.expectSelection(2, 1, 6, 9);
@@ -71,7 +69,7 @@ TEST(FindReplace, AFailedFindAsksThenReportsNotFound) {
   ui::Dialog& dlg = host.openDialog();
   host.script.answer(ui::IDYES, "continue from the beginning");
   host.script.answer(ui::IDOK, "not found");
-  host.script.now(dlg).type(kFindText, "anchor").click(ui::IDOK);
+  host.script.now(dlg).type(IDC_FIND_TEXT, "anchor").click(ui::IDOK);
   EXPECT_TRUE(host.script.done());
   ASSERT_EQ(host.script.messageBoxes().size(), 2u);
   EXPECT_EQ(host.script.messageBoxes()[0].caption, "Find");
@@ -86,12 +84,15 @@ TEST(FindReplace, AFailedFindAsksThenReportsNotFound) {
 TEST(FindReplace, ReplaceChangesTheSelectedText) {
   FindHost host;
   ui::Dialog& dlg = host.openDialog();
-  host.spread.sheet()->setBool(kOptionChanged, false);
-  host.script.now(dlg).type(kFindText, "Plate").type(kReplaceText, "Flat bar").click(kReplace);
+  host.spread.sheet()->setBool(ui::kSpreadOptionChanged, false);
+  host.script.now(dlg)
+      .type(IDC_FIND_TEXT, "Plate")
+      .type(IDC_REPLACE_TEXT, "Flat bar")
+      .click(IDC_REPLACE);
   EXPECT_EQ(host.text(1, 2), "Plate");  // nothing selected yet
-  host.script.now(dlg).click(ui::IDOK).click(kReplace);
+  host.script.now(dlg).click(ui::IDOK).click(IDC_REPLACE);
   EXPECT_EQ(host.text(1, 2), "Flat bar");
-  EXPECT_TRUE(host.spread.sheet()->getBool(kOptionChanged));
+  EXPECT_TRUE(host.spread.sheet()->getBool(ui::kSpreadOptionChanged));
   host.expectSelection(1, 2, 0, 8);
 }
 
@@ -100,15 +101,18 @@ TEST(FindReplace, ReplaceAllCountsCellsAndMarksTheSheetChanged) {
   host.spread.sheet()->setFormula(3, 3, "\"bolt\"&\"s\"");
   ui::Dialog& dlg = host.openDialog();
   host.script.answer(ui::IDOK, "replaced in 2 cells");
-  host.script.now(dlg).type(kFindText, "BOLT").type(kReplaceText, "Screw").click(kReplaceAll);
+  host.script.now(dlg)
+      .type(IDC_FIND_TEXT, "BOLT")
+      .type(IDC_REPLACE_TEXT, "Screw")
+      .click(IDC_REPLACE_ALL);
   EXPECT_EQ(host.text(1, 1), "Screw M16");
   EXPECT_EQ(host.text(1, 3), "Screw M20");
   EXPECT_EQ(host.text(3, 3, Nx_Spread::kFormula), "\"bolt\"&\"s\"");  // formulas stay
 
-  host.spread.sheet()->setBool(kOptionChanged, false);
+  host.spread.sheet()->setBool(ui::kSpreadOptionChanged, false);
   host.script.answer(ui::IDOK, "replaced in 0 cells");
-  host.script.now(dlg).type(kFindText, "nowhere").click(kReplaceAll);
-  EXPECT_TRUE(host.spread.sheet()->getBool(kOptionChanged));
+  host.script.now(dlg).type(IDC_FIND_TEXT, "nowhere").click(IDC_REPLACE_ALL);
+  EXPECT_TRUE(host.spread.sheet()->getBool(ui::kSpreadOptionChanged));
   EXPECT_TRUE(host.script.done());
 }
 
@@ -118,7 +122,7 @@ TEST(FindReplace, ClosingRestoresOption13AndRemembersTheSize) {
   s.setBool(kOptionEditMode, false);
   ui::Dialog& dlg = host.openDialog();
   EXPECT_TRUE(s.getBool(kOptionEditMode));
-  EXPECT_FALSE(s.getBool(20));
+  EXPECT_FALSE(s.getBool(kOptionAutoEdit));
   host.script.now(dlg).cancel();
   EXPECT_FALSE(dlg.isCreated());
   EXPECT_FALSE(s.getBool(kOptionEditMode));
@@ -147,4 +151,61 @@ TEST(FindReplace, SheetHelpersMatchWithoutCase) {
   EXPECT_TRUE(sp.replaceInCell(2, 2, "WELD", "Fillet"));
   EXPECT_EQ(host.text(2, 2), "Fillet");
   EXPECT_FALSE(sp.replaceInCell(2, 2, "absent", "x"));
+}
+
+// Number cells keep the text they were written with ("007", "1e3") while
+// their value reads "7" and "1000": find selects, and replace edits, the
+// characters of that one text.
+TEST(FindReplace, FindsAndReplacesInTheTextItSelects) {
+  FindHost host;
+  host.spread.setCellText(2, 1, "007");
+  host.spread.setCellText(3, 1, "1e3");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.now(dlg).type(kFindText, "7").type(kReplaceText, "#").click(ui::IDOK);
+  host.expectSelection(2, 1, 2, 3);
+  host.script.now(dlg).click(kReplace);
+  EXPECT_EQ(host.text(2, 1), "00#");
+
+  EXPECT_EQ(host.spread.findInRow("0", true, 1, 3), 0);  // "1e3" holds no "0"
+  host.script.answer(ui::IDOK, "replaced in 2 cells");
+  host.script.now(dlg).type(kFindText, "0").click(kReplaceAll);
+  EXPECT_EQ(host.text(2, 1), "###");
+  EXPECT_EQ(host.text(1, 3), "bolt M2#");
+  EXPECT_EQ(host.text(3, 1), "1e3");
+  EXPECT_TRUE(host.script.done());
+}
+
+TEST(FindReplace, AFormulaCellIsFoundByItsValueWithoutATextSelection) {
+  FindHost host;
+  host.spread.sheet()->setFormula(2, 1, "\"Bolt\"&\" M24\"");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.now(dlg).type(kFindText, "M24").click(ui::IDOK);
+  int col = 0, row = 0, start = 0, end = 0;
+  host.spread.getActiveCell(col, row);
+  EXPECT_EQ(col, 2);
+  EXPECT_EQ(row, 1);
+  EXPECT_FALSE(host.spread.getEditSelection(start, end));
+  host.script.now(dlg).click(kReplace);  // nothing to replace in a formula's value
+  EXPECT_EQ(host.text(2, 1, Nx_Spread::kFormula), "\"Bolt\"&\" M24\"");
+}
+
+TEST(FindReplace, ReplaceSkipsCellsThatTypingCannotChange) {
+  FindHost host;
+  Nx_Spread& sp = host.spread;
+  sp.setCellLocked(1, 1, true);
+  sp.setStaticCell(1, 3, 0);
+  sp.setCellText(1, 3, "bolt M20");
+  sp.setCellText(2, 1, "bolt");
+  ui::Dialog& dlg = host.openDialog();
+  host.script.answer(ui::IDOK, "replaced in 1 cells");
+  host.script.now(dlg).type(kFindText, "bolt").type(kReplaceText, "Screw").click(kReplaceAll);
+  EXPECT_EQ(host.text(1, 1), "Bolt M16");
+  EXPECT_EQ(host.text(1, 3), "bolt M20");
+  EXPECT_EQ(host.text(2, 1), "Screw");
+  EXPECT_TRUE(host.script.done());
+
+  // The single replace refuses a locked cell's selected text too.
+  sp.selectInCell(1, 1, 0, 4);
+  EXPECT_FALSE(sp.replaceSelection("Nut"));
+  EXPECT_EQ(host.text(1, 1), "Bolt M16");
 }

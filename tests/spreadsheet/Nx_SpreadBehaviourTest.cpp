@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "platform/grid/Clipboard.h"
 #include "platform/ui/Services.h"
 #include "spreadsheet/Nx_SpreadPopupMenu.h"
+#include "spreadsheet/SheetOptions.h"
 #include "tests/spreadsheet/SpreadTestHost.h"
 
 namespace {
@@ -254,6 +256,47 @@ TEST(Nx_SpreadPopup, CopyAndPasteGoThroughTheClipboard) {
   EXPECT_EQ(host.text(2, 2), "y");
 }
 
+// Paste writes as typing does: locked and check-box cells keep what they
+// are, a number cell refuses text; one box tells how many cells were skipped.
+TEST(Nx_SpreadPopup, PasteRespectsLocksAndCellTypes) {
+  SpreadTestHost host(4, 2);
+  Nx_Spread& sp = host.spread;
+  sp.setRowValues(1, {"Plate", "12", "1", "M16"}, false);
+  sp.setCellLocked(1, 2, true);
+  sp.setCellText(1, 2, "kept");
+  sp.setNumberCell(2, 2, 0, false);
+  sp.setCheckCell(3, 2);
+  sp.setNumberCell(4, 2, 0, false);
+  sp.setPopupEntries(AcArray<int>{2, 3});
+  sp.selectBlock(1, 1, 4, 1);
+  {
+    MenuPick pick("Copy");
+    rightClick(sp);
+  }
+  sp.selectBlock(1, 2, 1, 2);
+  host.script.answer(ui::IDOK, "3 cells were not pasted");
+  {
+    MenuPick pick("Paste");
+    rightClick(sp);
+  }
+  EXPECT_TRUE(host.script.done());
+  EXPECT_EQ(host.text(1, 2), "kept");
+  EXPECT_TRUE(sp.sheet()->getLock(1, 2));
+  EXPECT_EQ(host.text(2, 2), "12");
+  EXPECT_EQ(sp.getCellType(3, 2), kCheckType);
+  EXPECT_EQ(host.text(4, 2), "");  // "M16" is no number
+  EXPECT_EQ(sp.getCellType(4, 2), static_cast<int>(grid::CellKind::Number));
+
+  // Text from another program goes the same way.
+  ui::setClipboardText("a\t7");
+  host.script.answer(ui::IDOK, "1 cell was not pasted");
+  EXPECT_TRUE(sp.pasteFromClipboard());
+  EXPECT_EQ(host.text(1, 2), "kept");
+  EXPECT_EQ(host.text(2, 2), "7");
+  EXPECT_TRUE(host.script.done());
+  grid::Clipboard::instance().clear();
+}
+
 TEST(Nx_SpreadKeys, TabLeavesAtTheFirstAndLastUnlockedCell) {
   SpreadTestHost host(3, 2);
   Nx_Spread& sp = host.spread;
@@ -298,10 +341,10 @@ TEST(Nx_SpreadKeys, F8TogglesOption13) {
   SpreadTestHost host;
   grid::Sheet& s = *host.spread.sheet();
   host.spread.setFocus();
-  s.setBool(13, false);
+  s.setBool(kOptionEditMode, false);
   host.dialog.dispatchKey({ui::VK_F8});
-  EXPECT_TRUE(s.getBool(13));
+  EXPECT_TRUE(s.getBool(kOptionEditMode));
   host.spread.setF8TogglesOption13(false);
   host.dialog.dispatchKey({ui::VK_F8});
-  EXPECT_TRUE(s.getBool(13));
+  EXPECT_TRUE(s.getBool(kOptionEditMode));
 }

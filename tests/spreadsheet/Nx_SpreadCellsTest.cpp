@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "spreadsheet/Nx_SpreadRedrawLock.h"
+#include "spreadsheet/SheetOptions.h"
 #include "tests/spreadsheet/SpreadTestHost.h"
 
 TEST(Nx_SpreadAttach, EveryOperationFailsUntilAttached) {
@@ -34,15 +35,15 @@ TEST(Nx_SpreadAttach, AppearanceSetsTheOptionSequence) {
   grid::Sheet& s = *host.spread.sheet();
   s.setBool(10, true);
   ASSERT_TRUE(host.spread.initAppearance(1));
-  EXPECT_TRUE(s.getBool(8));
-  EXPECT_FALSE(s.getBool(7));
-  EXPECT_TRUE(s.getBool(13));
+  EXPECT_TRUE(s.getBool(grid::kOptionRedraw));
+  EXPECT_FALSE(s.getBool(grid::kOptionAutoCalc));
+  EXPECT_TRUE(s.getBool(kOptionEditMode));
   EXPECT_FALSE(s.getBool(10));
   EXPECT_TRUE(s.getBool(18));  // set false in step 2, true again in step 6
   EXPECT_EQ(s.settings().selBackground, 0x6A240Au);
   EXPECT_EQ(s.settings().lockBackground, 0xE6E6E6u);
   ASSERT_TRUE(host.spread.initAppearance(0));
-  EXPECT_FALSE(s.getBool(13));
+  EXPECT_FALSE(s.getBool(kOptionEditMode));
   EXPECT_TRUE(s.getBool(10));
   EXPECT_EQ(s.settings().editEnterAction, 5);
 }
@@ -119,6 +120,24 @@ TEST(Nx_SpreadCells, BulkWritesStopAtTheLastRowOrColumn) {
   EXPECT_FALSE(host.spread.setRowValues(4, {"a"}, false));
 }
 
+TEST(Nx_SpreadCells, BulkWritesReportACellThatRefusesItsText) {
+  SpreadTestHost host(3, 3);
+  Nx_Spread& sp = host.spread;
+  sp.setNumberColumn(1, 2, false);
+  sp.setEditCells(2, 1, 2, 3, 0, 3);
+  sp.setCellText(1, 2, "5");
+  EXPECT_FALSE(sp.setColumnValues(1, {"1", "plate", "3"}, false));
+  EXPECT_EQ(host.text(1, 1), "1");
+  EXPECT_EQ(host.text(1, 2), "5");  // refused: the old value stays
+  EXPECT_EQ(host.text(1, 3), "3");
+  EXPECT_FALSE(sp.setColumnValues(2, {"ok", "too long"}, true));
+  EXPECT_EQ(host.text(2, 1), "ok");
+  EXPECT_FALSE(sp.setRowValues(3, {"x", "y"}, false));
+  EXPECT_EQ(host.text(2, 3), "y");
+  EXPECT_FALSE(sp.setColumnDoubles(2, AcArray<double>{1234.5}));
+  EXPECT_TRUE(sp.setColumnInts(1, AcArray<int>{7, 8, 9}));
+}
+
 TEST(Nx_SpreadCells, TypedColumnsRoundTrip) {
   SpreadTestHost host(3, 3);
   Nx_Spread& sp = host.spread;
@@ -193,12 +212,12 @@ TEST(Nx_SpreadRedrawLock, SuspendsRepaintingAndPutsItBack) {
   grid::Sheet& s = *host.spread.sheet();
   {
     Nx_SpreadRedrawLock outer(host.spread);
-    EXPECT_FALSE(s.getBool(8));
+    EXPECT_FALSE(s.getBool(grid::kOptionRedraw));
     { Nx_SpreadRedrawLock inner(host.spread); }
-    EXPECT_FALSE(s.getBool(8));  // nested: still dark
+    EXPECT_FALSE(s.getBool(grid::kOptionRedraw));  // nested: still dark
   }
-  EXPECT_TRUE(s.getBool(8));
-  s.setBool(8, false);
+  EXPECT_TRUE(s.getBool(grid::kOptionRedraw));
+  s.setBool(grid::kOptionRedraw, false);
   { Nx_SpreadRedrawLock lock(host.spread); }
-  EXPECT_FALSE(s.getBool(8));  // a sheet kept dark stays dark
+  EXPECT_FALSE(s.getBool(grid::kOptionRedraw));  // a sheet kept dark stays dark
 }

@@ -1,13 +1,8 @@
 // Inserting, appending, deleting and moving rows and columns.
 #include <gtest/gtest.h>
 
+#include "resources/dialogs/DLG_VALUE.h"
 #include "tests/spreadsheet/SpreadTestHost.h"
-
-namespace {
-constexpr int kCaptionTemplate = 8950;
-constexpr int kCaptionField = 1000;
-constexpr int kOptionChanged = 30;
-}  // namespace
 
 TEST(Nx_SpreadRows, InsertRowTakesTheFormatOfThePushedRowNotItsContents) {
   SpreadTestHost host(2, 3);
@@ -20,20 +15,20 @@ TEST(Nx_SpreadRows, InsertRowTakesTheFormatOfThePushedRowNotItsContents) {
   EXPECT_EQ(sp.getCellType(2, 2), 2);
   EXPECT_EQ(host.text(1, 3), "b");
   EXPECT_EQ(host.text(1, 4), "c");
-  EXPECT_TRUE(sp.sheet()->getBool(kOptionChanged));
+  EXPECT_TRUE(sp.sheet()->getBool(ui::kSpreadOptionChanged));
   EXPECT_FALSE(sp.insertRow(6, false, false));  // at most the row count + 1
 }
 
 TEST(Nx_SpreadRows, InsertAtTheEndAndAskForACaption) {
   SpreadTestHost host(2, 2);
   host.spread.setColumnValues(1, {"a", "b"}, false);
-  host.script.modal(kCaptionTemplate).type(kCaptionField, "Total").ok();
+  host.script.modal(dlg_value::kTemplateId).type(dlg_value::IDC_TEXT, "Total").ok();
   ASSERT_TRUE(host.spread.insertRow(3, true, false));
   EXPECT_EQ(host.text(Nx_Spread::kHeader, 3), "Total");
   EXPECT_TRUE(host.text(1, 3).isEmpty());
   EXPECT_EQ(host.text(1, 2), "b");
 
-  host.script.modal(kCaptionTemplate).cancel();
+  host.script.modal(dlg_value::kTemplateId).cancel();
   ASSERT_TRUE(host.spread.insertColumn(1, true, true));
   EXPECT_EQ(host.spread.getMaxCols(), 3);
   EXPECT_TRUE(host.text(1, Nx_Spread::kHeader).isEmpty());
@@ -101,4 +96,18 @@ TEST(Nx_SpreadRows, CopyRowIncludesTheHeaderCell) {
   EXPECT_EQ(host.text(Nx_Spread::kHeader, 3), "one");
   EXPECT_EQ(host.text(2, 3), "b");
   EXPECT_FALSE(host.spread.copyRow(1, 4));
+}
+
+TEST(Nx_SpreadRows, CopiesMarkTheSheetChangedGrowingDoesNot) {
+  constexpr int kOptionChanged = 30;
+  SpreadTestHost host(2, 3);
+  grid::Sheet& s = *host.spread.sheet();
+  s.setBool(kOptionChanged, false);
+  ASSERT_TRUE(host.spread.setMaxRows(5));
+  EXPECT_FALSE(s.getBool(kOptionChanged));
+  ASSERT_TRUE(host.spread.copyRow(1, 2));
+  EXPECT_TRUE(s.getBool(kOptionChanged));
+  s.setBool(kOptionChanged, false);
+  ASSERT_TRUE(host.spread.copyColumn(1, 2));
+  EXPECT_TRUE(s.getBool(kOptionChanged));
 }

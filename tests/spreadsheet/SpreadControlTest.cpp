@@ -141,7 +141,7 @@ TEST(SpreadControl, TheLatestViewHearsOfChanges) {
   EXPECT_EQ(second.layouts, 1);
   EXPECT_EQ(host.control->verticalScrollBarWidth(), 17);
   EXPECT_EQ(host.control->trackPopupMenu({{5, "Five"}}, {0, 0}), 5);
-  host.control->model().setBool(8, false);  // painting off: nothing reported
+  host.control->model().setBool(grid::kOptionRedraw, false);  // painting off: nothing reported
   host.control->model().setData(1, 1, "y");
   EXPECT_EQ(second.cells, 0);
   EXPECT_EQ(link->view, &second);

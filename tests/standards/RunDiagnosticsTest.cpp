@@ -115,6 +115,22 @@ TEST_F(RunDiagnostics, AFailedRunStillHandsBackItsDiagnostics) {
   EXPECT_EQ(request.diagnostics[0].kind, KvRunDiagnostic::kRun);
 }
 
+TEST_F(RunDiagnostics, AFormulaTheGridCannotCompileIsToldOnce) {
+  writeSheet("Plate.kvs", {{"Input"},
+                           {"Double Height"},
+                           {"Output"},
+                           {"Double Width"},
+                           {"Calc", "=Other!A1"},
+                           {"Width = Height * 3"}});
+  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  openMacro("Plate", "K1");
+  ASSERT_TRUE(StartDlgStandardsSS(request));
+  auto sheets = ofKind(request, KvRunDiagnostic::kSheet);
+  ASSERT_EQ(sheets.size(), 1u);
+  EXPECT_NE(sheets[0].message.str().find("B5"), std::string::npos) << sheets[0].message.str();
+  EXPECT_EQ(valueOf(request.varCells, "Width"), "300");
+}
+
 TEST_F(RunDiagnostics, VariablesTheMacroLacksOrNoEntryBindsAreTold) {
   std::string path = writeSheet("Plate.kvs", {{"Input"},
                                               {"Double Height"},

@@ -60,6 +60,23 @@ TEST(DialogTemplate, ErrorsNameTheFileAndLineOrItem) {
   EXPECT_NE(error.find("unknown field \"colour\""), std::string::npos) << error;
 }
 
+// An item's name is for the build's named ids; the kit takes it as a text.
+TEST(DialogTemplate, ItemNamesAreTexts) {
+  DialogTemplate t;
+  std::string error;
+  EXPECT_TRUE(parseDialogTemplate(R"({"id": 1, "size": [10, 10], "items": [
+      {"type": "EDITTEXT", "id": 5, "name": "IDC_COUNT", "rect": [0,0,1,1]}]})",
+                                  "n.json", t, error))
+      << error;
+  ASSERT_EQ(t.items.size(), 1u);
+  EXPECT_EQ(t.items[0].id, 5);
+  EXPECT_FALSE(parseDialogTemplate(R"({"id": 1, "size": [10, 10], "items": [
+      {"type": "EDITTEXT", "id": 5, "name": 5, "rect": [0,0,1,1]}]})",
+                                   "m.json", t, error));
+  EXPECT_NE(error.find("m.json: item 1 (id 5): \"name\" must be a text"), std::string::npos)
+      << error;
+}
+
 TEST(Resources, CurrentModuleWinsForEqualIds) {
   ASSERT_TRUE(Resources::addTemplate("modA", "a.json",
                                      R"({"id": 8800, "caption": "A", "size": [10, 10]})"));

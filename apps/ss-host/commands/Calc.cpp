@@ -76,6 +76,8 @@ int calcSheet(const std::string& file, bool json) {
     std::fprintf(stderr, "ss-host calc: %s\n", error.c_str());
     return kExitFailed;
   }
+  for (const std::string& warning : sheet.loadWarnings())
+    std::fprintf(stderr, "ss-host calc: warning: %s\n", warning.c_str());
   if (!gSettings.libDir.isEmpty()) registerFunctions(sheet);
   sheet.reCalc();
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();

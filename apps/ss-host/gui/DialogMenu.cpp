@@ -21,7 +21,7 @@ const std::vector<DialogMenuEntry>& dialogMenuEntries() {
       {"Designer", "Dialog designer...", "StartDlgDesigner", {}},
       {"Sections", "Section library...", "StartDlgEditLibSections", {}},
       {"Sections", "Add a section size...", "StartDlgEditLibSimple", {}},
-      {"Sections", "Cutting-stock lists...", "StartDlgCSP2", {}},
+      {"Sections", "Cutting-stock lists...", "StartDlgCSP2", runCsp2Sample},
       {"Other", "Grid...", "StartDlgGrid", runGridSample},
       {"Other", "CIS/2 information...", "StartDlgCis2Info", runCis2Sample},
       {"Other", "Levels...", "StartDlgLevels", {}},

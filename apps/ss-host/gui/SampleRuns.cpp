@@ -1,5 +1,8 @@
 #include "apps/ss-host/gui/SampleRuns.h"
 
+#include "core/CspGroups.h"
+#include "core/DlgCSP2Data.h"
+#include "core/Nx_Settings.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
 #include "host/SSExports.h"
@@ -16,6 +19,39 @@ void print(const char* when, const KvDlgCis2Data& d) {
   acutPrintf("%s: first choice %s, option A %s, second choice %s, option B %s, option C %s\n", when,
              yes(d.firstChoice), yes(d.optionA), yes(d.secondChoice), yes(d.optionB),
              yes(d.optionC));
+}
+void print(const char* when, const DlgCSP2Data& d) {
+  acutPrintf("%s: %d groups%s\n", when, d.groupIds.length(),
+             d.restrictedMode ? ", restricted" : "");
+  for (int g = 0; g < d.groupIds.length(); ++g) {
+    int counts[DlgCSP2Data::kListCount] = {};
+    for (int l = 0; l < DlgCSP2Data::kListCount; ++l)
+      for (int r = 0; r < d.rowGroupIds[l].length(); ++r)
+        counts[l] += d.rowGroupIds[l][r] == d.groupIds[g];
+    acutPrintf("  %d \"%s\": %d parts, %d shop stock, %d purchase rows\n", d.groupIds[g],
+               d.groupNames[g].c_str(), counts[0], counts[1], counts[2]);
+  }
+}
+
+DlgCSP2Data cspSample() {
+  DlgCSP2Data data;
+  std::vector<CspGroupFiles> groups;
+  Nx_StringArray faults;
+  if (!gSettings.libDir.isEmpty() &&
+      cspGroupsUnder(gSettings.libDir + "Cutting Stock", groups) > 0) {
+    for (const CspGroupFiles& g : groups) addCspGroup(g, data, faults);
+    for (const Nx_String& f : faults) acutPrintf("*Error* %s\n", f.c_str());
+    return data;
+  }
+  int beams = data.addGroup("Beams");
+  data.setGroupRows(DlgCSP2Data::kParts, beams, [] {
+    Nx_Array<Nx_StringArray> rows;
+    rows.append(Nx_StringArray{"HEA200", "2900", "4", "B1"});
+    rows.append(Nx_StringArray{"HEA200", "1450", "6", "B2"});
+    return rows;
+  }());
+  data.addGroup("Columns");
+  return data;
 }
 }  // namespace
 
@@ -37,4 +73,14 @@ void runCis2Sample() {
     print("StartDlgCis2Info out", data);
   else
     acutPrintf("StartDlgCis2Info: cancelled, the record is unchanged.\n");
+}
+
+void runCsp2Sample() {
+  static DlgCSP2Data data = cspSample();
+  print("StartDlgCSP2 in", data);
+  bool ok = StartDlgCSP2(data);
+  if (ok)
+    print("StartDlgCSP2 out", data);
+  else
+    acutPrintf("StartDlgCSP2: cancelled, the record is unchanged.\n");
 }

@@ -3,3 +3,5 @@
 // command line what it passes in and what comes back.
 void runGridSample();
 void runCis2Sample();
+// The library's cutting-stock groups, or two small built-in groups.
+void runCsp2Sample();

@@ -31,7 +31,7 @@ char detectSeparator(std::string_view text) {
 }  // namespace
 
 bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
-                       std::string& error) {
+                       std::string& error, std::vector<std::string>* warnings) {
   // UTF-8 text becomes Windows-1252; bytes that are no UTF-8 are taken as
   // they are, so files in either encoding read right.
   std::string text = base::utf8ToCp1252(raw);
@@ -95,11 +95,16 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
         Cell& cell = out.cells.obtain(col, row);
         if (field[0] == '=') {
           CompileError why;
-          if (!parser.compile(field, col, row, cell.formula, &why)) {
-            error = name + ": line " + std::to_string(fieldLine) + ", cell " + cellName(col, row) +
-                    ": " + why.message + " (at character " + std::to_string(why.position + 1) +
-                    " of the formula)";
-            return false;
+          // The text after "=" is what a save writes and a load compiles again.
+          std::string_view formula = std::string_view(field).substr(1);
+          if (!parser.compile(formula, col, row, cell.formula, &why)) {
+            // A form this engine does not know spoils one cell, not the sheet.
+            cell.formula = unreadableFormula(formula);
+            cell.value = Value::makeError(ErrorCode::Name);
+            if (warnings)
+              warnings->push_back(name + ": line " + std::to_string(fieldLine) + ", cell " +
+                                  cellName(col, row) + ": " + why.describe() +
+                                  "; the cell reads #NAME?");
           }
         } else {
           interpretInput(CellType{}, field, cell.value);

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/grid/SheetContent.h"
 
@@ -10,8 +11,9 @@ namespace grid {
 // the first line shows: a tab wins, then the more frequent of ";" and ",");
 // fields may be quoted with doubled quotes inside and may then span lines.
 // Row 1 is the first line; a field that begins with "=" is a formula, any
-// other field is data. The sheet is sized to the content.
+// other field is data. The sheet is sized to the content. A formula that
+// does not compile loads as a #NAME? cell and adds a warning.
 bool readDelimitedText(std::string_view text, const std::string& name, SheetContent& out,
-                       std::string& error);
+                       std::string& error, std::vector<std::string>* warnings = nullptr);
 
 }  // namespace grid

@@ -116,10 +116,11 @@ Json settingsJson(const SheetSettings& s) {
   SETTING(lockBackground)
   SETTING(lockForeground)
   SETTING(selBackground)
-  SETTING(selForeground) SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance)
-      SETTING(refStyle) SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor)
-          SETTING(textTipStatus) SETTING(textTipDelay) SETTING(autoSizeVisibleCols)
-              SETTING(autoSizeVisibleRows) SETTING(cellNoteIndicator)
+  SETTING(selForeground)
+  SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance) SETTING(refStyle)
+      SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor) SETTING(textTipStatus)
+          SETTING(textTipDelay) SETTING(autoSizeVisibleCols) SETTING(autoSizeVisibleRows)
+              SETTING(cellNoteIndicator)
 #undef SETTING
                   if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] = fontJson(s.textTipFont);
   return j;
@@ -229,7 +230,8 @@ namespace {
 // it was found.
 class Reader {
  public:
-  Reader(const std::string& name, SheetContent& out) : name_(name), out_(out) {}
+  Reader(const std::string& name, SheetContent& out, std::vector<std::string>* warnings)
+      : name_(name), out_(out), warnings_(warnings) {}
   bool read(const InJson& root, const std::vector<CellEntry>& cells);
   const std::string& error() const { return error_; }
 
@@ -293,6 +295,7 @@ class Reader {
 
   const std::string& name_;
   SheetContent& out_;
+  std::vector<std::string>* warnings_;
   std::string error_;
   FormulaParser parser_;
 };
@@ -434,10 +437,14 @@ bool Reader::cell(const CellEntry& entry, std::vector<std::uint32_t>& formatIds)
   if (hasFormula) {
     if (col < 1 || row < 1) return fail(where, "the header cells hold no formulas");
     CompileError why;
-    if (!parser_.compile(formula, col, row, c.formula, &why))
-      return fail(where, why.message + " (at character " + std::to_string(why.position + 1) +
-                             " of the formula)");
-    if (cached) {
+    if (!parser_.compile(formula, col, row, c.formula, &why)) {
+      // A form this engine does not know spoils one cell, not the sheet.
+      c.formula = unreadableFormula(formula);
+      c.value = Value::makeError(ErrorCode::Name);
+      if (warnings_)
+        warnings_->push_back(name_ + ": " + where + ": " + why.describe() +
+                             "; the cell reads #NAME?");
+    } else if (cached) {
       if (cached->is_number()) {
         double d = cached->get<double>();
         if (std::isfinite(d)) c.value = Value::makeNumber(d);
@@ -501,15 +508,15 @@ bool Reader::settings(const InJson& j) {
     SETTING(lockBackground, 0, 0xFFFFFFFFLL)
     SETTING(lockForeground, 0, 0xFFFFFFFFLL)
     SETTING(selBackground, 0, 0xFFFFFFFFLL)
-    SETTING(selForeground, 0, 0xFFFFFFFFLL) SETTING(grayBackground, 0, 0xFFFFFFFFLL)
-        SETTING(grayForeground, 0, 0xFFFFFFFFLL) SETTING(appearance, INT32_MIN, INT32_MAX)
-            SETTING(refStyle, 0, 2) SETTING(editEnterAction, INT32_MIN, INT32_MAX)
-                SETTING(cursorType, INT32_MIN, INT32_MAX) SETTING(cursor, INT32_MIN, INT32_MAX)
-                    SETTING(textTipStatus, INT32_MIN, INT32_MAX)
-                        SETTING(textTipDelay, INT32_MIN, INT32_MAX)
-                            SETTING(autoSizeVisibleCols, 0, kMaxColumns)
-                                SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
-                                    fail(at, "unknown setting");
+    SETTING(selForeground, 0, 0xFFFFFFFFLL)
+    SETTING(grayBackground, 0, 0xFFFFFFFFLL) SETTING(grayForeground, 0, 0xFFFFFFFFLL)
+        SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2)
+            SETTING(editEnterAction, INT32_MIN, INT32_MAX) SETTING(cursorType, INT32_MIN, INT32_MAX)
+                SETTING(cursor, INT32_MIN, INT32_MAX) SETTING(textTipStatus, INT32_MIN, INT32_MAX)
+                    SETTING(textTipDelay, INT32_MIN, INT32_MAX)
+                        SETTING(autoSizeVisibleCols, 0, kMaxColumns)
+                            SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
+                                fail(at, "unknown setting");
 #undef SETTING
     if (!ok) return false;
   }
@@ -520,10 +527,14 @@ bool Reader::read(const InJson& root, const std::vector<CellEntry>& streamed) {
   if (!root.is_object() || !root.contains("format") || root["format"] != kNativeFormatName)
     return fail("format", std::string("not a sheet file (\"format\": \"") + kNativeFormatName +
                               "\" is missing)");
-  if (!root.contains("version") || !root["version"].is_number_integer())
-    return fail("version", "missing");
-  if (root["version"].get<long long>() > kNativeFormatVersion)
-    return fail("version", "written by a newer program (version " + root["version"].dump() + ")");
+  if (!root.contains("version")) return fail("version", "missing");
+  const InJson& version = root["version"];
+  if (!version.is_number_integer()) return fail("version", "a whole number is expected");
+  // Compared as read: a huge unsigned version must not wrap to a small one.
+  if (version.is_number_unsigned() && version.get<unsigned long long>() > kNativeFormatVersion)
+    return fail("version", "written by a newer program (version " + version.dump() + ")");
+  if (!version.is_number_unsigned() || version.get<unsigned long long>() < 1)
+    return fail("version", "must be a version from 1 (found " + version.dump() + ")");
   if (root.contains("size")) {
     const InJson& s = root["size"];
     if (!s.is_array() || s.size() != 2) return fail("size", "[columns, rows] is expected");
@@ -551,6 +562,8 @@ bool Reader::read(const InJson& root, const std::vector<CellEntry>& streamed) {
   if (root.contains("spans")) {
     const InJson& spans = root["spans"];
     if (!spans.is_array()) return fail("spans", "a list is expected");
+    std::vector<Area> read;
+    read.reserve(spans.size());
     for (std::size_t i = 0; i < spans.size(); ++i) {
       std::string at = "spans[" + std::to_string(i) + "]";
       const InJson& s = spans[i];
@@ -561,8 +574,10 @@ bool Reader::read(const InJson& root, const std::vector<CellEntry>& streamed) {
           !integer(s[2], at, 1, kMaxColumns - c + 1, w) ||
           !integer(s[3], at, 1, kMaxRows - r + 1, h))
         return false;
-      if (!out_.spans.add({c, r, c + w - 1, r + h - 1})) return fail(at, "overlaps another span");
+      read.push_back({c, r, c + w - 1, r + h - 1});
     }
+    if (auto clash = out_.spans.assign(read); !clash.empty())
+      return fail("spans[" + std::to_string(clash.front()) + "]", "overlaps another span");
   }
   if (root.contains("colWidths") &&
       !sizes(root["colWidths"], "colWidths", out_.maxCols, out_.colWidths))
@@ -697,7 +712,7 @@ class SheetSax : public nlohmann::json_sax<InJson> {
 }  // namespace
 
 bool readNativeFormat(std::string_view text, const std::string& name, SheetContent& out,
-                      std::string& error) {
+                      std::string& error, std::vector<std::string>* warnings) {
   SheetSax sax;
   JsonScanner scanner;
   bool parsed = false;
@@ -721,7 +736,7 @@ bool readNativeFormat(std::string_view text, const std::string& name, SheetConte
             ": not valid JSON (truncated or damaged file?)";
     return false;
   }
-  Reader reader(name, out);
+  Reader reader(name, out, warnings);
   if (!reader.read(sax.root, sax.cells)) {
     error = reader.error();
     return false;

@@ -8,7 +8,9 @@
 
 namespace grid {
 
-bool loadSheetFile(const std::string& path, SheetContent& out, std::string& error) {
+bool loadSheetFile(const std::string& path, SheetContent& out, std::string& error,
+                   std::vector<std::string>* warnings) {
+  if (warnings) warnings->clear();
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
     error = path + ": no such file";
@@ -27,11 +29,12 @@ bool loadSheetFile(const std::string& path, SheetContent& out, std::string& erro
     error = why.empty() ? path + ": cannot be read" : why;
     return false;
   }
-  return readSheetText(text, path, out, error);
+  return readSheetText(text, path, out, error, warnings);
 }
 
 bool readSheetText(std::string_view text, const std::string& name, SheetContent& out,
-                   std::string& error) {
+                   std::string& error, std::vector<std::string>* warnings) {
+  if (warnings) warnings->clear();
   if (text.size() > kMaxFileBytes) {
     error = name + ": the file is larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
     return false;
@@ -47,9 +50,11 @@ bool readSheetText(std::string_view text, const std::string& name, SheetContent&
     return false;
   }
   out = SheetContent{};
-  bool ok = text[first] == '{' ? readNativeFormat(text, name, out, error)
-                               : readDelimitedText(text, name, out, error);
+  std::vector<std::string> found;
+  bool ok = text[first] == '{' ? readNativeFormat(text, name, out, error, &found)
+                               : readDelimitedText(text, name, out, error, &found);
   if (!ok) out = SheetContent{};
+  if (ok && warnings) *warnings = std::move(found);
   return ok;
 }
 

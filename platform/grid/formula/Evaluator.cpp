@@ -7,6 +7,7 @@
 #include "platform/grid/formula/Bytecode.h"
 #include "platform/grid/functions/FunctionArgs.h"
 #include "platform/grid/functions/FunctionTable.h"
+#include "platform/grid/functions/Power.h"
 
 namespace grid {
 namespace {
@@ -63,9 +64,7 @@ Scalar arithmetic(Op op, const Value& a, const Value& b) {
       r = x / y;
       break;
     case Op::Pow:
-      if (x == 0 && y == 0) return {ValueKind::Error, ErrorCode::Num, 0};
-      if (x == 0 && y < 0) return {ValueKind::Error, ErrorCode::Div0, 0};
-      r = std::pow(x, y);
+      if (ErrorCode pe = powerOf(x, y, r); pe != ErrorCode::None) return {ValueKind::Error, pe, 0};
       break;
     default:
       break;
@@ -299,9 +298,9 @@ Operand Evaluator::call(int id, std::size_t argc, const EvalContext& context) {
   for (std::size_t i = 0; i < argc; ++i) {
     const Operand& o = raw[i];
     Value& s = scalars_[i];
-    char kind = f.kind(i);
-    if (kind == 'L') continue;
-    if (kind == 'R') {
+    ArgKind kind = f.kind(i);
+    if (kind == ArgKind::List) continue;
+    if (kind == ArgKind::Reference) {
       if (o.kind != OperandKind::Missing && !o.isReference()) {
         const Value& v = scalarOf(o, context);
         return Value::makeError(v.isError() ? v.error : ErrorCode::Value);
@@ -309,22 +308,22 @@ Operand Evaluator::call(int id, std::size_t argc, const EvalContext& context) {
       continue;
     }
     const Value& v = scalarOf(o, context);
-    if (kind == 'E') {
+    if (kind == ArgKind::SingleOrError) {
       s = v;
       continue;
     }
     if (v.isError()) return v;
     ErrorCode e = ErrorCode::None;
     switch (kind) {
-      case 'N':
+      case ArgKind::Number:
         s.kind = ValueKind::Number;
         e = toNumber(v, s.number);
         break;
-      case 'T':
+      case ArgKind::Text:
         s.kind = ValueKind::Text;
         e = toText(v, s.text);
         break;
-      case 'B': {
+      case ArgKind::Boolean: {
         bool b = false;
         e = toBool(v, b);
         s = Value::makeBool(b);

@@ -395,4 +395,15 @@ bool FormulaParser::callIfError(std::size_t namePos) {
   return true;
 }
 
+CompiledFormula unreadableFormula(std::string_view text) {
+  const std::uint32_t code[] = {word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Name))};
+  return CompiledFormula(code, text);
+}
+
+bool isUnreadable(const CompiledFormula& formula) {
+  auto code = formula.code();
+  return code.size() == 1 && opOf(code[0]) == Op::Error &&
+         operandOf(code[0]) == static_cast<std::uint32_t>(ErrorCode::Name);
+}
+
 }  // namespace grid

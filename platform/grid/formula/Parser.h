@@ -14,6 +14,10 @@ namespace grid {
 struct CompileError {
   std::size_t position = 0;  // 0-based offset in the text as given
   std::string message;
+
+  std::string describe() const {
+    return message + " (at character " + std::to_string(position + 1) + " of the formula)";
+  }
 };
 
 // Turns formula text into its compiled form in one pass (precedence
@@ -56,5 +60,13 @@ class GRID_API FormulaParser {
   CompileError error_;
   std::size_t lengthLimit_ = kMaxFormulaLength;
 };
+
+// A formula kept as written although it does not compile (a form this engine
+// does not know, such as a reference to another sheet): it computes #NAME?
+// and is saved back unchanged. The text is kept verbatim, so that reading it
+// again fails the same way.
+GRID_API CompiledFormula unreadableFormula(std::string_view text);
+// Whether a formula is such a kept text (or the literal #NAME?).
+GRID_API bool isUnreadable(const CompiledFormula& formula);
 
 }  // namespace grid

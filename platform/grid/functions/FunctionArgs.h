@@ -49,20 +49,20 @@ class Args {
   // is returned.
   template <class F>
   ErrorCode forEachNumber(std::size_t i, F&& f) const {
-    ErrorCode err = ErrorCode::None;
+    ErrorCode first = ErrorCode::None;
     forEachItem(i, [&](const Value& v, bool fromReference) {
-      if (err != ErrorCode::None) return;
+      if (first != ErrorCode::None) return;
       if (v.isError()) {
-        err = v.error;
+        first = v.error;
       } else if (v.isNumber()) {
         f(v.number);
       } else if (!fromReference && !v.isEmpty()) {
         double d = 0;
-        err = toNumber(v, d);
-        if (err == ErrorCode::None) f(d);
+        first = toNumber(v, d);
+        if (first == ErrorCode::None) f(d);
       }
     });
-    return err;
+    return first;
   }
   template <class F>
   ErrorCode forEachNumberOfAll(F&& f) const {
@@ -79,11 +79,12 @@ class Args {
   const EvalContext& context_;
 };
 
-inline Operand errorResult(ErrorCode e) {
+// The results of a function body, one pair for every theme file.
+inline Operand err(ErrorCode e) {
   return Value::makeError(e);
 }
 // #NUM! for results that are no finite number.
-inline Operand numberResult(double v) {
+inline Operand num(double v) {
   return std::isfinite(v) ? Value::makeNumber(v) : Value::makeError(ErrorCode::Num);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -13,22 +16,51 @@ namespace grid {
 class Args;
 using FunctionBody = Operand (*)(Args&);
 
-// What a function's arguments must be; the runner coerces each argument
-// before the body runs, so a body only computes.
-//   N number, T text, B boolean, S any single value (errors end the call),
-//   E any single value, errors included, R a reference (cell or block),
-//   L a list in the sense of SUM: blocks, references and values.
+// What an argument must be; the runner coerces each argument before the
+// body runs, so a body only computes.
+enum class ArgKind : std::uint8_t {
+  Number,         // coerced to a number
+  Text,           // coerced to text
+  Boolean,        // coerced to a truth value
+  Single,         // any single value; an error ends the call
+  SingleOrError,  // any single value, errors included
+  Reference,      // a cell or a block, left as it is
+  List,           // as SUM takes them: blocks, references and values, left as they are
+};
+
+// The kinds of a function's arguments by position; the last one repeats, and
+// a function without any takes single values. Written takes(Text, Number).
+class ArgKinds {
+ public:
+  static constexpr std::size_t kMax = 4;
+
+  constexpr ArgKinds() = default;
+  constexpr ArgKinds(std::initializer_list<ArgKind> kinds) {
+    for (ArgKind k : kinds) kinds_[count_++] = k;
+  }
+  constexpr ArgKind operator[](std::size_t i) const {
+    return count_ == 0 ? ArgKind::Single : kinds_[i < count_ ? i : count_ - 1u];
+  }
+
+ private:
+  std::array<ArgKind, kMax> kinds_{};
+  std::uint8_t count_ = 0;
+};
+
+template <class... Kind>
+requires(sizeof...(Kind) <= ArgKinds::kMax &&
+         (std::is_same_v<Kind, ArgKind> && ...)) constexpr ArgKinds takes(Kind... kinds) {
+  return ArgKinds{kinds...};
+}
+
 struct FunctionInfo {
   const char* name;
   std::uint8_t minArgs;
   std::uint8_t maxArgs;
-  const char* kinds;  // one letter per argument; the last one repeats
+  ArgKinds kinds;
   FunctionBody body;
 
-  char kind(std::size_t i) const {
-    std::size_t n = std::char_traits<char>::length(kinds);
-    return n == 0 ? 'S' : kinds[i < n ? i : n - 1];
-  }
+  constexpr ArgKind kind(std::size_t i) const { return kinds[i]; }
 };
 
 inline constexpr std::uint8_t kVariadic = 255;

@@ -5,12 +5,14 @@
 namespace grid {
 namespace {
 
-#define IS(NAME, TEST)                        \
-  {                                           \
-    NAME, 1, 1, "E", [](Args& a) -> Operand { \
-      const Value& v = a.value(0);            \
-      return Value::makeBool(TEST);           \
-    }                                         \
+using enum ArgKind;
+
+#define IS(NAME, TEST)                                         \
+  {                                                            \
+    NAME, 1, 1, takes(SingleOrError), [](Args& a) -> Operand { \
+      const Value& v = a.value(0);                             \
+      return Value::makeBool(TEST);                            \
+    }                                                          \
   }
 
 Operand type(Args& a) {
@@ -35,7 +37,7 @@ Operand n(Args& a) {
   return Value::makeNumber(v.isNumber() || v.isBool() ? v.number : 0);
 }
 
-const FunctionInfo kFunctions[] = {
+constexpr FunctionInfo kFunctions[] = {
     IS("ISBLANK", v.isEmpty()),
     IS("ISERR", v.isError() && v.error != ErrorCode::NA),
     IS("ISERROR", v.isError()),
@@ -44,9 +46,9 @@ const FunctionInfo kFunctions[] = {
     IS("ISNONTEXT", !v.isText()),
     IS("ISNUMBER", v.isNumber()),
     IS("ISTEXT", v.isText()),
-    {"N", 1, 1, "E", n},
-    {"NA", 0, 0, "", [](Args&) { return errorResult(ErrorCode::NA); }},
-    {"TYPE", 1, 1, "L", type},
+    {"N", 1, 1, takes(SingleOrError), n},
+    {"NA", 0, 0, takes(), [](Args&) { return err(ErrorCode::NA); }},
+    {"TYPE", 1, 1, takes(List), type},
 };
 #undef IS
 

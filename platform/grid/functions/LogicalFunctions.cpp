@@ -7,6 +7,8 @@
 namespace grid {
 namespace {
 
+using enum ArgKind;
+
 // AND and OR take booleans and numbers from references (text there is
 // skipped) and values given directly; no truth value at all is #VALUE!.
 Operand combine(Args& a, bool all) {
@@ -27,8 +29,8 @@ Operand combine(Args& a, bool all) {
       result = all ? result && b : result || b;
     });
   }
-  if (e != ErrorCode::None) return errorResult(e);
-  if (!any) return errorResult(ErrorCode::Value);
+  if (e != ErrorCode::None) return err(e);
+  if (!any) return err(ErrorCode::Value);
   return Value::makeBool(result);
 }
 
@@ -43,14 +45,15 @@ Operand ifErrorBody(Args& a) {
   return scalarOf(a.operand(0), a.context()).isError() ? a.operand(1) : a.operand(0);
 }
 
-const FunctionInfo kFunctions[] = {
-    {"AND", 1, kVariadic, "L", [](Args& a) { return combine(a, true); }},
-    {"FALSE", 0, 0, "", [](Args&) -> Operand { return Value::makeBool(false); }},
-    {"IF", 2, 3, "BL", ifBody},
-    {"IFERROR", 2, 2, "L", ifErrorBody},
-    {"NOT", 1, 1, "B", [](Args& a) -> Operand { return Value::makeBool(!a.boolean(0)); }},
-    {"OR", 1, kVariadic, "L", [](Args& a) { return combine(a, false); }},
-    {"TRUE", 0, 0, "", [](Args&) -> Operand { return Value::makeBool(true); }},
+constexpr FunctionInfo kFunctions[] = {
+    {"AND", 1, kVariadic, takes(List), [](Args& a) { return combine(a, true); }},
+    {"FALSE", 0, 0, takes(), [](Args&) -> Operand { return Value::makeBool(false); }},
+    {"IF", 2, 3, takes(Boolean, List), ifBody},
+    {"IFERROR", 2, 2, takes(List), ifErrorBody},
+    {"NOT", 1, 1, takes(Boolean),
+     [](Args& a) -> Operand { return Value::makeBool(!a.boolean(0)); }},
+    {"OR", 1, kVariadic, takes(List), [](Args& a) { return combine(a, false); }},
+    {"TRUE", 0, 0, takes(), [](Args&) -> Operand { return Value::makeBool(true); }},
 };
 
 }  // namespace

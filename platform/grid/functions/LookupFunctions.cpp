@@ -9,12 +9,7 @@
 namespace grid {
 namespace {
 
-Operand err(ErrorCode e) {
-  return errorResult(e);
-}
-Operand num(double v) {
-  return numberResult(v);
-}
+using enum ArgKind;
 
 // A one-dimensional view of a block: the n-th cell along a row or a column.
 struct Line {
@@ -127,23 +122,28 @@ Operand choose(Args& a) {
   return o;
 }
 
-const FunctionInfo kFunctions[] = {
-    {"CHOOSE", 2, kVariadic, "NL", choose},
-    {"COLUMN", 0, 1, "R",
-     [](Args& a) -> Operand {
-       return num(a.given(0) ? a.operand(0).area.col1 : a.context().host.col);
-     }},
-    {"COLUMNS", 1, 1, "R", [](Args& a) -> Operand { return num(a.operand(0).area.width()); }},
-    {"HLOOKUP", 3, 4, "SRNB", [](Args& a) { return tableLookup(a, false); }},
-    {"INDEX", 2, 3, "RN", index},
-    {"LOOKUP", 2, 3, "SRR", lookup},
-    {"MATCH", 2, 3, "SRN", match},
-    {"ROW", 0, 1, "R",
-     [](Args& a) -> Operand {
-       return num(a.given(0) ? a.operand(0).area.row1 : a.context().host.row);
-     }},
-    {"ROWS", 1, 1, "R", [](Args& a) -> Operand { return num(a.operand(0).area.height()); }},
-    {"VLOOKUP", 3, 4, "SRNB", [](Args& a) { return tableLookup(a, true); }},
+// COLUMN and ROW: of the reference given, or of the formula's own cell.
+Operand position(Args& a, bool column) {
+  if (!a.given(0)) return num(column ? a.context().host.col : a.context().host.row);
+  const Area& area = a.operand(0).area;
+  return num(column ? area.col1 : area.row1);
+}
+
+constexpr FunctionInfo kFunctions[] = {
+    {"CHOOSE", 2, kVariadic, takes(Number, List), choose},
+    {"COLUMN", 0, 1, takes(Reference), [](Args& a) { return position(a, true); }},
+    {"COLUMNS", 1, 1, takes(Reference),
+     [](Args& a) -> Operand { return num(a.operand(0).area.width()); }},
+    {"HLOOKUP", 3, 4, takes(Single, Reference, Number, Boolean),
+     [](Args& a) { return tableLookup(a, false); }},
+    {"INDEX", 2, 3, takes(Reference, Number), index},
+    {"LOOKUP", 2, 3, takes(Single, Reference, Reference), lookup},
+    {"MATCH", 2, 3, takes(Single, Reference, Number), match},
+    {"ROW", 0, 1, takes(Reference), [](Args& a) { return position(a, false); }},
+    {"ROWS", 1, 1, takes(Reference),
+     [](Args& a) -> Operand { return num(a.operand(0).area.height()); }},
+    {"VLOOKUP", 3, 4, takes(Single, Reference, Number, Boolean),
+     [](Args& a) { return tableLookup(a, true); }},
 };
 
 }  // namespace

@@ -7,16 +7,12 @@
 #include "platform/grid/functions/Criteria.h"
 #include "platform/grid/functions/FunctionArgs.h"
 #include "platform/grid/functions/FunctionTable.h"
+#include "platform/grid/functions/Power.h"
 
 namespace grid {
 namespace {
 
-Operand num(double v) {
-  return numberResult(v);
-}
-Operand err(ErrorCode e) {
-  return errorResult(e);
-}
+using enum ArgKind;
 
 Operand sum(Args& a) {
   double s = 0;
@@ -46,10 +42,9 @@ Operand mod(Args& a) {
 }
 
 Operand power(Args& a) {
-  double x = a.number(0), y = a.number(1);
-  if (x == 0 && y == 0) return err(ErrorCode::Num);
-  if (x == 0 && y < 0) return err(ErrorCode::Div0);
-  return num(std::pow(x, y));
+  double r = 0;
+  ErrorCode e = powerOf(a.number(0), a.number(1), r);
+  return e != ErrorCode::None ? err(e) : num(r);
 }
 
 Operand log(Args& a) {
@@ -147,75 +142,75 @@ Operand sumproduct(Args& a) {
   return num(total);
 }
 
-#define UNARY(NAME, EXPR)                     \
-  {                                           \
-    NAME, 1, 1, "N", [](Args& a) -> Operand { \
-      double x = a.number(0);                 \
-      return num(EXPR);                       \
-    }                                         \
+#define UNARY(NAME, EXPR)                               \
+  {                                                     \
+    NAME, 1, 1, takes(Number), [](Args& a) -> Operand { \
+      double x = a.number(0);                           \
+      return num(EXPR);                                 \
+    }                                                   \
   }
 
-const FunctionInfo kFunctions[] = {
+constexpr FunctionInfo kFunctions[] = {
     UNARY("ABS", std::fabs(x)),
-    {"ACOS", 1, 1, "N",
+    {"ACOS", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double x = a.number(0);
        return std::fabs(x) > 1 ? err(ErrorCode::Num) : num(std::acos(x));
      }},
-    {"ACOSH", 1, 1, "N",
+    {"ACOSH", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double x = a.number(0);
        return x < 1 ? err(ErrorCode::Num) : num(std::acosh(x));
      }},
-    {"ASIN", 1, 1, "N",
+    {"ASIN", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double x = a.number(0);
        return std::fabs(x) > 1 ? err(ErrorCode::Num) : num(std::asin(x));
      }},
     UNARY("ASINH", std::asinh(x)),
     UNARY("ATAN", std::atan(x)),
-    {"ATAN2", 2, 2, "N", atan2},
-    {"ATANH", 1, 1, "N",
+    {"ATAN2", 2, 2, takes(Number), atan2},
+    {"ATANH", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double x = a.number(0);
        return std::fabs(x) >= 1 ? err(ErrorCode::Num) : num(std::atanh(x));
      }},
-    {"COMBIN", 2, 2, "N", combin},
+    {"COMBIN", 2, 2, takes(Number), combin},
     UNARY("COS", std::cos(x)),
     UNARY("COSH", std::cosh(x)),
     UNARY("DEGREES", x * 180 / std::numbers::pi),
     UNARY("EXP", std::exp(x)),
-    {"FACT", 1, 1, "N", fact},
-    {"LN", 1, 1, "N",
+    {"FACT", 1, 1, takes(Number), fact},
+    {"LN", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double x = a.number(0);
        return x <= 0 ? err(ErrorCode::Num) : num(std::log(x));
      }},
-    {"LOG", 1, 2, "N", log},
-    {"LOG10", 1, 1, "N",
+    {"LOG", 1, 2, takes(Number), log},
+    {"LOG10", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double x = a.number(0);
        return x <= 0 ? err(ErrorCode::Num) : num(std::log10(x));
      }},
-    {"MOD", 2, 2, "N", mod},
-    {"PI", 0, 0, "", [](Args&) -> Operand { return num(std::numbers::pi); }},
-    {"POWER", 2, 2, "N", power},
-    {"PRODUCT", 1, kVariadic, "L", product},
+    {"MOD", 2, 2, takes(Number), mod},
+    {"PI", 0, 0, takes(), [](Args&) -> Operand { return num(std::numbers::pi); }},
+    {"POWER", 2, 2, takes(Number), power},
+    {"PRODUCT", 1, kVariadic, takes(List), product},
     UNARY("RADIANS", x* std::numbers::pi / 180),
     UNARY("SIGN", x > 0   ? 1.0
                   : x < 0 ? -1.0
                           : 0.0),
     UNARY("SIN", std::sin(x)),
     UNARY("SINH", std::sinh(x)),
-    {"SQRT", 1, 1, "N",
+    {"SQRT", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double x = a.number(0);
        return x < 0 ? err(ErrorCode::Num) : num(std::sqrt(x));
      }},
-    {"SUM", 1, kVariadic, "L", sum},
-    {"SUMIF", 2, 3, "RSR", sumif},
-    {"SUMPRODUCT", 1, kVariadic, "L", sumproduct},
-    {"SUMSQ", 1, kVariadic, "L", sumsq},
+    {"SUM", 1, kVariadic, takes(List), sum},
+    {"SUMIF", 2, 3, takes(Reference, Single, Reference), sumif},
+    {"SUMPRODUCT", 1, kVariadic, takes(List), sumproduct},
+    {"SUMSQ", 1, kVariadic, takes(List), sumsq},
     UNARY("TAN", std::tan(x)),
     UNARY("TANH", std::tanh(x)),
 };

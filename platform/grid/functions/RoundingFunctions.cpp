@@ -8,12 +8,7 @@
 namespace grid {
 namespace {
 
-Operand num(double v) {
-  return numberResult(v);
-}
-Operand err(ErrorCode e) {
-  return errorResult(e);
-}
+using enum ArgKind;
 
 int digitsOf(Args& a, std::size_t i) {
   if (!a.given(i)) return 0;
@@ -52,20 +47,21 @@ Operand roundToParity(double x, bool odd) {
   return num(x < 0 ? -m : m);
 }
 
-const FunctionInfo kFunctions[] = {
-    {"CEILING", 2, 2, "N", ceiling},
-    {"EVEN", 1, 1, "N", [](Args& a) { return roundToParity(a.number(0), false); }},
-    {"FLOOR", 2, 2, "N", floor},
-    {"INT", 1, 1, "N", [](Args& a) { return num(std::floor(a.number(0))); }},
-    {"ODD", 1, 1, "N", [](Args& a) { return roundToParity(a.number(0), true); }},
-    {"ROUND", 2, 2, "N", [](Args& a) { return num(roundDecimal(a.number(0), digitsOf(a, 1))); }},
-    {"ROUNDDOWN", 2, 2, "N",
+constexpr FunctionInfo kFunctions[] = {
+    {"CEILING", 2, 2, takes(Number), ceiling},
+    {"EVEN", 1, 1, takes(Number), [](Args& a) { return roundToParity(a.number(0), false); }},
+    {"FLOOR", 2, 2, takes(Number), floor},
+    {"INT", 1, 1, takes(Number), [](Args& a) { return num(std::floor(a.number(0))); }},
+    {"ODD", 1, 1, takes(Number), [](Args& a) { return roundToParity(a.number(0), true); }},
+    {"ROUND", 2, 2, takes(Number),
+     [](Args& a) { return num(roundDecimal(a.number(0), digitsOf(a, 1))); }},
+    {"ROUNDDOWN", 2, 2, takes(Number),
      [](Args& a) { return num(roundDecimal(a.number(0), digitsOf(a, 1), RoundMode::TowardZero)); }},
-    {"ROUNDUP", 2, 2, "N",
+    {"ROUNDUP", 2, 2, takes(Number),
      [](Args& a) {
        return num(roundDecimal(a.number(0), digitsOf(a, 1), RoundMode::AwayFromZero));
      }},
-    {"TRUNC", 1, 2, "N",
+    {"TRUNC", 1, 2, takes(Number),
      [](Args& a) { return num(roundDecimal(a.number(0), digitsOf(a, 1), RoundMode::TowardZero)); }},
 };
 

@@ -10,12 +10,7 @@
 namespace grid {
 namespace {
 
-Operand err(ErrorCode e) {
-  return errorResult(e);
-}
-Operand num(double v) {
-  return numberResult(v);
-}
+using enum ArgKind;
 
 ErrorCode collect(Args& a, std::vector<double>& out) {
   return a.forEachNumberOfAll([&](double v) { out.push_back(v); });
@@ -113,17 +108,17 @@ Operand countif(Args& a) {
   return num(n);
 }
 
-const FunctionInfo kFunctions[] = {
-    {"AVERAGE", 1, kVariadic, "L", average},
-    {"COUNT", 1, kVariadic, "L", count},
-    {"COUNTA", 1, kVariadic, "L", counta},
-    {"COUNTBLANK", 1, 1, "R", countblank},
-    {"COUNTIF", 2, 2, "RS", countif},
-    {"MAX", 1, kVariadic, "L", [](Args& a) { return extreme(a, true); }},
-    {"MEDIAN", 1, kVariadic, "L", median},
-    {"MIN", 1, kVariadic, "L", [](Args& a) { return extreme(a, false); }},
-    {"STDEV", 1, kVariadic, "L", [](Args& a) { return variance(a, true); }},
-    {"VAR", 1, kVariadic, "L", [](Args& a) { return variance(a, false); }},
+constexpr FunctionInfo kFunctions[] = {
+    {"AVERAGE", 1, kVariadic, takes(List), average},
+    {"COUNT", 1, kVariadic, takes(List), count},
+    {"COUNTA", 1, kVariadic, takes(List), counta},
+    {"COUNTBLANK", 1, 1, takes(Reference), countblank},
+    {"COUNTIF", 2, 2, takes(Reference, Single), countif},
+    {"MAX", 1, kVariadic, takes(List), [](Args& a) { return extreme(a, true); }},
+    {"MEDIAN", 1, kVariadic, takes(List), median},
+    {"MIN", 1, kVariadic, takes(List), [](Args& a) { return extreme(a, false); }},
+    {"STDEV", 1, kVariadic, takes(List), [](Args& a) { return variance(a, true); }},
+    {"VAR", 1, kVariadic, takes(List), [](Args& a) { return variance(a, false); }},
 };
 
 }  // namespace

@@ -10,9 +10,8 @@
 namespace grid {
 namespace {
 
-Operand err(ErrorCode e) {
-  return errorResult(e);
-}
+using enum ArgKind;
+
 Operand text(std::string s) {
   if (s.size() > kMaxConcatLength) return err(ErrorCode::Value);
   return Value::makeText(std::move(s));
@@ -151,48 +150,48 @@ Operand concatenate(Args& a) {
   return text(std::move(out));
 }
 
-const FunctionInfo kFunctions[] = {
-    {"CHAR", 1, 1, "N",
+constexpr FunctionInfo kFunctions[] = {
+    {"CHAR", 1, 1, takes(Number),
      [](Args& a) -> Operand {
        double n = std::trunc(a.number(0));
        if (n < 1 || n > 255) return err(ErrorCode::Value);
        return text(std::string(1, static_cast<char>(static_cast<unsigned char>(n))));
      }},
-    {"CLEAN", 1, 1, "T",
+    {"CLEAN", 1, 1, takes(Text),
      [](Args& a) -> Operand {
        std::string out;
        for (char c : a.text(0))
          if (static_cast<unsigned char>(c) >= 32) out += c;
        return text(std::move(out));
      }},
-    {"CODE", 1, 1, "T",
+    {"CODE", 1, 1, takes(Text),
      [](Args& a) -> Operand {
        if (a.text(0).empty()) return err(ErrorCode::Value);
        return Value::makeNumber(static_cast<unsigned char>(a.text(0)[0]));
      }},
-    {"CONCATENATE", 1, kVariadic, "T", concatenate},
-    {"EXACT", 2, 2, "T",
+    {"CONCATENATE", 1, kVariadic, takes(Text), concatenate},
+    {"EXACT", 2, 2, takes(Text),
      [](Args& a) -> Operand { return Value::makeBool(a.text(0) == a.text(1)); }},
-    {"FIND", 2, 3, "TTN", find},
-    {"FIXED", 1, 3, "NNB", fixed},
-    {"LEFT", 1, 2, "TN", left},
-    {"LEN", 1, 1, "T",
+    {"FIND", 2, 3, takes(Text, Text, Number), find},
+    {"FIXED", 1, 3, takes(Number, Number, Boolean), fixed},
+    {"LEFT", 1, 2, takes(Text, Number), left},
+    {"LEN", 1, 1, takes(Text),
      [](Args& a) -> Operand { return Value::makeNumber(static_cast<double>(a.text(0).size())); }},
-    {"LOWER", 1, 1, "T", [](Args& a) { return text(lowerCase(a.text(0))); }},
-    {"MID", 3, 3, "TNN", mid},
-    {"PROPER", 1, 1, "T", proper},
-    {"REPLACE", 4, 4, "TNNT", replace},
-    {"REPT", 2, 2, "TN", rept},
-    {"RIGHT", 1, 2, "TN", right},
-    {"SEARCH", 2, 3, "TTN", search},
-    {"SUBSTITUTE", 3, 4, "TTTN", substitute},
-    {"T", 1, 1, "S",
+    {"LOWER", 1, 1, takes(Text), [](Args& a) { return text(lowerCase(a.text(0))); }},
+    {"MID", 3, 3, takes(Text, Number, Number), mid},
+    {"PROPER", 1, 1, takes(Text), proper},
+    {"REPLACE", 4, 4, takes(Text, Number, Number, Text), replace},
+    {"REPT", 2, 2, takes(Text, Number), rept},
+    {"RIGHT", 1, 2, takes(Text, Number), right},
+    {"SEARCH", 2, 3, takes(Text, Text, Number), search},
+    {"SUBSTITUTE", 3, 4, takes(Text, Text, Text, Number), substitute},
+    {"T", 1, 1, takes(Single),
      [](Args& a) -> Operand {
        return a.value(0).isText() ? Operand(a.value(0)) : Operand(Value::makeText(""));
      }},
-    {"TRIM", 1, 1, "T", trim},
-    {"UPPER", 1, 1, "T", [](Args& a) { return text(upperCase(a.text(0))); }},
-    {"VALUE", 1, 1, "T", value},
+    {"TRIM", 1, 1, takes(Text), trim},
+    {"UPPER", 1, 1, takes(Text), [](Args& a) { return text(upperCase(a.text(0))); }},
+    {"VALUE", 1, 1, takes(Text), value},
 };
 
 }  // namespace

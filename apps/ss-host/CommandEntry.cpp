@@ -5,6 +5,7 @@
 
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
+#include "core/FileHelpers.h"
 #include "core/Nx_Settings.h"
 
 #define SSHOST_ENTRY extern "C" __attribute__((visibility("default")))
@@ -22,8 +23,8 @@ void printHelp() {
   for (const HostCommand& c : HostCommands::all())
     std::printf("  %-*s  %s\n", static_cast<int>(width), c.usage, c.summary);
   std::printf(
-      "\nExit codes: 0 done, 1 the command failed, 2 bad usage, 3 a library could not be "
-      "loaded.\n");
+      "\nExit codes: 0 done, 1 the command failed, 2 bad usage, 3 a library could not be\n"
+      "loaded, 4 the standards ran with diagnostics (the results are not clean).\n");
 }
 
 int usageError(const std::string& why) {
@@ -43,6 +44,11 @@ int apply(const GlobalOptions& options) {
   }
   if (!options.libraryDir.empty()) gSettings.setLibDir(options.libraryDir.c_str());
   if (options.messages) gSettings.showStandardsMessages = true;
+  // A library folder that is not there explains most of what would follow.
+  if (!gSettings.libDir.isEmpty() && !folderExists(gSettings.libDir)) {
+    std::fprintf(stderr, "ss-host: library folder '%s' does not exist\n", gSettings.libDir.c_str());
+    return kExitFailed;
+  }
   return kExitOk;
 }
 }  // namespace
@@ -64,6 +70,14 @@ SSHOST_ENTRY int sshostMain(int argc, char** argv) {
   }
   const HostCommand* command = HostCommands::find(options.command);
   if (!command) return usageError("unknown command '" + options.command + "'");
+  // eval takes --messages after its command word as well.
+  const bool takesMessages = options.command == "eval";
+  if (std::string option = misplacedGlobalOption(options.args, takesMessages); !option.empty())
+    return usageError("option '" + option + "' belongs before the command word: ss-host " + option +
+                      (option == "--library"  ? " DIR "
+                       : option == "--config" ? " FILE "
+                                              : " ") +
+                      options.command + " ...");
   if (int code = apply(options); code != kExitOk) return code;
   // Nobody answers dialogs in a headless run: the dialog kit's built-in
   // backend is the non-interactive one (every default taken, every text on

@@ -1,5 +1,8 @@
 #include "apps/ss-host/GlobalOptions.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -56,11 +59,31 @@ GlobalOptions parseGlobalOptions(int argc, const char* const* argv) {
   return o;
 }
 
+std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages) {
+  for (const std::string& word : args) {
+    if (word == "--messages" && !takesMessages) return word;
+    for (const char* name : {"--library", "--config", "--gui", "--version"}) {
+      const size_t n = std::strlen(name);
+      if (word.compare(0, n, name) == 0 && (word.size() == n || word[n] == '=')) return name;
+    }
+  }
+  return {};
+}
+
+bool finishStandardOutput() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  const int error = errno;
+  std::fprintf(stderr, "ss-host: cannot write the output: %s\n",
+               error ? std::strerror(error) : "write error");
+  return false;
+}
+
 const char* globalOptionsHelp() {
   return "Options (before the command):\n"
          "  --library DIR   the product library folder\n"
          "  --config FILE   read the settings from a configuration file first\n"
-         "  --messages      show the standards engine's diagnostics\n"
+         "  --messages      also print the standards engine's messages for sheet authors\n"
          "  --gui           open the host window instead of running a command\n"
          "  --help, -h      this text; COMMAND --help describes one command\n"
          "  --version       the program's version\n";

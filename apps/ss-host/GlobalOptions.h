@@ -24,7 +24,17 @@ const char* globalOptionsHelp();
 // Exit codes of the host program.
 enum HostExit : int {
   kExitOk = 0,
-  kExitFailed = 1,   // the command ran and failed
-  kExitUsage = 2,    // bad option, unknown command, bad arguments
-  kExitNoModule = 3  // a library could not be loaded
+  kExitFailed = 1,      // the command ran and failed
+  kExitUsage = 2,       // bad option, unknown command, bad arguments
+  kExitNoModule = 3,    // a library could not be loaded
+  kExitDiagnostics = 4  // the command ran, but its runs reported diagnostics
 };
+
+// The global option among a command's words, or "" when there is none:
+// `ss-host eval X --library DIR` puts it where the command cannot see it.
+// `--messages` counts only for commands that do not take it themselves.
+std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages);
+
+// Flushes standard output; false (with the reason on standard error) when
+// what was printed could not be written, say on a full disk.
+bool finishStandardOutput();

@@ -36,3 +36,13 @@ std::vector<LibraryFiles> scanLibraryFolder(const std::string& libDir) {
       scan("Cutting-stock lists", libDir, "Cutting Stock", {"*.cut", "*.shp", "*.buy"}, true),
   };
 }
+
+std::string standardsLibraryProblem(const std::string& libDir) {
+  if (libDir.empty()) return "the standards live in the library: give --library DIR";
+  const Nx_String root = ensureEndSlash(toNativePath(libDir));
+  if (!folderExists(root)) return "library folder '" + root.str() + "' does not exist";
+  if (!folderExists(root + "Connection Standards"))
+    return "library folder '" + root.str() +
+           "' has no \"Connection Standards\" folder (is it a product library?)";
+  return {};
+}

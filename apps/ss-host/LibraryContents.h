@@ -14,3 +14,7 @@ struct LibraryFiles {
 // templates and cutting-stock lists of a library folder (sub-folders of their
 // folder included; extensions without case). Unreadable folders are skipped.
 std::vector<LibraryFiles> scanLibraryFolder(const std::string& libDir);
+
+// What is wrong with the library folder for standards runs, or "" when
+// nothing is: it must be set, exist and hold "Connection Standards".
+std::string standardsLibraryProblem(const std::string& libDir);

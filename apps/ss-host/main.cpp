@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
   }
   if (options.version) {
     std::printf("ss-host %s\n", SS_VERSION);
-    return kExitOk;
+    return finishStandardOutput() ? kExitOk : kExitFailed;
   }
 
   acutSetPrintSink([](std::string_view text) {
@@ -126,5 +126,7 @@ int main(int argc, char** argv) {
   SharedLibrary commands, gui;
   int code = runCommandOrWindow(options, commands, gui, folder, argc, argv);
   running.unload();
+  // What was not written is no result, whatever the command made of it.
+  if (!finishStandardOutput() && (code == kExitOk || code == kExitDiagnostics)) code = kExitFailed;
   return code;
 }

@@ -45,7 +45,7 @@ TEST(CalcCommand, PrintsValuesAsCsvOrJson) {
 TEST(CalcCommand, HelpUsageAndBadFiles) {
   std::string out, err;
   EXPECT_EQ(run({"--help"}, out, err), 0);
-  EXPECT_NE(out.find("usage: ss-host calc FILE [--json]"), std::string::npos);
+  EXPECT_NE(out.find("Usage: ss-host [--library DIR] calc FILE [--json]"), std::string::npos);
   EXPECT_EQ(run({}, out, err), 2);
   EXPECT_EQ(run({"--bogus"}, out, err), 2);
   EXPECT_EQ(run({"/nonexistent/sheet.json"}, out, err), 1);

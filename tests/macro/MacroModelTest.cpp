@@ -226,7 +226,7 @@ TEST_F(MacroModel, GeneralVariables) {
 TEST_F(MacroModel, StandardsListKeepsItsOrder) {
   Nx_StringArray sheets, objects;
   macro->getStandards(sheets, objects);
-  EXPECT_EQ(sheets, (Nx_StringArray{"Endplate", "Childs/BoltGroup"}));
+  EXPECT_EQ(sheets, (Nx_StringArray{"EndPlate", "Childs/BoltGroup"}));
   EXPECT_EQ(objects, (Nx_StringArray{"q8RmT2vXk4LpZ7wN1cYb6HdJ", "Module.Bolts"}));
 }
 

@@ -1,23 +1,46 @@
-// ss-host calc FILE [--json]: load a sheet, recalculate it, print its values.
+// `ss-host calc FILE [--json]`: load a sheet, recalculate it, print its
+// values; with a library folder the standards functions are there, and a
+// standards sheet (.kvs) is computed as a child run.
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
+#include "apps/ss-host/LibraryContents.h"
+#include "apps/ss-host/commands/CalcStandardsSheet.h"
+#include "core/Nx_Settings.h"
 #include "platform/base/Cp1252.h"
 #include "platform/grid/Sheet.h"
+#include "standards/KvSSFunctions.h"
 
 namespace {
 
+const char kUsage[] = "calc FILE [--json] [--set NAME=VALUE]...";
+const char kSummary[] = "Load a sheet, recalculate it and print its values";
+
 const char* kHelp =
-    "usage: ss-host calc FILE [--json]\n"
+    "Usage: ss-host [--library DIR] calc FILE [--json] [--set NAME=VALUE]...\n"
     "Loads a sheet (native format, CSV or TSV, recognised by content), recalculates\n"
     "it and prints the value of every non-empty cell, row by row:\n"
     "  as CSV lines \"cell,value\" (the default), or\n"
     "  with --json, as a JSON list of {cell, col, row, data, formula, value}.\n"
-    "Exit status: 0 on success, 1 when the file cannot be loaded, 2 for bad usage.\n";
+    "With --library DIR the standards functions (ROUNDTO, GETCELL, SECTIONSIZE, ...)\n"
+    "are registered, so formulas can try them on the library's data files.\n\n"
+    "A standards sheet (FILE.kvs) is computed instead, as CallChild runs it: its\n"
+    "Inputs take the values given with --set NAME=VALUE (empty otherwise; other\n"
+    "names are general variables), and every Input and Output is printed with its\n"
+    "value, followed by the run's diagnostics.\n\n"
+    "Exit codes: 0 done, 4 a standards sheet ran with diagnostics, 1 the file cannot\n"
+    "be loaded or the run failed, 2 bad usage.\n";
+
+int usage(const std::string& why) {
+  std::fprintf(stderr, "ss-host calc: %s\nRun 'ss-host calc --help' for the usage.\n", why.c_str());
+  return kExitUsage;
+}
 
 std::string csvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
@@ -29,38 +52,33 @@ std::string csvField(const std::string& text) {
   return out + "\"";
 }
 
-int runCalc(const std::vector<std::string>& args) {
-  std::string file;
-  bool json = false;
-  for (const std::string& a : args) {
-    if (a == "--help" || a == "-h") {
-      std::cout << kHelp;
-      return 0;
-    }
-    if (a == "--json") {
-      json = true;
-    } else if (!a.empty() && a[0] == '-') {
-      std::cerr << "calc: unknown option " << a << "\n" << kHelp;
-      return 2;
-    } else if (file.empty()) {
-      file = a;
-    } else {
-      std::cerr << "calc: one file only\n" << kHelp;
-      return 2;
-    }
-  }
-  if (file.empty()) {
-    std::cerr << "calc: no file given\n" << kHelp;
-    return 2;
-  }
+bool isStandardsSheet(const std::string& file) {
+  if (file.size() < 4) return false;
+  std::string tail = file.substr(file.size() - 4);
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == ".kvs";
+}
+
+// Formulas were read before the functions were there: they are set again.
+void registerFunctions(grid::Sheet& sheet) {
+  if (registerStandardsFunctions(sheet) != Acad::eOk) return;
+  std::vector<std::pair<int, int>> cells;
+  sheet.content().cells.forEach([&](const grid::Cell& c, int row) {
+    if (c.hasFormula()) cells.emplace_back(c.col, row);
+  });
+  for (const auto& [col, row] : cells) sheet.setFormula(col, row, sheet.getFormula(col, row));
+}
+
+int calcSheet(const std::string& file, bool json) {
   grid::Sheet sheet;
   std::string error;
   if (!sheet.loadFromFile(file, error)) {
-    std::cerr << "calc: " << error << "\n";
-    return 1;
+    std::fprintf(stderr, "ss-host calc: %s\n", error.c_str());
+    return kExitFailed;
   }
   for (const std::string& warning : sheet.loadWarnings())
-    std::cerr << "calc: warning: " << warning << "\n";
+    std::fprintf(stderr, "ss-host calc: warning: %s\n", warning.c_str());
+  if (!gSettings.libDir.isEmpty()) registerFunctions(sheet);
   sheet.reCalc();
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
   std::string out;
@@ -84,14 +102,50 @@ int runCalc(const std::vector<std::string>& args) {
     }
   });
   if (json)
-    std::cout << cells.dump(1) << "\n";
-  else
-    std::cout << out;
-  std::cout.flush();
-  return 0;
+    out = cells.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  return kExitOk;
+}
+
+int runCalc(const std::vector<std::string>& args) {
+  std::string file;
+  bool json = false;
+  std::vector<std::pair<std::string, std::string>> sets;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      std::printf("%s", kHelp);
+      return kExitOk;
+    }
+    if (a == "--json") {
+      json = true;
+    } else if (a == "--set" || a.compare(0, 6, "--set=") == 0) {
+      std::string value = a == "--set" ? (i + 1 < args.size() ? args[++i] : "") : a.substr(6);
+      size_t eq = value.find('=');
+      if (eq == std::string::npos || eq == 0)
+        return usage("--set takes NAME=VALUE, not '" + value + "'");
+      sets.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+    } else if (!a.empty() && a[0] == '-') {
+      return usage("unknown option '" + a + "'");
+    } else if (file.empty()) {
+      file = a;
+    } else {
+      return usage("one file only");
+    }
+  }
+  if (file.empty()) return usage("no file given");
+  if (!isStandardsSheet(file)) {
+    if (!sets.empty()) return usage("--set is for standards sheets (.kvs)");
+    return calcSheet(file, json);
+  }
+  if (std::string problem = standardsLibraryProblem(gSettings.libDir.str()); !problem.empty()) {
+    std::fprintf(stderr, "ss-host calc: a standards sheet needs its library: %s\n",
+                 problem.c_str());
+    return kExitFailed;
+  }
+  return calcStandardsSheet(file, sets, json);
 }
 
 }  // namespace
 
-SSHOST_COMMAND({"calc", "calc FILE [--json]", "Load a sheet, recalculate it and print its values",
-                &runCalc});
+SSHOST_COMMAND({"calc", kUsage, kSummary, &runCalc});

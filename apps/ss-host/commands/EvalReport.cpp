@@ -40,13 +40,69 @@ void formatTable(const SheetRun& sheet, std::string& out) {
     out += text + "\n";
   };
   line(head, false);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    const Variable& v = sheet.variables[r];
-    line(rows[r], v.kind != "Local" && (!v.beforeKnown || v.before != v.after));
-  }
+  for (size_t r = 0; r < rows.size(); ++r) line(rows[r], sheet.variables[r].changed);
+}
+
+// A message on one line: the engine's texts may span several.
+std::string oneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+std::string fileName(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "equation, row 31, Nothing: the message"; the sheet is named when the
+// diagnostic comes from another one (a child).
+std::string diagnosticLine(const SheetRun& run, const Diagnostic& d) {
+  std::string where = d.kind;
+  std::string file = fileName(d.sheet);
+  if (!file.empty() && file != run.sheet && file != run.sheet + ".kvs") where += ", " + file;
+  if (d.row > 0) where += ", row " + std::to_string(d.row);
+  // An equation's message is the author's whole box; the equation says it.
+  if (d.kind == "equation" && !d.text.empty())
+    return where + ": " + (d.variable.empty() ? "" : d.variable + " = ") + oneLine(d.text) +
+           " failed";
+  if (!d.variable.empty()) where += ", " + d.variable;
+  return where + ": " + oneLine(d.message.empty() ? d.text : d.message);
+}
+
+std::string plural(size_t n, const char* word) {
+  return std::to_string(n) + " " + word + (n == 1 ? "" : "s");
+}
+
+std::string statusText(const SheetRun& sheet) {
+  if (!sheet.ran) return "not run";
+  std::string count = plural(sheet.diagnostics.size(), "diagnostic");
+  if (!sheet.ok) return "FAILED: " + oneLine(sheet.error) + " (" + count + ")";
+  return sheet.diagnostics.empty() ? "ok" : "NOT CLEAN: " + count;
+}
+
+const char* statusWord(const SheetRun& sheet) {
+  if (!sheet.ran) return "not run";
+  if (!sheet.ok) return "failed";
+  return sheet.diagnostics.empty() ? "ok" : "diagnostics";
 }
 
 }  // namespace
+
+bool Report::anyFailed() const {
+  for (const MacroRun& m : macros)
+    for (const SheetRun& s : m.sheets)
+      if (s.ran && !s.ok) return true;
+  return false;
+}
+
+int Report::diagnosticCount() const {
+  int n = 0;
+  for (const MacroRun& m : macros)
+    for (const SheetRun& s : m.sheets) n += static_cast<int>(s.diagnostics.size());
+  return n;
+}
 
 std::string formatText(const Report& report) {
   std::string out;
@@ -56,14 +112,18 @@ std::string formatText(const Report& report) {
     for (const SheetRun& sheet : macro.sheets) {
       out += "  Sheet " + sheet.sheet + " (" +
              (sheet.object.empty() ? std::string("no mapping key") : sheet.object) + "): ";
-      out += !sheet.ran ? "not run\n" : sheet.ok ? "ok\n" : "FAILED: " + sheet.error + "\n";
+      out += statusText(sheet) + "\n";
+      for (const Diagnostic& d : sheet.diagnostics)
+        out += "    ! " + diagnosticLine(sheet, d) + "\n";
       for (const std::string& w : sheet.warnings) out += "    ! " + w + "\n";
       if (sheet.ok) formatTable(sheet, out);
     }
     out += "\n";
   }
   if (!report.savedTo.empty()) out += "Saved " + report.savedTo + "\n";
-  out += "* the macro's value changed; ? the macro has no value for the variable\n";
+  if (int n = report.diagnosticCount(); n > 0)
+    out += plural(static_cast<size_t>(n), "diagnostic") + ": the results are not clean\n";
+  out += "* the run changed the macro's value; ? the macro has no value for the variable\n";
   return out;
 }
 
@@ -81,9 +141,22 @@ std::string formatJson(const Report& report) {
       s["sheet"] = sheet.sheet;
       s["object"] = sheet.object;
       s["ran"] = sheet.ran;
-      s["ok"] = sheet.ok;
+      s["ok"] = sheet.clean();
+      s["status"] = statusWord(sheet);
       s["error"] =
           sheet.ok || !sheet.ran ? nlohmann::ordered_json() : nlohmann::ordered_json(sheet.error);
+      nlohmann::ordered_json diagnostics = nlohmann::ordered_json::array();
+      for (const Diagnostic& d : sheet.diagnostics) {
+        nlohmann::ordered_json j;
+        j["kind"] = d.kind;
+        j["sheet"] = d.sheet;
+        j["row"] = d.row;
+        j["variable"] = d.variable;
+        j["text"] = d.text;
+        j["message"] = d.message;
+        diagnostics.push_back(std::move(j));
+      }
+      s["diagnostics"] = std::move(diagnostics);
       s["warnings"] = sheet.warnings;
       nlohmann::ordered_json vars = nlohmann::ordered_json::array();
       for (const Variable& v : sheet.variables) {
@@ -93,6 +166,7 @@ std::string formatJson(const Report& report) {
         j["type"] = v.type;
         j["before"] = v.beforeKnown ? nlohmann::ordered_json(v.before) : nlohmann::ordered_json();
         j["after"] = v.after;
+        j["changed"] = v.changed;
         vars.push_back(std::move(j));
       }
       s["variables"] = std::move(vars);
@@ -104,7 +178,8 @@ std::string formatJson(const Report& report) {
   root["macros"] = std::move(macros);
   root["saved"] =
       report.savedTo.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(report.savedTo);
-  return root.dump(2) + "\n";
+  root["diagnostics"] = report.diagnosticCount();
+  return root.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace eval

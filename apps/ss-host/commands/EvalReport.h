@@ -13,16 +13,30 @@ struct Variable {
   std::string before;       // as the macro held it before the run ("" for Locals)
   bool beforeKnown = true;  // false: the macro has no value for it
   std::string after;        // the sheet's value at the end of the run
+  bool changed = false;     // the run changed the macro's value
+};
+
+// One entry of the run's diagnostics (KvRunDiagnostic).
+struct Diagnostic {
+  std::string kind;  // runDiagnosticKindName
+  std::string sheet;
+  int row = 0;
+  std::string variable;
+  std::string text;
+  std::string message;
 };
 
 struct SheetRun {
   std::string sheet;
   std::string object;  // the mapping key or "Module." + group
   bool ran = false;    // false when an earlier sheet of the macro failed
-  bool ok = false;
-  std::string error;                  // why the run failed
+  bool ok = false;     // the run completed (it may still have diagnostics)
+  std::string error;   // why the run failed
+  std::vector<Diagnostic> diagnostics;
   std::vector<std::string> warnings;  // command-line lines and mapping remarks
   std::vector<Variable> variables;
+
+  bool clean() const { return ran && ok && diagnostics.empty(); }
 };
 
 struct MacroRun {
@@ -35,10 +49,14 @@ struct Report {
   std::string library;
   std::vector<MacroRun> macros;
   std::string savedTo;  // empty when the drawing was not written
+
+  bool anyFailed() const;
+  int diagnosticCount() const;
 };
 
 // One table per sheet, columns fitted; changed values marked with "*".
 std::string formatText(const Report& report);
+// Never throws: text that is not UTF-8 (a path) is written with U+FFFD.
 std::string formatJson(const Report& report);
 
 }  // namespace eval

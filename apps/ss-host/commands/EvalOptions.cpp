@@ -1,0 +1,91 @@
+#include "apps/ss-host/commands/EvalOptions.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "apps/ss-host/LibraryContents.h"
+#include "apps/ss-host/commands/SheetArgument.h"
+#include "core/Nx_Settings.h"
+
+namespace eval {
+
+namespace {
+
+// "--name VALUE" or "--name=VALUE"; an empty value is an error.
+bool optionValue(const std::vector<std::string>& args, size_t& i, const char* name,
+                 std::string& value, std::string& error) {
+  const std::string& word = args[i];
+  const std::string prefix = std::string(name) + "=";
+  if (word == name) {
+    if (i + 1 >= args.size()) {
+      error = std::string("option '") + name + "' needs a value";
+      return true;
+    }
+    value = args[++i];
+  } else if (word.compare(0, prefix.size(), prefix) == 0) {
+    value = word.substr(prefix.size());
+  } else {
+    return false;
+  }
+  if (value.empty()) error = std::string("option '") + name + "' needs a value, not \"\"";
+  return true;
+}
+
+}  // namespace
+
+std::string parseOptions(const std::vector<std::string>& args, Options& o) {
+  std::vector<std::string> positional;
+  std::string error, value, sheet;
+  for (size_t i = 0; i < args.size() && error.empty(); ++i) {
+    const std::string& word = args[i];
+    if (word == "--save") {
+      o.save = true;
+    } else if (word == "--force") {
+      o.force = true;
+    } else if (word == "--json") {
+      o.json = true;
+    } else if (word == "--messages") {
+      gSettings.showStandardsMessages = true;
+    } else if (optionValue(args, i, "--sheet", sheet, error) ||
+               optionValue(args, i, "--output", o.output, error)) {
+    } else if (optionValue(args, i, "--object", o.object, error)) {
+      o.objectGiven = true;
+    } else if (optionValue(args, i, "--set", value, error)) {
+      size_t eq = value.find('=');
+      if (error.empty() && (eq == std::string::npos || eq == 0))
+        error = "--set takes NAME=VALUE, not '" + value + "'";
+      else if (error.empty())
+        o.sets.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+    } else if (!word.empty() && word[0] == '-') {
+      error = "unknown option '" + word + "'";
+    } else {
+      positional.push_back(word);
+    }
+  }
+  if (!error.empty()) return error;
+  if (positional.empty()) return "no drawing given";
+  if (positional.size() > 2) return "too many arguments: '" + positional[2] + "'";
+  o.drawing = positional[0];
+  if (positional.size() == 2) o.macro = positional[1];
+  if (o.objectGiven && sheet.empty()) return "--object needs --sheet";
+  if (o.save && !o.output.empty()) return "give --save or --output, not both";
+  if (o.force && !o.save && o.output.empty()) return "--force goes with --save or --output";
+  o.sheet = sheet;
+  std::error_code ec;
+  if (gSettings.libDir.isEmpty() && !std::filesystem::is_regular_file(sheet, ec))
+    return "the standards live in the library: give --library DIR";
+  return {};
+}
+
+std::string checkLibraryAndSheet(Options& o) {
+  // A library that is set but unusable is named before anything else.
+  const std::string libDir = gSettings.libDir.str();
+  if (!libDir.empty() || o.sheet.empty())
+    if (std::string problem = standardsLibraryProblem(libDir); !problem.empty()) return problem;
+  std::string error;
+  if (!o.sheet.empty() && !sheetarg::resolveSheet(std::string(o.sheet), o.sheet, error))
+    return error;
+  return {};
+}
+
+}  // namespace eval

@@ -1,9 +1,9 @@
 #include "dialogs/KvDlgCis2.h"
 
+#include "common/KvResourceScope.h"
+#include "common/SSExports.h"
 #include "core/SectionTranslation.h"
 #include "core/dialString.h"
-#include "host/KvResourceScope.h"
-#include "host/SSExports.h"
 
 namespace {
 const int kDependent[] = {1424, 1425, 1426, 1427, 1428};

@@ -1,8 +1,8 @@
 #include "dialogs/KvGridDlg.h"
 
+#include "common/KvResourceScope.h"
+#include "common/SSExports.h"
 #include "core/dialString.h"
-#include "host/KvResourceScope.h"
-#include "host/SSExports.h"
 
 KvGridDlg::KvGridDlg(const KvGridDlgData& data) : Dialog(kTemplate), data_(data) {}
 

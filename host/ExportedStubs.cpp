@@ -2,7 +2,7 @@
 // Each answers as a cancelled dialog would: false, the caller's record
 // untouched, nothing shown. A dialog's owner deletes its block here when the
 // real function lands beside the dialog.
-#include "host/SSExports.h"
+#include "common/SSExports.h"
 
 // ---- EvaluateSS: spreadsheet formula dialog ---------------------------------------------------
 void EvaluateSS() {}

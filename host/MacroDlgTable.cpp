@@ -1,7 +1,7 @@
 #include "host/MacroDlgTable.h"
 
-#include "host/KvResourceScope.h"
-#include "host/SSExports.h"
+#include "common/KvResourceScope.h"
+#include "common/SSExports.h"
 #include "macrodlg/KvMacroDlg.h"
 #include "platform/arx/aced.h"
 #include "platform/arx/acutil.h"
@@ -34,7 +34,7 @@ bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& index) {
     index = static_cast<int>(gMacroDlgs.size());
     gMacroDlgs.emplace_back();
   }
-  auto dlg = std::make_unique<KvMacroDlg>(data, index);
+  auto dlg = std::make_unique<KvMacroDlg>(data, index, EndDlgMacroModeless);
   if (!dlg->create(&ui::mainWindow())) return false;
   dlg->show();
   gMacroDlgs[index] = std::move(dlg);

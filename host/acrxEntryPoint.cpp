@@ -1,5 +1,5 @@
-#include "host/ModuleBitmaps.h"
-#include "host/SSExports.h"
+#include "common/ModuleBitmaps.h"
+#include "common/SSExports.h"
 #include "platform/arx/aced.h"
 
 AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {

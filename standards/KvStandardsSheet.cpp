@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
+#include "common/ProfilingTimers.h"
+#include "common/StandardsPaths.h"
 #include "core/ArrayHelpers.h"
 #include "core/FileHelpers.h"
 #include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
-#include "host/ProfilingTimers.h"
-#include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
+#include "standards/KvChildRunner.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSSFunctions.h"
 #include "standards/StandardsDiagnostics.h"
-#include "standards/StandardsPaths.h"
 
 namespace {
 
@@ -471,7 +471,7 @@ Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text,
   request.genVarValues = genVarValues_;
   {
     DepthScope depth;
-    if (!StartDlgStandardsSS(request)) return kFail;
+    if (!runChildSheet(request)) return kFail;
   }
   for (int i = 0; i < request.varCells.length(); ++i) {
     const KvVarCell& arg = request.varCells[i];

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/KvValueDlg.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/testing/GTestScript.h"
 #include "spreadsheet/CaptionDlg.h"
+#include "spreadsheet/KvValueDlg.h"
 
 using namespace ui;
 

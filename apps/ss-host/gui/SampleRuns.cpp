@@ -1,8 +1,8 @@
 #include "apps/ss-host/gui/SampleRuns.h"
 
+#include "common/SSExports.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
-#include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 
 namespace {

@@ -2,11 +2,12 @@
 // on a pooled calculation dialog.
 #include <exception>
 
-#include "host/KvResourceScope.h"
+#include "common/KvResourceScope.h"
+#include "common/ProfilingTimers.h"
+#include "common/SSExports.h"
 #include "host/KvSSDlgsMgr.h"
-#include "host/ProfilingTimers.h"
-#include "host/SSExports.h"
 #include "platform/arx/acutil.h"
+#include "standards/KvChildRunner.h"
 #include "standards/KvStandardsCalcDlg.h"
 
 namespace {
@@ -44,6 +45,14 @@ class LentDialog {
  private:
   KvStandardsCalcDlg* dlg_;
 };
+
+// A sheet's CallChild runs its child through this entry too, on a dialog of
+// its own from the pool; the engine must not call a module that is gone.
+struct ChildRunnerInstaller {
+  ChildRunnerInstaller() { setChildRunner(StartDlgStandardsSS); }
+  ~ChildRunnerInstaller() { setChildRunner(nullptr); }
+};
+const ChildRunnerInstaller gChildRunnerInstaller;
 
 }  // namespace
 

@@ -18,8 +18,9 @@ set(SS_MODULE_FOLDERS "")  # every folder the order names, existing or not
 set(SS_MODULE_LIBS "")     # the libraries made so far, bottom first
 set(SS_MODULE_RULES "")    # folder=allowed:allowed:... for the include check
 
-# Shared-library checks need no undefined symbols; the sanitizers' runtime is
-# resolved only when a program loads, so they go without the link guard.
+# The link guard needs every symbol resolved at link time; the sanitizers'
+# runtime is resolved only when a program loads, so sanitizer builds go
+# without it (the order is the same in every build).
 if(SS_SANITIZE)
   set(ss_link_guard "")
 else()
@@ -56,6 +57,9 @@ function(ss_module_library dir below)
   add_library(ss_${dir} STATIC ${sources})
   target_link_libraries(ss_${dir} PUBLIC ${below} dcm ssgrid ssui arx ssbase)
   add_dependencies(ss_${dir} ss_layer_check)
+  if(NOT ss_link_guard)
+    return()
+  endif()
   add_library(ss_layer_link_${dir} SHARED ${CMAKE_SOURCE_DIR}/cmake/LinkUnit.cpp)
   target_link_libraries(ss_layer_link_${dir} PRIVATE ss_${dir})
   set_target_properties(ss_layer_link_${dir} PROPERTIES

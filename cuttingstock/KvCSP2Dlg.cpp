@@ -10,9 +10,9 @@
 #include "core/FileHelpers.h"
 #include "core/PathHelpers.h"
 #include "core/dialString.h"
-#include "dialogs/KvValueDlg.h"
-#include "host/KvResourceScope.h"
-#include "host/SSExports.h"
+#include "spreadsheet/KvValueDlg.h"
+#include "common/KvResourceScope.h"
+#include "common/SSExports.h"
 #include "platform/ui/Services.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "host/ss_export.h"
+#include "common/ss_export.h"
 
 // The choices asked for before a CIS/2 model file is written or read; their
 // meaning belongs to the core's CIS/2 code.

@@ -1,6 +1,6 @@
 #pragma once
+#include "common/ss_export.h"
 #include "core/Nx_String.h"
-#include "host/ss_export.h"
 
 // The layout of a grid in two directions, asked for with the grid dialog:
 // per direction a count, a spacing and a first label, plus one option.

@@ -2,8 +2,8 @@
 // Each answers as a cancelled dialog would: false, the caller's record
 // untouched, nothing shown. A dialog's owner deletes its block here when the
 // real function lands beside the dialog, its body inside guardExport.
-#include "host/KvExportGuard.h"
-#include "host/SSExports.h"
+#include "common/KvExportGuard.h"
+#include "common/SSExports.h"
 
 // ---- EvaluateSS: spreadsheet formula dialog ---------------------------------------------------
 void EvaluateSS() {}

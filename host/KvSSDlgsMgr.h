@@ -2,7 +2,7 @@
 #include <memory>
 #include <vector>
 
-#include "host/ss_export.h"
+#include "common/ss_export.h"
 #include "platform/arx/acadstrc.h"
 
 class KvStandardsCalcDlg;

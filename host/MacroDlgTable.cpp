@@ -1,8 +1,8 @@
 #include "host/MacroDlgTable.h"
 
-#include "host/KvExportGuard.h"
-#include "host/KvResourceScope.h"
-#include "host/SSExports.h"
+#include "common/KvExportGuard.h"
+#include "common/KvResourceScope.h"
+#include "common/SSExports.h"
 #include "macrodlg/KvMacroDlg.h"
 #include "platform/arx/aced.h"
 #include "platform/arx/acutil.h"
@@ -54,7 +54,7 @@ bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& index) {
       slot = static_cast<int>(gMacroDlgs.size());
       gMacroDlgs.emplace_back();
     }
-    auto dlg = std::make_unique<KvMacroDlg>(data, slot);
+    auto dlg = std::make_unique<KvMacroDlg>(data, slot, EndDlgMacroModeless);
     index = slot;
     if (!dlg->create(&ui::mainWindow())) return false;
     dlg->show();

@@ -1,6 +1,6 @@
-#include "host/KvExportGuard.h"
-#include "host/ModuleBitmaps.h"
-#include "host/SSExports.h"
+#include "common/KvExportGuard.h"
+#include "common/ModuleBitmaps.h"
+#include "common/SSExports.h"
 #include "platform/arx/aced.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "host/ss_export.h"
+#include "common/ss_export.h"
 
 // Record of the constraints editor of a macro, modal or modeless. The core module fills it,
 // the dialog edits a copy and hands it back on OK. Its fields arrive with

@@ -1,6 +1,5 @@
 #include "macrodlg/KvMacroDlg.h"
 
-#include "host/SSExports.h"
 #include "platform/arx/aced.h"
 #include "platform/ui/TabControl.h"
 
@@ -73,7 +72,7 @@ void KvMacroDlg::close() {
     data_.changeView(tab->name, kViewFromAbove);
   closing_ = true;
   if (index_ >= 0) {
-    EndDlgMacroModeless(index_);
+    if (closer_) closer_(index_);
   } else {
     acedPostCommandPrompt();
     endDialog(ui::IDOK);

@@ -14,9 +14,12 @@
 class KvMacroDlg : public ui::Dialog {
  public:
   static constexpr int kTemplateId = dlg_macro::kTemplateId;
+  // Ends the modeless dialog of that index: the table's own close, handed in
+  // by the table, which sits above the dialog.
+  using Closer = bool (*)(int index);
 
-  explicit KvMacroDlg(const MacroData& data, int index = -1)
-      : ui::Dialog(kTemplateId), data_(data), index_(index) {}
+  explicit KvMacroDlg(const MacroData& data, int index = -1, Closer closer = nullptr)
+      : ui::Dialog(kTemplateId), data_(data), index_(index), closer_(closer) {}
 
   int index() const { return index_; }
   void setIndex(int index) { index_ = index; }
@@ -57,6 +60,7 @@ class KvMacroDlg : public ui::Dialog {
 
   MacroData data_;
   int index_;
+  Closer closer_;
   int busy_ = 0;
   bool deferClose_ = false;
   bool closing_ = false;

@@ -1,7 +1,7 @@
 #pragma once
+#include "common/ss_export.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
-#include "host/ss_export.h"
 #include "mapping/KvObjectKind.h"
 #include "platform/arx/acadstrc.h"
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/StandardsPaths.h"
 #include "core/ArrayHelpers.h"
 #include "core/FileHelpers.h"
 #include "core/PathHelpers.h"
@@ -10,10 +11,9 @@
 #include "core/macro/Nx_DbMacro.h"
 #include "core/macro/Nx_ProfPlacementModule.h"
 #include "core/sections/Nx_SectionTableManager.h"
+#include "mapping/KvMacroBinding.h"
 #include "mapping/KvNameConvention.h"
 #include "mapping/MappingFileText.h"
-#include "standards/KvDlgStandardsData.h"
-#include "standards/StandardsPaths.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ bool KvSSMapping::readMappingLines(const Nx_String& sheetName, MappingFileText& 
   return file.read(mappingFilePath(sheetName));
 }
 
-Acad::ErrorStatus KvSSMapping::initFromMacro(KvDlgStandardsData& data) {
+Acad::ErrorStatus KvSSMapping::initFromMacro(KvMacroBinding& data) {
   if (!data.macro || !data.moduleName.isEmpty()) return kFail;
   mode_ = kMacro;
   return getMappingFromFile(data.fileName, data.objectName);
@@ -262,7 +262,7 @@ Acad::ErrorStatus KvSSMapping::findSSVar(const Nx_String& ssVarName, const KvVal
 }
 
 Acad::ErrorStatus KvSSMapping::getSetEntry(const Nx_String& ssVarName, const KvValueType& type,
-                                           Nx_String& value, KvDlgStandardsData& data, bool read) {
+                                           Nx_String& value, KvMacroBinding& data, bool read) {
   int index = -1;
   if (findSSVar(ssVarName, type, index) != Acad::eOk) return kFail;
   KvObjectMap& map = objectMaps_[index];
@@ -273,8 +273,7 @@ Acad::ErrorStatus KvSSMapping::getSetEntry(const Nx_String& ssVarName, const KvV
 }
 
 Acad::ErrorStatus KvSSMapping::getSetInGroup(const Nx_String& ssVarName, const KvValueType& type,
-                                             Nx_String& value, KvDlgStandardsData& data,
-                                             bool read) {
+                                             Nx_String& value, KvMacroBinding& data, bool read) {
   Nx_Macro* macro = data.macro->getMacroWrite();
   Nx_StringArray modules;
   if (macro->getModNamesOfGroup(data.moduleName, modules) != Acad::eOk) modules.removeAll();
@@ -292,7 +291,7 @@ Acad::ErrorStatus KvSSMapping::getSetInGroup(const Nx_String& ssVarName, const K
 }
 
 Acad::ErrorStatus KvSSMapping::getMacroVarValue(const Nx_String& ssVarName, const KvValueType& type,
-                                                Nx_String& value, KvDlgStandardsData& data) {
+                                                Nx_String& value, KvMacroBinding& data) {
   if (!data.macro) return kFail;
   data.macro->assertWriteEnabled();
   if (mode_ == kModuleGroup) return getSetInGroup(ssVarName, type, value, data, true);
@@ -300,7 +299,7 @@ Acad::ErrorStatus KvSSMapping::getMacroVarValue(const Nx_String& ssVarName, cons
 }
 
 Acad::ErrorStatus KvSSMapping::setMacroVarValue(const Nx_String& ssVarName, const KvValueType& type,
-                                                Nx_String& value, KvDlgStandardsData& data) {
+                                                Nx_String& value, KvMacroBinding& data) {
   if (!data.macro) return kFail;
   data.macro->assertWriteEnabled();
   if (mode_ == kModuleGroup) return getSetInGroup(ssVarName, type, value, data, false);

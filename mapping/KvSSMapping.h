@@ -2,16 +2,16 @@
 #include <string>
 #include <unordered_map>
 
+#include "common/ss_export.h"
 #include "core/Nx_Array.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
-#include "host/ss_export.h"
 #include "mapping/KvObjectMap.h"
 #include "mapping/KvValueType.h"
 #include "platform/arx/AcArray.h"
 #include "platform/arx/acadstrc.h"
 
-class KvDlgStandardsData;
+class KvMacroBinding;
 class MappingFileText;
 class Nx_DbMacro;
 class Nx_Macro;
@@ -43,7 +43,7 @@ class SS_EXPORT KvSSMapping {
   // --- building ----------------------------------------------------------
   // Macro mode from the line of the request's objectName in the mapping
   // file of its sheet; fails without a macro or for a module-group request.
-  Acad::ErrorStatus initFromMacro(KvDlgStandardsData& data);
+  Acad::ErrorStatus initFromMacro(KvMacroBinding& data);
   // Module-group mode; fails for an empty name (the name itself is not kept).
   Acad::ErrorStatus initFromModuleGroup(Nx_String groupName);
   // The entries of one mapping-file line; malformed entries are dropped.
@@ -58,9 +58,9 @@ class SS_EXPORT KvSSMapping {
 
   // --- using -------------------------------------------------------------
   Acad::ErrorStatus getMacroVarValue(const Nx_String& ssVarName, const KvValueType& type,
-                                     Nx_String& value, KvDlgStandardsData& data);
+                                     Nx_String& value, KvMacroBinding& data);
   Acad::ErrorStatus setMacroVarValue(const Nx_String& ssVarName, const KvValueType& type,
-                                     Nx_String& value, KvDlgStandardsData& data);
+                                     Nx_String& value, KvMacroBinding& data);
   // The first entry of that sheet variable (without case) whose kind has
   // exactly that value type; for a number without one, the first entry of
   // the other numeric type.
@@ -116,9 +116,9 @@ class SS_EXPORT KvSSMapping {
   Acad::ErrorStatus addAllGenVars(const Nx_Macro* macro);
 
   Acad::ErrorStatus getSetInGroup(const Nx_String& ssVarName, const KvValueType& type,
-                                  Nx_String& value, KvDlgStandardsData& data, bool read);
+                                  Nx_String& value, KvMacroBinding& data, bool read);
   Acad::ErrorStatus getSetEntry(const Nx_String& ssVarName, const KvValueType& type,
-                                Nx_String& value, KvDlgStandardsData& data, bool read);
+                                Nx_String& value, KvMacroBinding& data, bool read);
 
   int mode_ = kNotInitialised;
   Nx_Array<KvObjectMap> objectMaps_{8};

@@ -50,11 +50,11 @@ Acad::ErrorStatus KvVarCell::initialize(Nx_Spread& sheet, const int& column, con
   return Acad::eOk;
 }
 
-Acad::ErrorStatus KvVarCell::setValueFromMacro(KvSSMapping& mapping, KvDlgStandardsData& data) {
+Acad::ErrorStatus KvVarCell::setValueFromMacro(KvSSMapping& mapping, KvMacroBinding& data) {
   return mapping.getMacroVarValue(name, valueType, value, data) == Acad::eOk ? Acad::eOk : kFail;
 }
 
-Acad::ErrorStatus KvVarCell::setValueToMacro(KvSSMapping& mapping, KvDlgStandardsData& data) {
+Acad::ErrorStatus KvVarCell::setValueToMacro(KvSSMapping& mapping, KvMacroBinding& data) {
   return mapping.setMacroVarValue(name, valueType, value, data) == Acad::eOk ? Acad::eOk : kFail;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
+#include "common/ss_export.h"
 #include "core/Nx_String.h"
-#include "host/ss_export.h"
 #include "mapping/KvCellType.h"
 #include "mapping/KvValueType.h"
 #include "platform/arx/acadstrc.h"
 
-class KvDlgStandardsData;
+class KvMacroBinding;
 class KvSSMapping;
 class KvStandardsSheet;
 class KvVarCells;
@@ -30,8 +30,8 @@ class SS_EXPORT KvVarCell {
                                const KvCellType& cellType);
 
   // The value through the mapping, to and from the macro.
-  Acad::ErrorStatus setValueFromMacro(KvSSMapping& mapping, KvDlgStandardsData& data);
-  Acad::ErrorStatus setValueToMacro(KvSSMapping& mapping, KvDlgStandardsData& data);
+  Acad::ErrorStatus setValueFromMacro(KvSSMapping& mapping, KvMacroBinding& data);
+  Acad::ErrorStatus setValueToMacro(KvSSMapping& mapping, KvMacroBinding& data);
   // Takes the other cell's value and writes it into this cell of the sheet.
   Acad::ErrorStatus setValueFromOther(Nx_Spread& sheet, const KvVarCell& other);
 

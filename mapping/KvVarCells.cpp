@@ -1,8 +1,7 @@
 #include "mapping/KvVarCells.h"
 
-#include "host/ProfilingTimers.h"
-#include "standards/KvDlgStandardsData.h"
-#include "standards/StandardsDiagnostics.h"
+#include "common/ProfilingTimers.h"
+#include "mapping/KvMacroBinding.h"
 
 KvVarCells::KvVarCells() = default;
 KvVarCells::~KvVarCells() = default;
@@ -27,7 +26,7 @@ void KvVarCells::resetVarCells() {
   cells_.removeAll();
 }
 
-Acad::ErrorStatus KvVarCells::getFromMacro(KvDlgStandardsData& data) {
+Acad::ErrorStatus KvVarCells::getFromMacro(KvMacroBinding& data) {
   gInitMapping.start();
   Acad::ErrorStatus built = kFail;
   if (!data.moduleName.isEmpty()) {
@@ -46,13 +45,13 @@ Acad::ErrorStatus KvVarCells::getFromMacro(KvDlgStandardsData& data) {
       continue;
     }
     if (cell.setValueFromMacro(mapping_, data) != Acad::eOk)
-      reportVariableFailure(data.fileName, cell.isInput(), cell.name);
+      data.variableFailed(cell.isInput(), cell.name);
   }
   gInitFromMacro.end();
   return Acad::eOk;
 }
 
-Acad::ErrorStatus KvVarCells::setToMacro(KvDlgStandardsData& data) {
+Acad::ErrorStatus KvVarCells::setToMacro(KvMacroBinding& data) {
   for (KvVarCell& cell : cells_)
     if (cell.isOutput()) cell.setValueToMacro(mapping_, data);
   return Acad::eOk;

@@ -1,12 +1,12 @@
 #pragma once
+#include "common/ss_export.h"
 #include "core/Nx_Array.h"
 #include "core/Nx_String.h"
-#include "host/ss_export.h"
 #include "mapping/KvSSMapping.h"
 #include "mapping/KvVarCell.h"
 #include "platform/arx/acadstrc.h"
 
-class KvDlgStandardsData;
+class KvMacroBinding;
 class Nx_Spread;
 
 // The variable cells of one sheet, in scan order, with the mapping that
@@ -24,9 +24,9 @@ class SS_EXPORT KvVarCells {
   // cannot be built leaves every value as it was and succeeds; a value that
   // cannot be fetched is reported (variable diagnostic) and passed over.
   // Fails without a macro when the request names no module group.
-  Acad::ErrorStatus getFromMacro(KvDlgStandardsData& data);
+  Acad::ErrorStatus getFromMacro(KvMacroBinding& data);
   // Writes every Output value to the macro; failures are passed over.
-  Acad::ErrorStatus setToMacro(KvDlgStandardsData& data);
+  Acad::ErrorStatus setToMacro(KvMacroBinding& data);
   // Rereads every Output value from its cell; stops at the first cell that
   // cannot be read.
   Acad::ErrorStatus getValuesFromSS(Nx_Spread& sheet);

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/Nx_String.h"
-#include "dialogs/KvValueDlg.h"
+#include "spreadsheet/KvValueDlg.h"
 
 // The text-input dialog of the spreadsheet host: a title, a prompt, a label
 // before the field, and the text proposed in it.

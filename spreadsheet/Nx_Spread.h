@@ -2,9 +2,9 @@
 #include <map>
 #include <memory>
 
+#include "common/ss_export.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
-#include "host/ss_export.h"
 #include "platform/arx/AcArray.h"
 #include "platform/ui/SpreadControl.h"
 

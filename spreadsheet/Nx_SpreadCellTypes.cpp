@@ -1,7 +1,7 @@
 // Nx_Spread: typed cells, blocks and columns.
+#include "common/KvBitmap.h"
+#include "common/ModuleBitmaps.h"
 #include "core/FileHelpers.h"
-#include "host/KvBitmap.h"
-#include "host/ModuleBitmaps.h"
 #include "platform/ui/Resources.h"
 #include "spreadsheet/ImageFileSize.h"
 #include "spreadsheet/Nx_Spread.h"

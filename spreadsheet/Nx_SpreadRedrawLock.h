@@ -1,5 +1,5 @@
 #pragma once
-#include "host/ss_export.h"
+#include "common/ss_export.h"
 
 class Nx_Spread;
 

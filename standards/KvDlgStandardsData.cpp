@@ -1,6 +1,7 @@
 #include "standards/KvDlgStandardsData.h"
 
 #include "core/StringHelpers.h"
+#include "standards/StandardsDiagnostics.h"
 
 KvDlgStandardsData::KvDlgStandardsData() = default;
 KvDlgStandardsData::~KvDlgStandardsData() = default;
@@ -18,4 +19,8 @@ Acad::ErrorStatus KvDlgStandardsData::initialize(Nx_DbMacro* macro, Nx_String fi
   this->macro = macro;
   this->macroData = macroData;
   return Acad::eOk;
+}
+
+void KvDlgStandardsData::variableFailed(bool isInput, const Nx_String& name) {
+  reportVariableFailure(fileName, isInput, name);
 }

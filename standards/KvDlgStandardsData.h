@@ -1,19 +1,19 @@
 #pragma once
+#include "common/ss_export.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
-#include "host/ss_export.h"
+#include "mapping/KvMacroBinding.h"
 #include "mapping/KvVarCells.h"
 #include "platform/arx/acadstrc.h"
 #include "standards/KvRunDiagnostic.h"
 
-class AcTransaction;
 class MacroData;
 class Nx_DbMacro;
 
 // The request and the result of one run of a standards sheet
 // (StartDlgStandardsSS): what the core module asks for, and the sheet's
 // variables afterwards. A "CallChild" passes its arguments in one too.
-class SS_EXPORT KvDlgStandardsData {
+class SS_EXPORT KvDlgStandardsData : public KvMacroBinding {
  public:
   enum Mode : int {
     kParent = 0,  // against a macro
@@ -33,13 +33,12 @@ class SS_EXPORT KvDlgStandardsData {
   Acad::ErrorStatus initialize(Nx_DbMacro* macro, Nx_String fileName, Nx_String objectName,
                                MacroData* macroData);
 
+  // Shows the variable diagnostic.
+  void variableFailed(bool isInput, const Nx_String& name) override;
+
   int mode = kParent;
-  Nx_String fileName;
-  Nx_DbMacro* macro = nullptr;  // not owned
-  Nx_String objectName;
-  Nx_String moduleName;
-  AcTransaction* transaction = nullptr;  // not owned
-  MacroData* macroData = nullptr;        // not owned
+  // The sheet, the macro and what the sheet is attached to are the binding's
+  // (fileName, macro, objectName, moduleName, transaction, macroData).
   Nx_StringArray genVarNames;
   Nx_StringArray genVarValues;  // index for index with genVarNames
   // Parent run: the sheet's variables with their final values afterwards.

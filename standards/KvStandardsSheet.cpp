@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
+#include "common/ProfilingTimers.h"
+#include "common/StandardsPaths.h"
 #include "core/ArrayHelpers.h"
 #include "core/FileHelpers.h"
 #include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
-#include "host/ProfilingTimers.h"
-#include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
 #include "spreadsheet/SheetOptions.h"
+#include "standards/KvChildRunner.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSSFunctions.h"
 #include "standards/StandardsDiagnostics.h"
-#include "standards/StandardsPaths.h"
 #include "standards/StandardsRunFrame.h"
 
 namespace {
@@ -582,7 +582,7 @@ Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text,
   request.fileName = path;
   request.genVarNames = genVarNames_;
   request.genVarValues = genVarValues_;
-  bool ran = StartDlgStandardsSS(request);
+  bool ran = runChildSheet(request);
   if (frame) frame->append(request.diagnostics);
   if (!ran) return kFail;
   // Every Output argument takes its value, or none does: a failed call

@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
+#include "common/SSExports.h"
 #include "core/Nx_Settings.h"
 #include "core/macro/Nx_Drawing.h"
 #include "host/KvSSDlgsMgr.h"
-#include "host/SSExports.h"
 #include "standards/KvDlgStandardsData.h"
 
 namespace fs = std::filesystem;

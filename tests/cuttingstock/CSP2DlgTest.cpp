@@ -4,7 +4,7 @@
 
 #include "core/CspListFiles.h"
 #include "core/TimeHelpers.h"
-#include "host/SSExports.h"
+#include "common/SSExports.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/ui/DialogSizeMemory.h"
 #include "platform/ui/testing/GTestScript.h"

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/SSExports.h"
 #include "core/Nx_Settings.h"
 #include "dialogs/KvDlgCis2.h"
-#include "host/SSExports.h"
 #include "platform/ui/testing/GTestScript.h"
 #include "resources/dialogs/DLG_CIS2INFO.h"
 #include "resources/dialogs/DLG_SECTIONTRANSLATION.h"

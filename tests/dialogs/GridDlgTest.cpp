@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/SSExports.h"
 #include "dialogs/KvGridDlg.h"
-#include "host/SSExports.h"
 #include "platform/ui/testing/GTestScript.h"
 #include "resources/dialogs/DLG_GRID.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/KvValueDlg.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/testing/GTestScript.h"
 #include "resources/dialogs/DLG_VALUE.h"
 #include "spreadsheet/CaptionDlg.h"
+#include "spreadsheet/KvValueDlg.h"
 
 using namespace ui;
 using namespace dlg_value;

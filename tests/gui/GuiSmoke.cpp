@@ -1,26 +1,23 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp, info or host (the host window).
+// grid, cis2, caption, translation, csp or info (the host window: HostSmoke.cpp).
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "common/SSExports.h"
 #include "core/CspGroups.h"
 #include "core/DlgInfo.h"
 #include "core/Nx_Settings.h"
 #include "core/SectionTranslation.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
-#include "host/SSExports.h"
 #include "platform/ui/wx/WxBackend.h"
 #include "spreadsheet/CaptionDlg.h"
 #include "tests/gui/LayoutCheck.h"
-
-extern "C" int sshostGuiMain(int argc, char** argv);
 
 namespace {
 class SmokeApp : public wxApp {
@@ -113,24 +110,8 @@ class SmokeApp : public wxApp {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|info|host FILE.png\n");
+    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|info FILE.png\n");
     return 2;
-  }
-  if (std::strcmp(argv[1], "host") == 0) {
-    // The host opens the grid and the CIS/2 dialog on its sample records;
-    // each is confirmed, so the command pane shows the records that came back.
-    uiwx::setModalHook([](ui::Dialog& dialog, wxDialog&) {
-      auto* timer = new wxTimer;
-      timer->Bind(wxEVT_TIMER, [&dialog, timer](wxTimerEvent&) {
-        dialog.handleCommand(ui::IDOK, ui::BN_CLICKED);
-        wxTheApp->CallAfter([timer] { delete timer; });
-      });
-      timer->StartOnce(200);
-    });
-    char gui[] = "--gui", open[] = "--open", grid[] = "StartDlgGrid", cis2[] = "StartDlgCis2Info",
-         shot[] = "--screenshot";
-    char* args[] = {argv[0], gui, open, grid, open, cis2, shot, argv[2], nullptr};
-    return sshostGuiMain(8, args);
   }
   auto* app = new SmokeApp(argv[1], argv[2]);
   wxApp::SetInstance(app);

@@ -7,8 +7,8 @@
 
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
-#include "host/KvExportGuard.h"
-#include "host/SSExports.h"
+#include "common/KvExportGuard.h"
+#include "common/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/testing/GTestScript.h"
 

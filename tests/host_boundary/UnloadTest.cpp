@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/SSExports.h"
 #include "core/macro/MacroData.h"
-#include "host/SSExports.h"
 #include "platform/arx/aced.h"
 #include "platform/arx/acutil.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "host/SSExports.h"
+#include "common/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "standards/KvStandardsSheet.h"
 #include "tests/standards/StandardsLibrary.h"

@@ -3,9 +3,9 @@
 // "CallChild", and the faults a sheet may hold.
 #include <gtest/gtest.h>
 
+#include "common/ProfilingTimers.h"
+#include "common/SSExports.h"
 #include "core/macro/Nx_BoltModule.h"
-#include "host/ProfilingTimers.h"
-#include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "standards/KvStandardsCalcDlg.h"
 #include "tests/standards/StandardsLibrary.h"

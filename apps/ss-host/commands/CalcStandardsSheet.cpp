@@ -6,7 +6,7 @@
 
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/SheetDeclarations.h"
-#include "host/SSExports.h"
+#include "common/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/base/Cp1252.h"
 #include "platform/grid/Sheet.h"

@@ -15,7 +15,7 @@
 #include "core/FileHelpers.h"
 #include "core/Nx_Settings.h"
 #include "core/PathHelpers.h"
-#include "host/SSExports.h"
+#include "common/SSExports.h"
 #include "platform/base/Cp1252.h"
 
 namespace {

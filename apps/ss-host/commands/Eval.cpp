@@ -12,8 +12,10 @@
 #include "apps/ss-host/commands/EvalReport.h"
 #include "apps/ss-host/commands/EvalRun.h"
 #include "apps/ss-host/commands/SheetArgument.h"
+#include "common/SSExports.h"
 #include "core/Nx_Settings.h"
 #include "core/macro/Nx_Drawing.h"
+#include "platform/arx/acutil.h"
 #include "platform/base/Cp1252.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/SSExports.h"
+#include "common/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/base/Cp1252.h"
 #include "platform/grid/NumberText.h"

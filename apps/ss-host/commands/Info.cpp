@@ -9,8 +9,8 @@
 #include "apps/ss-host/HostCommand.h"
 #include "apps/ss-host/LibraryContents.h"
 #include "apps/ss-host/ModuleExports.h"
+#include "common/SSExports.h"
 #include "core/Nx_Settings.h"
-#include "host/SSExports.h"
 
 namespace {
 const char kUsage[] = "info";

@@ -9,7 +9,7 @@
 #include "apps/ss-host/commands/SheetArgument.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/Nx_Drawing.h"
-#include "host/SSExports.h"
+#include "common/SSExports.h"
 #include "mapping/KvSSMapping.h"
 #include "platform/arx/acutil.h"
 #include "platform/base/Cp1252.h"

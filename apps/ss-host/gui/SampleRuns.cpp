@@ -1,11 +1,11 @@
 #include "apps/ss-host/gui/SampleRuns.h"
 
+#include "common/SSExports.h"
 #include "core/CspGroups.h"
 #include "core/DlgCSP2Data.h"
 #include "core/Nx_Settings.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
-#include "host/SSExports.h"
 #include "platform/arx/acutil.h"
 
 namespace {

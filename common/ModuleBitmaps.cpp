@@ -1,4 +1,4 @@
-#include "host/ModuleBitmaps.h"
+#include "common/ModuleBitmaps.h"
 
 #include "platform/arx/acutil.h"
 

@@ -2,11 +2,13 @@
 // on a pooled calculation dialog.
 #include <exception>
 
-#include "host/KvResourceScope.h"
+#include "common/KvExportGuard.h"
+#include "common/KvResourceScope.h"
+#include "common/ProfilingTimers.h"
+#include "common/SSExports.h"
 #include "host/KvSSDlgsMgr.h"
-#include "host/ProfilingTimers.h"
-#include "host/SSExports.h"
 #include "platform/arx/acutil.h"
+#include "standards/KvChildRunner.h"
 #include "standards/KvStandardsCalcDlg.h"
 #include "standards/StandardsRunFrame.h"
 
@@ -52,6 +54,14 @@ void failRun(StandardsRunFrame& frame, const Nx_String& text) {
   frame.add(KvRunDiagnostic::kRun, Nx_String(), Nx_String(), text);
 }
 
+// A sheet's CallChild runs its child through this entry too, on a dialog of
+// its own from the pool; the engine must not call a module that is gone.
+struct ChildRunnerInstaller {
+  ChildRunnerInstaller() { setChildRunner(StartDlgStandardsSS); }
+  ~ChildRunnerInstaller() { setChildRunner(nullptr); }
+};
+const ChildRunnerInstaller gChildRunnerInstaller;
+
 // The run on a lent dialog; the request changes only when it succeeds.
 bool run(KvDlgStandardsData& request, StandardsRunFrame& frame) {
   frame.setSheet(request.fileName);
@@ -90,7 +100,9 @@ bool StartDlgStandardsSS(KvDlgStandardsData& request) {
   return ok;
 }
 
-bool StartDlgStandardsSStest() {
+namespace {
+// The core's self-test: a child run of a sheet that does not exist.
+bool runTestSheet() {
   KvDlgStandardsData data;
   data.mode = KvDlgStandardsData::kChild;
   data.fileName = "c:\\a\\a\\a\\test.kvs";
@@ -115,4 +127,9 @@ bool StartDlgStandardsSStest() {
     data.varCells.append(cell);
   }
   return StartDlgStandardsSS(data);
+}
+}  // namespace
+
+bool StartDlgStandardsSStest() {
+  return guardExport("StartDlgStandardsSStest", false, [] { return runTestSheet(); });
 }

@@ -1,11 +1,11 @@
-#include "host/KvBitmap.h"
+#include "common/KvBitmap.h"
 
 #include <strings.h>
 
 #include <map>
 #include <sstream>
 
-#include "host/ModuleResources.h"
+#include "common/ModuleResources.h"
 
 namespace {
 constexpr int kMaxSide = 4096;

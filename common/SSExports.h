@@ -5,11 +5,11 @@
 // Functions that open a dialog run it modally and, unless noted, follow the
 // modal pattern: the caller's record is copied into the dialog, and back only
 // when the dialog ends with OK (result true); otherwise it is left untouched.
+#include "common/KvMACallBack.h"
+#include "common/ss_export.h"
 #include "core/Nx_Array.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
-#include "host/ss_export.h"
-#include "macrodlg/KvMACallBack.h"
 #include "platform/arx/AcArray.h"
 #include "platform/arx/dbid.h"
 #include "platform/arx/rxdefs.h"

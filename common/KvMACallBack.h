@@ -1,5 +1,5 @@
 #pragma once
-#include "host/ss_export.h"
+#include "common/ss_export.h"
 
 // What the advanced profile dialog asks of the core through its callback:
 // the merged properties of the selected profiles, or to apply changed ones.

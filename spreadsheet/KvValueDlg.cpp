@@ -1,4 +1,4 @@
-#include "dialogs/KvValueDlg.h"
+#include "spreadsheet/KvValueDlg.h"
 
 #include "core/dialString.h"
 #include "platform/ui/Edit.h"

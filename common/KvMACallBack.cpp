@@ -1,4 +1,4 @@
-#include "macrodlg/KvMACallBack.h"
+#include "common/KvMACallBack.h"
 
 KvMACallBackData::KvMACallBackData() = default;
 KvMACallBackData::KvMACallBackData(const KvMACallBackData&) = default;

@@ -1,6 +1,6 @@
 // The library's own attach: what the module sets up the moment it is
 // loaded, before the host sends any application message.
-#include "host/KvResourceScope.h"
+#include "common/KvResourceScope.h"
 
 namespace {
 // The name under which the build registers the module's resources

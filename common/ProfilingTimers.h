@@ -1,6 +1,6 @@
 #pragma once
+#include "common/ss_export.h"
 #include "core/Nx_Timer.h"
-#include "host/ss_export.h"
 
 // The profiling timers of the standards evaluation, exported as data so that
 // the core module can read and print them. Each is named after itself.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/KvResourceScope.h"
 #include "core/KvTempResourceOverride.h"
-#include "host/KvResourceScope.h"
 #include "platform/ui/Resources.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "host/KvBitmap.h"
-#include "host/ModuleBitmaps.h"
+#include "common/KvBitmap.h"
+#include "common/ModuleBitmaps.h"
 
 namespace {
 TEST(BitmapTest, ModuleCheckBoxBitmapsDecode) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "host/KvBitmap.h"
+#include "common/KvBitmap.h"
 
 // Bitmap resources of the check-box cells.
 inline constexpr int kCheckedBitmapId = 8134;

@@ -1,4 +1,4 @@
-#include "host/ModuleResources.h"
+#include "common/ModuleResources.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "standards/StandardsPaths.h"
+#include "common/StandardsPaths.h"
 
 #include "core/FileHelpers.h"
 #include "core/Nx_Settings.h"

@@ -1,9 +1,9 @@
 // "Load from standards" of the core's macro data: the macro's attached
 // sheets, in order, each as a parent run against the macro of the working
 // drawing. The module installs the runner while it is loaded.
+#include "common/SSExports.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/Nx_Drawing.h"
-#include "host/SSExports.h"
 #include "standards/KvDlgStandardsData.h"
 
 namespace {

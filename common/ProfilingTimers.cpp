@@ -1,4 +1,4 @@
-#include "host/ProfilingTimers.h"
+#include "common/ProfilingTimers.h"
 
 Nx_Timer gLoadFile("gLoadFile");
 Nx_Timer gInitSSForInput("gInitSSForInput");

@@ -1,0 +1,3 @@
+#pragma once
+// A bottom-layer header that includes no module folder.
+#include <string>

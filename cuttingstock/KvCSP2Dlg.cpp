@@ -2,6 +2,8 @@
 
 #include <tuple>
 
+#include "common/KvResourceScope.h"
+#include "common/SSExports.h"
 #include "core/CspListFiles.h"
 #include "core/CspProblems.h"
 #include "core/DialogSizes.h"
@@ -10,10 +12,8 @@
 #include "core/FileHelpers.h"
 #include "core/PathHelpers.h"
 #include "core/dialString.h"
-#include "spreadsheet/KvValueDlg.h"
-#include "common/KvResourceScope.h"
-#include "common/SSExports.h"
 #include "platform/ui/Services.h"
+#include "spreadsheet/KvValueDlg.h"
 
 namespace {
 // Icons and tool tips of the row and file buttons.

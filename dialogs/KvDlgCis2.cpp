@@ -1,10 +1,10 @@
 #include "dialogs/KvDlgCis2.h"
 
+#include "common/KvExportGuard.h"
 #include "common/KvResourceScope.h"
 #include "common/SSExports.h"
 #include "core/SectionTranslation.h"
 #include "core/dialString.h"
-#include "common/KvExportGuard.h"
 #include "resources/dialogs/DLG_CIS2INFO.h"
 
 using namespace dlg_cis2info;

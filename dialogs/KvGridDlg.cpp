@@ -1,9 +1,9 @@
 #include "dialogs/KvGridDlg.h"
 
+#include "common/KvExportGuard.h"
 #include "common/KvResourceScope.h"
 #include "common/SSExports.h"
 #include "core/dialString.h"
-#include "common/KvExportGuard.h"
 #include "resources/dialogs/DLG_GRID.h"
 
 using namespace dlg_grid;

@@ -104,7 +104,8 @@ class SS_EXPORT KvSSMapping {
   bool append(const KvObjectMap& map);
   // Appends the entry of one value the macro offers (no sheet variable yet).
   bool appendEntry(const Nx_String& group, KvObjectKind kind, const Nx_String& varName,
-                   int visibility = kVisibleAndSettable, const Nx_String& description = Nx_String());
+                   int visibility = kVisibleAndSettable,
+                   const Nx_String& description = Nx_String());
 
   Acad::ErrorStatus addAllVariables(const Nx_Module* module, const Nx_String& group);
   Acad::ErrorStatus addAllCuts(const Nx_Module* module, const Nx_String& group);

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "common/SSExports.h"
 #include "core/CspListFiles.h"
 #include "core/TimeHelpers.h"
-#include "common/SSExports.h"
 #include "platform/base/AtomicFile.h"
 #include "platform/ui/DialogSizeMemory.h"
 #include "platform/ui/testing/GTestScript.h"

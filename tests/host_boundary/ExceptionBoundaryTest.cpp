@@ -5,10 +5,10 @@
 #include <new>
 #include <stdexcept>
 
-#include "dialogs/KvDlgCis2Data.h"
-#include "dialogs/KvGridDlgData.h"
 #include "common/KvExportGuard.h"
 #include "common/SSExports.h"
+#include "dialogs/KvDlgCis2Data.h"
+#include "dialogs/KvGridDlgData.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/testing/GTestScript.h"
 

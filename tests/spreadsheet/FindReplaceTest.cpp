@@ -161,14 +161,14 @@ TEST(FindReplace, FindsAndReplacesInTheTextItSelects) {
   host.spread.setCellText(2, 1, "007");
   host.spread.setCellText(3, 1, "1e3");
   ui::Dialog& dlg = host.openDialog();
-  host.script.now(dlg).type(kFindText, "7").type(kReplaceText, "#").click(ui::IDOK);
+  host.script.now(dlg).type(IDC_FIND_TEXT, "7").type(IDC_REPLACE_TEXT, "#").click(ui::IDOK);
   host.expectSelection(2, 1, 2, 3);
-  host.script.now(dlg).click(kReplace);
+  host.script.now(dlg).click(IDC_REPLACE);
   EXPECT_EQ(host.text(2, 1), "00#");
 
   EXPECT_EQ(host.spread.findInRow("0", true, 1, 3), 0);  // "1e3" holds no "0"
   host.script.answer(ui::IDOK, "replaced in 2 cells");
-  host.script.now(dlg).type(kFindText, "0").click(kReplaceAll);
+  host.script.now(dlg).type(IDC_FIND_TEXT, "0").click(IDC_REPLACE_ALL);
   EXPECT_EQ(host.text(2, 1), "###");
   EXPECT_EQ(host.text(1, 3), "bolt M2#");
   EXPECT_EQ(host.text(3, 1), "1e3");
@@ -179,13 +179,13 @@ TEST(FindReplace, AFormulaCellIsFoundByItsValueWithoutATextSelection) {
   FindHost host;
   host.spread.sheet()->setFormula(2, 1, "\"Bolt\"&\" M24\"");
   ui::Dialog& dlg = host.openDialog();
-  host.script.now(dlg).type(kFindText, "M24").click(ui::IDOK);
+  host.script.now(dlg).type(IDC_FIND_TEXT, "M24").click(ui::IDOK);
   int col = 0, row = 0, start = 0, end = 0;
   host.spread.getActiveCell(col, row);
   EXPECT_EQ(col, 2);
   EXPECT_EQ(row, 1);
   EXPECT_FALSE(host.spread.getEditSelection(start, end));
-  host.script.now(dlg).click(kReplace);  // nothing to replace in a formula's value
+  host.script.now(dlg).click(IDC_REPLACE);  // nothing to replace in a formula's value
   EXPECT_EQ(host.text(2, 1, Nx_Spread::kFormula), "\"Bolt\"&\" M24\"");
 }
 
@@ -198,7 +198,10 @@ TEST(FindReplace, ReplaceSkipsCellsThatTypingCannotChange) {
   sp.setCellText(2, 1, "bolt");
   ui::Dialog& dlg = host.openDialog();
   host.script.answer(ui::IDOK, "replaced in 1 cells");
-  host.script.now(dlg).type(kFindText, "bolt").type(kReplaceText, "Screw").click(kReplaceAll);
+  host.script.now(dlg)
+      .type(IDC_FIND_TEXT, "bolt")
+      .type(IDC_REPLACE_TEXT, "Screw")
+      .click(IDC_REPLACE_ALL);
   EXPECT_EQ(host.text(1, 1), "Bolt M16");
   EXPECT_EQ(host.text(1, 3), "bolt M20");
   EXPECT_EQ(host.text(2, 1), "Screw");

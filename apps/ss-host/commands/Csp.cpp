@@ -10,12 +10,12 @@
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
 #include "apps/ss-host/commands/CspReport.h"
+#include "common/SSExports.h"
 #include "core/CspGroups.h"
 #include "core/CspProblems.h"
 #include "core/FileHelpers.h"
 #include "core/Nx_Settings.h"
 #include "core/PathHelpers.h"
-#include "common/SSExports.h"
 #include "platform/base/Cp1252.h"
 
 namespace {

@@ -43,6 +43,36 @@ struct Outcome {
   std::string out, err;
 };
 
+// Runs a program with arguments and waits for it; standard error, and
+// standard output unless stdoutPath names where it goes, are read back from
+// files in folder.
+inline Outcome runProgram(const fs::path& program, const std::vector<std::string>& args,
+                          const fs::path& folder, const std::string& stdoutPath = "") {
+  const std::string outPath = stdoutPath.empty() ? (folder / "stdout").string() : stdoutPath;
+  const std::string errPath = (folder / "stderr").string();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  std::vector<std::string> words{program.string()};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  Outcome r;
+  pid_t pid = 0;
+  int status = 0;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
+      waitpid(pid, &status, 0) == pid)
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  posix_spawn_file_actions_destroy(&actions);
+  if (stdoutPath.empty()) r.out = slurp(outPath);
+  r.err = slurp(errPath);
+  return r;
+}
+
 class HostTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -56,29 +86,7 @@ class HostTest : public ::testing::Test {
 
   // stdoutPath: where standard output goes (default: a file read back).
   Outcome ssHost(const std::vector<std::string>& args, const std::string& stdoutPath = "") {
-    const std::string outPath = stdoutPath.empty() ? (temp / "stdout").string() : stdoutPath;
-    const std::string errPath = (temp / "stderr").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    std::vector<std::string> words{kHost.string()};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
-    Outcome r;
-    pid_t pid = 0;
-    int status = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
-        waitpid(pid, &status, 0) == pid)
-      r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    posix_spawn_file_actions_destroy(&actions);
-    if (stdoutPath.empty()) r.out = slurp(outPath);
-    r.err = slurp(errPath);
-    return r;
+    return runProgram(kHost, args, temp, stdoutPath);
   }
   Outcome inLibrary(const fs::path& library, std::vector<std::string> args) {
     args.insert(args.begin(), {"--library", library.string()});

@@ -1,8 +1,5 @@
 // End-to-end: the built ss-host, run as a user runs it.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,7 +10,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "tests/e2e/HostRun.h"
 
 namespace fs = std::filesystem;
 
@@ -21,10 +18,7 @@ namespace {
 const fs::path kBin = SS_BINARY_DIR "/bin";
 const fs::path kSource = SS_SOURCE_DIR;
 
-struct Outcome {
-  int code = -1;
-  std::string out, err;
-};
+using e2e::Outcome;
 
 std::string readFile(const fs::path& p) {
   std::ifstream in(p);
@@ -44,30 +38,8 @@ class SsHostTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(temp); }
 
-  // Runs a program with arguments; its output is captured through files.
   Outcome run(const fs::path& program, const std::vector<std::string>& args) {
-    const std::string outPath = (temp / "stdout").string(), errPath = (temp / "stderr").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    std::vector<std::string> words{program.string()};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
-    Outcome r;
-    pid_t pid = 0;
-    int status = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
-        waitpid(pid, &status, 0) == pid)
-      r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    posix_spawn_file_actions_destroy(&actions);
-    r.out = readFile(outPath);
-    r.err = readFile(errPath);
-    return r;
+    return e2e::runProgram(program, args, temp);
   }
   Outcome ssHost(const std::vector<std::string>& args) { return run(kBin / "ss-host", args); }
 

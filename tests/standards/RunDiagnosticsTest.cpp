@@ -11,18 +11,6 @@
 
 namespace {
 
-const char kMap[] = "Mapping version 1.0\n";
-const char kPlateLine[] =
-    "K1=Height\x83Plate\x95"
-    "Distance Height\xBFWidth\x83Plate\x95"
-    "Distance Width\n";
-
-Nx_String valueOf(const KvVarCells& cells, const char* name) {
-  int index = -1;
-  if (cells.findVarCell(name, index) != Acad::eOk) return "<missing>";
-  return cells[index].value;
-}
-
 std::vector<KvRunDiagnostic> ofKind(const KvDlgStandardsData& data, KvRunDiagnostic::Kind kind) {
   std::vector<KvRunDiagnostic> found;
   std::copy_if(data.diagnostics.begin(), data.diagnostics.end(), std::back_inserter(found),

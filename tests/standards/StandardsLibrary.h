@@ -118,3 +118,18 @@ class StandardsLibrary : public ::testing::Test {
   MacroData data;
   KvDlgStandardsData request;
 };
+
+// A mapping file's version line, and its line binding Height and Width of the
+// group Plate under key K1.
+inline const char kMap[] = "Mapping version 1.0\n";
+inline const char kPlateLine[] =
+    "K1=Height\x83Plate\x95"
+    "Distance Height\xBFWidth\x83Plate\x95"
+    "Distance Width\n";
+
+// A variable's value in a run's cells, or "<missing>".
+inline Nx_String valueOf(const KvVarCells& cells, const char* name) {
+  int index = -1;
+  if (cells.findVarCell(name, index) != Acad::eOk) return "<missing>";
+  return cells[index].value;
+}

@@ -12,19 +12,6 @@
 
 namespace {
 
-const char kMap[] = "Mapping version 1.0\n";
-// Height and Width of the group Plate under key K1.
-const char kPlateLine[] =
-    "K1=Height\x83Plate\x95"
-    "Distance Height\xBFWidth\x83Plate\x95"
-    "Distance Width\n";
-
-Nx_String valueOf(const KvVarCells& cells, const char* name) {
-  int index = -1;
-  if (cells.findVarCell(name, index) != Acad::eOk) return "<missing>";
-  return cells[index].value;
-}
-
 // The sheet of the first pooled dialog (the one the last run used), for a look.
 struct LastSheet {
   LastSheet() : dlg(gSSDlgsMgr.getDlg()) {}

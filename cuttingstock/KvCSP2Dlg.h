@@ -3,6 +3,7 @@
 
 #include "core/DlgCSP2Data.h"
 #include "platform/ui/Dialog.h"
+#include "resources/dialogs/DLG_OPTIMIZECSP2.h"
 #include "spreadsheet/Nx_Spread.h"
 
 // The cutting-stock lists dialog (template 8122, "DLG_OPTIMIZECSP2"): a
@@ -13,33 +14,34 @@
 // and OK.
 class KvCSP2Dlg : public ui::Dialog {
  public:
+  // The template's named ids, under the names the controller and its tests use.
   enum Id {
-    kTemplate = 8122,
-    kGroupLabel = 9035,
-    kGroupList = 9036,
-    kGroupFrame = 9037,
-    kNewGroup = 8590,
-    kDeleteGroup = 8591,
-    kPartsFrame = 9038,
-    kPartsGrid = 1321,
-    kPartsInsert = 8601,
-    kPartsDelete = 8605,
-    kShopFrame = 9041,
-    kShopGrid = 1322,
-    kShopInsert = 8606,
-    kShopDelete = 8607,
-    kShopOpen = 8600,
-    kShopSave = 8602,
-    kBuyFrame = 9043,
-    kBuyGrid = 1323,
-    kBuyInsert = 8608,
-    kBuyDelete = 8609,
-    kBuyOpen = 8603,
-    kBuySave = 8604,
-    kAction = 8592,
-    kAskNames = 9074,
+    kTemplate = dlg_optimizecsp2::kTemplateId,
+    kGroupLabel = dlg_optimizecsp2::IDC_GROUP_CAPTION,
+    kGroupList = dlg_optimizecsp2::IDC_GROUP_LIST,
+    kGroupFrame = dlg_optimizecsp2::IDC_GROUP_FRAME,
+    kNewGroup = dlg_optimizecsp2::IDC_NEW_GROUP,
+    kDeleteGroup = dlg_optimizecsp2::IDC_DELETE_GROUP,
+    kPartsFrame = dlg_optimizecsp2::IDC_PARTS_FRAME,
+    kPartsGrid = dlg_optimizecsp2::IDC_PARTS_GRID,
+    kPartsInsert = dlg_optimizecsp2::IDC_PARTS_INSERT,
+    kPartsDelete = dlg_optimizecsp2::IDC_PARTS_DELETE,
+    kShopFrame = dlg_optimizecsp2::IDC_SHOP_FRAME,
+    kShopGrid = dlg_optimizecsp2::IDC_SHOP_GRID,
+    kShopInsert = dlg_optimizecsp2::IDC_SHOP_INSERT,
+    kShopDelete = dlg_optimizecsp2::IDC_SHOP_DELETE,
+    kShopOpen = dlg_optimizecsp2::IDC_SHOP_OPEN,
+    kShopSave = dlg_optimizecsp2::IDC_SHOP_SAVE,
+    kBuyFrame = dlg_optimizecsp2::IDC_BUY_FRAME,
+    kBuyGrid = dlg_optimizecsp2::IDC_BUY_GRID,
+    kBuyInsert = dlg_optimizecsp2::IDC_BUY_INSERT,
+    kBuyDelete = dlg_optimizecsp2::IDC_BUY_DELETE,
+    kBuyOpen = dlg_optimizecsp2::IDC_BUY_OPEN,
+    kBuySave = dlg_optimizecsp2::IDC_BUY_SAVE,
+    kAction = dlg_optimizecsp2::IDC_LOAD_ALL,
+    kAskNames = dlg_optimizecsp2::IDC_ASK_NAMES,
   };
-  static constexpr const char* kSizeName = "DLG_OPTIMIZECSP2";
+  static constexpr const char* kSizeName = dlg_optimizecsp2::kTemplateName;
 
   explicit KvCSP2Dlg(const DlgCSP2Data& data);
   bool onInitDialog() override;

@@ -3,24 +3,22 @@
 #include <strings.h>
 #include <array>
 
+#include "mapping/KvVarCell.h"
 #include "platform/grid/Sheet.h"
 
 namespace {
 
 constexpr std::array<const char*, 4> kLabels = {"Input", "Output", "Local", "Calc"};
-constexpr std::array<const char*, 3> kTypes = {"Int", "Double", "String"};
+constexpr std::array<const char*, 3> kTypes = {"Int", "Double", "String"};  // by KvValueType
 
+// The engine's own reading of a declaration, so the two never disagree.
 bool declaration(const std::string& text, SheetDeclaration& out) {
-  size_t start = text.find_first_not_of(' ');
-  if (start == std::string::npos) return false;
-  for (const char* type : kTypes) {
-    if (text.compare(start, std::string(type).size(), type) != 0) continue;
-    size_t blank = text.find(' ', start);
-    out.type = type;
-    out.name = blank == std::string::npos ? std::string() : text.substr(blank + 1);
-    return !out.name.empty();
-  }
-  return false;
+  KvValueType type = kValueString;
+  Nx_String name;
+  if (!parseDeclaration(text.c_str(), type, name) || name.isEmpty()) return false;
+  out.type = kTypes[static_cast<size_t>(type)];
+  out.name = name.str();
+  return true;
 }
 
 }  // namespace

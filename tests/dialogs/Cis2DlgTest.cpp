@@ -9,6 +9,7 @@
 #include "platform/ui/testing/GTestScript.h"
 #include "resources/dialogs/DLG_CIS2INFO.h"
 #include "resources/dialogs/DLG_SECTIONTRANSLATION.h"
+#include "tests/core/TempDir.h"
 
 using namespace ui;
 using namespace dlg_cis2info;
@@ -87,8 +88,8 @@ TEST(Cis2Dialog, RecordSetsTheControls) {
 }
 
 TEST(Cis2Dialog, CancelLeavesTheRecordButTheTableEditStays) {
-  std::string dir = std::string(::testing::TempDir()) + "/cis2lib";
-  std::filesystem::create_directories(dir);
+  TempDir temp;
+  const std::string& dir = temp.path();
   Nx_Settings saved = gSettings;
   gSettings.setLibDir(dir.c_str());
   std::string file = dir + "/CIS2ProfNames.dat";

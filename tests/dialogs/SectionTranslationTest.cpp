@@ -9,6 +9,7 @@
 #include "platform/arx/acutil.h"
 #include "platform/ui/testing/GTestScript.h"
 #include "resources/dialogs/DLG_SECTIONTRANSLATION.h"
+#include "tests/core/TempDir.h"
 
 using namespace ui;
 using namespace dlg_sectiontranslation;
@@ -16,9 +17,8 @@ using namespace dlg_sectiontranslation;
 class SectionTranslationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::string(::testing::TempDir()) + "/translation";
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
+    // Each test its own folder: ctest runs the cases of one fixture side by side.
+    dir_ = temp_.path();
     saved_ = gSettings;
     gSettings.setLibDir(dir_.c_str());
   }
@@ -27,6 +27,7 @@ class SectionTranslationTest : public ::testing::Test {
     std::ifstream in(dir_ + "/" + name);
     return std::string((std::istreambuf_iterator<char>(in)), {});
   }
+  TempDir temp_;
   std::string dir_;
   Nx_Settings saved_;
 };

@@ -8,6 +8,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogSizeMemory.h"
 #include "platform/ui/testing/GTestScript.h"
+#include "tests/core/TempDir.h"
 #include "tests/ui/TestTemplates.h"
 
 using namespace ui;
@@ -60,12 +61,12 @@ class SizeMemoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     registerTestTemplates();
-    file_ = std::string(::testing::TempDir()) + "/ui-size-memory.ini";
-    std::remove(file_.c_str());
+    file_ = temp_ / "ui-size-memory.ini";
     previous_ = base::NamedValueStore::instance().file();
     base::NamedValueStore::instance().setFile(file_);
   }
   void TearDown() override { base::NamedValueStore::instance().setFile(previous_); }
+  TempDir temp_;
   std::string file_, previous_;
 };
 

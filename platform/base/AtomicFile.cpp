@@ -13,6 +13,16 @@
 namespace base {
 namespace {
 long long gFailAfter = -1;
+long long gFailPoint = 0;
+long long gOperations = 0;
+
+// Counts one file operation; true (errno EIO) when it is the one set to fail.
+bool injectedFailure() {
+  ++gOperations;
+  if (gFailPoint <= 0 || gOperations != gFailPoint) return false;
+  errno = EIO;
+  return true;
+}
 
 bool fail(std::string* error, const std::string& what, const std::string& path, int err) {
   if (error) *error = what + " " + path + ": " + std::strerror(err);
@@ -90,8 +100,9 @@ bool writeAll(int fd, std::string_view content, const std::string& path, std::st
     injected = true;
   }
   size_t done = 0;
+  if (limit == 0 && injectedFailure()) return fail(error, "Cannot write", path, errno);
   while (done < limit) {
-    ssize_t n = ::write(fd, content.data() + done, limit - done);
+    ssize_t n = injectedFailure() ? -1 : ::write(fd, content.data() + done, limit - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return fail(error, "Cannot write", path, errno);
@@ -104,9 +115,10 @@ bool writeAll(int fd, std::string_view content, const std::string& path, std::st
 
 // Makes the rename itself durable; file systems that cannot sync a folder say EINVAL.
 bool syncFolder(const std::string& folder, const std::string& path, std::string* error) {
-  FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor dir(
+      injectedFailure() ? -1 : ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() < 0) return fail(error, "Cannot sync the folder of", path, errno);
-  if (::fsync(dir.get()) != 0 && errno != EINVAL)
+  if ((injectedFailure() || ::fsync(dir.get()) != 0) && errno != EINVAL)
     return fail(error, "Cannot sync the folder of", path, errno);
   return true;
 }
@@ -124,6 +136,15 @@ void setAtomicWriteFailureAfter(long long bytes) {
   gFailAfter = bytes;
 }
 
+void setAtomicWriteFailurePoint(long long n) {
+  gFailPoint = n;
+  gOperations = 0;
+}
+
+long long atomicWriteOperations() {
+  return gOperations;
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view content, std::string* error) {
   std::string target;
   if (!finalTarget(path, target, error)) return false;
@@ -133,7 +154,7 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
     return failWhy(error, "Cannot replace", path, describeType(st.st_mode));
 
   std::string tmpl = target + ".tmpXXXXXX";
-  FileDescriptor fd(::mkstemp(tmpl.data()));
+  FileDescriptor fd(injectedFailure() ? -1 : ::mkstemp(tmpl.data()));
   if (fd.get() < 0) return fail(error, "Cannot create a temporary file beside", path, errno);
   TemporaryName temporary(tmpl);
   // The replacement keeps the permissions (and, where allowed, the owner) of the file it replaces.
@@ -145,9 +166,11 @@ bool writeFileAtomically(const std::string& path, std::string_view content, std:
     ::fchmod(fd.get(), 0644);
   }
   if (!writeAll(fd.get(), content, path, error)) return false;
-  if (::fsync(fd.get()) != 0) return fail(error, "Cannot write", path, errno);
-  if (::close(fd.release()) != 0) return fail(error, "Cannot write", path, errno);
-  if (::rename(temporary.name().c_str(), target.c_str()) != 0)
+  if (injectedFailure() || ::fsync(fd.get()) != 0) return fail(error, "Cannot write", path, errno);
+  // A failed close still releases the descriptor; only the report differs.
+  if (::close(fd.release()) != 0 || injectedFailure())
+    return fail(error, "Cannot write", path, errno);
+  if (injectedFailure() || ::rename(temporary.name().c_str(), target.c_str()) != 0)
     return fail(error, "Cannot replace", path, errno);
   temporary.keep();
   return syncFolder(folderOf(target), path, error);

@@ -31,4 +31,12 @@ BASE_API bool readWholeFile(const std::string& path, std::string& content,
 // the temporary file (simulates a full disk). -1 switches it off.
 BASE_API void setAtomicWriteFailureAfter(long long bytes);
 
+// Test hook: the Nth file operation of the writes that follow fails with EIO
+// (creating the temporary file, writing it, syncing it, closing it, renaming
+// it over the target, opening and syncing the folder), counted from this
+// call. 0 switches it off. With atomicWriteOperations, which counts the
+// operations since the last call, a test can walk every failure point.
+BASE_API void setAtomicWriteFailurePoint(long long n);
+BASE_API long long atomicWriteOperations();
+
 }  // namespace base

@@ -1,0 +1,134 @@
+// Every writer of the product, run under every failure point of its file
+// operations: the file on disk is then the old or the new one and the
+// failure was reported.
+#include <gtest/gtest.h>
+
+#include "core/CspListFiles.h"
+#include "core/FileHelpers.h"
+#include "core/Nx_PropertiesList.h"
+#include "core/Nx_Settings.h"
+#include "core/RowFile.h"
+#include "core/macro/Nx_Drawing.h"
+#include "mapping/KvSSMapping.h"
+#include "platform/base/NamedValueStore.h"
+#include "platform/grid/file/SheetFile.h"
+#include "tests/core/TempDir.h"
+#include "tests/macro/MacroTestDrawing.h"
+#include "tests/reliability/FailureWalk.h"
+
+namespace {
+Nx_Array<Nx_StringArray> twoRows() {
+  Nx_Array<Nx_StringArray> rows;
+  rows.append(Nx_StringArray{"IPE200", "6000", "2"});
+  rows.append(Nx_StringArray{"HEA100", "12000", "1"});
+  return rows;
+}
+}  // namespace
+
+class WriteFailure : public ::testing::Test {
+ protected:
+  // Each writer gets a folder of its own, so that anything it leaves is seen.
+  std::filesystem::path folder(const std::string& name) {
+    std::filesystem::path dir = std::filesystem::path(temp_.path()) / name;
+    std::filesystem::create_directories(dir);
+    return dir;
+  }
+  TempDir temp_;
+};
+
+TEST_F(WriteFailure, TheAtomicWriteItself) {
+  auto file = folder("plain") / "a.txt";
+  FailureWalk walk(file, "old text\n",
+                   [&] { return base::writeFileAtomically(file.string(), "new text\n"); });
+  // Create, write, sync, close, rename, open and sync the folder.
+  EXPECT_EQ(walk.run(), 7);
+}
+
+TEST_F(WriteFailure, DrawingSave) {
+  Nx_Drawing drawing;
+  ASSERT_TRUE(loadExampleDrawing(drawing));
+  auto file = folder("drawing") / "sample.json";
+  Nx_String error;
+  FailureWalk walk(file, "{}\n", [&] {
+    error = "";
+    bool ok = drawing.save(file.string().c_str(), error);
+    EXPECT_EQ(ok, error.isEmpty()) << error.str();
+    return ok;
+  });
+  EXPECT_GT(walk.run(), 0);
+}
+
+TEST_F(WriteFailure, MappingFile) {
+  auto dir = folder("library") / "Connection Standards";
+  std::filesystem::create_directories(dir);
+  Nx_String savedLib = gSettings.libDir;
+  gSettings.setLibDir(dir.parent_path().string().c_str());
+  KvSSMapping mapping;
+  KvObjectMap entry;
+  entry.ssVarName = "Thickness";
+  entry.objectName = "Plates";
+  entry.kind = kObjDistance;
+  entry.varName = "Thickness";
+  mapping.mappedObjectsWrite().append(entry);
+  FailureWalk walk(dir / "Sheet.map", "Mapping version 1.0\nK1=\n", [&] {
+    Nx_String key = "K1";
+    return mapping.setMappingToFile("Sheet", key) == Acad::eOk;
+  });
+  EXPECT_GT(walk.run(), 0);
+  gSettings.libDir = savedLib;
+}
+
+TEST_F(WriteFailure, SheetFile) {
+  grid::SheetContent content;
+  std::string error;
+  ASSERT_TRUE(grid::readSheetText("Length,Count\n6000,=A2/1000\n", "s.csv", content, error));
+  auto file = folder("sheet") / "s.kvs";
+  FailureWalk walk(file, "old", [&] {
+    error.clear();
+    bool ok = grid::saveSheetFile(file.string(), content, false, error);
+    EXPECT_EQ(ok, error.empty());
+    return ok;
+  });
+  EXPECT_GT(walk.run(), 0);
+}
+
+TEST_F(WriteFailure, CoreFilesTextRowsListsAndProperties) {
+  auto text = folder("text") / "t.txt";
+  EXPECT_GT(
+      FailureWalk(text, "old", [&] { return writeTextFile(text.string().c_str(), "new content"); })
+          .run(),
+      0);
+
+  auto rows = folder("rows") / "r.dat";
+  EXPECT_GT(
+      FailureWalk(rows, "old", [&] { return writeFile(rows.string().c_str(), twoRows()); }).run(),
+      0);
+
+  auto list = folder("list") / "Stock1.shp";
+  EXPECT_GT(
+      FailureWalk(list, "old", [&] { return writeCspListFile(list.string().c_str(), twoRows()); })
+          .run(),
+      0);
+
+  auto props = folder("props") / "p.txt";
+  Nx_PropertiesList properties;
+  properties.setString("Name", "Base plate");
+  properties.setInt("Count", 4);
+  EXPECT_GT(
+      FailureWalk(props, "old", [&] { return properties.writeToFile(props.string().c_str()); })
+          .run(),
+      0);
+}
+
+TEST_F(WriteFailure, SettingsStore) {
+  auto file = folder("registry") / "registry.ini";
+  auto& store = base::NamedValueStore::instance();
+  const std::string previous = store.file();
+  store.setFile(file.string());
+  FailureWalk walk(file, "", [&] {
+    store.setFile(file.string());  // read back what is on disk, as a new session would
+    return store.set("Software\\Test", "Value", "new");
+  });
+  EXPECT_GT(walk.run(), 0);
+  store.setFile(previous);
+}

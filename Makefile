@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD  := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 JOBS   ?= $(shell nproc)
 
-.PHONY: all deps configure build run test asan bench format clean
+.PHONY: all deps configure build run test asan bench fuzz format clean
 
 all: build
 
@@ -29,6 +29,10 @@ asan:
 
 bench: build
 	@bash scripts/run-bench.sh $(BUILD)
+
+# Every fuzz target for FUZZ_SECONDS (default 60) each; fails on any finding.
+fuzz: deps
+	@bash scripts/fuzz.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

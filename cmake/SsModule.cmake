@@ -21,7 +21,7 @@ set(SS_MODULE_RULES "")    # folder=allowed:allowed:... for the include check
 # The link guard needs every symbol resolved at link time; the sanitizers'
 # runtime is resolved only when a program loads, so sanitizer builds go
 # without it (the order is the same in every build).
-if(SS_SANITIZE)
+if(SS_SANITIZE OR SS_FUZZ)
   set(ss_link_guard "")
 else()
   set(ss_link_guard -Wl,--no-undefined)

@@ -156,6 +156,9 @@ bool MacroData::readFromFile(const Nx_String& path, int& count, Nx_String* error
   } catch (const nlohmann::json::parse_error& e) {
     if (error) *error = path + ": not valid JSON (" + e.what() + ")";
     return false;
+  } catch (const nlohmann::json::out_of_range& e) {  // a number too large for any type
+    if (error) *error = path + ": not valid JSON (" + e.what() + ")";
+    return false;
   } catch (const drawing::LoadError& e) {
     if (error) *error = path + ": " + e.where + ": " + e.what;
     return false;

@@ -60,6 +60,9 @@ bool Nx_Drawing::loadText(const std::string& json, const Nx_String& name, Nx_Str
     error = name + ": " + lineAndColumn(json, e.byte > 0 ? e.byte - 1 : 0) + ": " +
             parseReason(e.what());
     return false;
+  } catch (const nlohmann::json::exception& e) {  // a number too large for any type
+    error = name + ": " + parseReason(e.what());
+    return false;
   }
   auto db = std::make_unique<AcDbDatabase>();
   AcArray<AcDbObjectId> ids;

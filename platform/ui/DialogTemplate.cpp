@@ -203,6 +203,9 @@ bool parseDialogTemplate(std::string_view text, std::string_view source, DialogT
     error = std::string(source) + ": line " + std::to_string(lineOf(text, e.byte)) +
             ": not valid JSON (" + e.what() + ")";
     return false;
+  } catch (const json::exception& e) {  // a number too large for any type
+    error = std::string(source) + ": not valid JSON (" + e.what() + ")";
+    return false;
   }
   DialogTemplate t;
   t.source = std::string(source);

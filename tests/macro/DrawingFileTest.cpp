@@ -53,6 +53,8 @@ TEST(DrawingFile, ExampleRoundTripsByteForByte) {
 
 TEST(DrawingFile, SyntaxErrorsNameFileLineAndColumn) {
   EXPECT_EQ(loadError("{\n  \"format\": ,\n}").substr(0, 26), "d.json: line 2, column 13:");
+  // A number past every numeric type is refused, never thrown out of the load.
+  EXPECT_EQ(loadError("{\"format\": 1e999}").substr(0, 8), "d.json: ");
 }
 
 TEST(DrawingFile, ErrorsNameTheJsonPathAndWhatWasExpected) {

@@ -58,6 +58,10 @@ TEST(DialogTemplate, ErrorsNameTheFileAndLineOrItem) {
       {"type": "EDITTEXT", "id": 5, "rect": [0,0,1,1], "colour": 3}]})",
                                    "f.json", t, error));
   EXPECT_NE(error.find("unknown field \"colour\""), std::string::npos) << error;
+
+  // A number past every numeric type is an error, not an escaping exception.
+  EXPECT_FALSE(parseDialogTemplate(R"({"id": 281e308, "size": [10, 10]})", "n.json", t, error));
+  EXPECT_NE(error.find("n.json: not valid JSON"), std::string::npos) << error;
 }
 
 // An item's name is for the build's named ids; the kit takes it as a text.

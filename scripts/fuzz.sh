@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs every libFuzzer target for FUZZ_SECONDS (default 60) each, on a
+# working corpus in build-fuzz/corpus/NAME that starts from the seeds in
+# tests/fuzz/corpus/NAME and keeps what the runs find. Fails on any crash,
+# hang, leak or sanitizer report; findings are left in build-fuzz/findings/.
+#   scripts/fuzz.sh [TARGET...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${FUZZ_SECONDS:-60}
+build=build-fuzz
+
+cmake --preset fuzz >/dev/null
+mapfile -t targets < <(if [ $# -gt 0 ]; then printf '%s\n' "$@"; else
+  cmake --build "$build" --target help | grep -oP '^\S+(?=_fuzzer:)' | sort
+fi)
+[ ${#targets[@]} -gt 0 ] || { echo "no fuzz targets" >&2; exit 1; }
+echo "Building ${#targets[@]} fuzz targets..."
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]/%/_fuzzer}" | grep -E "error|FAILED" && exit 1
+
+mkdir -p "$build/findings"
+failed=0
+printf '%-16s %12s %8s %8s  %s\n' target runs edges corpus result
+for t in "${targets[@]}"; do
+  exe=$(find "$build" -maxdepth 3 -name "${t}_fuzzer" -type f | head -1)
+  work="$build/corpus/$t"
+  mkdir -p "$work"
+  dict=()
+  [ -f "tests/fuzz/dict/$t.dict" ] && dict=(-dict="tests/fuzz/dict/$t.dict")
+  log="$build/findings/$t.log"
+  if "$exe" "$work" "tests/fuzz/corpus/$t" "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/findings/$t-" >"$log" 2>&1; then
+    result=ok
+  else
+    result="FAILED (see $log)"
+    failed=1
+  fi
+  runs=$(grep -oP 'stat::number_of_executed_units:\s*\K\d+' "$log" | tail -1)
+  edges=$(grep -oP 'cov: \K\d+' "$log" | tail -1)
+  files=$(find "$work" -type f | wc -l)
+  printf '%-16s %12s %8s %8s  %s\n' "$t" "${runs:-?}" "${edges:-?}" "$files" "$result"
+done
+exit $failed

@@ -55,13 +55,20 @@ ValueRecord recordOf(const grid::Value& v) {
 
 }  // namespace
 
-void KvFromTableMessages::say(const std::string& message) {
+Nx_String KvFromTableCalls::pathOf(const std::string& name) {
+  auto it = paths_.find(name);
+  if (it != paths_.end()) return it->second;
+  if (paths_.size() >= 1024) paths_.clear();
+  return paths_[name] = resolvePath(baseFolder_, name);
+}
+
+void KvFromTableCalls::say(const std::string& message) {
   if (said_.size() >= 1000 || !said_.insert(message).second) return;
   acutPrintf("*Error* FROMTABLE: %s\n", message.c_str());
 }
 
-void answerFromTable(grid::Sheet& calling, const Nx_String& baseFolder, ValueRecord& result,
-                     std::span<const ValueRecord> args, KvFromTableMessages& messages) {
+void answerFromTable(grid::Sheet& calling, KvFromTableCalls& calls, ValueRecord& result,
+                     std::span<const ValueRecord> args) {
   result = ValueRecord{};
   if (args.size() < 2 || args.size() > 5) return;
   for (const ValueRecord& a : args)
@@ -70,11 +77,11 @@ void answerFromTable(grid::Sheet& calling, const Nx_String& baseFolder, ValueRec
   if (args[0].type != RecordType::Text && args[0].type != RecordType::CellRef) return;
   std::string name = *argumentText(calling, args[0]);
   if (name.empty()) return;
-  Nx_String path = resolvePath(baseFolder, name);
+  Nx_String path = calls.pathOf(name);
   std::string error;
   std::shared_ptr<KvLookupTable> table = KvLookupTables::get(path, error);
   if (!table) {
-    messages.say(error);
+    calls.say(error);
     return;
   }
   int col = 0, row = 0;
@@ -90,19 +97,19 @@ void answerFromTable(grid::Sheet& calling, const Nx_String& baseFolder, ValueRec
     if (!keyCaption || !valueCaption || !key) return;
     int keyCol = table->column(*keyCaption);
     col = table->column(*valueCaption);
-    for (const std::string* caption : {&*keyCaption, &*valueCaption})
-      if (table->column(*caption) == 0)
-        messages.say(path.str() + ": no column \"" + *caption + "\"");
+    if (keyCol == 0) calls.say(path.str() + ": no column \"" + *keyCaption + "\"");
+    if (col == 0) calls.say(path.str() + ": no column \"" + *valueCaption + "\"");
     if (keyCol == 0 || col == 0) return;
     row = table->row(keyCol, *key);
     if (row == 0) {
-      messages.say(path.str() + ": no row with \"" + *key + "\" in column \"" + *keyCaption + "\"");
+      calls.say(path.str() + ": no row with \"" + *key + "\" in column \"" + *keyCaption + "\"");
       return;
     }
   }
   grid::Sheet& looked = table->sheet();
   if (col < 1 || row < 1 || col > looked.maxCols() || row > looked.maxRows()) return;
-  if (looked.hasFormula(col, row)) {
+  const grid::Cell* cell = looked.content().cells.find(col, row);
+  if (cell && cell->hasFormula()) {
     KvLookupTables::Computing guard(path);
     looked.reCalcCell(col, row);
   }
@@ -113,16 +120,17 @@ void answerFromTable(grid::Sheet& calling, const Nx_String& baseFolder, ValueRec
       calling.setData(target.col, target.row, looked.getData(col, row));
     return;
   }
-  result = recordOf(looked.value(col, row));
+  if (cell) result = recordOf(cell->value);
 }
 
 bool registerFromTable(grid::Sheet& sheet, const Nx_String& baseFolder) {
-  auto messages = std::make_shared<KvFromTableMessages>();
+  KvLookupTables::recheck();
+  auto calls = std::make_shared<KvFromTableCalls>(baseFolder);
   grid::Sheet* calling = &sheet;
   return sheet.addCustomFunctionExt(
       "FROMTABLE", 2, 5,
-      [calling, baseFolder, messages](ValueRecord& result, std::span<const ValueRecord> args) {
-        answerFromTable(*calling, baseFolder, result, args, *messages);
+      [calling, calls](ValueRecord& result, std::span<const ValueRecord> args) {
+        answerFromTable(*calling, *calls, result, args);
         return true;
       },
       grid::kCustomFunctionRefArgs);

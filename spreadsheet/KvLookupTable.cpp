@@ -1,6 +1,9 @@
 #include "spreadsheet/KvLookupTable.h"
 
+#include <time.h>
+
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "common/FileStamp.h"
@@ -30,6 +33,33 @@ constexpr std::size_t kMaxChain = 32;
 StampedFileCache<KvLookupTable>& tables() {
   static StampedFileCache<KvLookupTable> cache(64);
   return cache;
+}
+
+// Tables whose files were checked a moment ago are taken without asking the
+// file system again: a sheet of 10,000 lookups into one table stats it once
+// per recalculation, not 10,000 times. recheck() ends every such moment.
+constexpr long long kTrustedMs = 50;
+
+struct RecentCheck {
+  std::shared_ptr<KvLookupTable> table;
+  long long checkedMs = 0;
+  unsigned epoch = 0;
+};
+
+std::unordered_map<Nx_String, RecentCheck>& recentChecks() {
+  static std::unordered_map<Nx_String, RecentCheck> checks;
+  return checks;
+}
+
+unsigned& checkEpoch() {
+  static unsigned epoch = 0;
+  return epoch;
+}
+
+long long nowMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+  return static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
 }  // namespace
@@ -88,20 +118,39 @@ std::shared_ptr<KvLookupTable> get(const Nx_String& path, std::string& error) {
     error = path.str() + ": more than " + std::to_string(kMaxChain) + " lookups in one chain";
     return nullptr;
   }
+  auto& recent = recentChecks();
+  long long now = nowMs();
+  auto it = recent.find(path);
+  if (it != recent.end() && it->second.epoch == checkEpoch() &&
+      now - it->second.checkedMs < kTrustedMs)
+    return it->second.table;
   FileStamp stamp;
+  std::shared_ptr<KvLookupTable> table;
   if (!FileStamp::of(path, stamp)) {
     error = path.str() + ": no such file";
+  } else {
+    Computing guard(path);
+    table = tables().get(path, stamp, [&](const Nx_String& at) -> std::shared_ptr<KvLookupTable> {
+      auto loaded = std::make_shared<KvLookupTable>();
+      if (!loaded->load(at, error)) return nullptr;
+      return loaded;
+    });
+  }
+  if (!table) {
+    if (it != recent.end()) recent.erase(it);
     return nullptr;
   }
-  Computing guard(path);
-  return tables().get(path, stamp, [&](const Nx_String& at) -> std::shared_ptr<KvLookupTable> {
-    auto table = std::make_shared<KvLookupTable>();
-    if (!table->load(at, error)) return nullptr;
-    return table;
-  });
+  if (recent.size() >= 256) recent.clear();
+  recent[path] = RecentCheck{table, now, checkEpoch()};
+  return table;
+}
+
+void recheck() {
+  ++checkEpoch();
 }
 
 void clear() {
+  recentChecks().clear();
   tables().clear();
 }
 

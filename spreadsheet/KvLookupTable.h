@@ -39,12 +39,16 @@ class KvLookupTable {
 };
 
 // The looked-up tables by path, each loaded again only when its file's
-// modification time, size or inode changed.
+// modification time, size or inode changed. A file checked less than 50 ms
+// ago is not checked again until recheck() (called when a calculation
+// starts) or the moment has passed.
 namespace KvLookupTables {
 // The table of the file; null with the reason when it cannot be loaded, when
 // it is no regular file, or when it is being loaded or computed further up
 // the current chain of lookups (a table that looks into itself).
 std::shared_ptr<KvLookupTable> get(const Nx_String& path, std::string& error);
+// Every table's file is checked again at its next use.
+void recheck();
 void clear();
 
 // Marks a table as being computed while it lives, so that a lookup coming

@@ -7,6 +7,7 @@
 #include "core/PathHelpers.h"
 #include "platform/arx/acutil.h"
 #include "platform/grid/FormulaDisplay.h"
+#include "spreadsheet/KvLookupTable.h"
 
 using namespace dlg_ssformula;
 
@@ -45,15 +46,17 @@ bool KvSSFormulaDlg::onInitDialog() {
   onClicked(IDC_STYLE_A1, [this] { showRefStyle(IDC_STYLE_A1); });
   onClicked(IDC_STYLE_R1C1, [this] { showRefStyle(IDC_STYLE_R1C1); });
   onClicked(IDC_AUTO_CALC, [this] { setAutoCalc(); });
-  onClicked(IDC_RECALC, [this] { spread_.sheet()->reCalc(); });
+  onClicked(IDC_RECALC, [this] { recalculate(); });
   onClicked(IDC_SAVE, [this] { save(); });
   onClicked(IDC_LOAD, [this] { load(); });
 
   // The demonstration sheet of the original is left out: nothing uses it.
   if (mode == kDemonstration) return true;
   if (mode == kAnswerCall) {
-    if (callingSheet && callResult)
-      answerFromTable(*callingSheet, callingFolder, *callResult, callArgs, messages_);
+    if (callingSheet && callResult) {
+      KvFromTableCalls calls(callingFolder);
+      answerFromTable(*callingSheet, calls, *callResult, callArgs);
+    }
     endDialog(ui::IDOK);
     return true;
   }
@@ -116,6 +119,12 @@ void KvSSFormulaDlg::setAutoCalc() {
   spread_.sheet()->setBool(grid::kOptionAutoCalc, on);
   if (on) spread_.sheet()->reCalc();
   enableItem(IDC_RECALC, !on);
+}
+
+void KvSSFormulaDlg::recalculate() {
+  // The user may have changed a looked-up table since the last time.
+  KvLookupTables::recheck();
+  spread_.sheet()->reCalc();
 }
 
 void KvSSFormulaDlg::computeCell() {

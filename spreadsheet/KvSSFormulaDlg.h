@@ -53,11 +53,11 @@ class KvSSFormulaDlg : public ui::Dialog {
   bool loadSheet();
   void showRefStyle(int item);
   void setAutoCalc();
+  void recalculate();
   void computeCell();
   void readTable();
   void save();
   void load();
 
   Nx_Spread spread_;
-  KvFromTableMessages messages_;
 };

@@ -146,8 +146,8 @@ TEST(FromTable, ArgumentsOfTheWrongKindGiveAnEmptyResult) {
   EXPECT_EQ(s.eval("FROMTABLE(12,B3)"), "");
   EXPECT_EQ(s.eval("FROMTABLE(\"bolts.csv\",C3:D4,\"Hole\",\"M12\")"), "");
   grid::ValueRecord result = grid::ValueRecord::makeInteger(5);
-  KvFromTableMessages messages;
-  answerFromTable(s.sheet, Nx_String(files.folder()), result, {}, messages);
+  KvFromTableCalls calls{Nx_String(files.folder())};
+  answerFromTable(s.sheet, calls, result, {});
   EXPECT_TRUE(result.isEmpty());
 }
 
@@ -159,13 +159,16 @@ TEST(LookupTables, AFileIsReadOnceAndAgainWhenItChanges) {
   ASSERT_TRUE(first) << error;
   EXPECT_EQ(KvLookupTables::get(Nx_String(path), error), first);
   files.write("bolts.csv", "Diameter,Hole\nM16,17.5\n");
+  KvLookupTables::recheck();
   auto second = KvLookupTables::get(Nx_String(path), error);
   ASSERT_TRUE(second);
   EXPECT_NE(second, first);
   EXPECT_EQ(second->sheet().getData(2, 2), "17.5");
   // A file written just now may change again unseen: it is not kept yet.
   files.write("bolts.csv", kBolts, false);
+  KvLookupTables::recheck();
   auto fresh = KvLookupTables::get(Nx_String(path), error);
+  KvLookupTables::recheck();
   EXPECT_NE(KvLookupTables::get(Nx_String(path), error), fresh);
 }
 

@@ -20,12 +20,22 @@ namespace {
 constexpr int kTableRows = 5000;
 constexpr int kCalls = 10000;
 
+// A folder of the run's own, removed when the run ends.
+struct RunFolder {
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("ss-fromtable-bench-" + std::to_string(getpid()));
+  ~RunFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+};
+
 // The table, written once and dated a minute back (as a table saved before
-// the calculation is), in a folder of the run's own.
+// the calculation is).
 std::string tableFolder() {
+  static RunFolder run;
   static std::string folder = [] {
-    auto dir =
-        std::filesystem::temp_directory_path() / ("ss-fromtable-bench-" + std::to_string(getpid()));
+    const std::filesystem::path& dir = run.dir;
     std::filesystem::create_directories(dir);
     std::string path = (dir / "sizes.csv").string();
     std::ofstream out(path);

@@ -7,6 +7,7 @@
 #include "core/PathHelpers.h"
 #include "platform/arx/acutil.h"
 #include "platform/grid/FormulaDisplay.h"
+#include "platform/grid/formula/ReferenceStyle.h"
 #include "spreadsheet/KvLookupTable.h"
 
 using namespace dlg_ssformula;
@@ -31,6 +32,8 @@ bool KvSSFormulaDlg::onInitDialog() {
                 R::dialog(R::Edge::Right), R::keepHeight());
   resizer().add({IDC_LOAD, IDC_SAVE}, R::keepWidth(), R::dialog(R::Edge::Top),
                 R::dialog(R::Edge::Right), R::keepHeight());
+  resizer().add(IDC_FORMULA, R::dialog(R::Edge::Left), R::dialog(R::Edge::Top),
+                R::dialog(R::Edge::Right), R::keepHeight());
   resizer().add(IDC_SHEET, R::dialog(R::Edge::Left), R::dialog(R::Edge::Top),
                 R::dialog(R::Edge::Right), R::dialog(R::Edge::Bottom));
   resizer().add({IDC_STYLE_GROUP, IDC_STYLE_DEFAULT, IDC_STYLE_A1, IDC_STYLE_R1C1, IDC_AUTO_CALC},
@@ -49,6 +52,8 @@ bool KvSSFormulaDlg::onInitDialog() {
   onClicked(IDC_RECALC, [this] { recalculate(); });
   onClicked(IDC_SAVE, [this] { save(); });
   onClicked(IDC_LOAD, [this] { load(); });
+  for (int code : {ui::SPN_LEAVECELL, ui::SPN_CLICK, ui::SPN_DATACHANGE})
+    on(IDC_SHEET, code, [this] { showActiveCell(); });
 
   // The demonstration sheet of the original is left out: nothing uses it.
   if (mode == kDemonstration) return true;
@@ -79,6 +84,7 @@ bool KvSSFormulaDlg::onInitDialog() {
   // A file that did not load gives no result and no table, rather than
   // those of the empty start-up sheet.
   if (mode == kComputeCell && loaded) computeCell();
+  showActiveCell();
   if (mode == kReadTable) {
     if (loaded) readTable();
     endDialog(ui::IDOK);
@@ -99,6 +105,7 @@ bool KvSSFormulaDlg::loadSheet() {
   registerLookups();
   // Values computed before the lookups were there are computed again.
   if (loaded) spread_.sheet()->reCalc();
+  showActiveCell();
   // What the file set is kept; what the dialog's controls show follows it.
   setCheck(IDC_AUTO_CALC, spread_.sheet()->getBool(grid::kOptionAutoCalc));
   enableItem(IDC_RECALC, !isChecked(IDC_AUTO_CALC));
@@ -112,6 +119,18 @@ bool KvSSFormulaDlg::loadSheet() {
 
 void KvSSFormulaDlg::showRefStyle(int item) {
   grid::setRefStyle(*spread_.sheet(), item - IDC_STYLE_DEFAULT);
+  showActiveCell();
+}
+
+void KvSSFormulaDlg::showActiveCell() {
+  int col = 0, row = 0;
+  if (!spread_.getActiveCell(col, row)) return;
+  const grid::Sheet& sheet = *spread_.sheet();
+  bool r1c1 = sheet.settings().refStyle == static_cast<int>(grid::RefStyle::R1C1);
+  setItemText(IDC_CELL, r1c1 ? "R" + std::to_string(row) + "C" + std::to_string(col)
+                             : grid::cellName(col, row));
+  setItemText(IDC_FORMULA, sheet.hasFormula(col, row) ? "=" + grid::displayFormula(sheet, col, row)
+                                                      : sheet.getData(col, row));
 }
 
 void KvSSFormulaDlg::setAutoCalc() {
@@ -125,6 +144,7 @@ void KvSSFormulaDlg::recalculate() {
   // The user may have changed a looked-up table since the last time.
   KvLookupTables::recheck();
   spread_.sheet()->reCalc();
+  showActiveCell();
 }
 
 void KvSSFormulaDlg::computeCell() {

@@ -52,6 +52,8 @@ class KvSSFormulaDlg : public ui::Dialog {
   void registerLookups();
   bool loadSheet();
   void showRefStyle(int item);
+  // The active cell's name and its formula in the chosen style (or its data).
+  void showActiveCell();
   void setAutoCalc();
   void recalculate();
   void computeCell();

@@ -120,15 +120,22 @@ TEST(FormulaDialog, TheR1C1ChoiceShowsFormulasRelativeToTheirCells) {
       .check([](ui::Dialog& d) {
         grid::Sheet& s = sheetOf(d);
         ASSERT_TRUE(s.setFormula(3, 3, "SUM(A1:B2)+$A$1"));
-        EXPECT_EQ(grid::displayFormula(s, 3, 3), "SUM(A1:B2)+$A$1");
+        static_cast<KvSSFormulaDlg&>(d).spread().userMoveTo(3, 3);
+        EXPECT_EQ(d.itemText(IDC_CELL), "C3");
+        EXPECT_EQ(d.itemText(IDC_FORMULA), "=SUM(A1:B2)+$A$1");
       })
       .click(IDC_STYLE_R1C1)
       .check([](ui::Dialog& d) {
         EXPECT_EQ(grid::displayFormula(sheetOf(d), 3, 3), "SUM(R[-2]C[-2]:R[-1]C[-1])+R1C1");
+        EXPECT_EQ(d.itemText(IDC_CELL), "R3C3");
+        EXPECT_EQ(d.itemText(IDC_FORMULA), "=SUM(R[-2]C[-2]:R[-1]C[-1])+R1C1");
+        EXPECT_EQ(sheetOf(d).getFormula(3, 3), "SUM(A1:B2)+$A$1");  // stored as written
       })
       .click(IDC_STYLE_A1)
       .check([](ui::Dialog& d) {
-        EXPECT_EQ(grid::displayFormula(sheetOf(d), 3, 3), "SUM(A1:B2)+$A$1");
+        EXPECT_EQ(d.itemText(IDC_FORMULA), "=SUM(A1:B2)+$A$1");
+        static_cast<KvSSFormulaDlg&>(d).spread().userMoveTo(8, 10);
+        EXPECT_EQ(d.itemText(IDC_FORMULA), "");
       })
       .ok();
   dlg.doModal();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/grid/FormulaDisplay.h"
 #include "platform/grid/Sheet.h"
 #include "platform/ui/SpreadControl.h"
 #include "platform/ui/wx/WxGrid.h"
@@ -44,7 +45,8 @@ WxGridTable::~WxGridTable() {
 wxString WxGridTable::GetValue(int row, int col) {
   const grid::Sheet* s = grid_.sheet();
   if (!s) return {};
-  if (s->hasFormula(col + 1, row + 1)) return "=" + toWx(s->getFormula(col + 1, row + 1));
+  if (s->hasFormula(col + 1, row + 1))
+    return "=" + toWx(grid::displayFormula(*s, col + 1, row + 1));
   return toWx(s->getData(col + 1, row + 1));
 }
 

@@ -13,13 +13,6 @@
 
 namespace {
 
-std::string folded(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 // Paths whose table is being loaded or computed: a lookup chain that comes
 // back to one of them would load it again without end.
 std::vector<Nx_String>& inProgress() {
@@ -72,38 +65,31 @@ bool KvLookupTable::load(const Nx_String& path, std::string& error) {
   for (int c = 1; c <= cols && !hasCaptions; ++c) hasCaptions = !sheet_.getData(c, 0).empty();
   captionRow_ = hasCaptions || sheet_.maxRows() < 1 ? 0 : 1;
   sheet_.reCalc();
-  columns_.clear();
+  columns_ = KvKeyIndex();
   keys_.clear();
-  for (int c = cols; c >= 1; --c) {  // backwards, so the first of equal captions stays
-    std::string caption = sheet_.getData(c, captionRow_);
-    if (!caption.empty()) columns_[folded(caption)] = c;
-  }
+  for (int c = 1; c <= cols; ++c) columns_.add(sheet_.getData(c, captionRow_), c);
   return true;
 }
 
 int KvLookupTable::column(std::string_view caption) const {
-  auto it = columns_.find(folded(caption));
-  return it == columns_.end() ? 0 : it->second;
+  return columns_.find(caption);
 }
 
-const KvLookupTable::Index& KvLookupTable::keysOf(int column) {
+const KvKeyIndex& KvLookupTable::keysOf(int column) {
   auto it = keys_.find(column);
   if (it != keys_.end()) return it->second;
-  Index& index = keys_[column];
-  for (int r = sheet_.maxRows(); r > captionRow_; --r) {
+  KvKeyIndex& index = keys_[column];
+  for (int r = captionRow_ + 1; r <= sheet_.maxRows(); ++r) {
+    index.add(sheet_.getData(column, r), r);
     const grid::Value& v = sheet_.value(column, r);
-    if (v.isNumber()) index[grid::valueText(v)] = r;
-    std::string data = sheet_.getData(column, r);
-    if (!data.empty()) index[folded(data)] = r;
+    if (v.isNumber()) index.add(grid::valueText(v), r);
   }
   return index;
 }
 
 int KvLookupTable::row(int keyColumn, std::string_view key) {
   if (keyColumn < 1 || keyColumn > sheet_.maxCols() || key.empty()) return 0;
-  const Index& index = keysOf(keyColumn);
-  auto it = index.find(folded(key));
-  return it == index.end() ? 0 : it->second;
+  return keysOf(keyColumn).find(key);
 }
 
 namespace KvLookupTables {

@@ -6,6 +6,7 @@
 
 #include "core/Nx_String.h"
 #include "platform/grid/Sheet.h"
+#include "spreadsheet/KvKeyIndex.h"
 
 // A sheet file that FROMTABLE looks into, loaded once and kept in the
 // cache of looked-up tables (KvLookupTables) while the file stays the same.
@@ -29,13 +30,12 @@ class KvLookupTable {
   int row(int keyColumn, std::string_view key);
 
  private:
-  using Index = std::unordered_map<std::string, int>;
-  const Index& keysOf(int column);
+  const KvKeyIndex& keysOf(int column);
 
   grid::Sheet sheet_;
   int captionRow_ = 0;
-  Index columns_;
-  std::unordered_map<int, Index> keys_;  // by key column, built at first use
+  KvKeyIndex columns_;
+  std::unordered_map<int, KvKeyIndex> keys_;  // by key column, built at first use
 };
 
 // The looked-up tables by path, each loaded again only when its file's

@@ -6,6 +6,7 @@
 #include "platform/grid/Sheet.h"
 #include "platform/grid/file/SheetFile.h"
 #include "spreadsheet/KvFromTable.h"
+#include "spreadsheet/KvKeyIndex.h"
 #include "spreadsheet/KvLookupTable.h"
 #include "tests/spreadsheet/LookupFiles.h"
 
@@ -184,4 +185,17 @@ TEST(LookupTables, CaptionsComeFromTheHeaderRowOrElseTheFirstLine) {
   EXPECT_EQ(table->row(1, "M12"), 2);                                   // the first of equal keys
   EXPECT_EQ(table->row(1, "Diameter"), 0);                              // the captions are no data
   EXPECT_FALSE(KvLookupTables::get(Nx_String(files.folder()), error));  // a folder is no table
+}
+
+TEST(KeyIndex, FindsTextsWithoutCaseAndKeepsTheFirstRow) {
+  KvKeyIndex index;
+  for (int r = 1; r <= 3000; ++r) index.add("Key" + std::to_string(r), r);  // grows on the way
+  index.add("KEY7", 9999);
+  index.add("", 5);
+  EXPECT_EQ(index.size(), 3000u);
+  EXPECT_EQ(index.find("key7"), 7);
+  EXPECT_EQ(index.find("KEY3000"), 3000);
+  EXPECT_EQ(index.find("Key3001"), 0);
+  EXPECT_EQ(index.find(""), 0);
+  EXPECT_EQ(KvKeyIndex().find("a"), 0);
 }

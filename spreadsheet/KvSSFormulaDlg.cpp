@@ -55,7 +55,7 @@ bool KvSSFormulaDlg::onInitDialog() {
   for (int code : {ui::SPN_LEAVECELL, ui::SPN_CLICK, ui::SPN_DATACHANGE})
     on(IDC_SHEET, code, [this] { showActiveCell(); });
 
-  // The demonstration sheet of the original is left out: nothing uses it.
+  // No entry uses a demonstration sheet: mode 3 opens on an empty sheet.
   if (mode == kDemonstration) return true;
   if (mode == kAnswerCall) {
     if (callingSheet && callResult) {
@@ -185,8 +185,7 @@ void KvSSFormulaDlg::load() {
   if (!loadSheet()) acutPrintf("Load failed\n");
 }
 
-// The core's fixed sheet of the original lay on a drive of its own; here it
-// is "Tables/t3.sss" in the library folder.
+// The fixed sheet of EvaluateSS: "Tables/t3.sss" in the library folder.
 void EvaluateSS() {
   guardExport("EvaluateSS", [] {
     KvResourceScope scope;

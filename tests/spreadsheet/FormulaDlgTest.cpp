@@ -163,3 +163,26 @@ TEST(FormulaDialog, SaveAndLoadThroughTheFileField) {
   EXPECT_NE(capture.text().find("Save failed\n"), std::string::npos) << capture.text();
   EXPECT_NE(capture.text().find("Load failed\n"), std::string::npos) << capture.text();
 }
+
+TEST(FormulaDialog, AnswersOneFromTableCallAndCloses) {
+  LookupFiles files;
+  files.write("holes.csv", kHoles);
+  ui::test::GTestScript script;
+  grid::Sheet calling;
+  calling.setMaxCols(2);
+  calling.setMaxRows(2);
+  const grid::ValueRecord args[] = {
+      grid::ValueRecord::makeText("holes.csv"), grid::ValueRecord::makeText("BOLT"),
+      grid::ValueRecord::makeText("hole"), grid::ValueRecord::makeText("M16"),
+      grid::ValueRecord::makeCellRef(2, 2)};
+  grid::ValueRecord result = grid::ValueRecord::makeInteger(1);
+  KvSSFormulaDlg dlg;
+  dlg.mode = KvSSFormulaDlg::kAnswerCall;
+  dlg.callingSheet = &calling;
+  dlg.callingFolder = Nx_String(files.folder());
+  dlg.callResult = &result;
+  dlg.callArgs = args;
+  EXPECT_EQ(dlg.doModal(), ui::IDOK);
+  EXPECT_TRUE(result.isEmpty());  // the form with a target leaves its own result empty
+  EXPECT_EQ(calling.getData(2, 2), "18");
+}

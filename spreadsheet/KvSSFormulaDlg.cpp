@@ -88,8 +88,11 @@ bool KvSSFormulaDlg::onInitDialog() {
   if (mode == kReadTable) {
     if (loaded) readTable();
     endDialog(ui::IDOK);
+    return true;
   }
-  return true;
+  // The user came for the sheet, not for the file name.
+  focusItem(IDC_SHEET);
+  return false;
 }
 
 void KvSSFormulaDlg::registerLookups() {

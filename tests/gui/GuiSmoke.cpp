@@ -22,6 +22,19 @@
 #include "tests/gui/LayoutCheck.h"
 
 namespace {
+// The formula dialog as a user leaves it after choosing R1C1 on a lookup cell.
+class FormulaShot : public KvSSFormulaDlg {
+ public:
+  bool onInitDialog() override {
+    bool focusFirst = KvSSFormulaDlg::onInitDialog();
+    spread().userMoveTo(5, 2);
+    checkRadioButton(dlg_ssformula::IDC_STYLE_DEFAULT, dlg_ssformula::IDC_STYLE_R1C1,
+                     dlg_ssformula::IDC_STYLE_R1C1);
+    handleCommand(dlg_ssformula::IDC_STYLE_R1C1, ui::BN_CLICKED);
+    return focusFirst;
+  }
+};
+
 class SmokeApp : public wxApp {
  public:
   SmokeApp(std::string which, std::string file)
@@ -85,7 +98,7 @@ class SmokeApp : public wxApp {
     }
     if (which_ == "formula") {
       // The sample plate schedule, whose lookups chain through two tables.
-      KvSSFormulaDlg dlg;
+      FormulaShot dlg;
       dlg.fileName = SS_SOURCE_DIR "/examples/library/Tables/Schedule.csv";
       dlg.loadFile = true;
       dlg.doModal();

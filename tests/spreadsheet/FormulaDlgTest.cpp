@@ -95,6 +95,7 @@ TEST(FormulaDialog, StartsWithTheDefaultStyleAndManualCalculation) {
   script.modal(kTemplateId)
       .check([](ui::Dialog& d) {
         grid::Sheet& s = sheetOf(d);
+        EXPECT_TRUE(static_cast<KvSSFormulaDlg&>(d).spread().hasFocus());
         EXPECT_EQ(s.maxCols(), 8);
         EXPECT_EQ(s.maxRows(), 10);
         EXPECT_TRUE(d.isChecked(IDC_STYLE_DEFAULT));

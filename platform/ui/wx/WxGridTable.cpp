@@ -72,7 +72,10 @@ wxString WxGridTable::GetRowLabelValue(int row) {
 wxString WxGridTable::GetColLabelValue(int col) {
   const grid::Sheet* s = grid_.sheet();
   std::string text = s ? s->getData(col + 1, 0) : std::string();
-  return toWx(text.empty() ? grid::columnName(col + 1) : text);
+  if (!text.empty()) return toWx(text);
+  // In R1C1 style columns are counted, as the references name them.
+  bool r1c1 = s && s->settings().refStyle == 2;
+  return toWx(r1c1 ? std::to_string(col + 1) : grid::columnName(col + 1));
 }
 
 wxGridCellEditor* WxGridTable::editorFor(const grid::CellType& type) {

@@ -3,6 +3,7 @@
 #include "common/KvExportGuard.h"
 #include "common/KvResourceScope.h"
 #include "common/SSExports.h"
+#include "core/DialogSizes.h"
 #include "core/Nx_Settings.h"
 #include "core/PathHelpers.h"
 #include "platform/arx/acutil.h"
@@ -41,6 +42,7 @@ bool KvSSFormulaDlg::onInitDialog() {
                 R::keepHeight());
   resizer().add({IDC_RECALC, ui::IDOK}, R::keepWidth(), R::dialog(R::Edge::Bottom),
                 R::dialog(R::Edge::Right), R::keepHeight());
+  if (shownToUser()) ChangeDlgSize(*this, kTemplateName);
   grid::Sheet& sheet = *spread_.sheet();
   sheet.setBool(kOptionProcessTab, true);
   sheet.setBool(grid::kOptionAutoCalc, false);
@@ -93,6 +95,16 @@ bool KvSSFormulaDlg::onInitDialog() {
   // The user came for the sheet, not for the file name.
   focusItem(IDC_SHEET);
   return false;
+}
+
+void KvSSFormulaDlg::onOK() {
+  if (shownToUser()) WriteDlgSize(*this, kTemplateName);
+  ui::Dialog::onOK();
+}
+
+void KvSSFormulaDlg::onCancel() {
+  if (shownToUser()) WriteDlgSize(*this, kTemplateName);
+  ui::Dialog::onCancel();
 }
 
 void KvSSFormulaDlg::registerLookups() {

@@ -45,9 +45,14 @@ class KvSSFormulaDlg : public ui::Dialog {
   Nx_Array<Nx_StringArray> rows;
 
   bool onInitDialog() override;
+  // The dialogs a user sees remember their size under the template's name.
+  void onOK() override;
+  void onCancel() override;
   Nx_Spread& spread() { return spread_; }
 
  private:
+  // Modes 2 and 4 end before the user sees them: they keep no size.
+  bool shownToUser() const { return mode != kAnswerCall && mode != kReadTable; }
   // Where the loaded sheet's own FROMTABLE calls start: the file's folder.
   void registerLookups();
   bool loadSheet();

@@ -5,6 +5,7 @@
 #include "common/SSExports.h"
 #include "core/Nx_Settings.h"
 #include "platform/arx/acutil.h"
+#include "platform/base/NamedValueStore.h"
 #include "platform/grid/FormulaDisplay.h"
 #include "platform/grid/Sheet.h"
 #include "platform/ui/testing/GTestScript.h"
@@ -37,10 +38,24 @@ class LibraryFolder {
   Nx_String before_;
 };
 
+// Each case has a folder of its own, which also takes the remembered
+// dialog sizes.
+class FormulaDialog : public ::testing::Test {
+ protected:
+  FormulaDialog() : registry_(base::NamedValueStore::instance().file()) {
+    base::NamedValueStore::instance().setFile(files.folder() + "registry.ini");
+  }
+  ~FormulaDialog() override { base::NamedValueStore::instance().setFile(registry_); }
+
+  LookupFiles files;
+
+ private:
+  std::string registry_;
+};
+
 }  // namespace
 
-TEST(FormulaDialog, ReadSSFileGivesCaptionsRowsAndTheFirstCell) {
-  LookupFiles files;
+TEST_F(FormulaDialog, ReadSSFileGivesCaptionsRowsAndTheFirstCell) {
   files.write("holes.csv", kHoles);
   std::string path = files.write("table.csv", kTable);
   ui::test::GTestScript script;
@@ -57,8 +72,7 @@ TEST(FormulaDialog, ReadSSFileGivesCaptionsRowsAndTheFirstCell) {
   EXPECT_EQ(rows[2][1], "18");
 }
 
-TEST(FormulaDialog, ReadSSFileOnAMissingFileGivesNothing) {
-  LookupFiles files;
+TEST_F(FormulaDialog, ReadSSFileOnAMissingFileGivesNothing) {
   ui::test::GTestScript script;
   AcutPrintCapture capture;
   Nx_String result = "old";
@@ -71,8 +85,7 @@ TEST(FormulaDialog, ReadSSFileOnAMissingFileGivesNothing) {
   EXPECT_NE(capture.text().find("Load failed\n"), std::string::npos) << capture.text();
 }
 
-TEST(FormulaDialog, EvaluateSSComputesTheFirstCellOfTheLibrarySheet) {
-  LookupFiles files;
+TEST_F(FormulaDialog, EvaluateSSComputesTheFirstCellOfTheLibrarySheet) {
   files.write("Tables/holes.csv", kHoles);
   files.write("Tables/t3.sss",
               "\"=FROMTABLE(\"\"holes.csv\"\",\"\"bolt\"\",\"\"hole\"\",\"\"M16\"\")*2\"\n");
@@ -89,7 +102,7 @@ TEST(FormulaDialog, EvaluateSSComputesTheFirstCellOfTheLibrarySheet) {
   EXPECT_TRUE(script.done());
 }
 
-TEST(FormulaDialog, StartsWithTheDefaultStyleAndManualCalculation) {
+TEST_F(FormulaDialog, StartsWithTheDefaultStyleAndManualCalculation) {
   ui::test::GTestScript script;
   KvSSFormulaDlg dlg;
   script.modal(kTemplateId)
@@ -114,7 +127,7 @@ TEST(FormulaDialog, StartsWithTheDefaultStyleAndManualCalculation) {
   EXPECT_EQ(dlg.doModal(), ui::IDOK);
 }
 
-TEST(FormulaDialog, TheR1C1ChoiceShowsFormulasRelativeToTheirCells) {
+TEST_F(FormulaDialog, TheR1C1ChoiceShowsFormulasRelativeToTheirCells) {
   ui::test::GTestScript script;
   KvSSFormulaDlg dlg;
   script.modal(kTemplateId)
@@ -142,8 +155,7 @@ TEST(FormulaDialog, TheR1C1ChoiceShowsFormulasRelativeToTheirCells) {
   dlg.doModal();
 }
 
-TEST(FormulaDialog, SaveAndLoadThroughTheFileField) {
-  LookupFiles files;
+TEST_F(FormulaDialog, SaveAndLoadThroughTheFileField) {
   std::string path = files.folder() + "saved.sht";
   ui::test::GTestScript script;
   KvSSFormulaDlg dlg;
@@ -165,8 +177,7 @@ TEST(FormulaDialog, SaveAndLoadThroughTheFileField) {
   EXPECT_NE(capture.text().find("Load failed\n"), std::string::npos) << capture.text();
 }
 
-TEST(FormulaDialog, AnswersOneFromTableCallAndCloses) {
-  LookupFiles files;
+TEST_F(FormulaDialog, AnswersOneFromTableCallAndCloses) {
   files.write("holes.csv", kHoles);
   ui::test::GTestScript script;
   grid::Sheet calling;
@@ -186,4 +197,15 @@ TEST(FormulaDialog, AnswersOneFromTableCallAndCloses) {
   EXPECT_EQ(dlg.doModal(), ui::IDOK);
   EXPECT_TRUE(result.isEmpty());  // the form with a target leaves its own result empty
   EXPECT_EQ(calling.getData(2, 2), "18");
+}
+
+TEST_F(FormulaDialog, RemembersTheSizeTheUserGaveIt) {
+  ui::test::GTestScript script;
+  const ui::Size grown{1000, 700};
+  script.modal(kTemplateId).resize(grown).ok();
+  script.modal(kTemplateId).check([&](ui::Dialog& d) { EXPECT_EQ(d.rect().size(), grown); }).ok();
+  KvSSFormulaDlg first;
+  first.doModal();
+  KvSSFormulaDlg second;
+  second.doModal();
 }

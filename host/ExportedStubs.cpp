@@ -5,12 +5,6 @@
 #include "common/KvExportGuard.h"
 #include "common/SSExports.h"
 
-// ---- EvaluateSS: spreadsheet formula dialog ---------------------------------------------------
-void EvaluateSS() {}
-
-// ---- ReadSSFile: spreadsheet formula dialog ---------------------------------------------------
-void ReadSSFile(const Nx_String&, Nx_String&, Nx_StringArray&, Nx_Array<Nx_StringArray>&) {}
-
 // ---- startGridDialog: string-table grid dialog ------------------------------------------------
 bool startGridDialog(const Nx_StringArray&, const Nx_StringArray&, Nx_Array<Nx_StringArray>&, bool,
                      Nx_String, Nx_String) {

@@ -1,53 +1,19 @@
 #include "standards/DataFiles.h"
 
-#include <sys/stat.h>
-#include <time.h>
-
 #include <span>
 #include <unordered_map>
 
+#include "common/FileStamp.h"
 #include "core/FileHelpers.h"
 #include "core/Nx_Settings.h"
-#include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
 
 namespace ssfunctions {
 
 namespace {
 
-// A file counts as changed when any of these differs. The inode catches a
-// file replaced by an atomic write within the clock's resolution.
-struct FileStamp {
-  timespec modified{};
-  off_t size = 0;
-  ino_t inode = 0;
-  dev_t device = 0;
-
-  bool operator==(const FileStamp& o) const {
-    return modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
-           size == o.size && inode == o.inode && device == o.device;
-  }
-};
-
-// A file written less than this long ago may change again within the
-// resolution of file times (a few milliseconds) without its stamp changing,
-// so its parsed content is not trusted yet.
-constexpr time_t kSettleSeconds = 2;
-
-bool settled(const FileStamp& stamp) {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  return now.tv_sec - stamp.modified.tv_sec > kSettleSeconds;
-}
-
 bool stampOf(const Nx_String& path, FileStamp& stamp) {
-  struct stat st {};
-  if (::stat(toNativePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  stamp.modified = st.st_mtim;
-  stamp.size = st.st_size;
-  stamp.inode = st.st_ino;
-  stamp.device = st.st_dev;
-  return true;
+  return FileStamp::of(path, stamp);
 }
 
 // The places a name is looked for, in order. Without a library the other
@@ -103,8 +69,7 @@ bool locate(const Nx_String& name, Nx_String& path, FileStamp& stamp) {
   return true;
 }
 
-// Parsed files by path. Bounded so that a sheet naming ever new files
-// cannot grow it without end.
+// Parsed files by path, for the name's current location.
 template <class Table>
 class ParsedFileCache {
  public:
@@ -117,32 +82,18 @@ class ParsedFileCache {
     bool located = locate(name, path, stamp);
     if (found) *found = located;
     if (!located) return nullptr;
-    auto it = entries_.find(path);
-    if (it != entries_.end() && it->second.stamp == stamp && it->second.settled)
-      return it->second.table;
-    // Stamped before reading: a file changed meanwhile is read again next time.
-    Nx_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) {
-      if (it != entries_.end()) entries_.erase(it);
-      return nullptr;
-    }
-    auto table = std::make_shared<const Table>(parser_(lines));
-    if (entries_.size() >= kMaxFiles && it == entries_.end()) entries_.clear();
-    entries_[path] = Entry{stamp, settled(stamp), table};
-    return table;
+    return files_.get(path, stamp, [this](const Nx_String& at) -> std::shared_ptr<const Table> {
+      Nx_StringArray lines;
+      if (!ObjectExportReadFile(at, lines)) return nullptr;
+      return std::make_shared<const Table>(parser_(lines));
+    });
   }
 
-  void clear() { entries_.clear(); }
+  void clear() { files_.clear(); }
 
  private:
-  static constexpr std::size_t kMaxFiles = 256;
-  struct Entry {
-    FileStamp stamp;
-    bool settled = false;
-    std::shared_ptr<const Table> table;
-  };
   Parser parser_;
-  std::unordered_map<Nx_String, Entry> entries_;
+  StampedFileCache<const Table> files_;
 };
 
 ParsedFileCache<LookupTable>& lookupCache() {

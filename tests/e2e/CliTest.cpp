@@ -259,6 +259,34 @@ TEST_F(HostTest, CalcComputesAStandardsSheet) {
   EXPECT_TRUE(contains(noLibrary.err, "--library")) << noLibrary.err;
 }
 
+// --- calc with FROMTABLE ----------------------------------------------------------
+
+TEST_F(HostTest, CalcLooksUpTablesChainedAcrossFilesBesideTheSheet) {
+  // Without a library: the lookups need only the sheet's own folder.
+  Outcome r = ssHost({"calc", (kLibrary / "Tables" / "Schedule.csv").string()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  // Width and thickness from Plates.csv, the hole from Bolts.csv through Plates.csv.
+  EXPECT_TRUE(contains(r.out, "C2,120\nD2,12\nE2,22\nF2,76\n")) << r.out;
+  EXPECT_TRUE(contains(r.out, "C3,200\nD3,15\nE3,22\nF3,156\nG3,9.42\n")) << r.out;
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(HostTest, CalcSaysOnceOnStderrWhenALookedUpFileIsMissing) {
+  std::string lines = "\"=FROMTABLE(\"\"gone.csv\"\",\"\"a\"\",\"\"b\"\",\"\"c\"\")+1\"\n";
+  std::string text;
+  for (int i = 0; i < 20; ++i) text += lines;
+  spit(temp / "lookups.csv", text);
+  Outcome r = ssHost({"calc", (temp / "lookups.csv").string(), "--json"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(json::parse(r.out).size(), 20u);  // stdout stays JSON
+  EXPECT_TRUE(contains(r.out, "\"value\": \"1\"")) << r.out;
+  std::size_t said = 0;
+  for (std::size_t at = r.err.find("gone.csv: no such file"); at != std::string::npos;
+       at = r.err.find("gone.csv: no such file", at + 1))
+    ++said;
+  EXPECT_EQ(said, 1u) << r.err;
+}
+
 // --- ss-host mapping ----------------------------------------------------------
 
 TEST_F(HostTest, MappingShowPrintsKindsAndNames) {

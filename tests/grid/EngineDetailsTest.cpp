@@ -1,8 +1,10 @@
 // Pieces of the engine that the sheet-level tests reach only in part.
 #include <gtest/gtest.h>
 
+#include "platform/grid/FormulaDisplay.h"
 #include "platform/grid/SpanTable.h"
 #include "platform/grid/formula/ReferenceRewriter.h"
+#include "platform/grid/formula/ReferenceStyle.h"
 #include "platform/grid/functions/Criteria.h"
 #include "platform/grid/functions/Wildcard.h"
 #include "tests/grid/GridTestUtil.h"
@@ -174,6 +176,39 @@ TEST(DelimitedText, SeparatorsLineEndsAndShapes) {
   // A formula that does not parse loads; its warning counts the lines of the file.
   ASSERT_TRUE(s.loadFromText("a\n\"x\ny\",=1+\n", "ml.csv", error)) << error;
   ASSERT_EQ(s.loadWarnings().size(), 1u);
-  EXPECT_NE(s.loadWarnings()[0].find("line 3, cell B2"), std::string::npos)
-      << s.loadWarnings()[0];
+  EXPECT_NE(s.loadWarnings()[0].find("line 3, cell B2"), std::string::npos) << s.loadWarnings()[0];
+}
+
+TEST(ReferenceStyle, WritesReferencesInR1C1RelativeToTheCell) {
+  CellPos c3{3, 3};
+  EXPECT_EQ(formulaInStyle("B2+C3+D4", c3, RefStyle::R1C1), "R[-1]C[-1]+RC+R[1]C[1]");
+  EXPECT_EQ(formulaInStyle("$A$1*$B2+B$2", c3, RefStyle::R1C1), "R1C1*R[-1]C2+R2C[-1]");
+  EXPECT_EQ(formulaInStyle("SUM( A1:B2 )", c3, RefStyle::R1C1), "SUM( R[-2]C[-2]:R[-1]C[-1] )");
+  // Texts and names are no references; R1C1 references stay as they are.
+  EXPECT_EQ(formulaInStyle("\"A1\"&LEN(R1C1)&R[1]C", c3, RefStyle::R1C1), "\"A1\"&LEN(R1C1)&R[1]C");
+  EXPECT_EQ(formulaInStyle("B2", c3, RefStyle::AsWritten), "B2");
+}
+
+TEST(ReferenceStyle, WritesR1C1ReferencesBackInA1) {
+  CellPos c3{3, 3};
+  EXPECT_EQ(formulaInStyle("R[-1]C[-1]+RC+R1C1", c3, RefStyle::A1), "B2+C3+$A$1");
+  EXPECT_EQ(formulaInStyle("R[-1]C2+R2C[-1]", c3, RefStyle::A1), "$B2+B$2");
+  // A reference outside the sheet from here keeps its form.
+  EXPECT_EQ(formulaInStyle("R[-5]C+1", c3, RefStyle::A1), "R[-5]C+1");
+  // The round trip gives the formula back.
+  std::string a1 = "IF($A1>B$2,SUM(C1:D2),AA10)";
+  EXPECT_EQ(formulaInStyle(formulaInStyle(a1, {5, 12}, RefStyle::R1C1), {5, 12}, RefStyle::A1), a1);
+}
+
+TEST(ReferenceStyle, TheSheetShowsFormulasInItsStyle) {
+  Sheet s;
+  s.setMaxCols(3);
+  s.setMaxRows(3);
+  ASSERT_TRUE(s.setFormula(2, 2, "A1*2"));
+  EXPECT_EQ(displayFormula(s, 2, 2), "A1*2");
+  EXPECT_TRUE(setRefStyle(s, 2));
+  EXPECT_EQ(displayFormula(s, 2, 2), "R[-1]C[-1]*2");
+  EXPECT_EQ(s.getFormula(2, 2), "A1*2");  // what is stored and saved stays as written
+  EXPECT_FALSE(setRefStyle(s, 3));
+  EXPECT_EQ(displayFormula(s, 1, 1), "");
 }

@@ -1,6 +1,7 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp or info (the host window: HostSmoke.cpp).
+// grid, cis2, caption, translation, csp, info or formula (the host window:
+// HostSmoke.cpp).
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -17,9 +18,23 @@
 #include "dialogs/KvGridDlgData.h"
 #include "platform/ui/wx/WxBackend.h"
 #include "spreadsheet/CaptionDlg.h"
+#include "spreadsheet/KvSSFormulaDlg.h"
 #include "tests/gui/LayoutCheck.h"
 
 namespace {
+// The formula dialog as a user leaves it after choosing R1C1 on a lookup cell.
+class FormulaShot : public KvSSFormulaDlg {
+ public:
+  bool onInitDialog() override {
+    bool focusFirst = KvSSFormulaDlg::onInitDialog();
+    spread().userMoveTo(5, 2);
+    checkRadioButton(dlg_ssformula::IDC_STYLE_DEFAULT, dlg_ssformula::IDC_STYLE_R1C1,
+                     dlg_ssformula::IDC_STYLE_R1C1);
+    handleCommand(dlg_ssformula::IDC_STYLE_R1C1, ui::BN_CLICKED);
+    return focusFirst;
+  }
+};
+
 class SmokeApp : public wxApp {
  public:
   SmokeApp(std::string which, std::string file)
@@ -81,6 +96,14 @@ class SmokeApp : public wxApp {
       ExportStartDlgInfo(info);
       return shot_;
     }
+    if (which_ == "formula") {
+      // The sample plate schedule, whose lookups chain through two tables.
+      FormulaShot dlg;
+      dlg.fileName = SS_SOURCE_DIR "/examples/library/Tables/Schedule.csv";
+      dlg.loadFile = true;
+      dlg.doModal();
+      return shot_;
+    }
     std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
     return false;
   }
@@ -110,7 +133,8 @@ class SmokeApp : public wxApp {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|info FILE.png\n");
+    std::fprintf(stderr,
+                 "usage: gui_smoke grid|cis2|caption|translation|csp|info|formula FILE.png\n");
     return 2;
   }
   auto* app = new SmokeApp(argv[1], argv[2]);

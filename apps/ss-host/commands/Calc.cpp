@@ -13,8 +13,10 @@
 #include "apps/ss-host/LibraryContents.h"
 #include "apps/ss-host/commands/CalcStandardsSheet.h"
 #include "core/Nx_Settings.h"
+#include "core/PathHelpers.h"
 #include "platform/base/Cp1252.h"
 #include "platform/grid/Sheet.h"
+#include "spreadsheet/KvFromTable.h"
 #include "standards/KvSSFunctions.h"
 
 namespace {
@@ -29,7 +31,10 @@ const char* kHelp =
     "  as CSV lines \"cell,value\" (the default), or\n"
     "  with --json, as a JSON list of {cell, col, row, data, formula, value}.\n"
     "With --library DIR the standards functions (ROUNDTO, GETCELL, SECTIONSIZE, ...)\n"
-    "are registered, so formulas can try them on the library's data files.\n\n"
+    "are registered, so formulas can try them on the library's data files.\n"
+    "FROMTABLE looks values up in other sheet files, named relative to FILE's folder:\n"
+    "  FROMTABLE(file, cell [, target]) or\n"
+    "  FROMTABLE(file, key caption, value caption, key [, target]).\n\n"
     "A standards sheet (FILE.kvs) is computed instead, as CallChild runs it: its\n"
     "Inputs take the values given with --set NAME=VALUE (empty otherwise; other\n"
     "names are general variables), and every Input and Output is printed with its\n"
@@ -78,8 +83,12 @@ int calcSheet(const std::string& file, bool json) {
   }
   for (const std::string& warning : sheet.loadWarnings())
     std::fprintf(stderr, "ss-host calc: warning: %s\n", warning.c_str());
+  registerFromTable(sheet, getPath(Nx_String(file)));
   if (!gSettings.libDir.isEmpty()) registerFunctions(sheet);
-  sheet.reCalc();
+  {
+    CommandLineToStderr lookupMessages;
+    sheet.reCalc();
+  }
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
   std::string out;
   sheet.content().cells.forEach([&](const grid::Cell& c, int row) {

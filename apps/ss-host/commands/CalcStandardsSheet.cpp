@@ -26,20 +26,6 @@ KvValueType valueType(const std::string& type) {
   return type == "Int" ? kValueInt : type == "Double" ? kValueDouble : kValueString;
 }
 
-// Keeps the module's command-line lines off the result (on stderr).
-class CommandLineToStderr {
- public:
-  CommandLineToStderr()
-      : previous_(acutSetPrintSink(
-            [](std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); })) {}
-  ~CommandLineToStderr() { acutSetPrintSink(previous_); }
-  CommandLineToStderr(const CommandLineToStderr&) = delete;
-  CommandLineToStderr& operator=(const CommandLineToStderr&) = delete;
-
- private:
-  AcutPrintSink previous_;
-};
-
 }  // namespace
 
 int calcStandardsSheet(const std::string& file,

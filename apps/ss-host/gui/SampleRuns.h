@@ -5,3 +5,6 @@ void runGridSample();
 void runCis2Sample();
 // The library's cutting-stock groups, or two small built-in groups.
 void runCsp2Sample();
+// The formula dialog on the library's sample tables (Tables/).
+void runEvaluateSample();
+void runReadTableSample();

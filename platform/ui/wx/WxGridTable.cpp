@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/grid/FormulaDisplay.h"
 #include "platform/grid/Sheet.h"
 #include "platform/ui/SpreadControl.h"
 #include "platform/ui/wx/WxGrid.h"
@@ -44,7 +45,8 @@ WxGridTable::~WxGridTable() {
 wxString WxGridTable::GetValue(int row, int col) {
   const grid::Sheet* s = grid_.sheet();
   if (!s) return {};
-  if (s->hasFormula(col + 1, row + 1)) return "=" + toWx(s->getFormula(col + 1, row + 1));
+  if (s->hasFormula(col + 1, row + 1))
+    return "=" + toWx(grid::displayFormula(*s, col + 1, row + 1));
   return toWx(s->getData(col + 1, row + 1));
 }
 
@@ -70,7 +72,10 @@ wxString WxGridTable::GetRowLabelValue(int row) {
 wxString WxGridTable::GetColLabelValue(int col) {
   const grid::Sheet* s = grid_.sheet();
   std::string text = s ? s->getData(col + 1, 0) : std::string();
-  return toWx(text.empty() ? grid::columnName(col + 1) : text);
+  if (!text.empty()) return toWx(text);
+  // In R1C1 style columns are counted, as the references name them.
+  bool r1c1 = s && s->settings().refStyle == 2;
+  return toWx(r1c1 ? std::to_string(col + 1) : grid::columnName(col + 1));
 }
 
 wxGridCellEditor* WxGridTable::editorFor(const grid::CellType& type) {

@@ -108,6 +108,9 @@ TEST(WholeLines, MalformedLinesAreSyntaxErrors) {
   EXPECT_NE(eval(s, "=SUM(A1:B)").find("PARSE"), std::string::npos);
   // Names and numbers next to colons keep their meaning elsewhere.
   EXPECT_EQ(eval(s, "=SUM(1,2)"), "3");
+  fill(s, {{"A1", "1"}, {"B1", "2"}});
+  EXPECT_EQ(eval(s, "=SUM(RC[-2]:RC[-1])", 3, 1), "3");
+  EXPECT_EQ(eval(s, "=SUM(R1C1:RC)", 2, 1), "#REF!");  // reads itself: a cycle
 }
 
 // An edit in a whole column reaches the formulas reading it, and only

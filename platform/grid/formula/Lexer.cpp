@@ -110,6 +110,9 @@ bool Lexer::lexLineEnd(Token& t, RefLine line, bool first) {
   }
   if (n == 0 || v < 1 || v > (column ? kMaxColumns : kMaxRows)) return false;
   if (column ? n > 3 : n > 7) return false;
+  // "RC" alone is the formula's own cell in R1C1 style.
+  if (column && !absolute && n == 2 && upper(src_[i - 2]) == 'R' && upper(src_[i - 1]) == 'C')
+    return false;
   if (first) {
     if (i >= src_.size() || src_[i] != ':') return false;
     std::size_t save = pos_;
@@ -118,7 +121,8 @@ bool Lexer::lexLineEnd(Token& t, RefLine line, bool first) {
     bool second = lexLineEnd(probe, line, false);
     pos_ = save;
     if (!second) return false;
-  } else if (i < src_.size() && (isNameChar(src_[i]) || src_[i] == '$' || src_[i] == '(')) {
+  } else if (i < src_.size() &&
+             (isNameChar(src_[i]) || src_[i] == '$' || src_[i] == '(' || src_[i] == '[')) {
     return false;
   }
   t.kind = TokenKind::Ref;
@@ -254,10 +258,6 @@ Token Lexer::next() {
         pendingLine_ = RefLine::Row;
         break;
       }
-      if ((isLetter(c) || c == '$') && lexLineEnd(t, RefLine::Column, true)) {
-        pendingLine_ = RefLine::Column;
-        break;
-      }
       if (isDigit(c) || (c == '.' && isDigit(n))) {
         std::size_t i = pos_;
         while (i < src_.size() && isDigit(src_[i])) ++i;
@@ -286,7 +286,12 @@ Token Lexer::next() {
         break;
       }
       if (isLetter(c) || c == '$' || c == '_' || static_cast<unsigned char>(c) >= 0x80) {
-        if (lexA1(t) || lexR1C1(t)) break;
+        if (lexA1(t)) break;
+        if (lexLineEnd(t, RefLine::Column, true)) {
+          pendingLine_ = RefLine::Column;
+          break;
+        }
+        if (lexR1C1(t)) break;
         if (c == '$') {
           t.kind = TokenKind::Invalid;
           t.len = 1;

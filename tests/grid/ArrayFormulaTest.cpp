@@ -73,7 +73,11 @@ TEST(ArrayFormulas, ElementWiseInsideFunctionsThatTakeArrays) {
          {"=SUMPRODUCT(B1:B8,B1:B4)", "#VALUE!"},
          {"=SUM(LEN(D1:D3))", "3"},
          {"=INDEX(B1:B8*2,3)", "6"},
-         {"=MATCH(\"b\",C1:C8&\"\",0)", "2"}});
+         {"=MATCH(\"b\",C1:C8&\"\",0)", "2"},
+         {"=SUMPRODUCT((MOD(ROW(B1:B8),2)=0)*B1:B8)", "20"},
+         {"=SUM(COLUMN(B1:D1))", "9"},
+         {"=ROW(B3:B8)", "3"},
+         {"=ROW(A:A)", "1"}});
 }
 
 // Outside such functions a block in an operator still reads the cell in

@@ -235,11 +235,23 @@ Operand choose(Args& a) {
   return o;
 }
 
-// COLUMN and ROW: of the reference given, or of the formula's own cell.
+// COLUMN and ROW: of the reference given, or of the formula's own cell. A
+// block gives the numbers of all its columns or rows as an array (its first
+// where one value is needed); past kMaxLineNumbers only the first.
+constexpr int kMaxLineNumbers = 65536;
+
 Operand position(Args& a, bool column) {
   if (!a.given(0)) return num(column ? a.context().host.col : a.context().host.row);
   const Area& area = a.operand(0).area;
-  return num(column ? area.col1 : area.row1);
+  int first = column ? area.col1 : area.row1;
+  int count = column ? area.width() : area.height();
+  if (count == 1 || count > kMaxLineNumbers) return num(first);
+  auto m = std::make_shared<Matrix>();
+  m->rows = m->filled = column ? 1 : count;
+  m->cols = column ? count : 1;
+  m->cells.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) m->cells.push_back(Value::makeNumber(first + i));
+  return Operand::makeArray(std::move(m));
 }
 
 // ROWS and COLUMNS of a block or an array; a single value is none.

@@ -51,6 +51,12 @@ Cell& CellStore::obtain(int col, int row) {
   return *it;
 }
 
+void CellStore::reserveRow(int row, std::size_t cells) {
+  if (row < 0) return;
+  if (row >= rowLimit()) rows_.resize(static_cast<std::size_t>(row) + 1);
+  rows_[static_cast<std::size_t>(row)].reserve(cells);
+}
+
 void CellStore::compact(int col, int row) {
   Cell* c = find(col, row);
   if (c && c->isBlank()) erase(col, row);

@@ -17,6 +17,9 @@ class GRID_API CellStore {
   const Cell* find(int col, int row) const;
   Cell* find(int col, int row);
   Cell& obtain(int col, int row);
+  // Room for `cells` cells in a row about to be filled (a file's rows are
+  // mostly alike), so that it holds no unused room.
+  void reserveRow(int row, std::size_t cells);
   const Value& value(int col, int row) const {
     const Cell* c = find(col, row);
     return c ? c->value : emptyValue();

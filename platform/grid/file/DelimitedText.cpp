@@ -40,9 +40,12 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
   std::size_t i = 0, n = text.size();
   int row = 1, line = 1, widest = 0;
   std::string field;
+  std::size_t lastStored = 0;  // cells of the record before
   while (i < n) {
     int recordLine = line;
     int col = 1;
+    std::size_t storedBefore = out.cells.cellCount();
+    if (lastStored > 0 && row <= kMaxRows) out.cells.reserveRow(row, lastStored);
     bool endOfRecord = false;
     while (!endOfRecord) {
       field.clear();
@@ -127,6 +130,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
         endOfRecord = true;
       }
     }
+    lastStored = out.cells.cellCount() - storedBefore;
     // A last line without any field is the file's closing line break, no row.
     if (i < n || col > 1 || !field.empty()) {
       widest = std::max(widest, col);

@@ -36,7 +36,15 @@ enum class Op : std::uint8_t {
   JumpIfFalse,     // operand: else target; +1 word: end target (IF)
   Jump,            // operand: target
   JumpIfNotError,  // operand: target; pops the value when it is an error (IFERROR)
+  MakeArray,       // operand: columns; +1 word: rows; pops rows * columns values
+  CallArray,       // as Call, inside an argument that takes arrays: scalar
+                   // arguments given arrays run element by element
 };
+
+// Operators compiled inside an argument that takes arrays carry this
+// operand: a block or an array then gives an array, element by element,
+// instead of the one cell in the formula's own row or column.
+inline constexpr std::uint32_t kArrayMode = 1;
 
 inline constexpr std::uint32_t word(Op op, std::uint32_t operand = 0) {
   return static_cast<std::uint32_t>(op) | (operand << 8);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/grid/formula/Bytecode.h"
+#include "platform/grid/functions/FunctionTable.h"
 
 namespace grid {
 
@@ -44,6 +45,7 @@ std::size_t instructionLength(const std::uint32_t* code) {
     case Op::CallCustom:
       return 2 + textWords(code[1]);
     case Op::JumpIfFalse:
+    case Op::MakeArray:
       return 2;
     default:
       return 1;
@@ -67,6 +69,22 @@ bool CompiledFormula::hasCustomCalls() const {
   auto c = code();
   for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i))
     if (opOf(c[i]) == Op::CallCustom) return true;
+  return false;
+}
+
+}  // namespace grid
+
+namespace grid {
+
+bool CompiledFormula::isVolatile() const {
+  auto c = code();
+  const FunctionTable& table = FunctionTable::instance();
+  for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i)) {
+    Op op = opOf(c[i]);
+    if ((op == Op::Call || op == Op::CallArray) &&
+        table.at(static_cast<int>(operandOf(c[i]) & 0xFFFF)).isVolatile)
+      return true;
+  }
   return false;
 }
 

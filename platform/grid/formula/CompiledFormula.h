@@ -24,6 +24,9 @@ class GRID_API CompiledFormula {
   // The cells and blocks the program reads, in program order.
   void references(std::vector<CellPos>& cells, std::vector<Area>& areas) const;
   bool hasCustomCalls() const;
+  // Calls a function whose result may change without any cell it names
+  // changing (TODAY, INDIRECT).
+  bool isVolatile() const;
   std::size_t bytes() const;
 
  private:

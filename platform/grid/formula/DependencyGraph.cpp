@@ -111,13 +111,16 @@ void DependencyGraph::build(const CellStore& cells) {
 void DependencyGraph::buildReverse(const CellStore& cells) {
   cellReaders_.clear();
   areaReaders_.clear();
+  volatile_.clear();
   std::vector<CellPos> refs;
   std::vector<Area> areas;
   for (std::uint32_t v = 0; v < nodes_.size(); ++v) {
     refs.clear();
     areas.clear();
-    if (const Cell* c = cells.find(nodes_[v].col, nodes_[v].row))
+    if (const Cell* c = cells.find(nodes_[v].col, nodes_[v].row)) {
       c->formula.references(refs, areas);
+      if (c->formula.isVolatile()) volatile_.push_back(v);
+    }
     for (const CellPos& p : refs) cellReaders_.emplace_back(colMajorKey(p.col, p.row), v);
     for (const Area& a : areas) areaReaders_.emplace_back(a, v);
   }
@@ -150,6 +153,7 @@ std::vector<std::uint32_t> DependencyGraph::dependentsOf(int col, int row, const
   for (; it != cellReaders_.end() && it->first == key; ++it) reach(it->second);
   for (const auto& [a, v] : areaReaders_)
     if (a.contains(col, row)) reach(v);
+  for (std::uint32_t v : volatile_) reach(v);
   for (std::size_t i = 0; i < out.size(); ++i) {
     std::uint32_t v = out[i];
     for (std::uint32_t j = readerStart_[v]; j < readerStart_[v + 1]; ++j) reach(readers_[j]);

@@ -54,7 +54,7 @@ class DependencyGraph {
   CellPos position(std::uint32_t node) const { return {nodes_[node].col, nodes_[node].row}; }
   bool circular(std::uint32_t node) const { return order_.circular(node); }
   // The formula cells that read the cell, directly or through others, in
-  // evaluation order.
+  // evaluation order, with the volatile formulas and those that read them.
   std::vector<std::uint32_t> dependentsOf(int col, int row, const CellStore& cells);
 
  public:
@@ -78,6 +78,7 @@ class DependencyGraph {
   bool reverseBuilt_ = false;
   std::vector<std::pair<std::uint64_t, std::uint32_t>> cellReaders_;  // (column-major key, node)
   std::vector<std::pair<Area, std::uint32_t>> areaReaders_;
+  std::vector<std::uint32_t> volatile_;               // nodes computed after any change
   std::vector<std::uint32_t> readerStart_, readers_;  // formula node -> formula nodes reading it
   std::vector<std::uint32_t> rank_;                   // node -> position in order
 };

@@ -4,10 +4,11 @@
 #include <cmath>
 
 #include "platform/grid/Limits.h"
+#include "platform/grid/formula/ArrayView.h"
 #include "platform/grid/formula/Bytecode.h"
+#include "platform/grid/formula/Operators.h"
 #include "platform/grid/functions/FunctionArgs.h"
 #include "platform/grid/functions/FunctionTable.h"
-#include "platform/grid/functions/Power.h"
 
 namespace grid {
 namespace {
@@ -36,83 +37,6 @@ void setBool(Operand& o, bool b) {
   o.value.kind = ValueKind::Boolean;
 }
 
-// The result kind, error and number of an operator on two values.
-struct Scalar {
-  ValueKind kind = ValueKind::Number;
-  ErrorCode error = ErrorCode::None;
-  double number = 0;
-};
-
-Scalar arithmetic(Op op, const Value& a, const Value& b) {
-  double x = 0, y = 0;
-  ErrorCode e = toNumber(a, x);
-  if (e == ErrorCode::None) e = toNumber(b, y);
-  if (e != ErrorCode::None) return {ValueKind::Error, e, 0};
-  double r = 0;
-  switch (op) {
-    case Op::Add:
-      r = x + y;
-      break;
-    case Op::Sub:
-      r = x - y;
-      break;
-    case Op::Mul:
-      r = x * y;
-      break;
-    case Op::Div:
-      if (y == 0) return {ValueKind::Error, ErrorCode::Div0, 0};
-      r = x / y;
-      break;
-    case Op::Pow:
-      if (ErrorCode pe = powerOf(x, y, r); pe != ErrorCode::None) return {ValueKind::Error, pe, 0};
-      break;
-    default:
-      break;
-  }
-  if (!std::isfinite(r)) return {ValueKind::Error, ErrorCode::Num, 0};
-  return {ValueKind::Number, ErrorCode::None, r};
-}
-
-Scalar comparison(Op op, const Value& a, const Value& b) {
-  if (a.isError()) return {ValueKind::Error, a.error, 0};
-  if (b.isError()) return {ValueKind::Error, b.error, 0};
-  int c = compareValues(a, b);
-  bool r = false;
-  switch (op) {
-    case Op::Eq:
-      r = c == 0;
-      break;
-    case Op::Ne:
-      r = c != 0;
-      break;
-    case Op::Lt:
-      r = c < 0;
-      break;
-    case Op::Le:
-      r = c <= 0;
-      break;
-    case Op::Gt:
-      r = c > 0;
-      break;
-    case Op::Ge:
-      r = c >= 0;
-      break;
-    default:
-      break;
-  }
-  return {ValueKind::Boolean, ErrorCode::None, r ? 1.0 : 0.0};
-}
-
-Value concatenation(const Value& a, const Value& b) {
-  std::string x, y;
-  ErrorCode e = toText(a, x);
-  if (e == ErrorCode::None) e = toText(b, y);
-  if (e != ErrorCode::None) return Value::makeError(e);
-  if (x.size() + y.size() > kMaxConcatLength) return Value::makeError(ErrorCode::Value);
-  x += y;
-  return Value::makeText(std::move(x));
-}
-
 }  // namespace
 
 const Value& scalarOf(const Operand& o, const EvalContext& context) {
@@ -131,6 +55,9 @@ const Value& scalarOf(const Operand& o, const EvalContext& context) {
         return context.value(context.host.col, a.row1);
       return valueError();
     }
+    case OperandKind::Array:
+      // A single value from an array is its first element.
+      return o.array->rows > 0 && o.array->cols > 0 ? o.array->at(0, 0) : valueError();
   }
   return valueError();
 }
@@ -194,6 +121,12 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
       case Op::Ge: {
         if (stack_.size() < 2) return Value::makeError(ErrorCode::Value);
         Operand& left = stack_[stack_.size() - 2];
+        if (operandOf(instr) == kArrayMode && (isArrayLike(left) || isArrayLike(stack_.back()))) {
+          Operand r = elementwise(op, left, stack_.back(), context);
+          stack_.pop_back();
+          stack_.back() = std::move(r);
+          break;
+        }
         const Value& a = scalarOf(left, context);
         const Value& b = scalarOf(stack_.back(), context);
         if (op == Op::Concat) {
@@ -214,6 +147,10 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
       case Op::Neg:
       case Op::Percent: {
         if (stack_.empty()) return Value::makeError(ErrorCode::Value);
+        if (operandOf(instr) == kArrayMode && isArrayLike(stack_.back())) {
+          stack_.back() = elementwiseUnary(op, stack_.back(), context);
+          break;
+        }
         double x = 0;
         ErrorCode e = toNumber(scalarOf(stack_.back(), context), x);
         if (e != ErrorCode::None)
@@ -224,11 +161,14 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
       }
       case Op::Plus:
         break;  // "+A1" is A1 itself
-      case Op::Call: {
+      case Op::Call:
+      case Op::CallArray: {
         std::uint32_t operand = operandOf(instr);
         std::size_t argc = operand >> 16;
         if (stack_.size() < argc) return Value::makeError(ErrorCode::Value);
-        Operand r = call(static_cast<int>(operand & 0xFFFF), argc, context);
+        std::span<const Operand> args(stack_.data() + stack_.size() - argc, argc);
+        int id = static_cast<int>(operand & 0xFFFF);
+        Operand r = op == Op::CallArray ? callArray(id, args, context) : call(id, args, context);
         stack_.resize(stack_.size() - argc);
         stack_.push_back(std::move(r));
         break;
@@ -265,6 +205,20 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
       case Op::Jump:
         pc = operandOf(instr);
         continue;
+      case Op::MakeArray: {
+        auto m = std::make_shared<Matrix>();
+        m->cols = static_cast<int>(operandOf(instr));
+        m->rows = m->filled = static_cast<int>(w[pc + 1]);
+        std::size_t n = static_cast<std::size_t>(m->rows) * m->cols;
+        if (stack_.size() < n) return Value::makeError(ErrorCode::Value);
+        m->cells.reserve(n);
+        for (std::size_t i = stack_.size() - n; i < stack_.size(); ++i)
+          m->cells.push_back(std::move(stack_[i].value));
+        stack_.resize(stack_.size() - n);
+        stack_.push_back(Operand::makeArray(std::move(m)));
+        pc += 2;
+        continue;
+      }
       case Op::JumpIfNotError: {
         if (stack_.empty()) return Value::makeError(ErrorCode::Value);
         if (!scalarOf(stack_.back(), context).isError()) {
@@ -291,15 +245,52 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
   return v;
 }
 
-Operand Evaluator::call(int id, std::size_t argc, const EvalContext& context) {
+namespace {
+bool takesArrays(ArgKind k) {
+  return k == ArgKind::List || k == ArgKind::Array || k == ArgKind::Reference;
+}
+}  // namespace
+
+// Arguments that take single values but are given arrays make the call run
+// once per element; the results form an array of the broadcast size.
+Operand Evaluator::callArray(int id, std::span<const Operand> raw, const EvalContext& context) {
   const FunctionInfo& f = FunctionTable::instance().at(id);
-  std::span<const Operand> raw(stack_.data() + stack_.size() - argc, argc);
+  std::vector<ArrayView> views;
+  std::vector<std::size_t> lifted;
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (takesArrays(f.kind(i)) || !isArrayLike(raw[i])) continue;
+    views.emplace_back(raw[i], context);
+    lifted.push_back(i);
+  }
+  if (lifted.empty()) return call(id, raw, context);
+  Broadcast b = broadcastOf(views);
+  if (b.tooLarge) return Value::makeError(ErrorCode::Value);
+  std::vector<Operand> one(raw.begin(), raw.end());
+  auto element = [&](int r, int c) {
+    for (std::size_t k = 0; k < lifted.size(); ++k)
+      one[lifted[k]] = Operand(broadcastAt(views[k], r, c));
+    Operand o = call(id, one, context);
+    return o.kind == OperandKind::Value ? std::move(o.value) : Value(scalarOf(o, context));
+  };
+  auto m = std::make_shared<Matrix>();
+  m->rows = b.rows, m->cols = b.cols, m->filled = b.uniformFrom;
+  m->cells.reserve(static_cast<std::size_t>(m->filled) * m->cols);
+  for (int r = 0; r < m->filled; ++r)
+    for (int c = 0; c < m->cols; ++c) m->cells.push_back(element(r, c));
+  if (m->filled < m->rows)
+    for (int c = 0; c < m->cols; ++c) m->tail.push_back(element(m->filled, c));
+  return Operand::makeArray(std::move(m));
+}
+
+Operand Evaluator::call(int id, std::span<const Operand> raw, const EvalContext& context) {
+  const FunctionInfo& f = FunctionTable::instance().at(id);
+  std::size_t argc = raw.size();
   scalars_.resize(argc);
   for (std::size_t i = 0; i < argc; ++i) {
     const Operand& o = raw[i];
     Value& s = scalars_[i];
     ArgKind kind = f.kind(i);
-    if (kind == ArgKind::List) continue;
+    if (kind == ArgKind::List || kind == ArgKind::Array || kind == ArgKind::Any) continue;
     if (kind == ArgKind::Reference) {
       if (o.kind != OperandKind::Missing && !o.isReference()) {
         const Value& v = scalarOf(o, context);

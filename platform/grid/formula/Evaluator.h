@@ -1,4 +1,5 @@
 #pragma once
+#include <span>
 #include <vector>
 
 #include "platform/grid/formula/CompiledFormula.h"
@@ -17,7 +18,8 @@ class Evaluator {
   Value run(const CompiledFormula& formula, const EvalContext& context);
 
  private:
-  Operand call(int id, std::size_t argc, const EvalContext& context);
+  Operand call(int id, std::span<const Operand> args, const EvalContext& context);
+  Operand callArray(int id, std::span<const Operand> args, const EvalContext& context);
   std::vector<Operand> stack_;
   std::vector<Value> scalars_;
 };

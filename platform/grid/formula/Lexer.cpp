@@ -1,5 +1,7 @@
 #include "platform/grid/formula/Lexer.h"
 
+#include <utility>
+
 #include "platform/base/DecimalNumber.h"
 #include "platform/grid/Limits.h"
 #include "platform/grid/Value.h"
@@ -93,6 +95,45 @@ bool Lexer::lexR1C1(Token& t) {
   return true;
 }
 
+// One end of "A:C" or "3:5". The first end is taken only when ":" and a
+// second end of the same kind follow, so names and numbers stay as they were.
+bool Lexer::lexLineEnd(Token& t, RefLine line, bool first) {
+  std::size_t i = pos_;
+  bool absolute = i < src_.size() && src_[i] == '$';
+  if (absolute) ++i;
+  long v = 0;
+  std::size_t n = 0;
+  bool column = line == RefLine::Column;
+  while (i < src_.size() && (column ? isLetter(src_[i]) : isDigit(src_[i])) && n < 8) {
+    v = column ? v * 26 + (upper(src_[i]) - 'A' + 1) : v * 10 + (src_[i] - '0');
+    ++i, ++n;
+  }
+  if (n == 0 || v < 1 || v > (column ? kMaxColumns : kMaxRows)) return false;
+  if (column ? n > 3 : n > 7) return false;
+  // "RC" alone is the formula's own cell in R1C1 style.
+  if (column && !absolute && n == 2 && upper(src_[i - 2]) == 'R' && upper(src_[i - 1]) == 'C')
+    return false;
+  if (first) {
+    if (i >= src_.size() || src_[i] != ':') return false;
+    std::size_t save = pos_;
+    pos_ = i + 1;
+    Token probe;
+    bool second = lexLineEnd(probe, line, false);
+    pos_ = save;
+    if (!second) return false;
+  } else if (i < src_.size() &&
+             (isNameChar(src_[i]) || src_[i] == '$' || src_[i] == '(' || src_[i] == '[')) {
+    return false;
+  }
+  t.kind = TokenKind::Ref;
+  t.ref = {};
+  t.ref.line = line;
+  t.ref.col = {column ? static_cast<int>(v) : 1, column ? absolute : true};
+  t.ref.row = {column ? 1 : static_cast<int>(v), column ? true : absolute};
+  t.len = static_cast<std::uint32_t>(i - pos_);
+  return true;
+}
+
 Token Lexer::next() {
   while (pos_ < src_.size() &&
          (src_[pos_] == ' ' || src_[pos_] == '\t' || src_[pos_] == '\r' || src_[pos_] == '\n'))
@@ -100,6 +141,13 @@ Token Lexer::next() {
   Token t;
   t.pos = static_cast<std::uint32_t>(pos_);
   if (pos_ >= src_.size()) return t;
+  if (pendingLine_ != RefLine::None && src_[pos_] != ':') {
+    RefLine line = std::exchange(pendingLine_, RefLine::None);
+    if (lexLineEnd(t, line, false)) {
+      pos_ += t.len;
+      return t;
+    }
+  }
   char c = src_[pos_];
   auto single = [&](TokenKind k) {
     t.kind = k;
@@ -124,6 +172,12 @@ Token Lexer::next() {
       break;
     case ':':
       single(TokenKind::Colon);
+      break;
+    case '{':
+      single(TokenKind::LBrace);
+      break;
+    case '}':
+      single(TokenKind::RBrace);
       break;
     case '+':
       op(OperatorKind::Add, 1);
@@ -200,6 +254,10 @@ Token Lexer::next() {
       break;
     }
     default:
+      if ((isDigit(c) || c == '$') && lexLineEnd(t, RefLine::Row, true)) {
+        pendingLine_ = RefLine::Row;
+        break;
+      }
       if (isDigit(c) || (c == '.' && isDigit(n))) {
         std::size_t i = pos_;
         while (i < src_.size() && isDigit(src_[i])) ++i;
@@ -228,7 +286,12 @@ Token Lexer::next() {
         break;
       }
       if (isLetter(c) || c == '$' || c == '_' || static_cast<unsigned char>(c) >= 0x80) {
-        if (lexA1(t) || lexR1C1(t)) break;
+        if (lexA1(t)) break;
+        if (lexLineEnd(t, RefLine::Column, true)) {
+          pendingLine_ = RefLine::Column;
+          break;
+        }
+        if (lexR1C1(t)) break;
         if (c == '$') {
           t.kind = TokenKind::Invalid;
           t.len = 1;

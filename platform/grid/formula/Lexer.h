@@ -18,10 +18,12 @@ class Lexer {
  private:
   bool lexA1(Token& t);
   bool lexR1C1(Token& t);
+  bool lexLineEnd(Token& t, RefLine line, bool first);
   bool atIdentifierBoundary(std::size_t i) const;
   std::string_view src_;
   std::size_t pos_ = 0;
   std::string message_;
+  RefLine pendingLine_ = RefLine::None;  // the end after ":" of a whole-line block
 };
 
 // The text of a string token without its quotes, doubled quotes made single.

@@ -6,6 +6,8 @@
 #include "platform/grid/Limits.h"
 #include "platform/grid/Value.h"
 #include "platform/grid/formula/Bytecode.h"
+#include "platform/grid/formula/Matrix.h"
+#include "platform/grid/functions/Coercion.h"
 #include "platform/grid/functions/FunctionTable.h"
 
 namespace grid {
@@ -56,6 +58,7 @@ bool FormulaParser::compile(std::string_view text, int hostCol, int hostRow, Com
   hostCol_ = hostCol;
   hostRow_ = hostRow;
   depth_ = 0;
+  arrayContext_ = false;
   code_.clear();
   error_ = {};
   bool ok = false;
@@ -141,7 +144,7 @@ bool FormulaParser::binary(int minPrecedence) {
     Op op = binaryOp(tok_.op);
     advance();
     if (!binary(p + 1)) return false;
-    emit(word(op));
+    emit(word(op, arrayContext_ ? kArrayMode : 0));
   }
 }
 
@@ -154,7 +157,7 @@ bool FormulaParser::unary() {
     bool ok = unary();
     --depth_;
     if (!ok) return false;
-    emit(word(op));
+    emit(word(op, arrayContext_ ? kArrayMode : 0));
     return true;
   }
   return postfix();
@@ -164,7 +167,7 @@ bool FormulaParser::postfix() {
   if (!primary()) return false;
   while (tok_.kind == TokenKind::Operator && tok_.op == OperatorKind::Percent) {
     advance();
-    emit(word(Op::Percent));
+    emit(word(Op::Percent, arrayContext_ ? kArrayMode : 0));
   }
   return true;
 }
@@ -182,10 +185,12 @@ bool FormulaParser::resolve(const RefToken& r, int& col, int& row) const {
 }
 
 bool FormulaParser::reference() {
+  RefToken first = tok_.ref;
   int c1 = 0, r1 = 0;
-  bool valid = resolve(tok_.ref, c1, r1);
+  bool valid = resolve(first, c1, r1);
   advance();
   if (tok_.kind != TokenKind::Colon) {
+    if (first.line != RefLine::None) return fail("\":\" must follow a whole column or row");
     if (!valid)
       emit(word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Ref)));
     else
@@ -195,6 +200,10 @@ bool FormulaParser::reference() {
   }
   advance();
   if (tok_.kind != TokenKind::Ref) return fail("a cell reference must follow \":\"");
+  if (tok_.ref.line != first.line)
+    return fail(first.line == RefLine::Column ? "a column must follow \":\""
+                : first.line == RefLine::Row  ? "a row must follow \":\""
+                                              : "a cell reference must follow \":\"");
   int c2 = 0, r2 = 0;
   valid = resolve(tok_.ref, c2, r2) && valid;
   advance();
@@ -202,11 +211,81 @@ bool FormulaParser::reference() {
     emit(word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Ref)));
     return true;
   }
+  // Whole columns run over every row, whole rows over every column.
+  if (first.line == RefLine::Column) r1 = 1, r2 = kMaxRows;
+  if (first.line == RefLine::Row) c1 = 1, c2 = kMaxColumns;
   emit(word(Op::Area));
   emit(static_cast<std::uint32_t>(std::min(c1, c2)));
   emit(static_cast<std::uint32_t>(std::min(r1, r2)));
   emit(static_cast<std::uint32_t>(std::max(c1, c2)));
   emit(static_cast<std::uint32_t>(std::max(r1, r2)));
+  return true;
+}
+
+// One constant of an array: a number (with a sign), text, a truth value or
+// an error.
+bool FormulaParser::arrayElement() {
+  bool negative = false;
+  while (tok_.kind == TokenKind::Operator &&
+         (tok_.op == OperatorKind::Sub || tok_.op == OperatorKind::Add)) {
+    negative ^= tok_.op == OperatorKind::Sub;
+    advance();
+  }
+  switch (tok_.kind) {
+    case TokenKind::Number: {
+      std::uint64_t bits = std::bit_cast<std::uint64_t>(negative ? -tok_.number : tok_.number);
+      emit(word(Op::Number));
+      emit(static_cast<std::uint32_t>(bits));
+      emit(static_cast<std::uint32_t>(bits >> 32));
+      advance();
+      return true;
+    }
+    case TokenKind::String:
+    case TokenKind::ErrorLit:
+      if (negative) break;
+      return primary();
+    case TokenKind::Name: {
+      std::string_view name = tok_.text(lexer_->source());
+      if (negative || !(equalNoCase(name, "TRUE") || equalNoCase(name, "FALSE"))) break;
+      emit(word(Op::Bool, equalNoCase(name, "TRUE") ? 1 : 0));
+      advance();
+      return true;
+    }
+    default:
+      break;
+  }
+  return fail("an array constant holds numbers, text, TRUE, FALSE or errors only");
+}
+
+// {1,2;3,4}: "," between columns, ";" between rows.
+bool FormulaParser::arrayConstant() {
+  std::size_t open = tok_.pos;
+  advance();
+  std::uint32_t rows = 1, cols = 0, inRow = 0;
+  for (;;) {
+    if (!arrayElement()) return false;
+    ++inRow;
+    if (tok_.kind == TokenKind::Separator) {
+      bool rowEnd = lexer_->source()[tok_.pos] == ';';
+      if (rowEnd) {
+        if (rows == 1) cols = inRow;
+        if (inRow != cols) return fail("the rows of an array constant differ in length");
+        ++rows, inRow = 0;
+      }
+      advance();
+      continue;
+    }
+    if (tok_.kind != TokenKind::RBrace)
+      return fail("\"}\" expected to close \"{\" at " + std::to_string(open + offset_ + 1));
+    if (rows == 1) cols = inRow;
+    if (inRow != cols) return fail("the rows of an array constant differ in length");
+    advance();
+    break;
+  }
+  if (static_cast<std::size_t>(rows) * cols > kMaxArrayCells || cols > kMaxOperand)
+    return fail("the array constant is too large", open);
+  emit(word(Op::MakeArray, cols));
+  emit(rows);
   return true;
 }
 
@@ -233,6 +312,8 @@ bool FormulaParser::primary() {
       return true;
     case TokenKind::Ref:
       return reference();
+    case TokenKind::LBrace:
+      return arrayConstant();
     case TokenKind::Name: {
       std::string_view name = tok_.text(lexer_->source());
       std::size_t namePos = tok_.pos;
@@ -288,9 +369,9 @@ bool FormulaParser::call(std::string_view name, std::size_t namePos) {
   }
   const FunctionTable& table = FunctionTable::instance();
   bool ok;
-  if (id >= 0 && id == table.ifId()) {
+  if (id >= 0 && id == table.ifId() && !arrayContext_) {
     ok = callIf(namePos);
-  } else if (id >= 0 && id == table.ifErrorId()) {
+  } else if (id >= 0 && id == table.ifErrorId() && !arrayContext_) {
     ok = callIfError(namePos);
   } else {
     advance();  // "("
@@ -304,7 +385,12 @@ bool FormulaParser::call(std::string_view name, std::size_t namePos) {
           ok = fail("more than " + std::to_string(kMaxArguments) + " arguments");
           break;
         }
-        if (!argument()) {
+        bool outer = arrayContext_;
+        if (id >= 0 && table.at(id).arrayArgument(static_cast<std::size_t>(argc - 1)))
+          arrayContext_ = true;
+        bool argOk = argument();
+        arrayContext_ = outer;
+        if (!argOk) {
           ok = false;
           break;
         }
@@ -332,8 +418,8 @@ bool FormulaParser::call(std::string_view name, std::size_t namePos) {
                       std::to_string(argc),
                   namePos);
       } else {
-        emit(word(Op::Call, static_cast<std::uint32_t>(id) | static_cast<std::uint32_t>(argc)
-                                                                 << 16));
+        emit(word(arrayContext_ ? Op::CallArray : Op::Call,
+                  static_cast<std::uint32_t>(id) | static_cast<std::uint32_t>(argc) << 16));
       }
     } else if (ok) {
       emit(word(Op::CallCustom, static_cast<std::uint32_t>(argc)));

@@ -42,6 +42,8 @@ class GRID_API FormulaParser {
   bool postfix();
   bool primary();
   bool reference();
+  bool arrayConstant();
+  bool arrayElement();
   bool call(std::string_view name, std::size_t namePos);
   bool argument();
   bool callIf(std::size_t namePos);
@@ -55,6 +57,7 @@ class GRID_API FormulaParser {
   std::vector<std::uint32_t> code_;
   std::string scratch_;
   int depth_ = 0;
+  bool arrayContext_ = false;  // inside an argument that takes arrays
   int hostCol_ = 0, hostRow_ = 0;
   std::size_t offset_ = 0;  // of the trimmed text in the text as given
   CompileError error_;

@@ -26,6 +26,16 @@ CellPos copied(const RefToken& r, CellPos target, CellPos delta) {
 }
 
 void write(std::string& out, const RefToken& r, CellPos target, CellPos host) {
+  if (r.line == RefLine::Column) {
+    if (r.col.absolute) out += '$';
+    out += columnName(target.col);
+    return;
+  }
+  if (r.line == RefLine::Row) {
+    if (r.row.absolute) out += '$';
+    out += std::to_string(target.row);
+    return;
+  }
   if (!r.r1c1) {
     if (r.col.absolute) out += '$';
     out += columnName(target.col);
@@ -89,10 +99,15 @@ std::string rewriteReferences(std::string_view text, CellPos oldHost, CellPos ne
       continue;
     }
     CellPos b = resolve(second.ref, oldHost);
+    // Whole columns span every row and whole rows every column, whatever moves.
+    if (first.ref.line == RefLine::Column) a.row = 1, b.row = kMaxRows;
+    if (first.ref.line == RefLine::Row) a.col = 1, b.col = kMaxColumns;
     if (map) {
       Area from{std::min(a.col, b.col), std::min(a.row, b.row), std::max(a.col, b.col),
                 std::max(a.row, b.row)};
       std::optional<Area> to = map->area(from);
+      if (to && first.ref.line == RefLine::Column) to->row1 = 1, to->row2 = kMaxRows;
+      if (to && first.ref.line == RefLine::Row) to->col1 = 1, to->col2 = kMaxColumns;
       if (!to || !inBounds({to->col1, to->row1}) || !inBounds({to->col2, to->row2})) {
         out += "#REF!";
         continue;

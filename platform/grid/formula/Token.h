@@ -14,8 +14,10 @@ enum class TokenKind : std::uint8_t {
   Operator,
   LParen,
   RParen,
-  Separator,  // "," or ";" between arguments
+  Separator,  // "," or ";" between arguments (or between the columns and rows of an array)
   Colon,
+  LBrace,  // "{" opens an array constant
+  RBrace,
   Invalid,
 };
 
@@ -43,9 +45,14 @@ struct RefPart {
   bool absolute = false;
 };
 
+enum class RefLine : std::uint8_t { None, Column, Row };
+
+// A cell, or one end of a whole-column ("A:C") or whole-row ("3:5") block:
+// a column end holds row 1, a row end column 1.
 struct RefToken {
   RefPart col, row;
   bool r1c1 = false;
+  RefLine line = RefLine::None;
 };
 
 struct Token {

@@ -29,11 +29,21 @@ class Args {
   const Value& cell(int col, int row) const { return context_.value(col, row); }
 
   // f(value, fromReference) for each item of argument i: the stored cells
-  // of a reference (empty ones skipped), or the value itself.
+  // of a reference (empty ones skipped), the elements of an array (taken as
+  // a reference's cells are), or the value itself.
   template <class F>
   void forEachItem(std::size_t i, F&& f) const {
     const Operand& o = raw_[i];
     if (o.kind == OperandKind::Missing) return;
+    if (o.kind == OperandKind::Array) {
+      const Matrix& m = *o.array;
+      for (const Value& v : m.cells)
+        if (!v.isEmpty()) f(v, true);
+      for (int r = m.filled; r < m.rows; ++r)
+        for (const Value& v : m.tail)
+          if (!v.isEmpty()) f(v, true);
+      return;
+    }
     if (o.isReference()) {
       context_.cells.forEachIn(o.area, [&](const Cell& c, int) {
         if (!c.value.isEmpty()) f(c.value, true);

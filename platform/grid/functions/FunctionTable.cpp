@@ -4,7 +4,8 @@ namespace grid {
 
 FunctionTable::FunctionTable() {
   for (auto list : {mathFunctions(), roundingFunctions(), textFunctions(), lookupFunctions(),
-                    informationFunctions(), statisticsFunctions(), logicalFunctions()}) {
+                    informationFunctions(), statisticsFunctions(), logicalFunctions(),
+                    dateFunctions(), conditionalFunctions(), referenceFunctions()}) {
     for (const FunctionInfo& f : list) {
       byName_.emplace(f.name, static_cast<int>(all_.size()));
       all_.push_back(&f);

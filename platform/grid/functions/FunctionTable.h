@@ -26,13 +26,15 @@ enum class ArgKind : std::uint8_t {
   SingleOrError,  // any single value, errors included
   Reference,      // a cell or a block, left as it is
   List,           // as SUM takes them: blocks, references and values, left as they are
+  Array,          // a block, an array or a value, left as it is (read through ArrayView)
+  Any,            // any operand, passed on as it is (CHOOSE's choices, IF's branches)
 };
 
 // The kinds of a function's arguments by position; the last one repeats, and
 // a function without any takes single values. Written takes(Text, Number).
 class ArgKinds {
  public:
-  static constexpr std::size_t kMax = 4;
+  static constexpr std::size_t kMax = 6;
 
   constexpr ArgKinds() = default;
   constexpr ArgKinds(std::initializer_list<ArgKind> kinds) {
@@ -59,8 +61,14 @@ struct FunctionInfo {
   std::uint8_t maxArgs;
   ArgKinds kinds;
   FunctionBody body;
+  bool isVolatile = false;  // computed anew whenever the sheet changes (TODAY, INDIRECT)
 
   constexpr ArgKind kind(std::size_t i) const { return kinds[i]; }
+  // Whether argument i is computed as an array: operators there work
+  // element by element.
+  constexpr bool arrayArgument(std::size_t i) const {
+    return kinds[i] == ArgKind::List || kinds[i] == ArgKind::Array;
+  }
 };
 
 inline constexpr std::uint8_t kVariadic = 255;
@@ -73,6 +81,9 @@ std::span<const FunctionInfo> lookupFunctions();
 std::span<const FunctionInfo> informationFunctions();
 std::span<const FunctionInfo> statisticsFunctions();
 std::span<const FunctionInfo> logicalFunctions();
+std::span<const FunctionInfo> dateFunctions();
+std::span<const FunctionInfo> conditionalFunctions();
+std::span<const FunctionInfo> referenceFunctions();
 
 // All built-in functions, found by name without case.
 class FunctionTable {

@@ -1,4 +1,6 @@
 // What kind of value an argument holds.
+#include <cmath>
+
 #include "platform/grid/functions/FunctionArgs.h"
 #include "platform/grid/functions/FunctionTable.h"
 
@@ -17,7 +19,7 @@ using enum ArgKind;
 
 Operand type(Args& a) {
   const Operand& o = a.operand(0);
-  if (o.kind == OperandKind::Area) return Value::makeNumber(64);
+  if (o.kind == OperandKind::Area || o.kind == OperandKind::Array) return Value::makeNumber(64);
   const Value& v = scalarOf(o, a.context());
   switch (v.kind) {
     case ValueKind::Text:
@@ -41,10 +43,20 @@ constexpr FunctionInfo kFunctions[] = {
     IS("ISBLANK", v.isEmpty()),
     IS("ISERR", v.isError() && v.error != ErrorCode::NA),
     IS("ISERROR", v.isError()),
+    {"ISEVEN", 1, 1, takes(Number),
+     [](Args& a) -> Operand {
+       return Value::makeBool(std::fmod(std::trunc(a.number(0)), 2) == 0);
+     }},
     IS("ISLOGICAL", v.isBool()),
     IS("ISNA", v.isError() && v.error == ErrorCode::NA),
     IS("ISNONTEXT", !v.isText()),
     IS("ISNUMBER", v.isNumber()),
+    {"ISODD", 1, 1, takes(Number),
+     [](Args& a) -> Operand {
+       return Value::makeBool(std::fmod(std::trunc(a.number(0)), 2) != 0);
+     }},
+    {"ISREF", 1, 1, takes(Any),
+     [](Args& a) -> Operand { return Value::makeBool(a.operand(0).isReference()); }},
     IS("ISTEXT", v.isText()),
     {"N", 1, 1, takes(SingleOrError), n},
     {"NA", 0, 0, takes(), [](Args&) { return err(ErrorCode::NA); }},

@@ -1,4 +1,5 @@
 // Rounding to decimals, to multiples and to whole numbers.
+#include <algorithm>
 #include <cmath>
 
 #include "platform/grid/NumberText.h"
@@ -38,6 +39,30 @@ Operand floor(Args& a) {
   return num(roundSignificant(std::floor(quotient(x, step)) * step));
 }
 
+Operand mround(Args& a) {
+  double x = a.number(0), step = a.number(1);
+  if (step == 0 || x == 0) return num(0);
+  if ((x > 0) != (step > 0)) return err(ErrorCode::Num);
+  return num(roundSignificant(std::round(quotient(x, step)) * step));
+}
+
+// CEILING.MATH and FLOOR.MATH: to a multiple of the step's size; negative
+// numbers go the same way as positive ones unless mode is given and not 0,
+// which turns them round (towards zero for FLOOR, away from it for CEILING).
+Operand toMultiple(Args& a, bool up, bool withMode) {
+  double x = a.number(0);
+  double step = a.given(1) ? std::fabs(a.number(1)) : 1;
+  bool turned = withMode && a.given(2) && a.number(2) != 0;
+  if (step == 0 || x == 0) return num(0);
+  double q = quotient(std::fabs(x), step);
+  double m;
+  if (x > 0)
+    m = up ? std::ceil(q) : std::floor(q);
+  else
+    m = -((up != turned) ? std::floor(q) : std::ceil(q));
+  return num(roundSignificant(m * step));
+}
+
 // EVEN and ODD round away from zero to the next even or odd whole number.
 Operand roundToParity(double x, bool odd) {
   double m = std::ceil(std::fabs(x));
@@ -49,9 +74,15 @@ Operand roundToParity(double x, bool odd) {
 
 constexpr FunctionInfo kFunctions[] = {
     {"CEILING", 2, 2, takes(Number), ceiling},
+    {"CEILING.MATH", 1, 3, takes(Number), [](Args& a) { return toMultiple(a, true, true); }},
+    {"CEILING.PRECISE", 1, 2, takes(Number), [](Args& a) { return toMultiple(a, true, false); }},
     {"EVEN", 1, 1, takes(Number), [](Args& a) { return roundToParity(a.number(0), false); }},
     {"FLOOR", 2, 2, takes(Number), floor},
+    {"FLOOR.MATH", 1, 3, takes(Number), [](Args& a) { return toMultiple(a, false, true); }},
+    {"FLOOR.PRECISE", 1, 2, takes(Number), [](Args& a) { return toMultiple(a, false, false); }},
     {"INT", 1, 1, takes(Number), [](Args& a) { return num(std::floor(a.number(0))); }},
+    {"ISO.CEILING", 1, 2, takes(Number), [](Args& a) { return toMultiple(a, true, false); }},
+    {"MROUND", 2, 2, takes(Number), mround},
     {"ODD", 1, 1, takes(Number), [](Args& a) { return roundToParity(a.number(0), true); }},
     {"ROUND", 2, 2, takes(Number),
      [](Args& a) { return num(roundDecimal(a.number(0), digitsOf(a, 1))); }},

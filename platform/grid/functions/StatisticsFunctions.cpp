@@ -44,19 +44,94 @@ Operand median(Args& a) {
   return num(v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2);
 }
 
-// Sample variance, two passes for accuracy.
-Operand variance(Args& a, bool root) {
+// Variance of a sample (divided by n - 1) or of a whole population (by
+// n), two passes for accuracy.
+Operand variance(Args& a, bool root, bool population) {
   std::vector<double> v;
   ErrorCode e = collect(a, v);
   if (e != ErrorCode::None) return err(e);
-  if (v.size() < 2) return err(ErrorCode::Div0);
+  if (v.size() < (population ? 1u : 2u)) return err(ErrorCode::Div0);
   double mean = 0;
   for (double x : v) mean += x;
   mean /= static_cast<double>(v.size());
   double ss = 0;
   for (double x : v) ss += (x - mean) * (x - mean);
-  double var = ss / static_cast<double>(v.size() - 1);
+  double var = ss / static_cast<double>(population ? v.size() : v.size() - 1);
   return num(root ? std::sqrt(var) : var);
+}
+
+// The numbers of the first argument only, sorted; #NUM! when there are none.
+ErrorCode sortedFirst(Args& a, std::vector<double>& v) {
+  ErrorCode e = a.forEachNumber(0, [&](double x) { v.push_back(x); });
+  if (e != ErrorCode::None) return e;
+  if (v.empty()) return ErrorCode::Num;
+  std::sort(v.begin(), v.end());
+  return ErrorCode::None;
+}
+
+// LARGE and SMALL: the k-th value from the top or the bottom.
+Operand kth(Args& a, bool largest) {
+  std::vector<double> v;
+  if (ErrorCode e = sortedFirst(a, v); e != ErrorCode::None) return err(e);
+  double k = std::ceil(a.number(1));
+  if (k < 1 || k > static_cast<double>(v.size())) return err(ErrorCode::Num);
+  std::size_t i = static_cast<std::size_t>(k) - 1;
+  return num(largest ? v[v.size() - 1 - i] : v[i]);
+}
+
+// Linear interpolation between the closest ranks, k from 0 to 1.
+Operand percentileOf(std::vector<double>& v, double k) {
+  if (k < 0 || k > 1) return err(ErrorCode::Num);
+  double h = (static_cast<double>(v.size()) - 1) * k;
+  std::size_t lo = static_cast<std::size_t>(std::floor(h));
+  double frac = h - std::floor(h);
+  if (lo + 1 >= v.size()) return num(v[lo]);
+  return num(v[lo] + frac * (v[lo + 1] - v[lo]));
+}
+
+Operand percentile(Args& a) {
+  std::vector<double> v;
+  if (ErrorCode e = sortedFirst(a, v); e != ErrorCode::None) return err(e);
+  return percentileOf(v, a.number(1));
+}
+
+Operand quartile(Args& a) {
+  std::vector<double> v;
+  if (ErrorCode e = sortedFirst(a, v); e != ErrorCode::None) return err(e);
+  double q = std::trunc(a.number(1));
+  if (q < 0 || q > 4) return err(ErrorCode::Num);
+  return percentileOf(v, q / 4);
+}
+
+// RANK(number, list, [order]): 1 for the largest (order 0) or the smallest.
+Operand rank(Args& a) {
+  double x = a.number(0);
+  bool ascending = a.given(2) && a.number(2) != 0;
+  double above = 0;
+  bool found = false;
+  ErrorCode e = a.forEachNumber(1, [&](double v) {
+    if (v == x) found = true;
+    if (ascending ? v < x : v > x) above += 1;
+  });
+  if (e != ErrorCode::None) return err(e);
+  return found ? num(above + 1) : err(ErrorCode::NA);
+}
+
+// The most frequent number; among equally frequent ones the first met.
+Operand mode(Args& a) {
+  std::vector<double> v;
+  ErrorCode e = collect(a, v);
+  if (e != ErrorCode::None) return err(e);
+  std::vector<double> sorted = v;
+  std::sort(sorted.begin(), sorted.end());
+  std::size_t best = 1;
+  double value = 0;
+  for (double x : v) {
+    auto [lo, hi] = std::equal_range(sorted.begin(), sorted.end(), x);
+    std::size_t n = static_cast<std::size_t>(hi - lo);
+    if (n > best) best = n, value = x;
+  }
+  return best > 1 ? num(value) : err(ErrorCode::NA);
 }
 
 // COUNT takes numbers in references, and values given directly that are
@@ -117,8 +192,24 @@ constexpr FunctionInfo kFunctions[] = {
     {"MAX", 1, kVariadic, takes(List), [](Args& a) { return extreme(a, true); }},
     {"MEDIAN", 1, kVariadic, takes(List), median},
     {"MIN", 1, kVariadic, takes(List), [](Args& a) { return extreme(a, false); }},
-    {"STDEV", 1, kVariadic, takes(List), [](Args& a) { return variance(a, true); }},
-    {"VAR", 1, kVariadic, takes(List), [](Args& a) { return variance(a, false); }},
+    {"STDEV", 1, kVariadic, takes(List), [](Args& a) { return variance(a, true, false); }},
+    {"STDEV.P", 1, kVariadic, takes(List), [](Args& a) { return variance(a, true, true); }},
+    {"STDEV.S", 1, kVariadic, takes(List), [](Args& a) { return variance(a, true, false); }},
+    {"STDEVP", 1, kVariadic, takes(List), [](Args& a) { return variance(a, true, true); }},
+    {"VAR", 1, kVariadic, takes(List), [](Args& a) { return variance(a, false, false); }},
+    {"VAR.P", 1, kVariadic, takes(List), [](Args& a) { return variance(a, false, true); }},
+    {"VAR.S", 1, kVariadic, takes(List), [](Args& a) { return variance(a, false, false); }},
+    {"VARP", 1, kVariadic, takes(List), [](Args& a) { return variance(a, false, true); }},
+    {"LARGE", 2, 2, takes(List, Number), [](Args& a) { return kth(a, true); }},
+    {"SMALL", 2, 2, takes(List, Number), [](Args& a) { return kth(a, false); }},
+    {"PERCENTILE", 2, 2, takes(List, Number), percentile},
+    {"PERCENTILE.INC", 2, 2, takes(List, Number), percentile},
+    {"QUARTILE", 2, 2, takes(List, Number), quartile},
+    {"QUARTILE.INC", 2, 2, takes(List, Number), quartile},
+    {"RANK", 2, 3, takes(Number, List, Number), rank},
+    {"RANK.EQ", 2, 3, takes(Number, List, Number), rank},
+    {"MODE", 1, kVariadic, takes(List), mode},
+    {"MODE.SNGL", 1, kVariadic, takes(List), mode},
 };
 
 }  // namespace

@@ -1,10 +1,15 @@
 // Text: pieces, case, search and replace, number formatting.
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "platform/grid/Limits.h"
 #include "platform/grid/NumberText.h"
+#include "platform/grid/formula/ArrayView.h"
 #include "platform/grid/functions/FunctionArgs.h"
 #include "platform/grid/functions/FunctionTable.h"
+#include "platform/grid/functions/NumberFormat.h"
 #include "platform/grid/functions/Wildcard.h"
 
 namespace grid {
@@ -150,6 +155,168 @@ Operand concatenate(Args& a) {
   return text(std::move(out));
 }
 
+// TEXT(value, format): numbers (and text that reads as one) through the
+// format; other text through its text section.
+Operand textFormat(Args& a) {
+  Value v = a.value(0);
+  if (v.isEmpty()) v = Value::makeNumber(0);
+  if (v.isBool()) return text(v.boolean() ? "TRUE" : "FALSE");
+  double d = 0;
+  if (v.isText() && parseNumber(v.text, d)) v = Value::makeNumber(d);
+  std::string out;
+  if (!formatValue(v, a.text(1), out)) return err(ErrorCode::Value);
+  return text(std::move(out));
+}
+
+// CONCAT and TEXTJOIN take blocks and arrays as well as values.
+Operand join(Args& a, std::size_t first, std::string_view delimiter, bool skipEmpty) {
+  std::string out;
+  bool any = false;
+  ErrorCode e = ErrorCode::None;
+  auto add = [&](const Value& v) {
+    if (e != ErrorCode::None) return;
+    std::string t;
+    e = toText(v, t);
+    if (e != ErrorCode::None || (skipEmpty && t.empty())) return;
+    if (any) out += delimiter;
+    out += t;
+    any = true;
+    if (out.size() > kMaxConcatLength) e = ErrorCode::Value;
+  };
+  for (std::size_t i = first; i < a.size() && e == ErrorCode::None; ++i) {
+    const Operand& o = a.operand(i);
+    if (o.kind == OperandKind::Missing) {
+      add(Value::makeText(""));
+    } else if (skipEmpty) {
+      a.forEachItem(i, [&](const Value& v, bool) { add(v); });
+    } else {
+      // Empty cells count as empty texts between delimiters.
+      ArrayView view(o, a.context());
+      for (int r = 0; r < view.rows() && e == ErrorCode::None; ++r)
+        for (int c = 0; c < view.cols(); ++c) add(view.at(r, c));
+    }
+  }
+  return e != ErrorCode::None ? err(e) : text(std::move(out));
+}
+
+// NUMBERVALUE(text, [decimal separator], [group separator]): blanks and
+// group separators dropped, trailing "%" each divide by 100.
+Operand numbervalue(Args& a) {
+  char decimal = a.given(1) && !a.text(1).empty() ? a.text(1)[0] : '.';
+  char group = a.given(2) && !a.text(2).empty() ? a.text(2)[0] : ',';
+  if (decimal == group) return err(ErrorCode::Value);
+  std::string t;
+  int percents = 0;
+  bool seenDecimal = false;
+  for (char c : a.text(0)) {
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
+    if (c == '%') {
+      ++percents;
+      continue;
+    }
+    if (percents > 0) return err(ErrorCode::Value);
+    if (c == decimal) {
+      if (seenDecimal) return err(ErrorCode::Value);
+      seenDecimal = true;
+      t += '.';
+    } else if (c == group) {
+      if (seenDecimal) return err(ErrorCode::Value);
+    } else {
+      t += c;
+    }
+  }
+  if (t.empty()) return num(0);
+  double d = 0;
+  if (!parseNumber(t, d)) return err(ErrorCode::Value);
+  return num(d / std::pow(100.0, percents));
+}
+
+// DOLLAR(number, [decimals]): currency with grouped thousands, negative
+// amounts in parentheses.
+Operand dollar(Args& a) {
+  double digits = a.given(1) ? std::trunc(a.number(1)) : 2;
+  if (digits > 127) return err(ErrorCode::Value);
+  if (digits < -308) digits = -308;
+  int d = static_cast<int>(digits);
+  double v = roundDecimal(a.number(0), d);
+  std::string body = "$" + formatFixed(std::fabs(v), d < 0 ? 0 : d, true);
+  return text(v < 0 ? "(" + body + ")" : body);
+}
+
+// ROMAN(number, [form]): form 0 is classic; forms 1 to 4 allow ever wider
+// subtractive pairs, so 499 reads CDXCIX, LDVLIV, XDIX, VDIV, ID.
+Operand roman(Args& a) {
+  double n = std::trunc(a.number(0));
+  int form = 0;
+  if (a.given(1)) {
+    const Value& f = a.value(1);
+    form = f.isBool() ? (f.boolean() ? 0 : 4) : static_cast<int>(std::trunc(f.number));
+  }
+  if (n < 0 || n > 3999 || form < 0 || form > 4) return err(ErrorCode::Value);
+  static constexpr char kLetters[] = "MDCLXVI";
+  static constexpr int kValues[] = {1000, 500, 100, 50, 10, 5, 1};
+  // Every numeral, and every pair "smaller before larger" the form allows.
+  struct Piece {
+    int value;
+    std::string text;
+  };
+  std::vector<Piece> pieces;
+  for (int big = 0; big < 7; ++big) {
+    pieces.push_back({kValues[big], std::string(1, kLetters[big])});
+    if (big == 6) continue;
+    int classic = big % 2 == 0 ? big + 2 : big + 1;  // C before M, C before D, ...
+    for (int small = classic; small <= std::min(6, classic + form); ++small) {
+      int v = kValues[big] - kValues[small];
+      if (v == kValues[small] || small >= 7) continue;  // VX is just V
+      pieces.push_back({v, std::string(1, kLetters[small]) + kLetters[big]});
+    }
+  }
+  std::sort(pieces.begin(), pieces.end(),
+            [](const Piece& x, const Piece& y) { return x.value > y.value; });
+  std::string out;
+  int rest = static_cast<int>(n);
+  for (const Piece& p : pieces)
+    while (rest >= p.value) out += p.text, rest -= p.value;
+  return text(std::move(out));
+}
+
+Operand arabic(Args& a) {
+  std::string_view t = a.text(0);
+  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+  bool negative = !t.empty() && t.front() == '-';
+  if (negative) t.remove_prefix(1);
+  if (t.size() > 255) return err(ErrorCode::Value);
+  auto valueOf = [](char c) {
+    switch (c | 32) {
+      case 'i':
+        return 1;
+      case 'v':
+        return 5;
+      case 'x':
+        return 10;
+      case 'l':
+        return 50;
+      case 'c':
+        return 100;
+      case 'd':
+        return 500;
+      case 'm':
+        return 1000;
+      default:
+        return 0;
+    }
+  };
+  double total = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    int v = valueOf(t[i]);
+    if (v == 0) return err(ErrorCode::Value);
+    int next = i + 1 < t.size() ? valueOf(t[i + 1]) : 0;
+    total += next > v ? -v : v;
+  }
+  return num(negative ? -total : total);
+}
+
 constexpr FunctionInfo kFunctions[] = {
     {"CHAR", 1, 1, takes(Number),
      [](Args& a) -> Operand {
@@ -169,7 +336,10 @@ constexpr FunctionInfo kFunctions[] = {
        if (a.text(0).empty()) return err(ErrorCode::Value);
        return Value::makeNumber(static_cast<unsigned char>(a.text(0)[0]));
      }},
+    {"ARABIC", 1, 1, takes(Text), arabic},
+    {"CONCAT", 1, kVariadic, takes(List), [](Args& a) { return join(a, 0, "", false); }},
     {"CONCATENATE", 1, kVariadic, takes(Text), concatenate},
+    {"DOLLAR", 1, 2, takes(Number), dollar},
     {"EXACT", 2, 2, takes(Text),
      [](Args& a) -> Operand { return Value::makeBool(a.text(0) == a.text(1)); }},
     {"FIND", 2, 3, takes(Text, Text, Number), find},
@@ -179,9 +349,11 @@ constexpr FunctionInfo kFunctions[] = {
      [](Args& a) -> Operand { return Value::makeNumber(static_cast<double>(a.text(0).size())); }},
     {"LOWER", 1, 1, takes(Text), [](Args& a) { return text(lowerCase(a.text(0))); }},
     {"MID", 3, 3, takes(Text, Number, Number), mid},
+    {"NUMBERVALUE", 1, 3, takes(Text), numbervalue},
     {"PROPER", 1, 1, takes(Text), proper},
     {"REPLACE", 4, 4, takes(Text, Number, Number, Text), replace},
     {"REPT", 2, 2, takes(Text, Number), rept},
+    {"ROMAN", 1, 2, takes(Number, Single), roman},
     {"RIGHT", 1, 2, takes(Text, Number), right},
     {"SEARCH", 2, 3, takes(Text, Text, Number), search},
     {"SUBSTITUTE", 3, 4, takes(Text, Text, Text, Number), substitute},
@@ -189,6 +361,9 @@ constexpr FunctionInfo kFunctions[] = {
      [](Args& a) -> Operand {
        return a.value(0).isText() ? Operand(a.value(0)) : Operand(Value::makeText(""));
      }},
+    {"TEXT", 2, 2, takes(Single, Text), textFormat},
+    {"TEXTJOIN", 3, kVariadic, takes(Text, Boolean, List),
+     [](Args& a) { return join(a, 2, a.text(0), a.boolean(1)); }},
     {"TRIM", 1, 1, takes(Text), trim},
     {"UPPER", 1, 1, takes(Text), [](Args& a) { return text(upperCase(a.text(0))); }},
     {"VALUE", 1, 1, takes(Text), value},

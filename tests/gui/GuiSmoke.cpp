@@ -1,11 +1,15 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp or info (the host window: HostSmoke.cpp).
+// grid, cis2, caption, translation, csp, info or sections (the host window:
+// HostSmoke.cpp).
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "common/SSExports.h"
@@ -16,6 +20,8 @@
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
 #include "platform/ui/wx/WxBackend.h"
+#include "sections/DlgEditLibData.h"
+#include "sections/KvDlgEditLibSections.h"
 #include "spreadsheet/CaptionDlg.h"
 #include "tests/gui/LayoutCheck.h"
 
@@ -81,12 +87,27 @@ class SmokeApp : public wxApp {
       ExportStartDlgInfo(info);
       return shot_;
     }
+    if (which_ == "sections") {
+      // The sample library's IPE table with IPE 270 selected, on a copy: OK saves.
+      namespace fs = std::filesystem;
+      fs::path copy = fs::temp_directory_path() / ("ss-gui-sections-" + std::to_string(getpid()));
+      fs::create_directories(copy);
+      for (const char* folder : {"prof", "icons"})
+        fs::copy(fs::path(SS_SOURCE_DIR "/examples/library") / folder, copy / folder,
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+      gSettings.setLibDir(copy.string().c_str());
+      DlgEditLibData data;
+      bool ok = StartDlgEditLibSections(data, "IPE");
+      fs::remove_all(copy);
+      return ok || shot_;
+    }
     std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
     return false;
   }
 
   // After the dialog has drawn itself: check, take the picture, press OK.
   void shootLater(ui::Dialog& dialog, wxDialog& window) {
+    if (auto* editor = dynamic_cast<KvDlgEditLibSections*>(&dialog)) editor->selectSize(10);
     auto* timer = new wxTimer;
     timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
       for (const std::string& f : layoutFaults(dialog)) {
@@ -110,7 +131,8 @@ class SmokeApp : public wxApp {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|info FILE.png\n");
+    std::fprintf(stderr,
+                 "usage: gui_smoke grid|cis2|caption|translation|csp|info|sections FILE.png\n");
     return 2;
   }
   auto* app = new SmokeApp(argv[1], argv[2]);

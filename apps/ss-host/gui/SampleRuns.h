@@ -5,3 +5,8 @@ void runGridSample();
 void runCis2Sample();
 // The library's cutting-stock groups, or two small built-in groups.
 void runCsp2Sample();
+// The section-library editor on the library's prof/ tables.
+void runEditLibSectionsSample();
+// The size editor on the library's HEA table (or its first table); a new
+// size goes to the section tables of this session, not to the file.
+void runEditLibSimpleSample();

@@ -67,10 +67,12 @@ Acad::ErrorStatus Nx_ProfValuesTable::setToGlobals(Nx_SectionTableManager* manag
   if (columns.length() > 1) columns.removeAt(1);
   Nx_Array<Nx_StringArray> sizes(rows.growLength());
   for (const Nx_StringArray& row : rows) {
-    Nx_StringArray size = row;
-    if (size.length() > 1) size.removeAt(1);
+    Nx_StringArray size;
+    size.items().reserve(row.items().size());
+    for (int i = 0; i < row.length(); ++i)
+      if (i != 1 || row.length() == 1) size.append(row[i]);
     sizes.append(std::move(size));
   }
   if (manager->hasTable(tableName)) manager->removeTable(tableName);
-  return manager->addSectionTable(file, templ, columns, sizes);
+  return manager->addSectionTable(file, templ, columns, std::move(sizes));
 }

@@ -58,8 +58,7 @@ void checkRows(Nx_ProfValuesTable& table, const Nx_String& file, bool hasHeader,
       continue;
     }
     for (int c = firstValue; hasHeader && c < row.length(); ++c) {
-      double value = 0;
-      if (!row[c].isEmpty() && !row[c].toDouble(value))
+      if (!row[c].isEmpty() && !isNumber(row[c]))
         problems.append(where(r, c + 1) + ": \"" + row[c] + "\" is not a number (" +
                         table.columnNames[c] + ")");
     }

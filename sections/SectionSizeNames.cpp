@@ -74,16 +74,28 @@ Nx_String patternName(const AcArray<int>& pattern, const Nx_StringArray& values)
 }
 
 int sortedInsertPosition(const Nx_ProfValuesTable& table, const Nx_String& sysName) {
-  Nx_StringArray names;
-  table.getColumn(names, 0);
-  if (!equalFirstParts(sysName)) return ObjectExportAddToSorted(names, sysName);
-  Nx_StringArray alike;
-  for (const Nx_String& n : names)
-    if (equalFirstParts(n)) alike.append(n);
-  if (alike.isEmpty()) return 1;
-  int at = ObjectExportAddToSorted(alike, sysName);
-  // Before the first of them, the new size still follows that first one.
-  const Nx_String& before = at > 0 ? alike[at - 1] : alike[1];
-  int index = names.find(before, true);
-  return index >= 0 ? index + 1 : 1;
+  // The place the name would take in the names sorted naturally (after equal
+  // ones), counted rather than sorted: a table may hold thousands of sizes.
+  auto notAfter = [&](const Nx_String& name) { return naturalCompare(sysName, name) >= 0; };
+  if (!equalFirstParts(sysName)) {
+    int count = 0;
+    for (const Nx_StringArray& row : table.rows)
+      count += notAfter(row.isEmpty() ? Nx_String() : row[0]);
+    return count;
+  }
+  // Among the equal-sided names: after the last one that sorts before it, or
+  // after the first of them when it sorts before them all.
+  const Nx_String* before = nullptr;
+  const Nx_String* first = nullptr;
+  for (const Nx_StringArray& row : table.rows) {
+    if (row.isEmpty() || !equalFirstParts(row[0])) continue;
+    const Nx_String& n = row[0];
+    if (!first || naturalCompare(n, *first) < 0) first = &n;
+    if (notAfter(n) && (!before || naturalCompare(n, *before) >= 0)) before = &n;
+  }
+  if (!before) before = first;
+  if (!before) return 1;
+  for (int i = 0; i < table.rows.length(); ++i)
+    if (!table.rows[i].isEmpty() && table.rows[i][0].equal(*before, true)) return i + 1;
+  return 1;
 }

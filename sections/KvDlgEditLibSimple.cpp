@@ -95,21 +95,25 @@ bool KvDlgEditLibSimple::onInitDialog() {
   languageIndex_ = std::max(0, table_.getColumnIdx(MacroLangs::GetCurLanguage()) - kFirstLanguage);
   setLabels();
   fillFields();
-  checkRadioButton(IDC_AUTO_NAME, IDC_OWN_NAME, IDC_AUTO_NAME);
-  enableItem(IDC_NAME, false);
+  // Names that repeat no values (HEA100) leave nothing to build a name from.
+  bool automatic = !pattern_.isEmpty();
+  checkRadioButton(IDC_AUTO_NAME, IDC_OWN_NAME, automatic ? IDC_AUTO_NAME : IDC_OWN_NAME);
+  enableItem(IDC_AUTO_NAME, automatic);
+  enableItem(IDC_NAME, !automatic);
   return true;
 }
 
 void KvDlgEditLibSimple::setLabels() {
+  // A parametric shape names its own dimensions; the table's headers name
+  // the values beyond them (and all of them for a drawing's table).
   Nx_StringArray names;
   if (isParametric(table_.templateName)) {
     for (const std::string& n : shapeDimensionNames(table_.templateName.toInt()))
       names.append(Nx_String(n));
   }
-  if (names.isEmpty()) {
-    for (int i = kFirstLanguage + table_.getNrLanguages(); i < table_.columnNames.length(); ++i)
-      names.append(MacroLangs::GetString("Prof", table_.columnNames[i]));
-  }
+  const int first = kFirstLanguage + table_.getNrLanguages();
+  for (int i = first + names.length(); i < table_.columnNames.length(); ++i)
+    names.append(MacroLangs::GetString("Prof", table_.columnNames[i]));
   for (int k = 1; k <= kValueFields; ++k) {
     Nx_String name = k <= names.length() ? names[k - 1] : Nx_String();
     setItemText(labelId(k), getAlfabet(k) + ". " + name + ":");
@@ -165,6 +169,15 @@ bool KvDlgEditLibSimple::buildRow(Nx_StringArray& row, Nx_String& sysName) {
   return true;
 }
 
+bool KvDlgEditLibSimple::nameInUse(const Nx_String& name) const {
+  // A display name counts too: the section look-ups take either.
+  const int last = kFirstLanguage + table_.getNrLanguages();
+  for (const Nx_StringArray& row : table_.rows)
+    for (int i = 0; i < row.length() && i < last; ++i)
+      if (i != 1 && row[i].equal(name, false)) return true;
+  return false;
+}
+
 bool KvDlgEditLibSimple::checkShape10(const Nx_StringArray& row) {
   if (!isParametric(table_.templateName) || table_.templateName.toInt() != kRectTubeShape)
     return true;
@@ -188,8 +201,7 @@ void KvDlgEditLibSimple::onOK() {
     Dialog::onCancel();
     return;
   }
-  int existing = 0;
-  if (sysName.isEmpty() || table_.findSysName(sysName, existing)) {
+  if (sysName.isEmpty() || nameInUse(sysName)) {
     Nx_String why = sysName.isEmpty() ? Nx_String("The new size needs a name.")
                                       : "The table has a size \"" + sysName + "\" already.";
     ui::messageBox(why.str(), dialString(796).str(), ui::MB_OK | ui::MB_ICONEXCLAMATION, this);

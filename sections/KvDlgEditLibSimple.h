@@ -29,6 +29,8 @@ class KvDlgEditLibSimple : public ui::Dialog {
   // The new size from the fields; false when the start row cannot hold it.
   bool buildRow(Nx_StringArray& row, Nx_String& sysName);
   bool checkShape10(const Nx_StringArray& row);
+  // True when a size has the name as its system name or a display name.
+  bool nameInUse(const Nx_String& name) const;
   Nx_StringArray fieldValues() const;
   bool autoName() const;
 

@@ -1,6 +1,6 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp, info or sections (the host window:
+// grid, cis2, caption, translation, csp, info, sections or sizeeditor (the host window:
 // HostSmoke.cpp).
 #include <wx/app.h>
 #include <wx/dialog.h>
@@ -20,8 +20,11 @@
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
 #include "platform/ui/wx/WxBackend.h"
+#include "resources/dialogs/DLG_EDITLIBSIMPLE.h"
 #include "sections/DlgEditLibData.h"
 #include "sections/KvDlgEditLibSections.h"
+#include "sections/KvDlgEditLibSimple.h"
+#include "sections/Nx_ProfValuesTable.h"
 #include "spreadsheet/CaptionDlg.h"
 #include "tests/gui/LayoutCheck.h"
 
@@ -101,6 +104,13 @@ class SmokeApp : public wxApp {
       fs::remove_all(copy);
       return ok || shot_;
     }
+    if (which_ == "sizeeditor") {
+      // A new size after HEA 600 (the table in memory only).
+      gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+      Nx_ProfValuesTable table;
+      int index = -1;
+      return (table.readFromFile("HEA") && StartDlgEditLibSimple("HEA600", table, index)) || shot_;
+    }
     std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
     return false;
   }
@@ -108,6 +118,8 @@ class SmokeApp : public wxApp {
   // After the dialog has drawn itself: check, take the picture, press OK.
   void shootLater(ui::Dialog& dialog, wxDialog& window) {
     if (auto* editor = dynamic_cast<KvDlgEditLibSections*>(&dialog)) editor->selectSize(10);
+    if (dynamic_cast<KvDlgEditLibSimple*>(&dialog))
+      dialog.setItemText(dlg_editlibsimple::IDC_NAME, "HEA650");
     auto* timer = new wxTimer;
     timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
       for (const std::string& f : layoutFaults(dialog)) {
@@ -131,8 +143,9 @@ class SmokeApp : public wxApp {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr,
-                 "usage: gui_smoke grid|cis2|caption|translation|csp|info|sections FILE.png\n");
+    std::fprintf(
+        stderr,
+        "usage: gui_smoke grid|cis2|caption|translation|csp|info|sections|sizeeditor FILE.png\n");
     return 2;
   }
   auto* app = new SmokeApp(argv[1], argv[2]);

@@ -172,6 +172,28 @@ TEST_F(SizeEditorTest, CancelAndEmptyTablesLeaveTheTable) {
   EXPECT_TRUE(empty.rows.isEmpty());
 }
 
+TEST_F(SizeEditorTest, NamesThatRepeatNoValuesStartWithAnOwnName) {
+  Nx_ProfValuesTable hea;
+  ASSERT_TRUE(hea.readFromFile("HEA"));
+  script_.modal(kTemplateId)
+      .check([](Dialog& d) {
+        EXPECT_TRUE(d.isChecked(IDC_OWN_NAME));
+        EXPECT_FALSE(d.isItemEnabled(IDC_AUTO_NAME));
+        EXPECT_TRUE(d.isItemEnabled(IDC_NAME));
+        EXPECT_EQ(d.itemText(IDC_NAME), "HEA 100");
+        EXPECT_EQ(d.itemText(IDC_VALUE5_CAPTION), "E. r:");  // the shape's names
+        EXPECT_EQ(d.itemText(IDC_VALUE6_CAPTION), "F. A:");  // then the table's
+      })
+      .ok()  // "HEA 100" is the display name of HEA100: refused
+      .type(IDC_NAME, "HEA90")
+      .ok();
+  script_.answer(IDOK, "already");
+  int index = -1;
+  ASSERT_TRUE(StartDlgEditLibSimple("HEA100", hea, index));
+  EXPECT_EQ(hea.rows.length(), 20);
+  EXPECT_EQ(rowOf(hea, "HEA90"), 0);  // natural order: before HEA100
+}
+
 // A detailer adds an HEA 650 and a standards sheet finds it at once.
 TEST_F(SizeEditorTest, NewHeaSizeIsFoundByTheSectionFunctions) {
   Nx_ProfValuesTable hea;

@@ -24,7 +24,6 @@ using namespace dlg_editlibsections;
 namespace {
 constexpr const char* kSizeName = "DLG_EDITLIBSECTIONS";
 constexpr const char* kCaption = "Section library";
-constexpr int kFirstLanguage = 2;
 constexpr int kFaultsShown = 12;
 // The properties sheet: name, table value, computed value, difference.
 constexpr int kPropertyColumns = 4;
@@ -214,23 +213,16 @@ void KvDlgEditLibSections::showSize(int row) {
     properties_.setMaxRows(0);
     return;
   }
-  const int first = kFirstLanguage + t.getNrLanguages();
-  Nx_StringArray names, values;
-  for (int i = first; i < t.columnNames.length(); ++i) names.append(t.columnNames[i]);
-  for (int i = first; i < cells.length(); ++i) values.append(cells[i]);
+  Nx_StringArray names = t.getValueNames(), values = t.valuesOf(cells);
   int language = t.getColumnIdx(MacroLangs::GetCurLanguage());
   Nx_String title =
       cells.isValid(language) && !cells[language].isEmpty() ? cells[language] : cells[0];
   view_.setSection(shape, shapeDimensions(shape, names, values), title);
-  fillProperties(shape, cells);
+  fillProperties(shape, names, values);
 }
 
-void KvDlgEditLibSections::fillProperties(int shape, const Nx_StringArray& cells) {
-  const Nx_ProfValuesTable& t = tables_[current_.str()].table;
-  const int first = kFirstLanguage + t.getNrLanguages();
-  Nx_StringArray names, values;
-  for (int i = first; i < t.columnNames.length(); ++i) names.append(t.columnNames[i]);
-  for (int i = first; i < cells.length(); ++i) values.append(cells[i]);
+void KvDlgEditLibSections::fillProperties(int shape, const Nx_StringArray& names,
+                                          const Nx_StringArray& values) {
   std::vector<SectionPropertyCheck> checks = checkSectionProperties(shape, names, values);
   grid::Sheet* sheet = properties_.sheet();
   if (!sheet) return;

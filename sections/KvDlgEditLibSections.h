@@ -50,7 +50,7 @@ class KvDlgEditLibSections : public ui::Dialog {
   void storeSheet();
   void showTable();
   void showSize(int row);
-  void fillProperties(int shape, const Nx_StringArray& row);
+  void fillProperties(int shape, const Nx_StringArray& names, const Nx_StringArray& values);
   void status(const Nx_String& text);
   bool saveEntry(const Nx_String& name, Entry& entry);
   bool confirmDiscard();

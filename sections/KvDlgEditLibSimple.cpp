@@ -17,7 +17,7 @@ using namespace dlg_editlibsimple;
 
 namespace {
 constexpr const char* kSizeName = "DLG_EDITLIBSIMPLE";
-constexpr int kFirstLanguage = 2;
+constexpr int kFirstLanguage = Nx_ProfValuesTable::kFirstLanguageIdx;
 // Editing these value fields renames the size while the name is automatic.
 constexpr int kNamingFields = 8;
 constexpr int kRectTubeShape = 10;
@@ -111,7 +111,7 @@ void KvDlgEditLibSimple::setLabels() {
     for (const std::string& n : shapeDimensionNames(table_.templateName.toInt()))
       names.append(Nx_String(n));
   }
-  const int first = kFirstLanguage + table_.getNrLanguages();
+  const int first = table_.getFirstValueIdx();
   for (int i = first + names.length(); i < table_.columnNames.length(); ++i)
     names.append(MacroLangs::GetString("Prof", table_.columnNames[i]));
   for (int k = 1; k <= kValueFields; ++k) {
@@ -121,7 +121,7 @@ void KvDlgEditLibSimple::setLabels() {
 }
 
 void KvDlgEditLibSimple::fillFields() {
-  const int first = kFirstLanguage + table_.getNrLanguages();
+  const int first = table_.getFirstValueIdx();
   const Nx_StringArray* row = table_.rows.get(startRow_);
   int language = kFirstLanguage + languageIndex_;
   setItemText(IDC_NAME, row && language < row->length() ? (*row)[language] : Nx_String());
@@ -171,7 +171,7 @@ bool KvDlgEditLibSimple::buildRow(Nx_StringArray& row, Nx_String& sysName) {
 
 bool KvDlgEditLibSimple::nameInUse(const Nx_String& name) const {
   // A display name counts too: the section look-ups take either.
-  const int last = kFirstLanguage + table_.getNrLanguages();
+  const int last = table_.getFirstValueIdx();
   for (const Nx_StringArray& row : table_.rows)
     for (int i = 0; i < row.length() && i < last; ++i)
       if (i != 1 && row[i].equal(name, false)) return true;
@@ -181,7 +181,7 @@ bool KvDlgEditLibSimple::nameInUse(const Nx_String& name) const {
 bool KvDlgEditLibSimple::checkShape10(const Nx_StringArray& row) {
   if (!isParametric(table_.templateName) || table_.templateName.toInt() != kRectTubeShape)
     return true;
-  const int first = kFirstLanguage + table_.getNrLanguages();
+  const int first = table_.getFirstValueIdx();
   double third = first + 2 < row.length() ? row[first + 2].toDouble() : 0;
   double fourth = first + 3 < row.length() ? row[first + 3].toDouble() : 0;
   if (fourth == 0 || fourth > third) return true;

@@ -8,7 +8,7 @@
 #include "core/StringHelpers.h"
 
 namespace {
-constexpr int kFirstLanguage = 2;
+constexpr int kFirstLanguage = Nx_ProfValuesTable::kFirstLanguageIdx;
 }
 
 Nx_ProfValuesTable::Nx_ProfValuesTable(const Nx_ProfValuesTable& other)
@@ -32,6 +32,12 @@ Nx_ProfValuesTable& Nx_ProfValuesTable::operator=(const Nx_ProfValuesTable& othe
 
 int Nx_ProfValuesTable::getNrLanguages() const {
   return columnNames.length() >= 7 && columnNames[6].equal("Korean", false) ? 5 : 4;
+}
+
+Nx_StringArray Nx_ProfValuesTable::valuesOf(const Nx_StringArray& row) const {
+  Nx_StringArray values;
+  for (int i = getFirstValueIdx(); i < row.length(); ++i) values.append(row[i]);
+  return values;
 }
 
 int Nx_ProfValuesTable::getColumnIdx(const Nx_String& columnName) const {
@@ -103,7 +109,7 @@ Acad::ErrorStatus Nx_ProfValuesTable::setUserNames(int index, const Nx_String& n
 }
 
 Acad::ErrorStatus Nx_ProfValuesTable::setValues(int index, const AcArray<double>& values) {
-  int first = kFirstLanguage + getNrLanguages();
+  int first = getFirstValueIdx();
   if (!rows.isValid(index) || values.length() != rows[index].length() - first)
     return Acad::eInvalidInput;
   for (int k = 0; k < values.length(); ++k) rows[index][first + k] = Nx_String(values[k], 1, false);

@@ -35,8 +35,15 @@ class SS_EXPORT Nx_ProfValuesTable {
   // The file's path for a table name.
   static Nx_String filePath(const Nx_String& name);
 
+  // Position of the first language column.
+  static constexpr int kFirstLanguageIdx = 2;
   // Language columns: 5 when the header's entry 6 is "Korean", else 4.
   int getNrLanguages() const;
+  // Position of the first value column, after the languages.
+  int getFirstValueIdx() const { return kFirstLanguageIdx + getNrLanguages(); }
+  // The header's value column names, and a row's values (from the first value column).
+  Nx_StringArray getValueNames() const { return valuesOf(columnNames); }
+  Nx_StringArray valuesOf(const Nx_StringArray& row) const;
   int getColumnIdx(const Nx_String& columnName) const;
   bool getColumn(Nx_StringArray& values, int position) const;
   bool getColumn(Nx_StringArray& values, const Nx_String& columnName) const;

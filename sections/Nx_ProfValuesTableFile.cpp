@@ -42,7 +42,7 @@ void checkRows(Nx_ProfValuesTable& table, const Nx_String& file, bool hasHeader,
     }
   }
   const int width = hasHeader ? table.columnNames.length() : 0;
-  const int firstValue = 2 + table.getNrLanguages();
+  const int firstValue = table.getFirstValueIdx();
   std::unordered_set<std::string> seen;
   Nx_Array<Nx_StringArray> kept(8);
   for (int r = 0; r < table.rows.length(); ++r) {

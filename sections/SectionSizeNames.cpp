@@ -46,14 +46,12 @@ bool matchNamePattern(const Nx_String& sysName, const Nx_StringArray& values,
 }
 
 bool findNamePattern(const Nx_ProfValuesTable& table, int start, AcArray<int>& pattern, int& row) {
-  const int first = 2 + table.getNrLanguages();
+  const int first = table.getFirstValueIdx();
   for (int r = std::max(start, 0), tried = 0; r < table.rows.length() && tried < kMaxModelRows;
        ++r, ++tried) {
     const Nx_StringArray& cells = table.rows[r];
     if (cells.isEmpty() || cells.length() <= first) continue;
-    Nx_StringArray values;
-    for (int i = first; i < cells.length(); ++i) values.append(cells[i]);
-    if (matchNamePattern(cells[0], values, pattern)) {
+    if (matchNamePattern(cells[0], table.valuesOf(cells), pattern)) {
       row = r;
       return true;
     }

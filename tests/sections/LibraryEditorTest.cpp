@@ -87,7 +87,7 @@ TEST_F(LibraryEditorTest, WrongTableValueIsMarked) {
         sizes.getColumnHeaders(headers);
         iy = headers.find("Iy", true) + 1;
         ASSERT_GT(iy, 1);
-        sizes.setCellText(iy, 3, "400");  // IPE120's Iy is 317.8
+        sizes.setCellText(iy, 3, "400");                     // IPE120's Iy is 317.8
         sizes.sheet()->setBool(kSpreadOptionChanged, true);  // as the control marks a user's edit
         editor(d).selectSize(3);
         Nx_Spread& props = editor(d).properties();
@@ -212,4 +212,22 @@ TEST_F(LibraryEditorTest, ReportsTheFaultsOfABadTable) {
       .ok();
   DlgEditLibData data;
   ASSERT_TRUE(StartDlgEditLibSections(data, "Bad"));
+}
+
+TEST(SectionViewTest, DrawsEveryShapeWithItsDimensions) {
+  for (int shape = 1; shape <= 24; ++shape) {
+    KvSectionView view;
+    view.setRect({0, 0, 360, 360});
+    view.setSection(shape, typicalDimensions(shape), "S");
+    ASSERT_FALSE(view.outline().isEmpty()) << shape;
+    RecordingPaintContext dc;
+    view.paint(dc);
+    EXPECT_GT(dc.calls("line").size(), 20u) << shape;
+    EXPECT_GE(texts(dc).size(), 2u) << shape;  // the title and at least one dimension
+  }
+  KvSectionView view;
+  view.setSection(1, {100, 50, 5, 60, 5}, "Bad");  // flanges deeper than half the height
+  RecordingPaintContext dc;
+  view.paint(dc);
+  EXPECT_TRUE(drew(dc, "make no section"));
 }

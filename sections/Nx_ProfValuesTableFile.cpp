@@ -2,6 +2,7 @@
 // written by hand may have.
 #include <unordered_set>
 
+#include "core/FileHelpers.h"
 #include "core/MacroLangs.h"
 #include "core/Nx_Settings.h"
 #include "core/PathHelpers.h"
@@ -103,9 +104,11 @@ bool Nx_ProfValuesTable::writeToFile(const Nx_String& name) const {
 }
 
 bool Nx_ProfValuesTable::writeToFile(const Nx_String& name, Nx_String* error) const {
-  Nx_Array<Nx_StringArray> all(rows.growLength());
-  all.append(Nx_StringArray{templateName});
-  all.append(columnNames);
-  for (const Nx_StringArray& row : rows) all.append(row);
-  return writeFile(filePath(name), all, error);
+  // Line by line, without a copy of the rows: the template, the header, the sizes.
+  Nx_StringArray lines;
+  lines.items().reserve(static_cast<size_t>(rows.length()) + 2);
+  lines.append(rowToLine(Nx_StringArray{templateName}));
+  lines.append(rowToLine(columnNames));
+  for (const Nx_StringArray& row : rows) lines.append(rowToLine(row));
+  return ObjectExportWriteFile(filePath(name), lines, error);
 }

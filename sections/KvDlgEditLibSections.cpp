@@ -63,8 +63,10 @@ KvDlgEditLibSections::KvDlgEditLibSections(const DlgEditLibData& data, const Nx_
     showSize(selectedSize());
   });
   on(IDC_SIZES, ui::SPN_HEADERSELECT, [this] {
+    // A column's header selects the whole column (rows -1); a row's header does not sort.
     int c1 = 0, r1 = 0, c2 = 0, r2 = 0;
-    if (sizes_.getSelection(c1, r1, c2, r2) && c1 == c2 && r1 <= 1 && r2 >= sizes_.getMaxRows())
+    if (sizes_.getSelection(c1, r1, c2, r2) && c1 == c2 && c1 >= 1 &&
+        (r1 == -1 || (r1 <= 1 && r2 >= sizes_.getMaxRows())))
       sortBy(c1);
   });
 }

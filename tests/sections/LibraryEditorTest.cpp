@@ -143,9 +143,14 @@ TEST_F(LibraryEditorTest, DeletesAndSortsSizes) {
         ASSERT_TRUE(editor(d).selectSize(1));
         ASSERT_TRUE(editor(d).deleteSize());
         EXPECT_EQ(editor(d).sizes().getMaxRows(), 17);
-        ASSERT_TRUE(editor(d).sortBy(8));  // b, ascending
-        ASSERT_TRUE(editor(d).sortBy(8));  // again: descending
+        // A click on the header of b sorts by it, a second click the other way round.
+        ASSERT_TRUE(editor(d).sizes().userSelectHeader(8, 0));
         Nx_String first;
+        editor(d).sizes().getCellText(1, 1, first);
+        EXPECT_EQ(first, "IPE100");  // b = 55, IPE80 is gone
+        ASSERT_TRUE(editor(d).sizes().userSelectHeader(8, 0));
+        // A row's header selects the row and leaves the order.
+        ASSERT_TRUE(editor(d).sizes().userSelectHeader(0, 3));
         editor(d).sizes().getCellText(1, 1, first);
         EXPECT_EQ(first, "IPE600");
         ASSERT_TRUE(editor(d).saveTable());

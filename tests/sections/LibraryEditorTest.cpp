@@ -153,6 +153,7 @@ TEST_F(LibraryEditorTest, DeletesAndSortsSizes) {
         ASSERT_TRUE(editor(d).sizes().userSelectHeader(0, 3));
         editor(d).sizes().getCellText(1, 1, first);
         EXPECT_EQ(first, "IPE600");
+        editor(d).sizes().setCellBool(2, 2, false);  // IPE550 excluded
         ASSERT_TRUE(editor(d).saveTable());
         EXPECT_FALSE(editor(d).isModified("IPE"));
       })
@@ -163,7 +164,9 @@ TEST_F(LibraryEditorTest, DeletesAndSortsSizes) {
   ASSERT_TRUE(saved.readFromFile("IPE"));
   EXPECT_EQ(saved.rows.length(), 17);
   EXPECT_EQ(saved.rows[0][0], "IPE600");
-  EXPECT_LT(saved.rows.length(), 18);
+  EXPECT_EQ(saved.rows[0][1], "1");
+  EXPECT_EQ(saved.rows[1][1], "0");  // the check box read back as the flag
+  EXPECT_EQ(saved.rows[1][2], "IPE 550");
 }
 
 TEST_F(LibraryEditorTest, FailedSaveLeavesTheOldFile) {

@@ -77,16 +77,6 @@ bool StartDlgDesigner(const Nx_String&) {
 // ---- GetImageDlgCtrlNames: dialog designer ----------------------------------------------------
 void GetImageDlgCtrlNames(const Nx_String&, Nx_StringArray&) {}
 
-// ---- StartDlgEditLibSections: section-library editor ------------------------------------------
-bool StartDlgEditLibSections(DlgEditLibData&, const Nx_String&) {
-  return false;
-}
-
-// ---- StartDlgEditLibSimple: section size editor -----------------------------------------------
-bool StartDlgEditLibSimple(const Nx_String&, Nx_ProfValuesTable&, int&) {
-  return false;
-}
-
 // ---- StartDlgGenVars: general variables dialog ------------------------------------------------
 bool StartDlgGenVars(KvAutoStandardsData&) {
   return false;

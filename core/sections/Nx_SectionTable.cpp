@@ -5,6 +5,13 @@ Nx_SectionTable::Nx_SectionTable(const Nx_String& fileName, const Nx_String& tem
                                  const Nx_Array<Nx_StringArray>& rows)
     : fileName_(fileName), templateName_(templateName), columnNames_(columnNames), rows_(rows) {}
 
+Nx_SectionTable::Nx_SectionTable(const Nx_String& fileName, const Nx_String& templateName,
+                                 const Nx_StringArray& columnNames, Nx_Array<Nx_StringArray>&& rows)
+    : fileName_(fileName),
+      templateName_(templateName),
+      columnNames_(columnNames),
+      rows_(std::move(rows)) {}
+
 Nx_String Nx_SectionTable::name() const {
   return fileName_.endsWith(".pr", false) ? fileName_.left(fileName_.length() - 3) : fileName_;
 }

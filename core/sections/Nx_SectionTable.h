@@ -13,6 +13,9 @@ class DCM_API Nx_SectionTable {
   Nx_SectionTable() = default;
   Nx_SectionTable(const Nx_String& fileName, const Nx_String& templateName,
                   const Nx_StringArray& columnNames, const Nx_Array<Nx_StringArray>& rows);
+  // Takes the rows over.
+  Nx_SectionTable(const Nx_String& fileName, const Nx_String& templateName,
+                  const Nx_StringArray& columnNames, Nx_Array<Nx_StringArray>&& rows);
   virtual ~Nx_SectionTable() = default;
   Nx_SectionTable(const Nx_SectionTable&) = default;
   Nx_SectionTable& operator=(const Nx_SectionTable&) = default;

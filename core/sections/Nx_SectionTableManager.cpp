@@ -1,6 +1,7 @@
 #include "core/sections/Nx_SectionTableManager.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/FileSearch.h"
 #include "core/Nx_Settings.h"
@@ -130,10 +131,18 @@ Acad::ErrorStatus Nx_SectionTableManager::addSectionTable(const Nx_String& fileN
                                                           const Nx_String& templateName,
                                                           const Nx_StringArray& columnNames,
                                                           const Nx_Array<Nx_StringArray>& rows) {
+  return addSectionTable(fileName, templateName, columnNames, Nx_Array<Nx_StringArray>(rows));
+}
+
+Acad::ErrorStatus Nx_SectionTableManager::addSectionTable(const Nx_String& fileName,
+                                                          const Nx_String& templateName,
+                                                          const Nx_StringArray& columnNames,
+                                                          Nx_Array<Nx_StringArray>&& rows) {
   ensureCurrentLibrary();
-  Nx_SectionTable table(fileName, templateName, columnNames, rows);
-  if (table.name().isEmpty() || tableIndex(table.name()) >= 0) return Acad::eInvalidInput;
-  tables_.append(table);
+  auto table =
+      std::make_unique<Nx_SectionTable>(fileName, templateName, columnNames, std::move(rows));
+  if (table->name().isEmpty() || tableIndex(table->name()) >= 0) return Acad::eInvalidInput;
+  tables_.append(std::move(table));
   return Acad::eOk;
 }
 

@@ -41,6 +41,10 @@ class DCM_API Nx_SectionTableManager {
   Acad::ErrorStatus addSectionTable(const Nx_String& fileName, const Nx_String& templateName,
                                     const Nx_StringArray& columnNames,
                                     const Nx_Array<Nx_StringArray>& rows);
+  // The same, taking the rows over (a table handed over whole by an editor).
+  Acad::ErrorStatus addSectionTable(const Nx_String& fileName, const Nx_String& templateName,
+                                    const Nx_StringArray& columnNames,
+                                    Nx_Array<Nx_StringArray>&& rows);
 
   int tableCount();
   const Nx_SectionTable* table(int index);

@@ -1,12 +1,15 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp, info or formula (the host window:
-// HostSmoke.cpp).
+// grid, cis2, caption, translation, csp, info, formula, sections or sizeeditor
+// (the host window: HostSmoke.cpp).
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "common/SSExports.h"
@@ -17,6 +20,11 @@
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
 #include "platform/ui/wx/WxBackend.h"
+#include "resources/dialogs/DLG_EDITLIBSIMPLE.h"
+#include "sections/DlgEditLibData.h"
+#include "sections/KvDlgEditLibSections.h"
+#include "sections/KvDlgEditLibSimple.h"
+#include "sections/Nx_ProfValuesTable.h"
 #include "spreadsheet/CaptionDlg.h"
 #include "spreadsheet/KvSSFormulaDlg.h"
 #include "tests/gui/LayoutCheck.h"
@@ -104,12 +112,36 @@ class SmokeApp : public wxApp {
       dlg.doModal();
       return shot_;
     }
+    if (which_ == "sections") {
+      // The sample library's IPE table with IPE 270 selected, on a copy: OK saves.
+      namespace fs = std::filesystem;
+      fs::path copy = fs::temp_directory_path() / ("ss-gui-sections-" + std::to_string(getpid()));
+      fs::create_directories(copy);
+      for (const char* folder : {"prof", "icons"})
+        fs::copy(fs::path(SS_SOURCE_DIR "/examples/library") / folder, copy / folder,
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+      gSettings.setLibDir(copy.string().c_str());
+      DlgEditLibData data;
+      bool ok = StartDlgEditLibSections(data, "IPE");
+      fs::remove_all(copy);
+      return ok || shot_;
+    }
+    if (which_ == "sizeeditor") {
+      // A new size after HEA 600 (the table in memory only).
+      gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+      Nx_ProfValuesTable table;
+      int index = -1;
+      return (table.readFromFile("HEA") && StartDlgEditLibSimple("HEA600", table, index)) || shot_;
+    }
     std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
     return false;
   }
 
   // After the dialog has drawn itself: check, take the picture, press OK.
   void shootLater(ui::Dialog& dialog, wxDialog& window) {
+    if (auto* editor = dynamic_cast<KvDlgEditLibSections*>(&dialog)) editor->selectSize(10);
+    if (dynamic_cast<KvDlgEditLibSimple*>(&dialog))
+      dialog.setItemText(dlg_editlibsimple::IDC_NAME, "HEA650");
     auto* timer = new wxTimer;
     timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
       for (const std::string& f : layoutFaults(dialog)) {
@@ -134,7 +166,8 @@ class SmokeApp : public wxApp {
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
-                 "usage: gui_smoke grid|cis2|caption|translation|csp|info|formula FILE.png\n");
+                 "usage: gui_smoke grid|cis2|caption|translation|csp|info|formula|sections|"
+                 "sizeeditor FILE.png\n");
     return 2;
   }
   auto* app = new SmokeApp(argv[1], argv[2]);

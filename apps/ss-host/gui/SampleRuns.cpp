@@ -3,10 +3,16 @@
 #include "common/SSExports.h"
 #include "core/CspGroups.h"
 #include "core/DlgCSP2Data.h"
+#include "core/FileHelpers.h"
+#include "core/FileSearch.h"
 #include "core/Nx_Settings.h"
+#include "core/PathHelpers.h"
+#include "core/sections/Nx_SectionTableManager.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
 #include "platform/arx/acutil.h"
+#include "sections/DlgEditLibData.h"
+#include "sections/Nx_ProfValuesTable.h"
 
 namespace {
 void print(const char* when, const KvGridDlgData& d) {
@@ -83,4 +89,41 @@ void runCsp2Sample() {
     print("StartDlgCSP2 out", data);
   else
     acutPrintf("StartDlgCSP2: cancelled, the record is unchanged.\n");
+}
+
+void runEditLibSectionsSample() {
+  static DlgEditLibData data;
+  acutPrintf("StartDlgEditLibSections in: library %s, table \"%s\"\n", gSettings.libDir.c_str(),
+             data.currentTable.c_str());
+  if (!StartDlgEditLibSections(data, "IPE")) {
+    acutPrintf("StartDlgEditLibSections: cancelled, the record is unchanged.\n");
+    return;
+  }
+  acutPrintf("StartDlgEditLibSections out: table \"%s\", %d tables saved\n",
+             data.currentTable.c_str(), data.savedTables.length());
+}
+
+void runEditLibSimpleSample() {
+  Nx_String name = "HEA";
+  Nx_StringArray files;
+  if (!fileExists(Nx_ProfValuesTable::filePath(name)) &&
+      ObjectExportFindFiles(gSettings.libDir + "prof", "*.pr", files) && !files.isEmpty())
+    name = removeExtension(getFileName(files[0]));
+  Nx_ProfValuesTable table;
+  if (!table.readFromFile(name)) {
+    acutPrintf("*Error* No section table %s in %s.\n", name.c_str(), gSettings.libDir.c_str());
+    return;
+  }
+  Nx_String start =
+      table.rows.isEmpty() || table.rows[0].isEmpty() ? Nx_String() : table.rows[0][0];
+  acutPrintf("StartDlgEditLibSimple in: table %s, %d sizes, starting from %s\n", name.c_str(),
+             table.rows.length(), start.c_str());
+  int index = -1;
+  if (!StartDlgEditLibSimple(start, table, index)) {
+    acutPrintf("StartDlgEditLibSimple: cancelled, the table is unchanged.\n");
+    return;
+  }
+  table.setToGlobals(&gSectionTables);
+  acutPrintf("StartDlgEditLibSimple out: %d sizes, the new one is size %d of the included ones\n",
+             table.rows.length(), index + 1);
 }

@@ -8,3 +8,8 @@ void runCsp2Sample();
 // The formula dialog on the library's sample tables (Tables/).
 void runEvaluateSample();
 void runReadTableSample();
+// The section-library editor on the library's prof/ tables.
+void runEditLibSectionsSample();
+// The size editor on the library's HEA table (or its first table); a new
+// size goes to the section tables of this session, not to the file.
+void runEditLibSimpleSample();

@@ -17,9 +17,6 @@ bool startGridDialog(const Nx_StringArray&, const Nx_StringArray&, Nx_Array<Nx_S
   return false;
 }
 
-// ---- StartDlgMacro: macro dialog --------------------------------------------------------------
-void StartDlgMacro(MacroData&) {}
-
 // ---- StartDlgEditConstrModal: constraints editor ----------------------------------------------
 bool StartDlgEditConstrModal(EditConstrData&) {
   return false;
@@ -90,16 +87,6 @@ bool StartDlgEditLibSections(DlgEditLibData&, const Nx_String&) {
 
 // ---- StartDlgEditLibSimple: section size editor -----------------------------------------------
 bool StartDlgEditLibSimple(const Nx_String&, Nx_ProfValuesTable&, int&) {
-  return false;
-}
-
-// ---- StartDlgGenVars: general variables dialog ------------------------------------------------
-bool StartDlgGenVars(KvAutoStandardsData&) {
-  return false;
-}
-
-// ---- StartDlgLevels: levels dialog ------------------------------------------------------------
-bool StartDlgLevels(KvLevelsDlgData&) {
   return false;
 }
 

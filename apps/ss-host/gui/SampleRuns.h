@@ -5,3 +5,7 @@ void runGridSample();
 void runCis2Sample();
 // The library's cutting-stock groups, or two small built-in groups.
 void runCsp2Sample();
+// The session's general-variable tables and levels: each run starts from
+// what the last one left.
+void runGenVarsSample();
+void runLevelsSample();

@@ -11,11 +11,11 @@ enum { kTemplate = 9110, kTabs = 1000 };
 
 // The core's own template, registered when the core loads.
 const bool gRegistered = ui::Resources::addTemplate("dcm", "core/MacroSettingsDlg.cpp", R"({
-  "id": 9110, "name": "DLG_MACROSETTINGS", "caption": "Macro settings", "size": [280, 290],
+  "id": 9110, "name": "DLG_MACROSETTINGS", "caption": "Macro settings", "size": [280, 308],
   "items": [
-    {"type": "TABCONTROL", "id": 1000, "rect": [4, 4, 272, 262]},
-    {"type": "DEFPUSHBUTTON", "id": 1, "rect": [168, 270, 50, 14], "text": "OK"},
-    {"type": "PUSHBUTTON", "id": 2, "rect": [224, 270, 50, 14], "text": "Cancel"}
+    {"type": "TABCONTROL", "id": 1000, "rect": [4, 4, 272, 280]},
+    {"type": "DEFPUSHBUTTON", "id": 1, "rect": [168, 289, 50, 14], "text": "OK"},
+    {"type": "PUSHBUTTON", "id": 2, "rect": [224, 289, 50, 14], "text": "Cancel"}
   ]})");
 
 MacroSettingsPageFactory& standardsPage() {

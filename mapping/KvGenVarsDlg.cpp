@@ -114,9 +114,15 @@ void KvGenVarsDlg::fillTable(int table) {
 
 void KvGenVarsDlg::refreshTable(int table) {
   Nx_Spread& s = sheets_[table];
+  const int buttonCol = columnCount(table) + 1;
   s.mergeEqualCells(1);
-  s.setButtonColumn(columnCount(table) + 1, kButtonCaption, true);
-  s.fitColumnWidth(columnCount(table) + 1);
+  s.setButtonColumn(buttonCol, kButtonCaption, true);
+  for (int col = 1; col <= buttonCol; ++col) s.fitColumnWidth(col);
+  // On resizing, the data columns share the sheet's width; the buttons keep theirs.
+  AcArray<int> fixed, shared;
+  fixed.append(buttonCol);
+  for (int col = 1; col < buttonCol; ++col) shared.append(col);
+  s.setSizeAction(5, fixed, shared);
 }
 
 void KvGenVarsDlg::addRow(int table) {

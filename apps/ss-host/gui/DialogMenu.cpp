@@ -1,10 +1,19 @@
 #include "apps/ss-host/gui/DialogMenu.h"
 
 #include "apps/ss-host/gui/SampleRuns.h"
+#include "platform/arx/aced.h"
+
+namespace {
+// The macro dialog needs a macro: the host window's selected one.
+void editSelectedMacro() {
+  if (auto* stack = dynamic_cast<AcEdCommandStack*>(acrxSysRegistry()->at(ACRX_COMMAND_DOCK)))
+    stack->invoke("EDITMACRO");
+}
+}  // namespace
 
 const std::vector<DialogMenuEntry>& dialogMenuEntries() {
   static const std::vector<DialogMenuEntry> entries = {
-      {"Macro", "Macro dialog...", "StartDlgMacro", {}},
+      {"Macro", "Macro dialog...", "StartDlgMacro", editSelectedMacro},
       {"Macro", "Modeless macro dialog...", "StartDlgMacroModeless", {}},
       {"Macro", "Constraints (modal)...", "StartDlgEditConstrModal", {}},
       {"Macro", "Constraints (modeless)...", "StartDlgEditConstraints", {}},

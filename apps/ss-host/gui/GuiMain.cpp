@@ -9,6 +9,7 @@
 #include "apps/ss-host/gui/DialogMenu.h"
 #include "apps/ss-host/gui/HostFrame.h"
 #include "platform/arx/acutil.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/wx/WxBackend.h"
 
 namespace {
@@ -119,5 +120,8 @@ extern "C" __attribute__((visibility("default"))) int sshostGuiMain(int argc, ch
   }
   wxTheApp->OnExit();
   wxEntryCleanup();
+  // The window backend's code goes when the loader closes this library; it
+  // must not be left installed for the exit handlers.
+  ui::setBackend(nullptr);
   return code;
 }

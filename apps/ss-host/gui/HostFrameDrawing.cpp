@@ -91,7 +91,7 @@ void HostFrame::updateTitle() {
     SetStatusText("No drawing", 1);
     return;
   }
-  SetStatusText(wxString::Format("Drawing: %s (%d macros)%s", fromCp1252(path_),
+  SetStatusText(wxString::Format("Drawing: %s (%d macros)%s", name,
                                  drawing_->macroCount(), modified_ ? ", changed" : ""),
                 1);
 }

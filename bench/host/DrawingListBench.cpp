@@ -53,6 +53,18 @@ void OpenAndListDrawing(benchmark::State& state) {
   std::filesystem::remove(file);
 }
 BENCHMARK(OpenAndListDrawing)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The list rows alone, of a drawing already open.
+void ListOpenDrawing(benchmark::State& state) {
+  Nx_Drawing drawing;
+  Nx_String error;
+  if (!drawing.loadText(drawingOf(static_cast<int>(state.range(0))), "bench.json", error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(listMacros(drawing));
+}
+BENCHMARK(ListOpenDrawing)->Arg(1000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 BENCHMARK_MAIN();

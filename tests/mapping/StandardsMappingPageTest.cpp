@@ -20,6 +20,7 @@
 #include "platform/ui/TabControl.h"
 #include "platform/ui/testing/GTestScript.h"
 #include "resources/dialogs/DLG_STANDARDS_MAPPING.h"
+#include "tests/e2e/HostRun.h"
 
 namespace fs = std::filesystem;
 using namespace ui;
@@ -186,6 +187,40 @@ TEST_F(StandardsPage, ANewSheetsMappingIsSavedUnderANewKeyAndRunsIntoTheDrawing)
   ASSERT_EQ(getSetConstrVarValue(const_cast<Nx_Module*>(plate), "Thickness", thickness, true),
             Acad::eOk);
   EXPECT_EQ(thickness.toDouble(), 20.0);  // gen_PlateOverhang 10, twice
+}
+
+TEST_F(StandardsPage, TheSavedMappingRunsInSsHostEval) {
+  test::GTestScript script;
+  script.modal(kSettingsTemplate)
+      .check([](Dialog& d) {
+        KvStandardsMappingPage& page = pageOf(d);
+        page.listSheet().userClickCell(1, 1);
+        page.handleCommand(IDC_ADD, BN_CLICKED);
+        ASSERT_TRUE(page.listSheet().userEdit(1, 1, "Checks"));
+        choose(page, "Overhang", "gen_PlateStep.GenVar");
+        choose(page, "PlateThickness", "EndPlate.Width");
+      })
+      .ok();
+  ASSERT_TRUE(StartDlgMacroSettings(drawing.findMacro("EP-101")));
+  Nx_String error;
+  ASSERT_TRUE(drawing.save(drawingPath().string().c_str(), error)) << error.c_str();
+
+  // The host program, as a user runs it on the saved drawing.
+  e2e::Outcome r = e2e::runProgram(
+      e2e::kHost, {"--library", root.string(), "eval", drawingPath().string(), "EP-101"}, root);
+  EXPECT_EQ(r.code, 0) << r.err;
+  const size_t checks = r.out.find("Sheet Checks (");
+  ASSERT_NE(checks, std::string::npos) << r.out;
+  // gen_PlateStep is 5: the plate's width becomes 10 (columns as wide as their texts).
+  std::istringstream lines(r.out.substr(checks));
+  std::string line, overhang, width;
+  while (std::getline(lines, line) && (overhang.empty() || width.empty())) {
+    if (line.find("Overhang ") != std::string::npos) overhang = line;
+    if (line.find("PlateThickness ") != std::string::npos) width = line;
+  }
+  EXPECT_NE(overhang.find(" 5 "), std::string::npos) << r.out;
+  EXPECT_NE(width.find(" 10 "), std::string::npos) << r.out;
+  EXPECT_EQ(width.back(), '*') << r.out;
 }
 
 TEST_F(StandardsPage, AnEntryOnAModuleGroupHasNoGridAndSavesNothing) {

@@ -8,7 +8,9 @@
 #include <wx/timer.h>
 
 #include <cstdio>
+#include <string>
 
+#include "platform/base/NamedValueStore.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/wx/WxBackend.h"
 
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gui_host_smoke FILE.png\n");
     return 2;
   }
+  // The recent drawings and dialog sizes go beside the picture, not into
+  // the user's registry.
+  base::NamedValueStore::instance().setFile(std::string(argv[argc - 1]) + ".registry.ini");
   uiwx::setModalHook([](ui::Dialog& dialog, wxDialog&) {
     auto* timer = new wxTimer;
     timer->Bind(wxEVT_TIMER, [&dialog, timer](wxTimerEvent&) {

@@ -15,6 +15,7 @@
 #include "core/MacroSettingsDlg.h"
 #include "core/Nx_Settings.h"
 #include "core/macro/Nx_Drawing.h"
+#include "platform/base/NamedValueStore.h"
 #include "platform/ui/wx/WxBackend.h"
 #include "tests/gui/LayoutCheck.h"
 
@@ -104,6 +105,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gui_macro_smoke levels|genvars|mapping FILE.png\n");
     return 2;
   }
+  // The recent drawings and dialog sizes go beside the picture, not into
+  // the user's registry.
+  base::NamedValueStore::instance().setFile(std::string(argv[argc - 1]) + ".registry.ini");
   auto* app = new SmokeApp(argv[1], argv[2]);
   wxApp::SetInstance(app);
   int one = 1;

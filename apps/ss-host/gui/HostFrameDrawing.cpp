@@ -91,8 +91,8 @@ void HostFrame::updateTitle() {
     SetStatusText("No drawing", 1);
     return;
   }
-  SetStatusText(wxString::Format("Drawing: %s (%d macros)%s", name,
-                                 drawing_->macroCount(), modified_ ? ", changed" : ""),
+  SetStatusText(wxString::Format("Drawing: %s (%d macros)%s", name, drawing_->macroCount(),
+                                 modified_ ? ", changed" : ""),
                 1);
 }
 

@@ -17,6 +17,7 @@
 #include "core/macro/Nx_Drawing.h"
 #include "platform/arx/aced.h"
 #include "platform/base/Cp1252.h"
+#include "platform/ui/wx/WxText.h"
 
 namespace {
 constexpr int kFirstDialogId = wxID_HIGHEST + 100;
@@ -24,10 +25,6 @@ constexpr int kFirstRecentId = wxID_HIGHEST + 50;
 enum { kEditMacroId = wxID_HIGHEST + 1, kStandardsId };
 const char* const kCommandGroup = "SSHOST";
 const char* const kModuleGroup = "ORBIXA_SS";
-
-wxString fromCp1252(std::string_view text) {
-  return wxString::FromUTF8(base::cp1252ToUtf8(text));
-}
 
 AcEdCommandStack* commandStack() {
   return dynamic_cast<AcEdCommandStack*>(acrxSysRegistry()->at(ACRX_COMMAND_DOCK));
@@ -76,7 +73,7 @@ HostFrame::HostFrame()
                            wxTE_PROCESS_ENTER);
   promptRow->Add(prompt_, 1, wxEXPAND);
   prompt_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
-    std::string name = base::utf8ToCp1252(std::string(prompt_->GetValue().utf8_str()));
+    std::string name = uiwx::fromWx(prompt_->GetValue());
     prompt_->Clear();
     runCommand(name);
   });
@@ -93,7 +90,7 @@ HostFrame::HostFrame()
   SetStatusWidths(3, widths);
   SetStatusText("Ready", 0);
   SetStatusText("Library: " + (gSettings.libDir.isEmpty() ? wxString("(none)")
-                                                          : fromCp1252(gSettings.libDir.str())),
+                                                          : uiwx::toWx(gSettings.libDir.str())),
                 2);
   updateTitle();
 
@@ -109,7 +106,7 @@ HostFrame::~HostFrame() {
 }
 
 void HostFrame::print(std::string_view text) {
-  pane_->AppendText(fromCp1252(text));
+  pane_->AppendText(uiwx::toWx(text));
   pane_->ShowPosition(pane_->GetLastPosition());
 }
 
@@ -198,7 +195,7 @@ void HostFrame::fillRecentMenu() {
   for (size_t i = 0; i < files.size(); ++i) {
     int id = kFirstRecentId + static_cast<int>(i);
     recentMenu_->Append(id,
-                        wxString::Format("&%d %s", static_cast<int>(i + 1), fromCp1252(files[i])));
+                        wxString::Format("&%d %s", static_cast<int>(i + 1), uiwx::toWx(files[i])));
     std::string path = files[i];
     Bind(
         wxEVT_MENU,
@@ -220,11 +217,10 @@ void HostFrame::registerCommands() {
         printHelp();
       } else if (name == "OPEN") {
         if (!askSaveChanges()) return;
-        wxFileDialog dialog(this, "Open drawing", fromCp1252((gSettings.libDir + "Macros").str()),
+        wxFileDialog dialog(this, "Open drawing", uiwx::toWx((gSettings.libDir + "Macros").str()),
                             "", "Drawings (*.json)|*.json|All files|*",
                             wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-        if (dialog.ShowModal() == wxID_OK)
-          openDrawing(base::utf8ToCp1252(std::string(dialog.GetPath().utf8_str())));
+        if (dialog.ShowModal() == wxID_OK) openDrawing(uiwx::fromWx(dialog.GetPath()));
       } else if (name == "SAVE") {
         saveDrawing();
       } else if (name == "SAVEAS") {

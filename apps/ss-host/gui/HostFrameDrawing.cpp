@@ -10,20 +10,14 @@
 #include "core/macro/MacroData.h"
 #include "core/macro/Nx_DbMacro.h"
 #include "core/macro/Nx_Drawing.h"
-#include "platform/base/Cp1252.h"
-
-namespace {
-wxString fromCp1252(std::string_view text) {
-  return wxString::FromUTF8(base::cp1252ToUtf8(text));
-}
-}  // namespace
+#include "platform/ui/wx/WxText.h"
 
 bool HostFrame::openDrawing(const std::string& path) {
   auto drawing = std::make_unique<Nx_Drawing>();
   Nx_String error;
   if (!drawing->load(path.c_str(), error)) {
     acutPrintf("*Error* %s\n", error.c_str());
-    wxMessageBox(fromCp1252(error.str()), "Open drawing", wxOK | wxICON_ERROR, this);
+    wxMessageBox(uiwx::toWx(error.str()), "Open drawing", wxOK | wxICON_ERROR, this);
     recent_.remove(path);
     fillRecentMenu();
     return false;
@@ -45,7 +39,7 @@ bool HostFrame::saveDrawing() {
   Nx_String error;
   if (!drawing_->save(path_.c_str(), error)) {
     acutPrintf("*Error* %s\n", error.c_str());
-    wxMessageBox(fromCp1252(error.str()), "Save drawing", wxOK | wxICON_ERROR, this);
+    wxMessageBox(uiwx::toWx(error.str()), "Save drawing", wxOK | wxICON_ERROR, this);
     return false;
   }
   setModified(false);
@@ -55,12 +49,12 @@ bool HostFrame::saveDrawing() {
 
 bool HostFrame::saveDrawingAs() {
   if (!drawing_) return false;
-  wxFileName current(fromCp1252(path_));
+  wxFileName current(uiwx::toWx(path_));
   wxFileDialog dialog(this, "Save drawing as", current.GetPath(), current.GetFullName(),
                       "Drawings (*.json)|*.json", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return false;
   std::string previous = path_;
-  path_ = base::utf8ToCp1252(std::string(dialog.GetPath().utf8_str()));
+  path_ = uiwx::fromWx(dialog.GetPath());
   if (!saveDrawing()) {
     path_ = previous;
     return false;
@@ -85,7 +79,7 @@ void HostFrame::setModified(bool modified) {
 
 void HostFrame::updateTitle() {
   wxString name =
-      path_.empty() ? wxString("no drawing") : wxFileName(fromCp1252(path_)).GetFullName();
+      path_.empty() ? wxString("no drawing") : wxFileName(uiwx::toWx(path_)).GetFullName();
   SetTitle("Connection standards - host - " + name + (modified_ ? " *" : ""));
   if (!drawing_) {
     SetStatusText("No drawing", 1);

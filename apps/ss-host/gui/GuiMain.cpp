@@ -8,6 +8,8 @@
 
 #include "apps/ss-host/gui/DialogMenu.h"
 #include "apps/ss-host/gui/HostFrame.h"
+#include "common/SSExports.h"
+#include "host/KvSSDlgsMgr.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/wx/WxBackend.h"
@@ -118,6 +120,10 @@ extern "C" __attribute__((visibility("default"))) int sshostGuiMain(int argc, ch
     wxTheApp->OnRun();
     code = app->status();
   }
+  // The module's windows go while the window system is still there: its
+  // modeless macro dialogs and the hidden dialogs of the standards runs.
+  DestroyAllMacroDlgs();
+  gSSDlgsMgr.destroyAll();
   wxTheApp->OnExit();
   wxEntryCleanup();
   // The window backend's code goes when the loader closes this library; it

@@ -22,7 +22,7 @@
 namespace {
 constexpr int kFirstDialogId = wxID_HIGHEST + 100;
 constexpr int kFirstRecentId = wxID_HIGHEST + 50;
-enum { kEditMacroId = wxID_HIGHEST + 1, kStandardsId };
+enum { kEditMacroId = wxID_HIGHEST + 1, kStandardsId, kLoadStandardsId };
 const char* const kCommandGroup = "SSHOST";
 const char* const kModuleGroup = "ORBIXA_SS";
 
@@ -43,6 +43,7 @@ constexpr PromptCommand kCommands[] = {
     {"MACROS", "lists the drawing's macros on the command line"},
     {"EDITMACRO", "opens the macro dialog of the selected macro"},
     {"STANDARDS", "opens the standards of the selected macro (macro settings)"},
+    {"LOADSTANDARDS", "runs the selected macro's standards into it"},
     {"GENVARS", "opens the general variables dialog"},
     {"LEVELS", "opens the levels dialog"},
 };
@@ -126,6 +127,8 @@ void HostFrame::buildMenu() {
   auto* macro = new wxMenu;
   macro->Append(kEditMacroId, "&Edit macro...", "The macro dialog of the selected macro");
   macro->Append(kStandardsId, "&Standards...", "The standards and mappings of the selected macro");
+  macro->Append(kLoadStandardsId, "&Load from standards",
+                "Runs the selected macro's standards into the macro");
   bar->Append(macro, "&Macro");
 
   auto* dialogs = new wxMenu;
@@ -236,6 +239,8 @@ void HostFrame::registerCommands() {
         editMacro(macros_->selectedRow());
       } else if (name == "STANDARDS") {
         editMacroStandards(macros_->selectedRow());
+      } else if (name == "LOADSTANDARDS") {
+        loadMacroStandards(macros_->selectedRow());
       } else if (name == "GENVARS") {
         runGenVarsSample();
       } else if (name == "LEVELS") {

@@ -7,6 +7,7 @@
 
 #include "apps/ss-host/gui/RecentFiles.h"
 #include "platform/arx/acutil.h"
+#include "platform/arx/dbid.h"
 
 class MacroListPane;
 class Nx_Drawing;
@@ -36,6 +37,9 @@ class HostFrame : public wxFrame {
   // The macro dialog, then the settings dialog, of a listed macro.
   void editMacro(int row);
   void editMacroStandards(int row);
+  // "Load from standards" on a listed macro: its sheets run in order and
+  // their results go into the macro.
+  void loadMacroStandards(int row);
   // Runs a command as typed at the prompt.
   void runCommand(const std::string& name);
 
@@ -48,6 +52,8 @@ class HostFrame : public wxFrame {
   void setModified(bool modified);
   void updateTitle();
   void refreshRow(int row);
+  // The macro of a listed row; the null id (with a line saying so) when none.
+  AcDbObjectId macroOfRow(int row) const;
 
   wxTextCtrl* pane_ = nullptr;
   wxTextCtrl* prompt_ = nullptr;

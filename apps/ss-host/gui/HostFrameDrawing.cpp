@@ -97,12 +97,17 @@ void HostFrame::refreshRow(int row) {
     macros_->updateRow(updated);
 }
 
-void HostFrame::editMacro(int row) {
+AcDbObjectId HostFrame::macroOfRow(int row) const {
   if (!drawing_ || row < 0 || row >= static_cast<int>(macros_->rows().size())) {
     acutPrintf("No macro selected.\n");
-    return;
+    return AcDbObjectId();
   }
-  AcDbObjectId id = macros_->rows()[static_cast<size_t>(row)].id;
+  return macros_->rows()[static_cast<size_t>(row)].id;
+}
+
+void HostFrame::editMacro(int row) {
+  AcDbObjectId id = macroOfRow(row);
+  if (id.isNull()) return;
   MacroData data;
   {
     AcTransaction tr(drawing_->database());
@@ -126,14 +131,32 @@ void HostFrame::editMacro(int row) {
 }
 
 void HostFrame::editMacroStandards(int row) {
-  if (!drawing_ || row < 0 || row >= static_cast<int>(macros_->rows().size())) {
-    acutPrintf("No macro selected.\n");
-    return;
-  }
+  AcDbObjectId id = macroOfRow(row);
+  if (id.isNull()) return;
   SetStatusText("Macro settings", 0);
-  bool changed = StartDlgMacroSettings(macros_->rows()[static_cast<size_t>(row)].id);
+  bool changed = StartDlgMacroSettings(id);
   SetStatusText("Ready", 0);
   if (!changed) return;
   setModified(true);
   refreshRow(row);
+}
+
+void HostFrame::loadMacroStandards(int row) {
+  AcDbObjectId id = macroOfRow(row);
+  if (id.isNull()) return;
+  MacroData data;
+  {
+    AcTransaction tr(drawing_->database());
+    Nx_DbMacro* macro = nullptr;
+    if (tr.getObject(macro, id, AcDb::kForRead) != Acad::eOk) return;
+    macro->getMacroData(data);
+  }
+  data.macroId = id;
+  SetStatusText("Load from standards", 0);
+  bool ran = data.loadFromStandards();
+  SetStatusText("Ready", 0);
+  // A sheet that failed may have written values before it did.
+  setModified(true);
+  acutPrintf(ran ? "The standards ran into the macro.\n"
+                 : "*Error* The standards of the macro did not all run; see the lines above.\n");
 }

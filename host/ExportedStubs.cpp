@@ -11,9 +11,6 @@ bool startGridDialog(const Nx_StringArray&, const Nx_StringArray&, Nx_Array<Nx_S
   return false;
 }
 
-// ---- StartDlgMacro: macro dialog --------------------------------------------------------------
-void StartDlgMacro(MacroData&) {}
-
 // ---- StartDlgEditConstrModal: constraints editor ----------------------------------------------
 bool StartDlgEditConstrModal(EditConstrData&) {
   return false;
@@ -76,16 +73,6 @@ bool StartDlgDesigner(const Nx_String&) {
 
 // ---- GetImageDlgCtrlNames: dialog designer ----------------------------------------------------
 void GetImageDlgCtrlNames(const Nx_String&, Nx_StringArray&) {}
-
-// ---- StartDlgGenVars: general variables dialog ------------------------------------------------
-bool StartDlgGenVars(KvAutoStandardsData&) {
-  return false;
-}
-
-// ---- StartDlgLevels: levels dialog ------------------------------------------------------------
-bool StartDlgLevels(KvLevelsDlgData&) {
-  return false;
-}
 
 // ---- StartDlgLookUp: look-up dialog -----------------------------------------------------------
 bool StartDlgLookUp(KvLookUpDlgData&) {

@@ -1,5 +1,8 @@
 #include "macrodlg/KvMacroDlg.h"
 
+#include "common/KvExportGuard.h"
+#include "common/SSExports.h"
+
 #include "platform/arx/aced.h"
 #include "platform/ui/TabControl.h"
 
@@ -77,4 +80,13 @@ void KvMacroDlg::close() {
     acedPostCommandPrompt();
     endDialog(ui::IDOK);
   }
+}
+
+void StartDlgMacro(MacroData& data) {
+  guardExport("StartDlgMacro", [&] {
+    KvMacroDlg dlg(data);
+    dlg.doModal();
+    // However the dialog ended.
+    data = dlg.macroData();
+  });
 }

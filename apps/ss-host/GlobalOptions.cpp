@@ -26,6 +26,19 @@ bool takeValue(std::string_view word, std::string_view name, int& i, int argc,
   }
   return false;
 }
+
+// The host window's own options (with a value each), which the window reads.
+bool isWindowOption(std::string_view word, int& i, int argc, const char* const* argv,
+                    std::vector<std::string>& seen, std::string& error) {
+  for (const char* name : {"--drawing", "--open", "--command", "--screenshot"}) {
+    std::string value;
+    if (takeValue(word, name, i, argc, argv, value, error)) {
+      seen.emplace_back(name);
+      return true;
+    }
+  }
+  return false;
+}
 }  // namespace
 
 GlobalOptions parseGlobalOptions(int argc, const char* const* argv) {
@@ -46,6 +59,8 @@ GlobalOptions parseGlobalOptions(int argc, const char* const* argv) {
       continue;
     else if (takeValue(word, "--config", i, argc, argv, o.configFile, o.error))
       continue;
+    else if (isWindowOption(word, i, argc, argv, o.windowOptions, o.error))
+      continue;
     else
       o.error = "unknown option '" + std::string(word) + "'";
   }
@@ -56,6 +71,8 @@ GlobalOptions parseGlobalOptions(int argc, const char* const* argv) {
   }
   if (o.command.empty() && !o.help && !o.version && !o.gui) o.error = "no command given";
   if (!o.command.empty() && o.gui) o.error = "--gui takes no command";
+  if (!o.windowOptions.empty() && !o.gui && o.error.empty())
+    o.error = "option '" + o.windowOptions.front() + "' needs --gui";
   return o;
 }
 
@@ -84,7 +101,9 @@ const char* globalOptionsHelp() {
          "  --library DIR   the product library folder\n"
          "  --config FILE   read the settings from a configuration file first\n"
          "  --messages      also print the standards engine's messages for sheet authors\n"
-         "  --gui           open the host window instead of running a command\n"
+         "  --gui           open the host window instead of running a command; with it\n"
+         "                  --drawing FILE opens a drawing, --command NAME runs a\n"
+         "                  command of the window's prompt\n"
          "  --help, -h      this text; COMMAND --help describes one command\n"
          "  --version       the program's version\n";
 }

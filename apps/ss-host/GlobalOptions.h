@@ -5,15 +5,16 @@
 // The options before the command word: `ss-host [options] COMMAND [args]`.
 // Both the loader and the command library read them with this one parser.
 struct GlobalOptions {
-  std::string libraryDir;         // --library DIR; empty when not given
-  std::string configFile;         // --config FILE; empty when not given
-  bool messages = false;          // --messages
-  bool gui = false;               // --gui
-  bool help = false;              // --help, -h
-  bool version = false;           // --version
-  std::string command;            // the command word; empty when none
-  std::vector<std::string> args;  // the words after the command word
-  std::string error;              // why the command line is wrong; empty when it is fine
+  std::string libraryDir;                  // --library DIR; empty when not given
+  std::string configFile;                  // --config FILE; empty when not given
+  bool messages = false;                   // --messages
+  bool gui = false;                        // --gui
+  std::vector<std::string> windowOptions;  // --drawing, --command ... (for the window)
+  bool help = false;                       // --help, -h
+  bool version = false;                    // --version
+  std::string command;                     // the command word; empty when none
+  std::vector<std::string> args;           // the words after the command word
+  std::string error;                       // why the command line is wrong; empty when it is fine
 };
 
 GlobalOptions parseGlobalOptions(int argc, const char* const* argv);

@@ -99,6 +99,9 @@ TEST_F(SsHostTest, UsageErrorsExitWithTwoAndSayWhy) {
       {{"--library"}, "option '--library' needs a value"},
       {{"frobnicate"}, "unknown command 'frobnicate'"},
       {{"info", "extra"}, "unexpected argument 'extra'"},
+      // The window's own options mean nothing to a command.
+      {{"--drawing", "d.json", "info"}, "option '--drawing' needs --gui"},
+      {{"--gui", "--command"}, "option '--command' needs a value"},
   };
   for (const Case& c : cases) {
     Outcome r = ssHost(c.args);

@@ -2,10 +2,6 @@
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
 // grid, cis2, caption, translation, csp, info, formula, sections or sizeeditor
 // (the host window: HostSmoke.cpp).
-#include <wx/app.h>
-#include <wx/dialog.h>
-#include <wx/timer.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -19,7 +15,6 @@
 #include "core/SectionTranslation.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
-#include "platform/ui/wx/WxBackend.h"
 #include "resources/dialogs/DLG_EDITLIBSIMPLE.h"
 #include "sections/DlgEditLibData.h"
 #include "sections/KvDlgEditLibSections.h"
@@ -27,7 +22,7 @@
 #include "sections/Nx_ProfValuesTable.h"
 #include "spreadsheet/CaptionDlg.h"
 #include "spreadsheet/KvSSFormulaDlg.h"
-#include "tests/gui/LayoutCheck.h"
+#include "tests/gui/SmokeApp.h"
 
 namespace {
 // The formula dialog as a user leaves it after choosing R1C1 on a lookup cell.
@@ -43,124 +38,87 @@ class FormulaShot : public KvSSFormulaDlg {
   }
 };
 
-class SmokeApp : public wxApp {
- public:
-  SmokeApp(std::string which, std::string file)
-      : which_(std::move(which)), file_(std::move(file)) {}
-
-  bool OnInit() override {
-    uiwx::install();
-    uiwx::setModalHook(
-        [this](ui::Dialog& dialog, wxDialog& window) { shootLater(dialog, window); });
-    CallAfter([this] {
-      opened_ = open();
-      ExitMainLoop();
+bool open(const std::string& which, SmokeApp& app) {
+  if (which == "grid") {
+    KvGridDlgData data;
+    return StartDlgGrid(data) || app.shot();
+  }
+  if (which == "cis2") {
+    KvDlgCis2Data data;
+    data.firstChoice = false;  // every control enabled
+    return StartDlgCis2Info(data) || app.shot();
+  }
+  if (which == "caption") {
+    Nx_String caption = "Total";
+    return KvCaptionDlg::askRowOrColumn(false, caption) || app.shot();
+  }
+  if (which == "translation") {
+    return writeSectionTranslation("Section names", "Product section -> CIS/2 section",
+                                   {"HEA200", "IPE240", "UNP160"}, {"HE200A", "IPE240", "UPN160"},
+                                   Nx_String(app.file() + ".dat")) ||
+           app.shot();
+  }
+  if (which == "csp") {
+    // The sample library's two groups, as the core would hand them over.
+    gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+    DlgCSP2Data data;
+    std::vector<CspGroupFiles> groups;
+    Nx_StringArray faults;
+    cspGroupsUnder(gSettings.libDir + "Cutting Stock", groups);
+    for (const CspGroupFiles& g : groups) addCspGroup(g, data, faults);
+    return StartDlgCSP2(data) || app.shot();
+  }
+  if (which == "info") {
+    // The core's information dialog with the report the cutting-stock dialog makes.
+    DlgInfoData info;
+    info.title = "Newest lists loaded";
+    info.buttonText = "Close";
+    Nx_String dashes('-', 116);
+    info.lines = {dashes,
+                  "Loaded the list saved on 08 December, 2026 (08:38) for group \"Beams\" as "
+                  "stock list from \"Stock2.shp\" ",
+                  "", "No purchase list found  for group \"Beams\".", dashes};
+    ExportStartDlgInfo(info);
+    return app.shot();
+  }
+  if (which == "formula") {
+    // The sample plate schedule, whose lookups chain through two tables.
+    FormulaShot dlg;
+    dlg.fileName = SS_SOURCE_DIR "/examples/library/Tables/Schedule.csv";
+    dlg.loadFile = true;
+    dlg.doModal();
+    return app.shot();
+  }
+  if (which == "sections") {
+    // The sample library's IPE table with IPE 270 selected, on a copy: OK saves.
+    namespace fs = std::filesystem;
+    fs::path copy = fs::temp_directory_path() / ("ss-gui-sections-" + std::to_string(getpid()));
+    fs::create_directories(copy);
+    for (const char* folder : {"prof", "icons"})
+      fs::copy(fs::path(SS_SOURCE_DIR "/examples/library") / folder, copy / folder,
+               fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    gSettings.setLibDir(copy.string().c_str());
+    app.beforeShot([](ui::Dialog& dialog) {
+      if (auto* editor = dynamic_cast<KvDlgEditLibSections*>(&dialog)) editor->selectSize(10);
     });
-    return true;
+    DlgEditLibData data;
+    bool ok = StartDlgEditLibSections(data, "IPE");
+    fs::remove_all(copy);
+    return ok || app.shot();
   }
-  int status() const { return !opened_ || !shot_ || faults_ ? 1 : 0; }
-
- private:
-  bool open() {
-    if (which_ == "grid") {
-      KvGridDlgData data;
-      return StartDlgGrid(data) || shot_;
-    }
-    if (which_ == "cis2") {
-      KvDlgCis2Data data;
-      data.firstChoice = false;  // every control enabled
-      return StartDlgCis2Info(data) || shot_;
-    }
-    if (which_ == "caption") {
-      Nx_String caption = "Total";
-      return KvCaptionDlg::askRowOrColumn(false, caption) || shot_;
-    }
-    if (which_ == "translation") {
-      return writeSectionTranslation("Section names", "Product section -> CIS/2 section",
-                                     {"HEA200", "IPE240", "UNP160"}, {"HE200A", "IPE240", "UPN160"},
-                                     Nx_String(file_ + ".dat")) ||
-             shot_;
-    }
-    if (which_ == "csp") {
-      // The sample library's two groups, as the core would hand them over.
-      gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
-      DlgCSP2Data data;
-      std::vector<CspGroupFiles> groups;
-      Nx_StringArray faults;
-      cspGroupsUnder(gSettings.libDir + "Cutting Stock", groups);
-      for (const CspGroupFiles& g : groups) addCspGroup(g, data, faults);
-      return StartDlgCSP2(data) || shot_;
-    }
-    if (which_ == "info") {
-      // The core's information dialog with the report the cutting-stock dialog makes.
-      DlgInfoData info;
-      info.title = "Newest lists loaded";
-      info.buttonText = "Close";
-      Nx_String dashes('-', 116);
-      info.lines = {dashes,
-                    "Loaded the list saved on 08 December, 2026 (08:38) for group \"Beams\" as "
-                    "stock list from \"Stock2.shp\" ",
-                    "", "No purchase list found  for group \"Beams\".", dashes};
-      ExportStartDlgInfo(info);
-      return shot_;
-    }
-    if (which_ == "formula") {
-      // The sample plate schedule, whose lookups chain through two tables.
-      FormulaShot dlg;
-      dlg.fileName = SS_SOURCE_DIR "/examples/library/Tables/Schedule.csv";
-      dlg.loadFile = true;
-      dlg.doModal();
-      return shot_;
-    }
-    if (which_ == "sections") {
-      // The sample library's IPE table with IPE 270 selected, on a copy: OK saves.
-      namespace fs = std::filesystem;
-      fs::path copy = fs::temp_directory_path() / ("ss-gui-sections-" + std::to_string(getpid()));
-      fs::create_directories(copy);
-      for (const char* folder : {"prof", "icons"})
-        fs::copy(fs::path(SS_SOURCE_DIR "/examples/library") / folder, copy / folder,
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-      gSettings.setLibDir(copy.string().c_str());
-      DlgEditLibData data;
-      bool ok = StartDlgEditLibSections(data, "IPE");
-      fs::remove_all(copy);
-      return ok || shot_;
-    }
-    if (which_ == "sizeeditor") {
-      // A new size after HEA 600 (the table in memory only).
-      gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
-      Nx_ProfValuesTable table;
-      int index = -1;
-      return (table.readFromFile("HEA") && StartDlgEditLibSimple("HEA600", table, index)) || shot_;
-    }
-    std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
-    return false;
+  if (which == "sizeeditor") {
+    // A new size after HEA 600 (the table in memory only).
+    gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+    app.beforeShot(
+        [](ui::Dialog& dialog) { dialog.setItemText(dlg_editlibsimple::IDC_NAME, "HEA650"); });
+    Nx_ProfValuesTable table;
+    int index = -1;
+    return (table.readFromFile("HEA") && StartDlgEditLibSimple("HEA600", table, index)) ||
+           app.shot();
   }
-
-  // After the dialog has drawn itself: check, take the picture, press OK.
-  void shootLater(ui::Dialog& dialog, wxDialog& window) {
-    if (auto* editor = dynamic_cast<KvDlgEditLibSections*>(&dialog)) editor->selectSize(10);
-    if (dynamic_cast<KvDlgEditLibSimple*>(&dialog))
-      dialog.setItemText(dlg_editlibsimple::IDC_NAME, "HEA650");
-    auto* timer = new wxTimer;
-    timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
-      for (const std::string& f : layoutFaults(dialog)) {
-        std::fprintf(stderr, "layout: %s\n", f.c_str());
-        faults_ = true;
-      }
-      shot_ = uiwx::saveScreenshot(&window, file_);
-      if (!shot_) std::fprintf(stderr, "cannot save %s\n", file_.c_str());
-      dialog.handleCommand(ui::IDOK, ui::BN_CLICKED);
-      CallAfter([timer] { delete timer; });
-    });
-    timer->StartOnce(600);
-  }
-
-  std::string which_, file_;
-  bool opened_ = false;
-  bool shot_ = false;
-  bool faults_ = false;
-};
+  std::fprintf(stderr, "unknown dialog \"%s\"\n", which.c_str());
+  return false;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,17 +128,7 @@ int main(int argc, char** argv) {
                  "sizeeditor FILE.png\n");
     return 2;
   }
-  auto* app = new SmokeApp(argv[1], argv[2]);
-  wxApp::SetInstance(app);
-  int one = 1;
-  char* args[] = {argv[0], nullptr};
-  if (!wxEntryStart(one, args)) return 1;
-  int code = 1;
-  if (wxTheApp->CallOnInit()) {
-    wxTheApp->OnRun();
-    code = app->status();
-  }
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return code;
+  std::string which = argv[1];
+  return runSmoke(argv[0],
+                  new SmokeApp(argv[2], [which](SmokeApp& app) { return open(which, app); }));
 }

@@ -1,5 +1,5 @@
-// gui_host_smoke FILE.png: the host window (ss-host --gui) opens the grid
-// and the CIS/2 dialog on its sample records; each is confirmed, so the
+// gui_host_smoke FILE.png: the host window (ss-host --gui) opens the sample
+// drawing, then the grid and the CIS/2 dialog on their sample records; each is confirmed, so the
 // command pane shows the records that came back, and the window's picture
 // is saved. The host loads the module as SS, so this test links the shared
 // module and none of its libraries.
@@ -8,7 +8,9 @@
 #include <wx/timer.h>
 
 #include <cstdio>
+#include <string>
 
+#include "platform/base/NamedValueStore.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/wx/WxBackend.h"
 
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gui_host_smoke FILE.png\n");
     return 2;
   }
+  // The recent drawings and dialog sizes go beside the picture, not into
+  // the user's registry.
+  base::NamedValueStore::instance().setFile(std::string(argv[argc - 1]) + ".registry.ini");
   uiwx::setModalHook([](ui::Dialog& dialog, wxDialog&) {
     auto* timer = new wxTimer;
     timer->Bind(wxEVT_TIMER, [&dialog, timer](wxTimerEvent&) {
@@ -28,7 +33,9 @@ int main(int argc, char** argv) {
     timer->StartOnce(200);
   });
   char gui[] = "--gui", open[] = "--open", grid[] = "StartDlgGrid", cis2[] = "StartDlgCis2Info",
-       shot[] = "--screenshot";
-  char* args[] = {argv[0], gui, open, grid, open, cis2, shot, argv[1], nullptr};
-  return sshostGuiMain(8, args);
+       shot[] = "--screenshot", drawingOption[] = "--drawing",
+       drawing[] = SS_SOURCE_DIR "/examples/library/Macros/Connections.json";
+  char* args[] = {argv[0], gui,  drawingOption, drawing, open,   grid,
+                  open,    cis2, shot,          argv[1], nullptr};
+  return sshostGuiMain(10, args);
 }

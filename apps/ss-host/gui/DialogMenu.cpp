@@ -1,10 +1,19 @@
 #include "apps/ss-host/gui/DialogMenu.h"
 
 #include "apps/ss-host/gui/SampleRuns.h"
+#include "platform/arx/aced.h"
+
+namespace {
+// The macro dialog needs a macro: the host window's selected one.
+void editSelectedMacro() {
+  if (auto* stack = dynamic_cast<AcEdCommandStack*>(acrxSysRegistry()->at(ACRX_COMMAND_DOCK)))
+    stack->invoke("EDITMACRO");
+}
+}  // namespace
 
 const std::vector<DialogMenuEntry>& dialogMenuEntries() {
   static const std::vector<DialogMenuEntry> entries = {
-      {"Macro", "Macro dialog...", "StartDlgMacro", {}},
+      {"Macro", "Macro dialog...", "StartDlgMacro", editSelectedMacro},
       {"Macro", "Modeless macro dialog...", "StartDlgMacroModeless", {}},
       {"Macro", "Constraints (modal)...", "StartDlgEditConstrModal", {}},
       {"Macro", "Constraints (modeless)...", "StartDlgEditConstraints", {}},
@@ -14,7 +23,7 @@ const std::vector<DialogMenuEntry>& dialogMenuEntries() {
       {"Macro", "Array...", "StartArrayDlg", {}},
       {"Macro", "Profile features...", "StartDlgProfFeatures", {}},
       {"Macro", "Select macro...", "StartDlgSelectMacro", {}},
-      {"Standards", "General variables...", "StartDlgGenVars", {}},
+      {"Standards", "General variables...", "StartDlgGenVars", runGenVarsSample},
       {"Spreadsheets", "Evaluate a cell...", "EvaluateSS", runEvaluateSample},
       {"Spreadsheets", "Read a table...", "ReadSSFile", runReadTableSample},
       {"Spreadsheets", "String table...", "startGridDialog", {}},
@@ -24,7 +33,7 @@ const std::vector<DialogMenuEntry>& dialogMenuEntries() {
       {"Sections", "Cutting-stock lists...", "StartDlgCSP2", runCsp2Sample},
       {"Other", "Grid...", "StartDlgGrid", runGridSample},
       {"Other", "CIS/2 information...", "StartDlgCis2Info", runCis2Sample},
-      {"Other", "Levels...", "StartDlgLevels", {}},
+      {"Other", "Levels...", "StartDlgLevels", runLevelsSample},
       {"Other", "Look-up...", "StartDlgLookUp", {}},
       {"Other", "Select image...", "StartDlgSelectImage", {}},
       {"Other", "Cladding settings...", "StartDlgCladdingSettings", {}},

@@ -8,7 +8,10 @@
 
 #include "apps/ss-host/gui/DialogMenu.h"
 #include "apps/ss-host/gui/HostFrame.h"
+#include "common/SSExports.h"
+#include "host/KvSSDlgsMgr.h"
 #include "platform/arx/acutil.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/wx/WxBackend.h"
 
 namespace {
@@ -19,12 +22,19 @@ const char* kHelp =
     "the dialog is not built yet).\n"
     "  --open FUNCTION    once the window shows, call that dialog function as its\n"
     "                     menu entry does (StartDlgGrid, StartDlgCis2Info, ...)\n"
+    "  --drawing FILE     open that drawing\n"
+    "  --command NAME     once the window shows, run that prompt command (after\n"
+    "                     the --open dialogs)\n"
     "  --screenshot FILE  save a picture of the window once it shows, then quit\n";
 
 class HostApp : public wxApp {
  public:
-  HostApp(std::string screenshot, std::vector<std::string> open)
-      : screenshot_(std::move(screenshot)), open_(std::move(open)) {}
+  HostApp(std::string screenshot, std::vector<std::string> open, std::string drawing,
+          std::vector<std::string> commands)
+      : screenshot_(std::move(screenshot)),
+        open_(std::move(open)),
+        drawing_(std::move(drawing)),
+        commands_(std::move(commands)) {}
 
   bool OnInit() override {
     // The loader has read the command line; wxWidgets' own parser would
@@ -33,10 +43,12 @@ class HostApp : public wxApp {
     auto* frame = new HostFrame;
     frame->Show();
     uiwx::adoptMainWindow(frame);
+    if (!drawing_.empty()) frame->openDrawing(drawing_);
     // One after the other: each runs its own modal loop.
-    if (!open_.empty())
-      CallAfter([this] {
+    if (!open_.empty() || !commands_.empty())
+      CallAfter([this, frame] {
         for (const std::string& function : open_) openDialog(function);
+        for (const std::string& command : commands_) frame->runCommand(command);
       });
     if (!screenshot_.empty()) {
       // Once the window has been drawn.
@@ -65,6 +77,8 @@ class HostApp : public wxApp {
 
   std::string screenshot_;
   std::vector<std::string> open_;
+  std::string drawing_;
+  std::vector<std::string> commands_;
   wxTimer timer_;
   int status_ = 0;
 };
@@ -72,7 +86,8 @@ class HostApp : public wxApp {
 
 extern "C" __attribute__((visibility("default"))) int sshostGuiMain(int argc, char** argv) {
   std::string screenshot;
-  std::vector<std::string> open;
+  std::vector<std::string> open, commands;
+  std::string drawing;
   for (int i = 1; i < argc; ++i) {
     std::string word = argv[i];
     if (word == "--help" || word == "-h") {
@@ -87,8 +102,12 @@ extern "C" __attribute__((visibility("default"))) int sshostGuiMain(int argc, ch
       open.push_back(argv[++i]);
     else if (word.rfind("--open=", 0) == 0)
       open.push_back(word.substr(7));
+    else if (word == "--drawing" && i + 1 < argc)
+      drawing = argv[++i];
+    else if (word == "--command" && i + 1 < argc)
+      commands.push_back(argv[++i]);
   }
-  auto* app = new HostApp(screenshot, open);
+  auto* app = new HostApp(screenshot, open, drawing, commands);
   wxApp::SetInstance(app);
   int gtkArgc = 1;
   char* gtkArgv[] = {argv[0], nullptr};
@@ -101,7 +120,14 @@ extern "C" __attribute__((visibility("default"))) int sshostGuiMain(int argc, ch
     wxTheApp->OnRun();
     code = app->status();
   }
+  // The module's windows go while the window system is still there: its
+  // modeless macro dialogs and the hidden dialogs of the standards runs.
+  DestroyAllMacroDlgs();
+  gSSDlgsMgr.destroyAll();
   wxTheApp->OnExit();
   wxEntryCleanup();
+  // The window backend's code goes when the loader closes this library; it
+  // must not be left installed for the exit handlers.
+  ui::setBackend(nullptr);
   return code;
 }

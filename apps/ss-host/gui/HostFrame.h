@@ -2,12 +2,23 @@
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
+#include <memory>
+#include <string>
+
+#include "apps/ss-host/gui/RecentFiles.h"
 #include "platform/arx/acutil.h"
+#include "platform/arx/dbid.h"
+
+class MacroListPane;
+class Nx_Drawing;
+class wxMenu;
 
 // The main window of the host program: it stands in for the CAD
-// application's window. A drawing area, the command-line pane with
-// everything printed through acutPrintf, a command prompt that runs the
-// registered commands, the "Dialogs" menu and a status bar.
+// application's window. The model-space pane lists the macros of the open
+// drawing, the command-line pane shows everything printed through
+// acutPrintf, the prompt runs the registered commands ("help" lists them),
+// the "Dialogs" menu opens the module's dialogs and the status bar names
+// the drawing and the library.
 class HostFrame : public wxFrame {
  public:
   HostFrame();
@@ -16,12 +27,41 @@ class HostFrame : public wxFrame {
   // Appends command-line text (Windows-1252).
   void print(std::string_view text);
   wxTextCtrl* commandPane() const { return pane_; }
+  MacroListPane* macroList() const { return macros_; }
+
+  // The drawing: opened whole or not at all (the reason goes to the command
+  // line and a message box); saved atomically. Both answer success.
+  bool openDrawing(const std::string& path);
+  bool saveDrawing();
+  bool saveDrawingAs();
+  // The macro dialog, then the settings dialog, of a listed macro.
+  void editMacro(int row);
+  void editMacroStandards(int row);
+  // "Load from standards" on a listed macro: its sheets run in order and
+  // their results go into the macro.
+  void loadMacroStandards(int row);
+  // Runs a command as typed at the prompt.
+  void runCommand(const std::string& name);
 
  private:
   void buildMenu();
-  void runCommand();
+  void fillRecentMenu();
+  void registerCommands();
+  void printHelp();
+  bool askSaveChanges();
+  void setModified(bool modified);
+  void updateTitle();
+  void refreshRow(int row);
+  // The macro of a listed row; the null id (with a line saying so) when none.
+  AcDbObjectId macroOfRow(int row) const;
 
   wxTextCtrl* pane_ = nullptr;
   wxTextCtrl* prompt_ = nullptr;
+  MacroListPane* macros_ = nullptr;
+  wxMenu* recentMenu_ = nullptr;
   AcutPrintSink previousSink_;
+  std::unique_ptr<Nx_Drawing> drawing_;
+  std::string path_;
+  bool modified_ = false;
+  RecentFiles recent_;
 };

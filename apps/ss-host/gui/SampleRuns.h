@@ -13,3 +13,7 @@ void runEditLibSectionsSample();
 // The size editor on the library's HEA table (or its first table); a new
 // size goes to the section tables of this session, not to the file.
 void runEditLibSimpleSample();
+// The session's general-variable tables and levels: each run starts from
+// what the last one left.
+void runGenVarsSample();
+void runLevelsSample();

@@ -21,6 +21,7 @@ class WxPaintContext : public ui::PaintContext {
   void drawText(std::string_view text, const ui::Rect& box, unsigned align) override;
   bool drawImage(const std::string& file, const ui::Rect& box) override;
   bool drawIcon(int iconId, const ui::Rect& box) override;
+  bool drawPixels(std::span<const std::uint32_t> argb, ui::Size size, ui::Point at) override;
   ui::Size textExtent(std::string_view text) override;
 
  private:

@@ -18,7 +18,7 @@ const std::vector<DialogMenuEntry>& dialogMenuEntries() {
       {"Spreadsheets", "Evaluate a cell...", "EvaluateSS", {}},
       {"Spreadsheets", "Read a table...", "ReadSSFile", {}},
       {"Spreadsheets", "String table...", "startGridDialog", {}},
-      {"Designer", "Dialog designer...", "StartDlgDesigner", {}},
+      {"Designer", "Dialog designer...", "StartDlgDesigner", runDesignerSample},
       {"Sections", "Section library...", "StartDlgEditLibSections", {}},
       {"Sections", "Add a section size...", "StartDlgEditLibSimple", {}},
       {"Sections", "Cutting-stock lists...", "StartDlgCSP2", runCsp2Sample},

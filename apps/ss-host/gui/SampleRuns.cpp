@@ -84,3 +84,10 @@ void runCsp2Sample() {
   else
     acutPrintf("StartDlgCSP2: cancelled, the record is unchanged.\n");
 }
+
+void runDesignerSample() {
+  const Nx_String name = "Connections/End plate";
+  acutPrintf("StartDlgDesigner on \"%s\"\n", name.c_str());
+  bool ok = StartDlgDesigner(name);
+  acutPrintf("StartDlgDesigner: %s\n", ok ? "closed with OK" : "cancelled");
+}

@@ -5,3 +5,5 @@ void runGridSample();
 void runCis2Sample();
 // The library's cutting-stock groups, or two small built-in groups.
 void runCsp2Sample();
+// The designer on the sample library's end-plate template.
+void runDesignerSample();

@@ -1,5 +1,7 @@
 #include "designer/KvDlgDesigner.h"
 
+#include <algorithm>
+
 #include "common/KvExportGuard.h"
 #include "common/KvResourceScope.h"
 #include "common/SSExports.h"
@@ -213,6 +215,7 @@ void KvDlgDesigner::loadTemplate(const Nx_String& path) {
   }
   design_.redrawAllControls();
   design_.updatePropsOfCurSel();
+  fitToPicture();
   invalidate();
   history_.reset(design_.getTemplateText());
   pictureChanged_ = false;
@@ -252,8 +255,25 @@ void KvDlgDesigner::choosePicture() {
   design_.getSizeFromAllControls();
   design_.attachBitmap(target);
   design_.redrawAllControls();
+  fitToPicture();
   invalidate();
   pictureChanged_ = true;
+}
+
+void KvDlgDesigner::fitToPicture() {
+  const Nx_DesignerPicture& picture = design_.picture();
+  const ui::Window* column = item(IDC_OPEN);
+  const ui::Window* fields = item(IDC_TYPE_FRAME);
+  if (!picture.isLoaded() || !column || !fields) return;
+  constexpr int kMargin = 8;
+  const ui::Size client = clientRect().size();
+  const ui::Size need{
+      std::max(client.width, picture.width() + kMargin + client.width - column->rect().left),
+      std::max(client.height, picture.height() + kMargin + client.height - fields->rect().top)};
+  if (need == client) return;
+  setMinTrackSize(need);
+  resize(need);
+  onSize(need);
 }
 
 void KvDlgDesigner::onOK() {

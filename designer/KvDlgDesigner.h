@@ -42,6 +42,8 @@ class KvDlgDesigner : public ui::Dialog {
   void openTemplate();
   void loadTemplate(const Nx_String& path);
   void choosePicture();
+  // Makes the window large enough to show the whole picture above the property fields.
+  void fitToPicture();
   Nx_String startFolder() const;
   // Records the design's state after a change (for undo and the modified flag).
   void changed(int mergeKey = 0);

@@ -1,6 +1,6 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp or info (the host window: HostSmoke.cpp).
+// grid, cis2, caption, translation, csp, info or designer (the host window: HostSmoke.cpp).
 #include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -13,6 +13,7 @@
 #include "core/DlgInfo.h"
 #include "core/Nx_Settings.h"
 #include "core/SectionTranslation.h"
+#include "designer/KvDlgDesigner.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
 #include "platform/ui/wx/WxBackend.h"
@@ -81,12 +82,21 @@ class SmokeApp : public wxApp {
       ExportStartDlgInfo(info);
       return shot_;
     }
+    if (which_ == "designer") {
+      // The sample end-plate dialog with one input field selected.
+      gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+      return StartDlgDesigner("Connections/End plate") || shot_;
+    }
     std::fprintf(stderr, "unknown dialog \"%s\"\n", which_.c_str());
     return false;
   }
 
   // After the dialog has drawn itself: check, take the picture, press OK.
   void shootLater(ui::Dialog& dialog, wxDialog& window) {
+    if (auto* designer = dynamic_cast<KvDlgDesigner*>(&dialog)) {
+      designer->design().selectCtrls({KvDlgDesigner::kFirstResId + 2});
+      designer->design().updatePropsOfCurSel();
+    }
     auto* timer = new wxTimer;
     timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
       for (const std::string& f : layoutFaults(dialog)) {
@@ -110,7 +120,8 @@ class SmokeApp : public wxApp {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: gui_smoke grid|cis2|caption|translation|csp|info FILE.png\n");
+    std::fprintf(stderr,
+                 "usage: gui_smoke grid|cis2|caption|translation|csp|info|designer FILE.png\n");
     return 2;
   }
   auto* app = new SmokeApp(argv[1], argv[2]);

@@ -54,6 +54,12 @@ class CControlRect {
 
   // Handles count only while the control is selected (they are not drawn otherwise).
   Nx_TrackerHit hitTest(ui::Point p) const;
+  // The quick test before hitTest: false when the point cannot hit the control.
+  bool mayHit(ui::Point p) const {
+    return selected_ ? p.x >= rect_.left - kHandleSize && p.x < rect_.right + kHandleSize &&
+                           p.y >= rect_.top - kHandleSize && p.y < rect_.bottom + kHandleSize
+                     : rect_.contains(p);
+  }
   ui::Rect handleRect(Nx_TrackerHit handle) const;
   // The rectangle after dragging the handle by (dx, dy), normalised.
   ui::Rect resized(Nx_TrackerHit handle, const ui::Rect& from, int dx, int dy) const;

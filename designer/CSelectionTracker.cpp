@@ -74,6 +74,7 @@ int CSelectionTracker::currentId() const {
 
 CControlRect* CSelectionTracker::hitTest(Point p, Nx_TrackerHit* where) const {
   for (CControlRect* c : registered_) {
+    if (!c->mayHit(p)) continue;
     Nx_TrackerHit hit = c->hitTest(p);
     if (hit != Nx_TrackerHit::None) {
       if (where) *where = hit;

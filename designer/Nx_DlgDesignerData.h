@@ -28,10 +28,10 @@ enum Nx_TabMsgHandle : int {
 };
 
 // The designer root folder: the library's "Dialog Templates/Dialog Design/".
-SS_EXPORT Nx_String getDesignerRootFolder();
+Nx_String getDesignerRootFolder();
 // Every template under the root folder (sub-folders too) as a name: the
 // path without the root folder and the extension, sorted.
-SS_EXPORT void getModuleImages(Nx_StringArray& names);
+void getModuleImages(Nx_StringArray& names);
 
 // One designed dialog: its controls over a background picture, bound to the
 // dialog on which their windows are drawn. The designer window edits one in

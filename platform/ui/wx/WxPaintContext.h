@@ -2,11 +2,12 @@
 #include <wx/dc.h>
 
 #include "platform/ui/PaintContext.h"
+#include "platform/ui/wx/uiwx_export.h"
 
 namespace uiwx {
 
-// The kit's drawing calls on a wxDC.
-class WxPaintContext : public ui::PaintContext {
+// The kit's drawing calls on a wxDC (exported for the backend's tests).
+class UIWX_API WxPaintContext : public ui::PaintContext {
  public:
   explicit WxPaintContext(wxDC& dc);
   void setPen(ui::Color color, int width, bool dotted) override;

@@ -66,14 +66,6 @@ bool StartDlgSelectMacro(const Nx_String& title, const Nx_StringArray& names, co
   });
 }
 
-// ---- StartDlgDesigner: dialog designer --------------------------------------------------------
-bool StartDlgDesigner(const Nx_String&) {
-  return false;
-}
-
-// ---- GetImageDlgCtrlNames: dialog designer ----------------------------------------------------
-void GetImageDlgCtrlNames(const Nx_String&, Nx_StringArray&) {}
-
 // ---- StartDlgLookUp: look-up dialog -----------------------------------------------------------
 bool StartDlgLookUp(KvLookUpDlgData&) {
   return false;

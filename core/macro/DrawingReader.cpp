@@ -233,12 +233,13 @@ std::string patternKey(const Nx_String& tab, const Nx_String& name) {
 }
 
 MacroTabData readTab(const JsonField& f, const PatternDirections* patterns) {
-  f.requireObject(
-      {"name", "title", "kind", "viewDirection", "bolts", "patterns", "flexFix", "mergedProps"});
+  f.requireObject({"name", "title", "kind", "viewDirection", "designedDialog", "bolts", "patterns",
+                   "flexFix", "mergedProps"});
   MacroTabData tab(f.text("name"), f.text("title", Nx_String()), f.integer("kind", kTabGrid));
   tab.viewDirection = f.integer("viewDirection", 3);
   if (tab.viewDirection < 0 || tab.viewDirection > 3)
     f.at("viewDirection").expected("a view direction from 0 to 3");
+  tab.designedDialog = f.text("designedDialog", Nx_String());
   if (f.has("bolts")) {
     JsonField b = f.at("bolts");
     b.requireObject({"diameter", "holeOffset"});

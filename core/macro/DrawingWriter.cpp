@@ -190,6 +190,7 @@ nlohmann::ordered_json writeTab(const MacroTabData& tab) {
   t["title"] = text(tab.title);
   t["kind"] = tab.kind;
   t["viewDirection"] = tab.viewDirection;
+  if (!tab.designedDialog.isEmpty()) t["designedDialog"] = text(tab.designedDialog);
   if (const MacroBoltData* bolts = tab.getBoltData())
     t["bolts"] = {{"diameter", text(bolts->diameter)}, {"holeOffset", text(bolts->holeOffset)}};
   ojson patterns = ojson::array();

@@ -12,9 +12,9 @@ bool sameItems(const Nx_Array<T>& a, const Nx_Array<T>& b) {
 
 bool MacroTabData::operator==(const MacroTabData& o) const {
   return name == o.name && title == o.title && kind == o.kind && viewDirection == o.viewDirection &&
-         hasBoltData == o.hasBoltData && boltData == o.boltData &&
-         sameItems(patterns, o.patterns) && sameItems(flexFix, o.flexFix) &&
-         sameItems(mergedProps, o.mergedProps);
+         designedDialog == o.designedDialog && hasBoltData == o.hasBoltData &&
+         boltData == o.boltData && sameItems(patterns, o.patterns) &&
+         sameItems(flexFix, o.flexFix) && sameItems(mergedProps, o.mergedProps);
 }
 
 bool MacroTabData::getFlexFixBtnStatus(const Nx_String& variable, bool& fixed, bool& flex) const {

@@ -103,6 +103,9 @@ class DCM_API MacroTabData {
   Nx_String title;  // shown on the tab
   int kind = kTabGrid;
   int viewDirection = 3;
+  // The designed dialog shown on the tab: a template name under the
+  // designer folder ("Connections/End plate"), or empty.
+  Nx_String designedDialog;
   bool hasBoltData = false;
   MacroBoltData boltData;
   Nx_Array<MacroPatternData> patterns{8};

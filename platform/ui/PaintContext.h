@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,10 @@ class UI_API PaintContext {
   // A picture file stretched into the box; false when it cannot be read.
   virtual bool drawImage(const std::string& file, const Rect& box) = 0;
   virtual bool drawIcon(int iconId, const Rect& box) = 0;
+  // Pixels held in memory (0xAARRGGBB, rows from the top, size.width per
+  // row) at their own size; alpha 0 lets what lies beneath show through.
+  // False when the span is shorter than the size asks.
+  virtual bool drawPixels(std::span<const std::uint32_t> argb, Size size, Point at) = 0;
   virtual Size textExtent(std::string_view text) = 0;
 };
 

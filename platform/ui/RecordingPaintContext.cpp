@@ -57,6 +57,12 @@ bool RecordingPaintContext::drawIcon(int iconId, const Rect& box) {
   add("icon " + rect(box) + " " + std::to_string(iconId));
   return true;
 }
+bool RecordingPaintContext::drawPixels(std::span<const std::uint32_t> argb, Size size, Point at) {
+  bool whole = size.width >= 0 && size.height >= 0 &&
+               argb.size() >= static_cast<size_t>(size.width) * static_cast<size_t>(size.height);
+  add("pixels " + rect(Rect::fromSize(at, size)) + (whole ? "" : " (short)"));
+  return whole;
+}
 Size RecordingPaintContext::textExtent(std::string_view text) {
   return backend().textExtent(font_, text);
 }

@@ -22,6 +22,7 @@ class UI_API RecordingPaintContext : public PaintContext {
   void drawText(std::string_view text, const Rect& box, unsigned align) override;
   bool drawImage(const std::string& file, const Rect& box) override;
   bool drawIcon(int iconId, const Rect& box) override;
+  bool drawPixels(std::span<const std::uint32_t> argb, Size size, Point at) override;
   Size textExtent(std::string_view text) override;
 
   const std::vector<std::string>& calls() const { return calls_; }

@@ -249,6 +249,13 @@ void Window::invalidate() {
   changed(Change::Repaint);
 }
 
+void Window::invalidate(const Rect& area) {
+  Rect r = area.normalized();
+  if (r.isEmpty()) return;
+  invalidArea_ = r;
+  changed(Change::RepaintArea);
+}
+
 bool Window::setTimer(int eventId, int ms) {
   killTimer(eventId);
   int id = ui::setTimer(this, ms, [this, eventId](int) { onTimer(eventId); });

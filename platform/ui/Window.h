@@ -31,6 +31,7 @@ enum class Change {
   Image,
   ToolTip,
   Repaint,
+  RepaintArea,
   Cursor,
   Capture,
   MinSize,
@@ -125,6 +126,10 @@ class UI_API Window {
   void setCursor(Cursor cursor);
   Cursor cursor() const { return cursor_; }
   void invalidate();
+  // Only the part of the client area that changed (a dragged selection).
+  void invalidate(const Rect& area);
+  // The area of the last partial invalidation, for the backend.
+  const Rect& invalidArea() const { return invalidArea_; }
 
   // Timers of this window: onTimer(eventId) runs every ms milliseconds until
   // killed or the window goes. Setting a running event id restarts it.
@@ -182,6 +187,7 @@ class UI_API Window {
   int iconId_ = 0;
   std::string imageFile_;
   Cursor cursor_ = Cursor::Arrow;
+  Rect invalidArea_;
   Window* parent_ = nullptr;
   Window* owner_ = nullptr;
   std::vector<Window*> children_;

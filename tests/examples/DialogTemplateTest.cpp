@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "core/FileHelpers.h"
@@ -12,33 +13,50 @@
 
 namespace {
 
-// Names a designed dialog of the end plates may bind: the constraint
-// variables of the macro's modules and its bolt patterns.
-void endPlateNames(std::set<std::string>& variables, std::set<std::string>& patterns) {
+// What a designed dialog may bind, per template that a macro of the sample
+// drawing names: the constraint variables of the macro's modules and its bolt patterns.
+struct Bindable {
+  std::set<std::string> variables, patterns;
+};
+void namedTemplates(std::map<std::string, Bindable>& templates) {
   Nx_Drawing drawing;
   Nx_String error;
   ASSERT_TRUE(drawing.load(sample::libraryDir() + "Macros/Connections.json", error)) << error.str();
   AcTransaction tr(drawing.database());
-  Nx_DbMacro* dbMacro = nullptr;
-  ASSERT_EQ(tr.getObject(dbMacro, drawing.findMacro("EP-101"), AcDb::kForRead), Acad::eOk);
-  const Nx_Macro& macro = *dbMacro->getMacro();
-  for (int m = 0; m < macro.moduleCount(); ++m)
-    for (const Nx_ConstrVar& v : macro.module(m)->constrVars()) variables.insert(v.name.str());
-  MacroData data;
-  dbMacro->getMacroData(data);
-  for (const MacroTabData& tab : data.tabs)
-    for (const MacroPatternData& p : tab.patterns) patterns.insert(p.pattern.str());
+  AcArray<AcDbObjectId> ids;
+  drawing.getMacroIds(ids);
+  for (int k = 0; k < ids.length(); ++k) {
+    Nx_DbMacro* dbMacro = nullptr;
+    ASSERT_EQ(tr.getObject(dbMacro, ids[k], AcDb::kForRead), Acad::eOk);
+    const Nx_Macro& macro = *dbMacro->getMacro();
+    MacroData data;
+    dbMacro->getMacroData(data);
+    for (const MacroTabData& tab : data.tabs) {
+      if (tab.designedDialog.isEmpty()) continue;
+      Bindable& b = templates[tab.designedDialog.str()];
+      for (int m = 0; m < macro.moduleCount(); ++m)
+        for (const Nx_ConstrVar& v : macro.module(m)->constrVars())
+          b.variables.insert(v.name.str());
+      for (const MacroTabData& t : data.tabs)
+        for (const MacroPatternData& p : t.patterns) b.patterns.insert(p.pattern.str());
+    }
+  }
 }
 
 TEST(DialogTemplates, EveryControlIsCompleteInsideItsPictureAndBound) {
-  std::set<std::string> variables, patterns;
-  endPlateNames(variables, patterns);
+  std::map<std::string, Bindable> named;
+  namedTemplates(named);
+  EXPECT_EQ(named.size(), 2u) << "the end plates and the base plate name their dialogs";
   const std::string root = sample::libraryDir() + "Dialog Templates/Dialog Design/";
   Nx_StringArray templates;
   ASSERT_TRUE(ObjectExportFindFilesRecursive(root, "*.txt", templates));
-  ASSERT_EQ(templates.length(), 1);
+  ASSERT_EQ(templates.length(), 2);
   for (const Nx_String& path : templates) {
     SCOPED_TRACE(path.str());
+    const std::string name = removeExtension(path).str().substr(root.size());
+    ASSERT_TRUE(named.count(name)) << "a macro names " << name;
+    const std::set<std::string>& variables = named[name].variables;
+    const std::set<std::string>& patterns = named[name].patterns;
     EXPECT_TRUE(fileExists(changeExtension(path, "bmp"))) << "the background picture";
     Nx_PropertiesList list;
     Nx_String error;

@@ -1,7 +1,7 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp, info, formula, sections or sizeeditor
-// (the host window: HostSmoke.cpp).
+// grid, cis2, caption, translation, csp, info, formula, sections, sizeeditor
+// or designer (the host window: HostSmoke.cpp).
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "core/DlgInfo.h"
 #include "core/Nx_Settings.h"
 #include "core/SectionTranslation.h"
+#include "designer/KvDlgDesigner.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
 #include "resources/dialogs/DLG_EDITLIBSIMPLE.h"
@@ -116,6 +117,17 @@ bool open(const std::string& which, SmokeApp& app) {
     return (table.readFromFile("HEA") && StartDlgEditLibSimple("HEA600", table, index)) ||
            app.shot();
   }
+  if (which == "designer") {
+    // The sample end-plate dialog with one input field selected.
+    gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+    app.beforeShot([](ui::Dialog& dialog) {
+      if (auto* designer = dynamic_cast<KvDlgDesigner*>(&dialog)) {
+        designer->design().selectCtrls({KvDlgDesigner::kFirstResId + 2});
+        designer->design().updatePropsOfCurSel();
+      }
+    });
+    return StartDlgDesigner("Connections/End plate") || app.shot();
+  }
   std::fprintf(stderr, "unknown dialog \"%s\"\n", which.c_str());
   return false;
 }
@@ -125,7 +137,7 @@ int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
                  "usage: gui_smoke grid|cis2|caption|translation|csp|info|formula|sections|"
-                 "sizeeditor FILE.png\n");
+                 "sizeeditor|designer FILE.png\n");
     return 2;
   }
   std::string which = argv[1];

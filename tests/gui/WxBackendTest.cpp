@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcmemory.h>
 #include <wx/evtloop.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
@@ -22,6 +23,7 @@
 #include "platform/ui/Services.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/wx/WxBackend.h"
+#include "platform/ui/wx/WxPaintContext.h"
 
 using namespace ui;
 
@@ -166,6 +168,24 @@ TEST_F(WxBackendTest, UserActionsReachTheModel) {
   EXPECT_EQ(d.selections, 1);
   d.destroyWindow();
   pump(20);
+}
+
+TEST_F(WxBackendTest, PixelsWithoutAlphaLetTheBackgroundThrough) {
+  wxBitmap target(4, 1, 24);
+  wxMemoryDC dc(target);
+  dc.SetBackground(*wxGREEN_BRUSH);
+  dc.Clear();
+  {
+    uiwx::WxPaintContext context(dc);
+    const std::vector<std::uint32_t> pixels = {0xFFFF0000u, 0x00000000u};
+    EXPECT_TRUE(context.drawPixels(pixels, {2, 1}, {1, 0}));
+    EXPECT_FALSE(context.drawPixels(pixels, {3, 1}, {0, 0}));
+  }
+  dc.SelectObject(wxNullBitmap);
+  wxImage image = target.ConvertToImage();
+  EXPECT_EQ(image.GetRed(1, 0), 255);    // opaque red drawn
+  EXPECT_EQ(image.GetGreen(2, 0), 255);  // transparent: the green stays
+  EXPECT_EQ(image.GetRed(2, 0), 0);
 }
 
 TEST_F(WxBackendTest, TimersTickInTheEventLoop) {

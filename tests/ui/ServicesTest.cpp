@@ -51,3 +51,20 @@ TEST(RecordingPaintContext, WritesDownEveryCall) {
   EXPECT_EQ(dc.calls().size(), 4u);
   EXPECT_EQ(dc.textExtent("abc"), (Size{18, 13}));
 }
+
+TEST(RecordingPaintContext, PixelsNeedTheirWholeSize) {
+  RecordingPaintContext dc;
+  const std::vector<std::uint32_t> four(4, 0xFF000000u);
+  EXPECT_TRUE(dc.drawPixels(four, {2, 2}, {5, 6}));
+  EXPECT_FALSE(dc.drawPixels(four, {3, 2}, {0, 0}));
+  EXPECT_EQ(dc.calls("pixels"),
+            (std::vector<std::string>{"pixels 5 6 7 8", "pixels 0 0 3 2 (short)"}));
+}
+
+TEST(Window, PartialRepaintKeepsTheNormalisedArea) {
+  Window w;
+  w.invalidate(Rect{30, 40, 10, 20});
+  EXPECT_EQ(w.invalidArea(), (Rect{10, 20, 30, 40}));
+  w.invalidate(Rect{5, 5, 5, 9});  // empty: nothing to repaint
+  EXPECT_EQ(w.invalidArea(), (Rect{10, 20, 30, 40}));
+}

@@ -27,7 +27,7 @@ const std::vector<DialogMenuEntry>& dialogMenuEntries() {
       {"Spreadsheets", "Evaluate a cell...", "EvaluateSS", runEvaluateSample},
       {"Spreadsheets", "Read a table...", "ReadSSFile", runReadTableSample},
       {"Spreadsheets", "String table...", "startGridDialog", {}},
-      {"Designer", "Dialog designer...", "StartDlgDesigner", {}},
+      {"Designer", "Dialog designer...", "StartDlgDesigner", runDesignerSample},
       {"Sections", "Section library...", "StartDlgEditLibSections", runEditLibSectionsSample},
       {"Sections", "Add a section size...", "StartDlgEditLibSimple", runEditLibSimpleSample},
       {"Sections", "Cutting-stock lists...", "StartDlgCSP2", runCsp2Sample},

@@ -127,3 +127,10 @@ void runEditLibSimpleSample() {
   acutPrintf("StartDlgEditLibSimple out: %d sizes, the new one is size %d of the included ones\n",
              table.rows.length(), index + 1);
 }
+
+void runDesignerSample() {
+  const Nx_String name = "Connections/End plate";
+  acutPrintf("StartDlgDesigner on \"%s\"\n", name.c_str());
+  bool ok = StartDlgDesigner(name);
+  acutPrintf("StartDlgDesigner: %s\n", ok ? "closed with OK" : "cancelled");
+}

@@ -17,3 +17,5 @@ void runEditLibSimpleSample();
 // what the last one left.
 void runGenVarsSample();
 void runLevelsSample();
+// The designer on the sample library's end-plate template.
+void runDesignerSample();

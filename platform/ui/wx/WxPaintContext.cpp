@@ -83,6 +83,25 @@ bool WxPaintContext::drawIcon(int iconId, const ui::Rect& box) {
   return true;
 }
 
+bool WxPaintContext::drawPixels(std::span<const std::uint32_t> argb, ui::Size size, ui::Point at) {
+  if (size.width <= 0 || size.height <= 0 ||
+      argb.size() < static_cast<size_t>(size.width) * static_cast<size_t>(size.height))
+    return false;
+  wxImage image(size.width, size.height, false);
+  image.InitAlpha();
+  unsigned char* rgb = image.GetData();
+  unsigned char* alpha = image.GetAlpha();
+  for (size_t i = 0, n = static_cast<size_t>(size.width) * size.height; i < n; ++i) {
+    std::uint32_t p = argb[i];
+    rgb[3 * i] = (p >> 16) & 0xFF;
+    rgb[3 * i + 1] = (p >> 8) & 0xFF;
+    rgb[3 * i + 2] = p & 0xFF;
+    alpha[i] = (p >> 24) & 0xFF;
+  }
+  dc_.DrawBitmap(wxBitmap(image), at.x, at.y, true);
+  return true;
+}
+
 ui::Size WxPaintContext::textExtent(std::string_view text) {
   wxCoord w = 0, h = 0;
   dc_.GetMultiLineTextExtent(toWx(text), &w, &h);

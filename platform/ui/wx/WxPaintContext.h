@@ -2,11 +2,12 @@
 #include <wx/dc.h>
 
 #include "platform/ui/PaintContext.h"
+#include "platform/ui/wx/uiwx_export.h"
 
 namespace uiwx {
 
-// The kit's drawing calls on a wxDC.
-class WxPaintContext : public ui::PaintContext {
+// The kit's drawing calls on a wxDC (exported for the backend's tests).
+class UIWX_API WxPaintContext : public ui::PaintContext {
  public:
   explicit WxPaintContext(wxDC& dc);
   void setPen(ui::Color color, int width, bool dotted) override;
@@ -21,6 +22,7 @@ class WxPaintContext : public ui::PaintContext {
   void drawText(std::string_view text, const ui::Rect& box, unsigned align) override;
   bool drawImage(const std::string& file, const ui::Rect& box) override;
   bool drawIcon(int iconId, const ui::Rect& box) override;
+  bool drawPixels(std::span<const std::uint32_t> argb, ui::Size size, ui::Point at) override;
   ui::Size textExtent(std::string_view text) override;
 
  private:

@@ -586,6 +586,12 @@ void WxPeer::update(ui::Change what) {
     case Change::Repaint:
       w->Refresh();
       break;
+    case Change::RepaintArea: {
+      Rect r = model_.invalidArea();
+      wxRect area(r.left, r.top, r.width(), r.height());
+      w->Refresh(true, &area);
+      break;
+    }
     case Change::Cursor:
       w->SetCursor(cursorFor(model_.cursor()));
       break;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,8 @@ class GRID_API CompiledFormula {
   // The cells and blocks the program reads, in program order.
   void references(std::vector<CellPos>& cells, std::vector<Area>& areas) const;
   bool hasCustomCalls() const;
+  // The upper-case names of the functions it calls that are no built-ins.
+  std::vector<std::string> customCallNames() const;
   std::size_t bytes() const;
 
  private:

@@ -65,8 +65,7 @@ class PdfPainter {
 
  private:
   void paintPageTexts(const PagePlan& plan, int page, int pages) {
-    cairo_select_font_face(cr_, "Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr_, kPageTextSize);
+    usePageTextFont();
     cairo_set_source_rgb(cr_, 0, 0, 0);
     double width = plan.pageWidth - plan.left - layout_.marginRight * kPointsPerMm;
     if (!layout_.header.empty()) {
@@ -244,15 +243,28 @@ class PdfPainter {
     text(base::cp1252ToUtf8(shown), b.x, b.y, b.w, b.h, align, f.font.underline);
   }
 
+  // Selecting a face looks it up in the font configuration: only on a change.
   void useFont(const Font& font) {
     Font f = font;
     if (f.face.empty()) f.face = sheet_.settings().defaultFont.face;
     if (f.height <= 0) f.height = sheet_.settings().defaultFont.height;
+    if (f.height <= 0) f.height = 13;
+    if (haveFont_ && f == font_) return;
     std::string face = base::cp1252ToUtf8(f.face);
     cairo_select_font_face(cr_, face.empty() ? "Sans" : face.c_str(),
                            f.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
                            f.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr_, (f.height > 0 ? f.height : 13) * kPointsPerPixel);
+    cairo_set_font_size(cr_, f.height * kPointsPerPixel);
+    cairo_font_extents(cr_, &extents_);
+    font_ = f;
+    haveFont_ = true;
+  }
+
+  void usePageTextFont() {
+    cairo_select_font_face(cr_, "Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr_, kPageTextSize);
+    cairo_font_extents(cr_, &extents_);
+    haveFont_ = false;
   }
 
   // UTF-8 text in a box, each line on its own, clipped to the box and
@@ -269,34 +281,47 @@ class PdfPainter {
       if (end == std::string::npos) break;
       start = end + 1;
     }
-    cairo_font_extents_t fe;
-    cairo_font_extents(cr_, &fe);
-    double blockTop = y + (h - fe.height * static_cast<double>(lines.size())) / 2;
-    cairo_save(cr_);
-    cairo_rectangle(cr_, x, y, w, h);
-    cairo_clip(cr_);
+    const cairo_font_extents_t& fe = extents_;
+    double blockHeight = fe.height * static_cast<double>(lines.size());
+    double blockTop = y + (h - blockHeight) / 2;
+    std::vector<double> advances(lines.size());
+    double widest = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       cairo_text_extents_t te;
       cairo_text_extents(cr_, lines[i].c_str(), &te);
+      advances[i] = te.x_advance;
+      widest = std::max(widest, te.x_advance);
+    }
+    // Clipping costs a graphics state in the file: only for text that overflows.
+    bool clip = widest + 2 * kPadding > w || blockHeight > h;
+    if (clip) {
+      cairo_save(cr_);
+      cairo_rectangle(cr_, x, y, w, h);
+      cairo_clip(cr_);
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
       double tx = align == Align::Left    ? x + kPadding
-                  : align == Align::Right ? x + w - kPadding - te.x_advance
-                                          : x + (w - te.x_advance) / 2;
+                  : align == Align::Right ? x + w - kPadding - advances[i]
+                                          : x + (w - advances[i]) / 2;
       double baseline = blockTop + fe.ascent + fe.height * static_cast<double>(i);
       cairo_move_to(cr_, tx, baseline);
       cairo_show_text(cr_, lines[i].c_str());
       if (underline) {
         cairo_set_line_width(cr_, 0.5);
         cairo_move_to(cr_, tx, baseline + 1.5);
-        cairo_line_to(cr_, tx + te.x_advance, baseline + 1.5);
+        cairo_line_to(cr_, tx + advances[i], baseline + 1.5);
         cairo_stroke(cr_);
       }
     }
-    cairo_restore(cr_);
+    if (clip) cairo_restore(cr_);
   }
 
   const Sheet& sheet_;
   const PrintLayout& layout_;
   cairo_t* cr_;
+  Font font_;
+  bool haveFont_ = false;
+  cairo_font_extents_t extents_{};
 };
 
 PageMeasures measuresOf(const Sheet& sheet, const PrintLayout& layout, const UsedRange& used) {

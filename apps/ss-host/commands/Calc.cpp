@@ -26,7 +26,8 @@ const char kSummary[] = "Load a sheet, recalculate it and print its values";
 const char* kHelp =
     "Usage: ss-host [--library DIR] calc FILE [--json] [--set NAME=VALUE]...\n"
     "                                    [--export OUT.csv|OUT.xlsx|OUT.pdf]\n"
-    "Loads a sheet (native format, CSV or TSV, recognised by content), recalculates\n"
+    "Loads a sheet (native format, CSV, TSV, .xlsx or .ods, recognised by content),\n"
+    "recalculates "
     "it and prints the value of every non-empty cell, row by row:\n"
     "  as CSV lines \"cell,value\" (the default), or\n"
     "  with --json, as a JSON list of {cell, col, row, data, formula, value}.\n"

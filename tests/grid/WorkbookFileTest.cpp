@@ -62,6 +62,38 @@ const std::string kContentTypes =
     "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
     "</Types>";
 
+// A one-sheet .xlsx written by hand: the sheet part's inside and the styles' cell formats.
+std::string xlsx(const std::string& sheet, const std::string& cellXfs) {
+  const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+  const std::string main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+  return storedZip({{"[Content_Types].xml", kContentTypes},
+                    {"_rels/.rels",
+                     "<?xml version=\"1.0\"?><Relationships "
+                     "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                     "<Relationship Id=\"rId1\" Type=\"" +
+                         rel +
+                         "/officeDocument\" "
+                         "Target=\"xl/workbook.xml\"/></Relationships>"},
+                    {"xl/workbook.xml",
+                     "<?xml version=\"1.0\"?><workbook xmlns=\"" + main + "\" xmlns:r=\"" + rel +
+                         "\"><sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/>"
+                         "</sheets></workbook>"},
+                    {"xl/_rels/workbook.xml.rels",
+                     "<?xml version=\"1.0\"?><Relationships "
+                     "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                     "<Relationship Id=\"rId1\" Type=\"" +
+                         rel +
+                         "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
+                         "<Relationship Id=\"rId2\" Type=\"" +
+                         rel +
+                         "/styles\" Target=\"styles.xml\"/>"
+                         "</Relationships>"},
+                    {"xl/styles.xml", "<?xml version=\"1.0\"?><styleSheet xmlns=\"" + main + "\">" +
+                                          cellXfs + "</styleSheet>"},
+                    {"xl/worksheets/sheet1.xml", "<?xml version=\"1.0\"?><worksheet xmlns=\"" +
+                                                     main + "\">" + sheet + "</worksheet>"}});
+}
+
 std::string odsContent(const std::string& rows) {
   return "<?xml version=\"1.0\"?><office:document-content "
          "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
@@ -188,4 +220,30 @@ TEST_F(Workbooks, DamagedWorkbooksAreRefusedNamingTheFileAndPart) {
   EXPECT_TRUE(loadsWithError(
       write("bomb.ods", storedZip({{"content.xml", odsContent("")}}, 1u << 30)), "content.xml"));
   EXPECT_TRUE(loadsWithError(write("other.zip", storedZip({{"readme.txt", "hi"}})), "no .xlsx"));
+}
+
+// What loads must save in the native format and load back the same: no empty
+// text cells, no sizes past the contents, no Number cell that would round its value.
+TEST_F(Workbooks, LoadedWorkbooksSaveAndLoadBackUnchanged) {
+  std::string file = write(
+      "odd.xlsx",
+      xlsx("<cols><col min=\"6\" max=\"6\" width=\"20\" customWidth=\"1\"/></cols><sheetData>"
+           "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t></t></is></c>"
+           "<c r=\"B1\" s=\"1\"><v>1.23456</v></c><c r=\"C1\" s=\"1\"><v>2.5</v></c></row>"
+           "</sheetData>",
+           "<cellXfs count=\"2\"><xf numFmtId=\"0\"/><xf numFmtId=\"2\" applyNumberFormat=\"1\"/>"
+           "</cellXfs>"));
+  Sheet s;
+  ASSERT_TRUE(load(s, file)) << error_;
+  EXPECT_EQ(s.content().cells.find(1, 1), nullptr);  // the empty text
+  EXPECT_EQ(s.maxCols(), 3);
+  EXPECT_EQ(s.getValue(2, 1), "1.23456");
+  EXPECT_EQ(s.getCellType(2, 1).kind, CellKind::General);
+  EXPECT_EQ(s.getCellType(3, 1).kind, CellKind::Number);
+  ASSERT_EQ(s.loadWarnings().size(), 1u);
+  EXPECT_NE(s.loadWarnings()[0].find("cell B1"), std::string::npos) << s.loadWarnings()[0];
+  std::string saved = writeSheetText(s.content(), false);
+  Sheet again;
+  ASSERT_TRUE(again.loadFromText(saved, "saved", error_)) << error_;
+  EXPECT_EQ(writeSheetText(again.content(), false), saved);
 }

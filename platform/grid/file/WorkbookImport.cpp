@@ -200,13 +200,23 @@ class FirstSheet : public iface::import_sheet {
   iface::import_array_formula* get_array_formula() override { return &array_; }
   iface::import_sheet_properties* get_sheet_properties() override { return &properties_; }
 
+  // Empty texts make no cell: a sheet stores no empty text.
   void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override {
-    if (Cell* c = cell(row, col)) interpretInput(CellType{}, text(row, col, s), c->value);
+    if (s.empty()) return;
+    std::string t = text(row, col, s);
+    if (Cell* c = cell(row, col)) interpretInput(CellType{}, t, c->value);
   }
   void set_string(ss::row_t row, ss::col_t col, ss::string_id_t id) override {
-    if (Cell* c = cell(row, col)) c->value = Value::makeText(text(row, col, strings_.at(id)));
+    if (strings_.at(id).empty()) return;
+    std::string t = text(row, col, strings_.at(id));
+    if (Cell* c = cell(row, col)) c->value = Value::makeText(std::move(t));
   }
   void set_value(ss::row_t row, ss::col_t col, double value) override {
+    if (!std::isfinite(value)) {
+      warn(row, col, "a number out of range reads #NUM!");
+      if (Cell* c = cell(row, col)) c->value = Value::makeError(ErrorCode::Num);
+      return;
+    }
     if (Cell* c = cell(row, col)) {
       c->value = Value::makeNumber(value);
       c->value.text = formatGeneral(value);
@@ -320,6 +330,11 @@ class FirstSheet : public iface::import_sheet {
     }
     out_.maxCols = cols;
     out_.maxRows = rows;
+    // Sizes of columns and rows past the contents mean nothing to the sheet.
+    if (out_.colWidths.size() > static_cast<std::size_t>(cols) + 1)
+      out_.colWidths.resize(static_cast<std::size_t>(cols) + 1);
+    if (out_.rowHeights.size() > static_cast<std::size_t>(rows) + 1)
+      out_.rowHeights.resize(static_cast<std::size_t>(rows) + 1);
   }
 
  private:
@@ -346,7 +361,17 @@ class FirstSheet : public iface::import_sheet {
     if (code.empty()) return;
     Cell* c = out_.cells.find(col + 1, row + 1);
     if (!c || !c->value.isNumber()) return;
-    if (std::optional<CellType> type = numberType(code)) {
+    std::optional<CellType> type = numberType(code);
+    // A Number cell holds its value rounded to its decimals: a plain cell
+    // with more digits keeps them, in the general format.
+    if (type && !c->hasFormula() &&
+        roundDecimal(c->value.number, type->decimals) != c->value.number) {
+      warn(row, col,
+           "the number has more decimals than its format \"" + code +
+               "\" shows; kept whole, in the general format");
+      return;
+    }
+    if (type) {
       CellFormat f = out_.formats.at(c->format);
       f.type = *type;
       c->format = out_.formats.intern(f);

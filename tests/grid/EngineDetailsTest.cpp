@@ -174,5 +174,6 @@ TEST(DelimitedText, SeparatorsLineEndsAndShapes) {
   // A formula that does not parse loads; its warning counts the lines of the file.
   ASSERT_TRUE(s.loadFromText("a\n\"x\ny\",=1+\n", "ml.csv", error)) << error;
   ASSERT_EQ(s.loadWarnings().size(), 1u);
-  EXPECT_NE(s.loadWarnings()[0].find("line 3, cell B2"), std::string::npos) << s.loadWarnings()[0];
+  EXPECT_NE(s.loadWarnings()[0].find("line 3, cell B2"), std::string::npos)
+      << s.loadWarnings()[0];
 }

@@ -230,7 +230,7 @@ TEST_F(SheetFiles, AFormulaThatDoesNotParseLoadsAsAnErrorCell) {
   EXPECT_EQ(s.getValue(4, 1), "6");
   EXPECT_EQ(s.getFormula(2, 1), "Sheet2!A1+A1");
   s.setMaxRows(2);
-  ASSERT_TRUE(s.insRow(1));                       // the text survives structure edits
+  ASSERT_TRUE(s.insRow(1));  // the text survives structure edits
   EXPECT_EQ(s.getFormula(2, 2), "Sheet2!A1+A1");  // kept as written, not lost
 
   ASSERT_TRUE(s.saveToFile(path("b.json"), error)) << error;

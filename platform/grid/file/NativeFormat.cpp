@@ -117,13 +117,12 @@ Json settingsJson(const SheetSettings& s) {
   SETTING(lockForeground)
   SETTING(selBackground)
   SETTING(selForeground)
-  SETTING(grayBackground)
-  SETTING(grayForeground)
-  SETTING(appearance) SETTING(refStyle) SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor)
-      SETTING(textTipStatus) SETTING(textTipDelay) SETTING(autoSizeVisibleCols)
-          SETTING(autoSizeVisibleRows) SETTING(cellNoteIndicator)
+  SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance) SETTING(refStyle)
+      SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor) SETTING(textTipStatus)
+          SETTING(textTipDelay) SETTING(autoSizeVisibleCols) SETTING(autoSizeVisibleRows)
+              SETTING(cellNoteIndicator)
 #undef SETTING
-              if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] = fontJson(s.textTipFont);
+                  if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] = fontJson(s.textTipFont);
   return j;
 }
 
@@ -510,13 +509,14 @@ bool Reader::settings(const InJson& j) {
     SETTING(lockForeground, 0, 0xFFFFFFFFLL)
     SETTING(selBackground, 0, 0xFFFFFFFFLL)
     SETTING(selForeground, 0, 0xFFFFFFFFLL)
-    SETTING(grayBackground, 0, 0xFFFFFFFFLL)
-    SETTING(grayForeground, 0, 0xFFFFFFFFLL)
-    SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2) SETTING(
-        editEnterAction, INT32_MIN, INT32_MAX) SETTING(cursorType, INT32_MIN, INT32_MAX)
-        SETTING(cursor, INT32_MIN, INT32_MAX) SETTING(textTipStatus, INT32_MIN, INT32_MAX)
-            SETTING(textTipDelay, INT32_MIN, INT32_MAX) SETTING(autoSizeVisibleCols, 0, kMaxColumns)
-                SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok = fail(at, "unknown setting");
+    SETTING(grayBackground, 0, 0xFFFFFFFFLL) SETTING(grayForeground, 0, 0xFFFFFFFFLL)
+        SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2)
+            SETTING(editEnterAction, INT32_MIN, INT32_MAX) SETTING(cursorType, INT32_MIN, INT32_MAX)
+                SETTING(cursor, INT32_MIN, INT32_MAX) SETTING(textTipStatus, INT32_MIN, INT32_MAX)
+                    SETTING(textTipDelay, INT32_MIN, INT32_MAX)
+                        SETTING(autoSizeVisibleCols, 0, kMaxColumns)
+                            SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
+                                fail(at, "unknown setting");
 #undef SETTING
     if (!ok) return false;
   }

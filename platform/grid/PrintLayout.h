@@ -14,8 +14,8 @@ struct PrintLayout {
   bool landscape = false;
   // Margins in millimetres.
   double marginLeft = 9.0, marginRight = 5.0, marginTop = 5.0, marginBottom = 5.0;
-  // Header and footer texts. "{NAME}" is replaced by the variable NAME of
-  // `variables`, "{Page}" and "{Pages}" by the page number and the page count.
+  // Header and footer texts (Windows-1252, as the sheet's). "{NAME}" is replaced by the variable
+  // NAME of `variables`, "{Page}" and "{Pages}" by the page number and the page count.
   std::string header, footer;
   std::vector<std::pair<std::string, std::string>> variables;
   bool smartPrint = true;      // scale a sheet that is a little too wide to the page width

@@ -17,16 +17,19 @@
 #include "platform/base/Cp1252.h"
 #include "platform/grid/Sheet.h"
 #include "spreadsheet/KvFromTable.h"
+#include "platform/grid/export/SheetExport.h"
 #include "standards/KvSSFunctions.h"
 
 namespace {
 
-const char kUsage[] = "calc FILE [--json] [--set NAME=VALUE]...";
+const char kUsage[] = "calc FILE [--json] [--set NAME=VALUE]... [--export FILE.csv|.xlsx|.pdf]";
 const char kSummary[] = "Load a sheet, recalculate it and print its values";
 
 const char* kHelp =
     "Usage: ss-host [--library DIR] calc FILE [--json] [--set NAME=VALUE]...\n"
-    "Loads a sheet (native format, CSV or TSV, recognised by content), recalculates\n"
+    "                                    [--export OUT.csv|OUT.xlsx|OUT.pdf]\n"
+    "Loads a sheet (native format, CSV, TSV, .xlsx or .ods, recognised by content),\n"
+    "recalculates "
     "it and prints the value of every non-empty cell, row by row:\n"
     "  as CSV lines \"cell,value\" (the default), or\n"
     "  with --json, as a JSON list of {cell, col, row, data, formula, value}.\n"
@@ -39,6 +42,9 @@ const char* kHelp =
     "Inputs take the values given with --set NAME=VALUE (empty otherwise; other\n"
     "names are general variables), and every Input and Output is printed with its\n"
     "value, followed by the run's diagnostics.\n\n"
+    "With --export OUT the computed sheet is also written to OUT, in the format of\n"
+    "its extension: CSV values, an .xlsx workbook (values, formulas, formats) or PDF\n"
+    "pages (A4 portrait, grid lines and headers).\n\n"
     "Exit codes: 0 done, 4 a standards sheet ran with diagnostics, 1 the file cannot\n"
     "be loaded or the run failed, 2 bad usage.\n";
 
@@ -74,7 +80,7 @@ void registerFunctions(grid::Sheet& sheet) {
   for (const auto& [col, row] : cells) sheet.setFormula(col, row, sheet.getFormula(col, row));
 }
 
-int calcSheet(const std::string& file, bool json) {
+int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
   grid::Sheet sheet;
   std::string error;
   if (!sheet.loadFromFile(file, error)) {
@@ -113,11 +119,17 @@ int calcSheet(const std::string& file, bool json) {
   if (json)
     out = cells.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
+  if (!exportTo.empty()) {
+    if (!grid::exportSheet(sheet, exportTo, grid::PrintLayout{}, error)) {
+      std::fprintf(stderr, "ss-host calc: %s\n", error.c_str());
+      return kExitFailed;
+    }
+  }
   return kExitOk;
 }
 
 int runCalc(const std::vector<std::string>& args) {
-  std::string file;
+  std::string file, exportTo;
   bool json = false;
   std::vector<std::pair<std::string, std::string>> sets;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -128,6 +140,10 @@ int runCalc(const std::vector<std::string>& args) {
     }
     if (a == "--json") {
       json = true;
+    } else if (a == "--export" || a.compare(0, 9, "--export=") == 0) {
+      exportTo = a == "--export" ? (i + 1 < args.size() ? args[++i] : "") : a.substr(9);
+      if (!grid::exportFormatFor(exportTo))
+        return usage("--export takes a file ending in .csv, .xlsx or .pdf, not '" + exportTo + "'");
     } else if (a == "--set" || a.compare(0, 6, "--set=") == 0) {
       std::string value = a == "--set" ? (i + 1 < args.size() ? args[++i] : "") : a.substr(6);
       size_t eq = value.find('=');
@@ -145,8 +161,9 @@ int runCalc(const std::vector<std::string>& args) {
   if (file.empty()) return usage("no file given");
   if (!isStandardsSheet(file)) {
     if (!sets.empty()) return usage("--set is for standards sheets (.kvs)");
-    return calcSheet(file, json);
+    return calcSheet(file, json, exportTo);
   }
+  if (!exportTo.empty()) return usage("--export is for sheets, not standards sheets (.kvs)");
   if (std::string problem = standardsLibraryProblem(gSettings.libDir.str()); !problem.empty()) {
     std::fprintf(stderr, "ss-host calc: a standards sheet needs its library: %s\n",
                  problem.c_str());

@@ -5,6 +5,8 @@
 #include "platform/base/AtomicFile.h"
 #include "platform/grid/file/DelimitedText.h"
 #include "platform/grid/file/NativeFormat.h"
+#include "platform/grid/file/WorkbookFile.h"
+#include "platform/grid/file/ZipDirectory.h"
 
 namespace grid {
 
@@ -39,6 +41,7 @@ bool readSheetText(std::string_view text, const std::string& name, SheetContent&
     error = name + ": the file is larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
     return false;
   }
+  if (looksLikeZip(text)) return readWorkbook(text, name, out, error, warnings);
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   if (text.find('\0') != std::string_view::npos) {
     error = name + ": not a sheet (binary data)";

@@ -8,10 +8,10 @@
 
 namespace grid {
 
-// Sheet files are recognised by content: text whose first non-blank
-// character is "{" is the native format, anything else is read as CSV or
-// TSV. Errors name the file and the line or cell at fault; `out` is only
-// complete when the call returns true. A formula that does not compile
+// Sheet files are recognised by content: a zip archive is an .xlsx or .ods
+// workbook (its first sheet), text whose first non-blank character is "{"
+// is the native format, anything else is read as CSV or TSV. Errors name the file and the line or
+// cell at fault; `out` is only complete when the call returns true. A formula that does not compile
 // loads as a #NAME? cell with its text kept, and adds one warning naming
 // the cell and the reason.
 GRID_API bool loadSheetFile(const std::string& path, SheetContent& out, std::string& error,

@@ -1,5 +1,7 @@
 #include "platform/grid/formula/CompiledFormula.h"
 
+#include <algorithm>
+
 #include <cstring>
 
 #include "platform/grid/formula/Bytecode.h"
@@ -70,6 +72,18 @@ bool CompiledFormula::hasCustomCalls() const {
   for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i))
     if (opOf(c[i]) == Op::CallCustom) return true;
   return false;
+}
+
+std::vector<std::string> CompiledFormula::customCallNames() const {
+  std::vector<std::string> names;
+  auto c = code();
+  for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i)) {
+    if (opOf(c[i]) != Op::CallCustom) continue;
+    std::string name(c[i + 1], '\0');
+    std::memcpy(name.data(), c.data() + i + 2, name.size());
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  }
+  return names;
 }
 
 }  // namespace grid

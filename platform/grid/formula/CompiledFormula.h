@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,8 @@ class GRID_API CompiledFormula {
   // Calls a function whose result may change without any cell it names
   // changing (TODAY, INDIRECT).
   bool isVolatile() const;
+  // The upper-case names of the functions it calls that are no built-ins.
+  std::vector<std::string> customCallNames() const;
   std::size_t bytes() const;
 
  private:

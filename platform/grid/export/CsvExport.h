@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "platform/grid/Sheet.h"
+
+namespace grid {
+
+// The used cells' values as CSV (RFC 4180: commas, CRLF, quotes doubled),
+// UTF-8, one line per row, as many fields on each line as the widest row.
+// Numbers are written in the general format with every digit, never with the
+// display's separators. A text that a spreadsheet would take for a formula
+// (it starts with "=", "+", "-" or "@" and is not a number) gets a leading
+// apostrophe, so opening the file runs nothing.
+std::string csvText(const Sheet& sheet);
+
+}  // namespace grid

@@ -1,0 +1,127 @@
+#include "platform/grid/file/WorkbookFile.h"
+
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xlsx.hpp>
+#include <orcus/sax_parser.hpp>
+#include <orcus/zip_archive.hpp>
+#include <orcus/zip_archive_stream.hpp>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+
+#include "platform/grid/file/WorkbookImport.h"
+#include "platform/grid/file/ZipDirectory.h"
+
+namespace grid {
+namespace {
+
+bool has(const std::vector<ZipEntry>& entries, std::string_view name) {
+  return std::any_of(entries.begin(), entries.end(),
+                     [&](const ZipEntry& e) { return e.name == name; });
+}
+
+std::string megabytes(std::uint64_t bytes) {
+  return std::to_string(bytes >> 20) + " MB";
+}
+
+// After the reader failed: the first XML part that does not parse, with why.
+std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& entries) {
+  try {
+    orcus::zip_archive_stream_blob stream(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                          bytes.size());
+    orcus::zip_archive archive(&stream);
+    archive.load();
+    std::vector<unsigned char> buffer;
+    for (const ZipEntry& e : entries) {
+      if (!e.name.ends_with(".xml") && !e.name.ends_with(".rels")) continue;
+      try {
+        if (!archive.read_file_entry(e.name, buffer))
+          return "part " + e.name + ": cannot be unpacked";
+        orcus::sax_handler handler;
+        orcus::sax_parser<orcus::sax_handler> parser(reinterpret_cast<const char*>(buffer.data()),
+                                                     buffer.size(), handler);
+        parser.parse();
+      } catch (const std::exception& x) {
+        return "part " + e.name + ": " + x.what();
+      }
+    }
+  } catch (const std::exception& x) {
+    return x.what();
+  }
+  return {};
+}
+
+// The parts each kind needs before its reader can start.
+bool checkParts(const std::vector<ZipEntry>& entries, bool ods, std::string& why) {
+  auto missing = [&](const std::string& part) {
+    why = "the part " + part + " is missing";
+    return false;
+  };
+  if (ods) return has(entries, "content.xml") || missing("content.xml");
+  if (!has(entries, "[Content_Types].xml")) return missing("[Content_Types].xml");
+  if (!has(entries, "xl/workbook.xml")) return missing("xl/workbook.xml");
+  bool sheet = std::any_of(entries.begin(), entries.end(),
+                           [](const ZipEntry& e) { return e.name.starts_with("xl/worksheets/"); });
+  return sheet || missing("xl/worksheets/sheet1.xml");
+}
+
+}  // namespace
+
+bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent& out,
+                  std::string& error, std::vector<std::string>* warnings) {
+  std::vector<ZipEntry> entries;
+  std::string why;
+  if (!readZipDirectory(bytes, entries, why)) {
+    error = name + ": " + why;
+    return false;
+  }
+  std::uint64_t total = 0;
+  for (const ZipEntry& e : entries) {
+    total += e.size;
+    if (e.size > kMaxUnpackedBytes || total > kMaxUnpackedBytes) {
+      error = name + ": part " + e.name + " would unpack past " + megabytes(kMaxUnpackedBytes) +
+              " (" + megabytes(total) + " so far); not read";
+      return false;
+    }
+  }
+  bool ods = has(entries, "content.xml") && !has(entries, "xl/workbook.xml");
+  if (!has(entries, "content.xml") && !has(entries, "xl/workbook.xml")) {
+    error = name + ": a zip archive that is no .xlsx or .ods workbook";
+    return false;
+  }
+  if (!checkParts(entries, ods, why)) {
+    error = name + ": " + why;
+    return false;
+  }
+  out = SheetContent{};
+  std::vector<std::string> found;
+  WorkbookImport import(ods ? WorkbookImport::Syntax::Odf : WorkbookImport::Syntax::Xlsx, name, out,
+                        found);
+  try {
+    if (ods) {
+      orcus::orcus_ods reader(&import.factory());
+      reader.read_stream(bytes);
+    } else {
+      orcus::orcus_xlsx reader(&import.factory());
+      reader.read_stream(bytes);
+    }
+  } catch (const WorkbookTooLarge& x) {
+    error = name + ": " + x.what();
+    out = SheetContent{};
+    return false;
+  } catch (const std::exception& x) {
+    std::string part = findBadPart(bytes, entries);
+    error = name + ": " + (part.empty() ? std::string(x.what()) : part);
+    out = SheetContent{};
+    return false;
+  }
+  if (!import.finish(error)) {
+    out = SheetContent{};
+    return false;
+  }
+  if (warnings) *warnings = std::move(found);
+  return true;
+}
+
+}  // namespace grid

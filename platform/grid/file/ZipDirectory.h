@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grid {
+
+// The entries of a zip archive as its central directory lists them, read
+// before any part is unpacked so that a truncated archive or one that would
+// unpack to more than a limit is refused up front.
+struct ZipEntry {
+  std::string name;
+  std::uint64_t packedSize = 0;
+  std::uint64_t size = 0;  // unpacked
+};
+
+inline bool looksLikeZip(std::string_view bytes) {
+  return bytes.starts_with("PK\x03\x04");
+}
+
+// False with the reason (without the file name) when the directory cannot be
+// read: no end record (a truncated file), entries past the end, zip64.
+bool readZipDirectory(std::string_view bytes, std::vector<ZipEntry>& entries, std::string& error);
+
+}  // namespace grid

@@ -65,6 +65,7 @@ const ChildRunnerInstaller gChildRunnerInstaller;
 // The run on a lent dialog; the request changes only when it succeeds.
 bool run(KvDlgStandardsData& request, StandardsRunFrame& frame) {
   frame.setSheet(request.fileName);
+  frame.setTrace(request.trace);
   try {
     KvResourceScope scope;
     LentDialog dlg;

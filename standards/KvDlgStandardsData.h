@@ -6,6 +6,7 @@
 #include "mapping/KvVarCells.h"
 #include "platform/arx/acadstrc.h"
 #include "standards/KvRunDiagnostic.h"
+#include "standards/KvRunTrace.h"
 
 class MacroData;
 class Nx_DbMacro;
@@ -47,6 +48,9 @@ class SS_EXPORT KvDlgStandardsData : public KvMacroBinding {
   // Everything that went wrong in the run, the child runs' included, in the
   // order it happened; empty after a clean run. Filled on every way out.
   KvRunDiagnostics diagnostics;
+  // When set, receives the run's Calc cells as they are computed, a child
+  // run's under its CallChild row. Not owned; null runs untraced.
+  KvRunTrace* trace = nullptr;
 };
 
 // The prefix of an objectName that applies a sheet to a module group.

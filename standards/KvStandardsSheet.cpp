@@ -313,6 +313,15 @@ Acad::ErrorStatus KvStandardsSheet::calcCell(int col, int row) {
   if (!getCellText(col, row, text, kValue) || text.isEmpty()) return Acad::eOk;
   StandardsRunFrame* frame = StandardsRunFrame::current();
   if (frame) frame->setCell(row, text);
+  // The trace's vector is this run's alone: a child run traces into the row's children.
+  KvTraceRow* traced = nullptr;
+  if (frame && frame->trace()) {
+    traced = &frame->trace()->emplace_back();
+    traced->sheet = fileName_;
+    traced->row = row;
+    traced->col = col;
+    traced->text = text;
+  }
 
   gCalcCellSplitSymbol.start();
   Nx_String name, expression;
@@ -335,8 +344,9 @@ Acad::ErrorStatus KvStandardsSheet::calcCell(int col, int row) {
   };
   if (native) {
     gCalcCellCalcNativeFunctions.start();
-    Acad::ErrorStatus es = callChild(text, nativeFunctions()[function]);
+    Acad::ErrorStatus es = callChild(text, nativeFunctions()[function], traced);
     gCalcCellCalcNativeFunctions.end();
+    if (traced) traced->ok = es == Acad::eOk;
     return es == Acad::eOk ? Acad::eOk : failed();
   }
   if (target < 0) return failed();
@@ -345,20 +355,30 @@ Acad::ErrorStatus KvStandardsSheet::calcCell(int col, int row) {
   KvValueType type = varCells_[target].valueType;
   bool typed = type == kValueString ? setEditCell(col, row) : setNumberCell(col, row, 7, false);
   Nx_String formula = text;
-  replaceVariables(formula);
+  std::vector<int> read;
+  replaceVariables(formula, traced ? &read : nullptr);
   gCalcCellCalcFunctionsPrepare.end();
+  if (traced) {
+    traced->equation = formula;
+    for (int index : read) traced->read.push_back({varCells_[index].name, varCells_[index].value});
+  }
   if (!typed) return failed();
 
   Nx_FunctionTimer timer(gCalcCellCalcFunctions);
   grid::Sheet* model = sheet();
   if (!model->setFormula(col, row, formula.str(), true)) return failed();
   const grid::Value& result = model->value(col, row);
+  if (traced) traced->value = model->getValue(col, row);
   // An error value is no result: the variable keeps its value.
   if (result.isError()) return failed();
   Nx_String value = result.isBool() && type != kValueString
                         ? Nx_String(result.boolean() ? "1" : "0")
                         : Nx_String(model->getValue(col, row));
   if (!assign(target, value)) return failed();
+  if (traced) {
+    traced->ok = true;
+    traced->written.push_back({varCells_[target].name, varCells_[target].value});
+  }
   return Acad::eOk;
 }
 
@@ -436,7 +456,7 @@ Acad::ErrorStatus KvStandardsSheet::getVarCoordName(const Nx_String& name, Nx_St
   return Acad::eOk;
 }
 
-Acad::ErrorStatus KvStandardsSheet::replaceVariables(Nx_String& text) {
+Acad::ErrorStatus KvStandardsSheet::replaceVariables(Nx_String& text, std::vector<int>* read) {
   if (replacerGeneration_ != varsGeneration_) {
     gCalcCellGetVarNames.start();
     Nx_StringArray names;
@@ -444,18 +464,29 @@ Acad::ErrorStatus KvStandardsSheet::replaceVariables(Nx_String& text) {
     gCalcCellGetVarNames.end();
     gCalcCellGetVarCoords.start();
     Nx_StringArray found, references;
+    replacedVars_.clear();
     for (const Nx_String& name : names) {
       Nx_String reference;
       if (getVarCoordName(name, reference) != Acad::eOk) continue;
       found.append(name);
       references.append(reference);
+      replacedVars_.push_back(findVar(name));
     }
     variableReplacer_.setPairs(found, references, false);
     replacerGeneration_ = varsGeneration_;
     gCalcCellGetVarCoords.end();
   }
   gCalcCellReplaceVariables.start();
-  variableReplacer_.replace(text);
+  if (!read) {
+    variableReplacer_.replace(text);
+  } else {
+    std::vector<int> hits;
+    variableReplacer_.replace(text, &hits);
+    for (int pair : hits) {
+      int index = replacedVars_[static_cast<size_t>(pair)];
+      if (std::find(read->begin(), read->end(), index) == read->end()) read->push_back(index);
+    }
+  }
   gCalcCellReplaceVariables.end();
   return Acad::eOk;
 }
@@ -528,8 +559,8 @@ Nx_String KvStandardsSheet::resolveChildPath(const Nx_String& name) const {
   return name;
 }
 
-Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text,
-                                              const Nx_String& functionName) {
+Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text, const Nx_String& functionName,
+                                              KvTraceRow* trace) {
   int at = text.find(functionName, false);
   int open = at < 0 ? -1 : text.find('(', at + functionName.length());
   int close = open < 0 ? -1 : text.find(')', open + 1);
@@ -582,6 +613,13 @@ Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text,
   request.fileName = path;
   request.genVarNames = genVarNames_;
   request.genVarValues = genVarValues_;
+  if (trace) {
+    // The child starts from every argument's value, its Outputs' too.
+    trace->equation = text;
+    for (int i = 0; i < request.varCells.length(); ++i)
+      trace->read.push_back({request.varCells[i].name, request.varCells[i].value});
+    request.trace = &trace->children;
+  }
   bool ran = runChildSheet(request);
   if (frame) frame->append(request.diagnostics);
   if (!ran) return kFail;
@@ -598,7 +636,10 @@ Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text,
   std::vector<std::pair<int, Nx_String>> previous;
   for (const auto& [index, arg] : results) {
     previous.emplace_back(index, varCells_[index].value);
-    if (varCells_[index].setValueFromOther(*this, *arg) == Acad::eOk) continue;
+    if (varCells_[index].setValueFromOther(*this, *arg) == Acad::eOk) {
+      if (trace) trace->written.push_back({varCells_[index].name, varCells_[index].value});
+      continue;
+    }
     for (auto it = previous.rbegin(); it != previous.rend(); ++it)
       varCells_[it->first].setNewValue(*this, it->second);
     return kFail;

@@ -11,6 +11,7 @@
 #include "platform/arx/acadstrc.h"
 #include "spreadsheet/Nx_Spread.h"
 #include "standards/KvRunDiagnostic.h"
+#include "standards/KvRunTrace.h"
 #include "standards/WholeWordReplace.h"
 
 class KvDlgStandardsData;
@@ -61,14 +62,18 @@ class KvStandardsSheet : public Nx_Spread {
   // One Calc cell; a failing equation shows the equation diagnostic and
   // leaves its variable as it was.
   Acad::ErrorStatus calcCell(int col, int row);
-  // Variable names (whole words outside quoted text) become cell references.
-  Acad::ErrorStatus replaceVariables(Nx_String& text);
+  // Variable names (whole words outside quoted text) become cell references;
+  // read, when given, receives the variables replaced (indexes into
+  // varCells), first use first, each once.
+  Acad::ErrorStatus replaceVariables(Nx_String& text, std::vector<int>* read = nullptr);
   // "C12" for the variable in column 3, row 12.
   Acad::ErrorStatus getVarCoordName(const Nx_String& name, Nx_String& reference);
   // Runs a native function call: CallChild("sheet", var, var, ...). A sheet
   // already on the call stack, nesting deeper than kMaxChildDepth and more
   // than StandardsRunFrame::kMaxChildRuns child runs fail the call.
-  Acad::ErrorStatus callChild(const Nx_String& text, const Nx_String& functionName);
+  // With trace, the call's arguments, results and the child's rows go there.
+  Acad::ErrorStatus callChild(const Nx_String& text, const Nx_String& functionName,
+                              KvTraceRow* trace = nullptr);
   // The child sheet's file: the name itself, beside this sheet, then in
   // "Connection Standards", its "Childs", "Data" and "Parents" folders; the
   // name unchanged when none exists.
@@ -121,6 +126,7 @@ class KvStandardsSheet : public Nx_Spread {
   unsigned replacerGeneration_ = ~0u;
   std::unordered_map<std::string, int> varIndex_;  // folded name -> first cell
   WholeWordReplacer variableReplacer_;
+  std::vector<int> replacedVars_;  // variableReplacer_'s pair -> variable cell
   // Folded names of the variables whose reading was reported or that the
   // mapping does not bind: a refused write of theirs is no news.
   std::unordered_set<std::string> toldVars_;

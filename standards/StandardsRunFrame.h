@@ -4,6 +4,7 @@
 
 #include "core/Nx_String.h"
 #include "standards/KvRunDiagnostic.h"
+#include "standards/KvRunTrace.h"
 
 // One StartDlgStandardsSS in progress: where its diagnostics go, which sheet
 // and Calc cell it is at, and what it shares with the runs nested in it
@@ -45,6 +46,10 @@ class StandardsRunFrame {
   // that are told once per run however often they recur.
   bool firstTime(const std::string& key);
 
+  // Where this run's Calc cells are traced; null when nobody asked.
+  void setTrace(KvRunTrace* trace) { trace_ = trace; }
+  KvRunTrace* trace() const { return trace_; }
+
   // The runs that enclose this one (0 for the outermost).
   int depth() const { return depth_; }
   // Whether this run or one enclosing it computes the sheet of that path.
@@ -68,4 +73,5 @@ class StandardsRunFrame {
   Nx_String sheet_;
   int row_ = 0;
   Nx_String cellText_;
+  KvRunTrace* trace_ = nullptr;
 };

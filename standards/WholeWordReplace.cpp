@@ -115,7 +115,7 @@ void WholeWordReplacer::setPairs(const Nx_StringArray& names, const Nx_StringArr
   }
 }
 
-bool WholeWordReplacer::replace(Nx_String& text) const {
+bool WholeWordReplacer::replace(Nx_String& text, std::vector<int>* hits) const {
   if (values_.empty()) return false;
   const std::string& in = text.str();
   std::vector<size_t> passedUntil(static_cast<size_t>(otherCount_), 0);
@@ -153,6 +153,7 @@ bool WholeWordReplacer::replace(Nx_String& text) const {
     if (best >= 0) {
       out.append(in, copied, i - copied);
       out += values_[static_cast<size_t>(best)];
+      if (hits) hits->push_back(best);
       passOver(in, i, i + bestLength, quoted);
       i += bestLength;
       copied = i;

@@ -36,7 +36,8 @@ Nx_String replacementValue(const Nx_String& value, bool quoteValues);
 class WholeWordReplacer {
  public:
   void setPairs(const Nx_StringArray& names, const Nx_StringArray& values, bool quoteValues);
-  bool replace(Nx_String& text) const;
+  // hits, when given, receives the pair of every replacement, in order.
+  bool replace(Nx_String& text, std::vector<int>* hits = nullptr) const;
   int pairCount() const { return static_cast<int>(values_.size()); }
 
  private:

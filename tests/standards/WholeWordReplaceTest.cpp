@@ -156,4 +156,15 @@ TEST(WholeWordReplace, ThePreparedReplacerGivesTheRulesResultOnRandomCases) {
   }
 }
 
+TEST(WholeWordReplace, TheHitsAreThePairsReplacedInTextOrder) {
+  WholeWordReplacer replacer;
+  replacer.setPairs({"Width", "W", "Height"}, {"B2", "B3", "B4"}, false);
+  Nx_String text = "Height + \"Width\" + W(1) + Width * Height + W";
+  std::vector<int> hits;
+  ASSERT_TRUE(replacer.replace(text, &hits));
+  EXPECT_EQ(text, "B4 + \"Width\" + W(1) + B2 * B4 + B3");
+  // Quoted text and a function call are no uses of a name.
+  EXPECT_EQ(hits, (std::vector<int>{2, 0, 2, 1}));
+}
+
 }  // namespace

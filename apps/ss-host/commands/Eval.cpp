@@ -1,6 +1,7 @@
 // `ss-host eval DRAWING [MACRO]`: runs the standards attached to the macros
 // of a drawing, as the core's "load from standards" does, and shows every
 // variable of every sheet before and after, with the run's diagnostics.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -8,14 +9,18 @@
 
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
+#include "apps/ss-host/commands/EvalBatch.h"
+#include "apps/ss-host/commands/EvalMacro.h"
 #include "apps/ss-host/commands/EvalOptions.h"
 #include "apps/ss-host/commands/EvalReport.h"
 #include "apps/ss-host/commands/EvalRun.h"
-#include "apps/ss-host/commands/SheetArgument.h"
+#include "apps/ss-host/commands/EvalSummary.h"
+#include "apps/ss-host/commands/EvalWatch.h"
 #include "common/SSExports.h"
 #include "core/Nx_Settings.h"
 #include "core/macro/Nx_Drawing.h"
 #include "platform/arx/acutil.h"
+#include "platform/base/AtomicFile.h"
 #include "platform/base/Cp1252.h"
 
 namespace {
@@ -26,7 +31,8 @@ const char kSummary[] = "Run the standards of a drawing's macros and show their 
 void printHelp() {
   std::printf(
       "Usage: ss-host --library DIR [options] %s\n"
-      "          [--messages] [--save | --output FILE] [--force] [--json]\n"
+      "          [--messages] [--save | --output FILE] [--force] [--json] [--trace]\n"
+      "          [--all [--jobs N] [--keep-going-save] | --watch]\n"
       "%s.\n\n"
       "Runs, for each macro of DRAWING (or only MACRO), the standards sheets attached to\n"
       "it, in their order, as \"load from standards\" does: each sheet against the macro,\n"
@@ -52,7 +58,18 @@ void printHelp() {
       "  --save             write the changed drawing back to DRAWING\n"
       "  --output FILE      write the changed drawing to FILE\n"
       "  --force            write it even when runs had diagnostics\n"
-      "  --json             print the results as JSON\n\n"
+      "  --json             print the results as JSON\n"
+      "  --trace            show every Calc cell as computed: the equation with its\n"
+      "                     variables as cell references, its value, the variables it\n"
+      "                     read and wrote; a child run's cells under its CallChild\n"
+      "  --all              every macro, in worker processes; prints a summary and\n"
+      "                     writes the drawing once at the end (to DRAWING unless\n"
+      "                     --output); a progress bar when stderr is a terminal\n"
+      "  --jobs N           workers for --all (default: one per processor)\n"
+      "  --keep-going-save  with --all, write the results although macros failed;\n"
+      "                     the failed macros stay as they were\n"
+      "  --watch            run again whenever the drawing or a file of the\n"
+      "                     standards folders changes, until Ctrl-C\n\n"
       "The drawing is written only when every run succeeded, and, without --force,\n"
       "had no diagnostics. Command-line messages of the module go to stderr.\n"
       "Exit codes: 0 every run was clean, 4 the runs completed with diagnostics,\n"
@@ -77,28 +94,6 @@ std::string utf8(const Nx_String& text) {
 
 Nx_String cp1252(const std::string& text) {
   return Nx_String(base::utf8ToCp1252(text));
-}
-
-// The sheets to run on a macro: its attachments, or the one --sheet names.
-bool sheetsOf(const Nx_Macro& macro, const eval::Options& o, Nx_StringArray& sheets,
-              Nx_StringArray& objects, std::string& error) {
-  macro.getStandards(sheets, objects);
-  if (o.sheet.empty()) return true;
-  Nx_String object = cp1252(o.object);
-  if (!o.objectGiven) {
-    int at = -1;
-    for (int i = 0; i < sheets.length() && at < 0; ++i)
-      if (sheetarg::sameSheet(sheets[i], o.sheet)) at = i;
-    if (at < 0) {
-      error = "macro " + utf8(macro.name()) + " has no sheet \"" + o.sheet +
-              "\" attached; give its mapping key with --object";
-      return false;
-    }
-    object = objects[at];
-  }
-  sheets = {cp1252(o.sheet)};
-  objects = {object};
-  return true;
 }
 
 // Every --set names a general variable of a macro that runs, with a number.
@@ -135,14 +130,30 @@ void printRemarks(const eval::Report& report) {
     }
 }
 
+// Diagnostics of the macros whose runs all completed: those a save keeps.
+int keptDiagnostics(const eval::Report& report) {
+  int n = 0;
+  for (const eval::MacroRun& m : report.macros) {
+    int own = 0;
+    bool failed = false;
+    for (const eval::SheetRun& s : m.sheets) {
+      own += static_cast<int>(s.diagnostics.size());
+      failed = failed || (s.ran && !s.ok);
+    }
+    if (!failed) n += own;
+  }
+  return n;
+}
+
 // Writes the drawing when the runs allow it; false only when writing failed.
 bool saveDrawing(const Nx_Drawing& drawing, const std::string& target, const eval::Options& o,
                  eval::Report& report) {
-  if (report.anyFailed()) {
-    std::fprintf(stderr, "ss-host eval: %s not written, as a run failed\n", target.c_str());
+  if (report.anyFailed() && !o.keepGoingSave) {
+    std::fprintf(stderr, "ss-host eval: %s not written, as a run failed%s\n", target.c_str(),
+                 o.all ? " (give --keep-going-save to write the other macros' results)" : "");
     return true;
   }
-  if (int n = report.diagnosticCount(); n > 0 && !o.force) {
+  if (int n = keptDiagnostics(report); n > 0 && !o.force) {
     std::fprintf(stderr,
                  "ss-host eval: %s not written: the runs had %d diagnostic%s (give --force to "
                  "write it anyway)\n",
@@ -158,25 +169,40 @@ bool saveDrawing(const Nx_Drawing& drawing, const std::string& target, const eva
   return true;
 }
 
-int runEval(const std::vector<std::string>& args) {
-  for (const std::string& a : args) {
-    if (a == "--help" || a == "-h") {
-      printHelp();
-      return kExitOk;
-    }
-  }
-  eval::Options options;
-  if (std::string why = eval::parseOptions(args, options); !why.empty()) return usage(why);
-  if (std::string why = eval::checkLibraryAndSheet(options); !why.empty()) return failure(why);
-
+// The macros one at a time in this process, each against the shadow.
+int evaluateInProcess(Nx_Drawing& drawing, const std::string& text, const std::vector<int>& picked,
+                      const eval::Options& options, eval::Report& report) {
   // The shadow holds the values before each run (see EvalRun.h).
-  Nx_Drawing drawing, shadow;
+  Nx_Drawing shadow;
   Nx_String error;
-  if (!drawing.load(options.drawing.c_str(), error) || !shadow.load(options.drawing.c_str(), error))
-    return failure(utf8(error));
-  AcArray<AcDbObjectId> all, shadowIds, ids;
+  if (!shadow.loadText(text, Nx_String(options.drawing), error)) return failure(utf8(error));
+  AcArray<AcDbObjectId> all, shadowIds;
   drawing.getMacroIds(all);
   shadow.getMacroIds(shadowIds);
+  for (int i : picked) {
+    eval::MacroEval context(drawing, all[i], shadow, shadowIds[i], options);
+    if (!context.isOpen()) continue;
+    Nx_StringArray sheets, objects;
+    std::string why;
+    if (!eval::sheetsOf(context.macro(), options, sheets, objects, why)) {
+      // Without MACRO, --sheet picks the macros that have the sheet attached.
+      if (options.macro.empty()) continue;
+      return failure(why);
+    }
+    report.macros.push_back(eval::runSheets(context, sheets, objects));
+  }
+  return kExitOk;
+}
+
+// One evaluation as the options ask: runs, saves, prints; the exit code.
+int evaluate(const eval::Options& options) {
+  std::string text, why;
+  if (!base::readWholeFile(options.drawing, text, &why)) return failure(why);
+  Nx_Drawing drawing;
+  Nx_String error;
+  if (!drawing.loadText(text, Nx_String(options.drawing), error)) return failure(utf8(error));
+  AcArray<AcDbObjectId> all, ids;
+  drawing.getMacroIds(all);
   std::vector<int> picked;
   const AcDbObjectId named =
       options.macro.empty() ? AcDbObjectId() : drawing.findMacro(cp1252(options.macro));
@@ -187,37 +213,19 @@ int runEval(const std::vector<std::string>& args) {
     }
   if (!options.macro.empty() && picked.empty())
     return failure(options.drawing + " has no macro \"" + options.macro + "\"");
-  if (std::string why = checkOverrides(drawing, ids, options); !why.empty()) return usage(why);
+  if (std::string bad = checkOverrides(drawing, ids, options); !bad.empty()) return usage(bad);
 
   eval::Report report;
   report.drawing = options.drawing;
   report.library = utf8(gSettings.libDir);
-  for (int i : picked) {
-    eval::MacroEval context(drawing, all[i], shadow, shadowIds[i], options);
-    if (!context.isOpen()) continue;
-    Nx_StringArray sheets, objects;
-    std::string why;
-    if (!sheetsOf(context.macro(), options, sheets, objects, why)) {
-      // Without MACRO, --sheet picks the macros that have the sheet attached.
-      if (options.macro.empty()) continue;
-      return failure(why);
-    }
-    eval::MacroRun macroRun;
-    macroRun.macro = utf8(context.macro().name());
-    bool failed = false;
-    for (int s = 0; s < sheets.length(); ++s) {
-      if (failed) {
-        eval::SheetRun skipped;
-        skipped.sheet = utf8(sheets[s]);
-        skipped.object = utf8(objects[s]);
-        macroRun.sheets.push_back(std::move(skipped));
-        continue;
-      }
-      macroRun.sheets.push_back(context.run(sheets[s], objects[s]));
-      failed = !macroRun.sheets.back().ok;
-    }
-    context.store();
-    report.macros.push_back(std::move(macroRun));
+  report.traced = options.trace;
+  const int jobs = options.jobs > 0 ? options.jobs : eval::defaultJobs();
+  if (options.all) {
+    eval::Batch batch{drawing, text, picked, jobs};
+    if (!eval::runBatch(batch, options, report, why)) return failure(why);
+  } else if (int code = evaluateInProcess(drawing, text, picked, options, report);
+             code != kExitOk) {
+    return code;
   }
   if (report.macros.empty() && !options.sheet.empty())
     return failure("no macro of " + options.drawing + " has the sheet \"" + options.sheet +
@@ -229,9 +237,33 @@ int runEval(const std::vector<std::string>& args) {
   const std::string target = options.save ? options.drawing : options.output;
   if (!target.empty() && !saveDrawing(drawing, target, options, report)) code = kExitFailed;
   printRemarks(report);
-  std::string text = options.json ? eval::formatJson(report) : eval::formatText(report);
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::string out;
+  if (options.all) {
+    const eval::Summary summary = eval::summarize(report);
+    report.summary =
+        eval::summaryJson(summary, std::min<int>(jobs, std::max<int>(1, picked.size())));
+    out = options.json ? eval::formatJson(report)
+                       : eval::formatSummary(summary, report, report.summary["workers"]);
+  } else {
+    out = options.json ? eval::formatJson(report) : eval::formatText(report);
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fflush(stdout);
   return code;
+}
+
+int runEval(const std::vector<std::string>& args) {
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") {
+      printHelp();
+      return kExitOk;
+    }
+  }
+  eval::Options options;
+  if (std::string why = eval::parseOptions(args, options); !why.empty()) return usage(why);
+  if (std::string why = eval::checkLibraryAndSheet(options); !why.empty()) return failure(why);
+  if (options.watch) return eval::watch(options, [&] { return evaluate(options); });
+  return evaluate(options);
 }
 
 }  // namespace

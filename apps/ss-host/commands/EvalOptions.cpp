@@ -31,6 +31,15 @@ bool optionValue(const std::vector<std::string>& args, size_t& i, const char* na
   return true;
 }
 
+constexpr int kMaxJobs = 256;
+
+bool parseJobs(const std::string& text, int& jobs) {
+  if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  jobs = std::stoi(text);
+  return jobs >= 1 && jobs <= kMaxJobs;
+}
+
 }  // namespace
 
 std::string parseOptions(const std::vector<std::string>& args, Options& o) {
@@ -44,6 +53,18 @@ std::string parseOptions(const std::vector<std::string>& args, Options& o) {
       o.force = true;
     } else if (word == "--json") {
       o.json = true;
+    } else if (word == "--trace") {
+      o.trace = true;
+    } else if (word == "--all") {
+      o.all = true;
+    } else if (word == "--keep-going-save") {
+      o.keepGoingSave = true;
+    } else if (word == "--watch") {
+      o.watch = true;
+    } else if (optionValue(args, i, "--jobs", value, error)) {
+      if (error.empty() && !parseJobs(value, o.jobs))
+        error = "--jobs takes a number of workers from 1 to " + std::to_string(kMaxJobs) +
+                ", not '" + value + "'";
     } else if (word == "--messages") {
       gSettings.showStandardsMessages = true;
     } else if (optionValue(args, i, "--sheet", sheet, error) ||
@@ -68,7 +89,15 @@ std::string parseOptions(const std::vector<std::string>& args, Options& o) {
   o.drawing = positional[0];
   if (positional.size() == 2) o.macro = positional[1];
   if (o.objectGiven && sheet.empty()) return "--object needs --sheet";
+  if (o.all && !o.macro.empty()) return "--all runs every macro: give no MACRO";
+  if (o.jobs > 0 && !o.all) return "--jobs goes with --all";
+  if (o.keepGoingSave && !o.all) return "--keep-going-save goes with --all";
+  if (o.watch && o.all) return "--watch and --all do not go together";
+  if (o.watch && (o.save || !o.output.empty()))
+    return "--watch shows the results and writes no drawing";
   if (o.save && !o.output.empty()) return "give --save or --output, not both";
+  // A batch saves the drawing it changed, in place unless --output says where.
+  if (o.all && o.output.empty()) o.save = true;
   if (o.force && !o.save && o.output.empty()) return "--force goes with --save or --output";
   o.sheet = sheet;
   std::error_code ec;

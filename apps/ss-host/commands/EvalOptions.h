@@ -17,6 +17,12 @@ struct Options {
   bool force = false;  // write the drawing even when runs had diagnostics
   std::string output;
   bool json = false;
+  bool trace = false;  // every Calc cell computed, with what it read and wrote
+  // --all: every macro in worker processes, a summary, one save at the end.
+  bool all = false;
+  int jobs = 0;                // workers; 0: one per processor
+  bool keepGoingSave = false;  // save although macros failed (those stay as they were)
+  bool watch = false;          // run again whenever an input file changes
 };
 
 // Fills options; the reason the words are wrong (a usage error), or "".

@@ -117,6 +117,10 @@ std::string formatText(const Report& report) {
         out += "    ! " + diagnosticLine(sheet, d) + "\n";
       for (const std::string& w : sheet.warnings) out += "    ! " + w + "\n";
       if (sheet.ok) formatTable(sheet, out);
+      if (report.traced && sheet.ran) {
+        out += "    trace:\n";
+        formatTrace(sheet.trace, "      ", out);
+      }
     }
     out += "\n";
   }
@@ -170,6 +174,7 @@ std::string formatJson(const Report& report) {
         vars.push_back(std::move(j));
       }
       s["variables"] = std::move(vars);
+      if (report.traced) s["trace"] = traceJson(sheet.trace);
       sheets.push_back(std::move(s));
     }
     m["sheets"] = std::move(sheets);
@@ -179,6 +184,7 @@ std::string formatJson(const Report& report) {
   root["saved"] =
       report.savedTo.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(report.savedTo);
   root["diagnostics"] = report.diagnosticCount();
+  if (!report.summary.is_null()) root["summary"] = report.summary;
   return root.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

@@ -1,6 +1,9 @@
 #pragma once
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
+
+#include "apps/ss-host/commands/EvalTrace.h"
 
 // What `ss-host eval` found out, and its two ways of printing it. Texts are
 // UTF-8 here (converted from the drawing's Windows-1252 when collected).
@@ -35,6 +38,7 @@ struct SheetRun {
   std::vector<Diagnostic> diagnostics;
   std::vector<std::string> warnings;  // command-line lines and mapping remarks
   std::vector<Variable> variables;
+  std::vector<TraceRow> trace;  // with --trace: the Calc cells as computed
 
   bool clean() const { return ran && ok && diagnostics.empty(); }
 };
@@ -48,7 +52,9 @@ struct Report {
   std::string drawing;
   std::string library;
   std::vector<MacroRun> macros;
-  std::string savedTo;  // empty when the drawing was not written
+  std::string savedTo;             // empty when the drawing was not written
+  bool traced = false;             // the runs were traced: each sheet shows its trace
+  nlohmann::ordered_json summary;  // a batch's totals (EvalSummary.h); null otherwise
 
   bool anyFailed() const;
   int diagnosticCount() const;

@@ -85,6 +85,10 @@ void fillRequest(KvDlgStandardsData& request, OpenMacro& open, const Options& op
   }
 }
 
+KvValueType typeOf(const std::string& name) {
+  return name == "Int" ? kValueInt : name == "Double" ? kValueDouble : kValueString;
+}
+
 const std::string kUnboundKind = runDiagnosticKindName(KvRunDiagnostic::kUnbound);
 
 Diagnostic diagnostic(const KvRunDiagnostic& d) {
@@ -136,11 +140,14 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
                  ": the sheet reads nothing from the macro";
   }
   std::vector<std::string> printed;
+  KvRunTrace trace;
+  if (options_.trace) request.trace = &trace;
   {
     CommandLineCapture capture;
     out.ok = StartDlgStandardsSS(request);
     printed = capture.lines();
   }
+  out.trace = traceRows(trace);
   for (const KvRunDiagnostic& d : request.diagnostics) out.diagnostics.push_back(diagnostic(d));
   // A sheet without its mapping line binds nothing: never a clean run, even
   // when the engine left its unbound variables unreported.
@@ -186,6 +193,25 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
   KvVarCells written = request.varCells;
   written.setToMacro(before);
   return out;
+}
+
+void replayWrites(OpenMacro& open, const Options& options, const Nx_String& sheet,
+                  const Nx_String& object, const SheetRun& run) {
+  KvDlgStandardsData request;
+  fillRequest(request, open, options, sheet, object);
+  // With no cells yet, this builds the mapping and reads nothing.
+  KvVarCells written;
+  written.getFromMacro(request);
+  for (const Variable& v : run.variables) {
+    if (v.kind != "Output") continue;
+    KvVarCell cell;
+    cell.name = cp1252(v.name);
+    cell.cellType = kCellOutput;
+    cell.valueType = typeOf(v.type);
+    cell.value = cp1252(v.after);
+    written.append(cell);
+  }
+  written.setToMacro(request);
 }
 
 }  // namespace eval

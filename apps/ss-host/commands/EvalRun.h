@@ -51,4 +51,10 @@ class MacroEval {
   const Options& options_;
 };
 
+// Writes the Output values of a run that succeeded (run.variables) into the
+// open macro through the sheet's mapping, as the run itself wrote them: how
+// a batch brings its drawing up to date with its workers' runs.
+void replayWrites(OpenMacro& open, const Options& options, const Nx_String& sheet,
+                  const Nx_String& object, const SheetRun& run);
+
 }  // namespace eval

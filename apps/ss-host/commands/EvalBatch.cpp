@@ -1,0 +1,200 @@
+#include "apps/ss-host/commands/EvalBatch.h"
+
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "apps/ss-host/commands/EvalMacro.h"
+#include "apps/ss-host/commands/EvalProgress.h"
+#include "apps/ss-host/commands/EvalRun.h"
+#include "apps/ss-host/commands/EvalWire.h"
+
+namespace eval {
+
+namespace {
+
+bool writeAll(int fd, const std::uint8_t* data, size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// One frame: the length (4 bytes, host order: both ends are this process's
+// image) and the CBOR of the macro.
+bool sendMacro(int fd, const WireMacro& macro) {
+  std::vector<std::uint8_t> body = toWire(macro);
+  std::uint32_t size = static_cast<std::uint32_t>(body.size());
+  std::uint8_t head[sizeof size];
+  std::memcpy(head, &size, sizeof size);
+  return writeAll(fd, head, sizeof head) && writeAll(fd, body.data(), body.size());
+}
+
+// The worker's whole life; never returns to the command.
+[[noreturn]] void work(const Batch& batch, const Options& options, int slot, int fd) {
+  Nx_Drawing shadow;
+  Nx_String error;
+  if (!shadow.loadText(batch.text, Nx_String(options.drawing), error)) _exit(3);
+  AcArray<AcDbObjectId> ids, shadowIds;
+  batch.drawing.getMacroIds(ids);
+  shadow.getMacroIds(shadowIds);
+  for (size_t k = static_cast<size_t>(slot); k < batch.picked.size();
+       k += static_cast<size_t>(batch.jobs)) {
+    const int i = batch.picked[k];
+    WireMacro out;
+    out.index = static_cast<int>(k);
+    MacroEval context(batch.drawing, ids[i], shadow, shadowIds[i], options);
+    Nx_StringArray sheets, objects;
+    std::string why;
+    if (context.isOpen() && sheetsOf(context.macro(), options, sheets, objects, why)) {
+      out.evaluated = true;
+      out.run = runSheets(context, sheets, objects);
+    }
+    if (!sendMacro(fd, out)) _exit(4);
+  }
+  std::fflush(stderr);
+  _exit(0);
+}
+
+struct Worker {
+  pid_t pid = -1;
+  int fd = -1;
+  std::vector<std::uint8_t> pending;
+};
+
+// Takes the complete frames off the front of a worker's bytes.
+bool takeFrames(Worker& w, std::vector<std::optional<WireMacro>>& results, Progress& progress) {
+  size_t at = 0;
+  std::uint32_t size = 0;
+  while (w.pending.size() - at >= sizeof size) {
+    std::memcpy(&size, w.pending.data() + at, sizeof size);
+    if (w.pending.size() - at - sizeof size < size) break;
+    const auto first = w.pending.begin() + static_cast<std::ptrdiff_t>(at + sizeof size);
+    WireMacro macro;
+    if (!fromWire(std::vector<std::uint8_t>(first, first + size), macro) || macro.index < 0 ||
+        static_cast<size_t>(macro.index) >= results.size() || results[macro.index])
+      return false;
+    results[static_cast<size_t>(macro.index)] = std::move(macro);
+    progress.advance();
+    at += sizeof size + size;
+  }
+  w.pending.erase(w.pending.begin(), w.pending.begin() + static_cast<std::ptrdiff_t>(at));
+  return true;
+}
+
+// Reads every worker to its end; false when a frame is damaged.
+bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>& results) {
+  Progress progress(static_cast<int>(results.size()));
+  bool sound = true;
+  std::vector<pollfd> fds;
+  for (const Worker& w : workers) fds.push_back({w.fd, POLLIN, 0});
+  size_t open = workers.size();
+  std::uint8_t buffer[65536];
+  while (open > 0) {
+    if (::poll(fds.data(), fds.size(), -1) < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    for (size_t w = 0; w < fds.size(); ++w) {
+      if (fds[w].fd < 0 || fds[w].revents == 0) continue;
+      ssize_t n = ::read(fds[w].fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        ::close(fds[w].fd);
+        fds[w].fd = -1;
+        --open;
+        continue;
+      }
+      workers[w].pending.insert(workers[w].pending.end(), buffer, buffer + n);
+      sound = takeFrames(workers[w], results, progress) && sound;
+    }
+  }
+  return sound;
+}
+
+bool anySheetFailed(const MacroRun& run) {
+  return std::any_of(run.sheets.begin(), run.sheets.end(),
+                     [](const SheetRun& s) { return s.ran && !s.ok; });
+}
+
+// The parent's drawing takes a macro's writes as the worker's did; a macro
+// that failed stays as it was.
+void merge(Nx_Drawing& drawing, AcDbObjectId id, const Options& options, const WireMacro& result) {
+  if (!result.evaluated || anySheetFailed(result.run)) return;
+  OpenMacro open(drawing, id);
+  if (!open.isOpen()) return;
+  open.applyOverrides(options);
+  Nx_StringArray sheets, objects;
+  std::string why;
+  sheetsOf(open.macro(), options, sheets, objects, why);
+  for (int s = 0; s < sheets.length() && s < static_cast<int>(result.run.sheets.size()); ++s)
+    replayWrites(open, options, sheets[s], objects[s], result.run.sheets[static_cast<size_t>(s)]);
+  open.store();
+}
+
+}  // namespace
+
+int defaultJobs() {
+  long cores = ::sysconf(_SC_NPROCESSORS_ONLN);
+  return cores > 0 ? static_cast<int>(cores) : 1;
+}
+
+bool runBatch(const Batch& batch, const Options& options, Report& report, std::string& error) {
+  Batch plan = batch;
+  plan.jobs = std::max(1, std::min<int>(batch.jobs, static_cast<int>(batch.picked.size())));
+  std::fflush(stdout);
+  std::fflush(stderr);
+  std::vector<Worker> workers;
+  for (int slot = 0; slot < plan.jobs; ++slot) {
+    int ends[2];
+    if (::pipe(ends) != 0) {
+      error = std::string("cannot start a worker: ") + std::strerror(errno);
+      break;
+    }
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      ::close(ends[0]);
+      for (const Worker& w : workers) ::close(w.fd);
+      work(plan, options, slot, ends[1]);
+    }
+    ::close(ends[1]);
+    if (pid < 0) {
+      ::close(ends[0]);
+      error = std::string("cannot start a worker: ") + std::strerror(errno);
+      break;
+    }
+    workers.push_back({pid, ends[0], {}});
+  }
+  std::vector<std::optional<WireMacro>> results(plan.picked.size());
+  bool sound = collect(workers, results);
+  for (const Worker& w : workers) {
+    int status = 0;
+    while (::waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) sound = false;
+  }
+  if (!error.empty()) return false;
+  if (!sound || std::any_of(results.begin(), results.end(), [](const auto& r) { return !r; })) {
+    error = "a worker ended before its macros were evaluated; nothing was changed";
+    return false;
+  }
+  AcArray<AcDbObjectId> ids;
+  plan.drawing.getMacroIds(ids);
+  for (size_t k = 0; k < results.size(); ++k) {
+    merge(plan.drawing, ids[plan.picked[k]], options, *results[k]);
+    if (results[k]->evaluated) report.macros.push_back(std::move(results[k]->run));
+  }
+  return true;
+}
+
+}  // namespace eval

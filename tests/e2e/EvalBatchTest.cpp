@@ -1,0 +1,228 @@
+// End-to-end: `ss-host eval --trace`, `--all` in worker processes and
+// `--watch`, on the sample library.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "tests/e2e/HostRun.h"
+
+namespace e2e {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+// The sample drawing's macros repeated, each copy named apart.
+fs::path repeatedDrawing(const fs::path& folder, int times) {
+  ordered_json root = ordered_json::parse(slurp(kDrawing));
+  ordered_json macros = ordered_json::array();
+  for (int i = 0; i < times; ++i)
+    for (ordered_json m : root["macros"]) {
+      m["name"] = m["name"].get<std::string>() + "-" + std::to_string(i);
+      m["dialog"]["names"] = {m["name"]};
+      macros.push_back(std::move(m));
+    }
+  root["macros"] = std::move(macros);
+  fs::path file = folder / "Repeated.json";
+  spit(file, root.dump(2) + "\n");
+  return file;
+}
+
+// The macro of that name in a drawing file.
+ordered_json macroIn(const fs::path& drawing, const std::string& name) {
+  const ordered_json root = ordered_json::parse(slurp(drawing));
+  for (const ordered_json& m : root["macros"])
+    if (m["name"] == name) return m;
+  return {};
+}
+
+using EvalTrace = HostTest;
+
+TEST_F(EvalTrace, TheChildRunsRowsComeUnderTheCallChildRow) {
+  Outcome r = ssHost(
+      {"--library", kLibrary.string(), "eval", kDrawing.string(), "EP-101", "--trace", "--json"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  ordered_json trace = ordered_json::parse(r.out)["macros"][0]["sheets"][0]["trace"];
+  ASSERT_EQ(trace.size(), 21u);
+  EXPECT_EQ(trace[0]["cell"], "BeamDepth = SECTIONSIZE(BeamSection, 1)");
+  EXPECT_EQ(trace[0]["read"][0]["name"], "BeamSection");
+  EXPECT_EQ(trace[0]["written"][0]["value"], "300");
+  const ordered_json& call = trace[16];
+  EXPECT_EQ(call["cell"].get<std::string>().rfind("CallChild(", 0), 0u);
+  ASSERT_EQ(call["children"].size(), 4u);
+  EXPECT_EQ(call["children"][0]["sheet"], "BoltGroup.kvs");
+  EXPECT_EQ(call["children"][1]["written"][0]["name"], "NrRows");
+  EXPECT_EQ(call["children"][1]["written"][0]["value"], "3");
+  // The child's Outputs come back to the caller's variables.
+  ASSERT_EQ(call["written"].size(), 3u);
+  EXPECT_EQ(call["written"][0]["name"], "BoltRows");
+  EXPECT_EQ(call["written"][0]["value"], "3");
+}
+
+TEST_F(EvalTrace, TheTracedRunInTheDocumentationIsARealOne) {
+  const std::string doc = slurp(kSource / "docs" / "standards-engine.md");
+  const std::string begin = "<!-- trace of EP-101 -->\n```\n";
+  size_t from = doc.find(begin);
+  ASSERT_NE(from, std::string::npos);
+  from += begin.size();
+  const std::string shown = doc.substr(from, doc.find("```", from) - from);
+  Outcome r =
+      ssHost({"--library", kLibrary.string(), "eval", kDrawing.string(), "EP-101", "--trace"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::string head = "    trace:\n";
+  size_t at = r.out.find(head);
+  ASSERT_NE(at, std::string::npos);
+  at += head.size();
+  EXPECT_EQ(shown, r.out.substr(at, r.out.find("\n\n", at) + 1 - at));
+}
+
+using EvalAll = HostTest;
+
+TEST_F(EvalAll, OneAndTwoWorkersWriteWhatMacroByMacroRunsWrite) {
+  const fs::path original = repeatedDrawing(temp, 5);
+  const fs::path one = temp / "one.json", two = temp / "two.json", each = temp / "each.json";
+  Outcome serial = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--output",
+                           each.string(), "--json"});
+  ASSERT_EQ(serial.code, 0) << serial.err;
+  Outcome r1 = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--all", "--jobs",
+                       "1", "--output", one.string(), "--json"});
+  ASSERT_EQ(r1.code, 0) << r1.err;
+  Outcome r2 = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--all", "--jobs",
+                       "2", "--output", two.string(), "--json"});
+  ASSERT_EQ(r2.code, 0) << r2.err;
+  EXPECT_EQ(slurp(one), slurp(each));
+  EXPECT_EQ(slurp(two), slurp(each));
+  EXPECT_NE(slurp(one), slurp(original));
+
+  ordered_json a = ordered_json::parse(r1.out), b = ordered_json::parse(r2.out),
+               c = ordered_json::parse(serial.out);
+  EXPECT_EQ(a["summary"]["workers"], 1);
+  EXPECT_EQ(b["summary"]["workers"], 2);
+  EXPECT_EQ(a["summary"]["macros"], 20);
+  EXPECT_EQ(a["summary"]["sheetsRun"], 20);
+  EXPECT_GT(a["summary"]["valuesChanged"].get<int>(), 100);
+  EXPECT_EQ(a["macros"], b["macros"]);
+  EXPECT_EQ(a["macros"], c["macros"]);
+  // Without --output the drawing itself is written; no progress bar off a terminal.
+  fs::copy_file(original, temp / "inplace.json");
+  Outcome r3 =
+      ssHost({"--library", kLibrary.string(), "eval", (temp / "inplace.json").string(), "--all"});
+  ASSERT_EQ(r3.code, 0) << r3.err;
+  EXPECT_EQ(slurp(temp / "inplace.json"), slurp(each));
+  EXPECT_TRUE(contains(r3.out, "20 macros evaluated by ")) << r3.out;
+  EXPECT_TRUE(contains(r3.out, "20 sheets run, 0 failed sheets, 0 failed equations")) << r3.out;
+  EXPECT_FALSE(contains(r3.err, "\r")) << r3.err;
+}
+
+TEST_F(EvalAll, AFailingMacroIsNamedTheOthersRunAndNothingIsSavedUnlessAsked) {
+  fs::path library = libraryCopy();
+  fs::path sheet = library / "Connection Standards" / "FinPlate.kvs";
+  std::string text = slurp(sheet);
+  text.replace(text.find("\nCalc\n"), 6, "\nCalcs\n");
+  spit(sheet, text);
+  const fs::path drawing = repeatedDrawing(temp, 2);
+  const std::string before = slurp(drawing);
+
+  Outcome r = inLibrary(library, {"eval", drawing.string(), "--all", "--jobs", "2"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(contains(r.err, "FP-201-0, FinPlate failed: ")) << r.err;
+  EXPECT_TRUE(contains(r.err, "--keep-going-save")) << r.err;
+  EXPECT_TRUE(contains(r.out, "Failed: FP-201-0, FP-201-1\n")) << r.out;
+  EXPECT_TRUE(contains(r.out, "8 macros evaluated by 2 workers: 8 sheets run, 2 failed sheets"))
+      << r.out;
+  EXPECT_EQ(slurp(drawing), before);
+
+  r = inLibrary(library, {"eval", drawing.string(), "--all", "--jobs", "2", "--keep-going-save"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(contains(r.out, "Saved ")) << r.out << r.err;
+  // The failed macros stay as they were; the others take their results.
+  fs::path original = temp / "original.json";
+  spit(original, before);
+  EXPECT_EQ(macroIn(drawing, "FP-201-1"), macroIn(original, "FP-201-1"));
+  EXPECT_NE(macroIn(drawing, "EP-101-1"), macroIn(original, "EP-101-1"));
+}
+
+TEST_F(EvalAll, OptionsThatDoNotGoTogetherAreUsageErrors) {
+  const std::string d = kDrawing.string();
+  const std::vector<std::vector<std::string>> wrong = {
+      {"eval", d, "--all", "--jobs", "0"}, {"eval", d, "--all", "--jobs", "x"},
+      {"eval", d, "--jobs", "2"},          {"eval", d, "EP-101", "--all"},
+      {"eval", d, "--keep-going-save"},    {"eval", d, "--watch", "--save"},
+      {"eval", d, "--watch", "--all"},
+  };
+  for (std::vector<std::string> args : wrong) {
+    args.insert(args.begin(), {"--library", kLibrary.string()});
+    EXPECT_EQ(ssHost(args).code, 2) << args[3] << " " << args[4];
+  }
+}
+
+using EvalWatch = HostTest;
+
+// The table line of a variable, its columns one space apart.
+std::string lineOf(const std::string& text, const std::string& variable) {
+  size_t at = text.find("     " + variable + " ");
+  if (at == std::string::npos) return {};
+  std::istringstream line(text.substr(at, text.find('\n', at) - at));
+  std::string out, word;
+  while (line >> word) out += (out.empty() ? "" : " ") + word;
+  return out;
+}
+
+// Waits until the file holds the text n times; false after a minute.
+bool waitFor(const fs::path& file, const std::string& text, int n) {
+  for (int tries = 0; tries < 600; ++tries) {
+    std::string now = slurp(file);
+    int seen = 0;
+    for (size_t at = now.find(text); at != std::string::npos; at = now.find(text, at + 1)) ++seen;
+    if (seen >= n) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return false;
+}
+
+TEST_F(EvalWatch, AnEditedSheetIsRunAgainUntilInterrupted) {
+  const fs::path library = libraryCopy();
+  const fs::path drawing = temp / "Connections.json";
+  fs::copy_file(kDrawing, drawing);
+  const fs::path out = temp / "watch.out";
+  std::vector<std::string> words = {kHost.string(),   "--library", library.string(), "eval",
+                                    drawing.string(), "EP-101",    "--watch"};
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const fs::path err = temp / "watch.err";
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+
+  const bool first = waitFor(err, "watching", 1);
+  const fs::path sheet = library / "Connection Standards" / "EndPlate.kvs";
+  std::string text = slurp(sheet);
+  text.replace(text.find("BoltLines = 2"), 13, "BoltLines = 4");
+  // As an editor saves: a new file renamed over the old one.
+  spit(temp / "EndPlate.kvs.new", text);
+  fs::rename(temp / "EndPlate.kvs.new", sheet);
+  const bool second = waitFor(err, "watching", 2);
+  kill(pid, SIGTERM);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(first) << slurp(err);
+  ASSERT_TRUE(second) << slurp(err);
+  EXPECT_TRUE(WIFEXITED(status)) << status;
+  const std::string shown = slurp(out);
+  const size_t rerun = shown.find("Macro EP-101", 1);
+  ASSERT_NE(rerun, std::string::npos) << shown;
+  EXPECT_EQ(lineOf(shown.substr(0, rerun), "BoltLines"), "BoltLines Output String 2 2");
+  EXPECT_EQ(lineOf(shown.substr(rerun), "BoltLines"), "BoltLines Output String 2 4 *");
+}
+
+}  // namespace
+
+}  // namespace e2e

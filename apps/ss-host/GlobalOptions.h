@@ -32,8 +32,9 @@ enum HostExit : int {
 
 // The global option among a command's words, or "" when there is none:
 // `ss-host eval X --library DIR` puts it where the command cannot see it.
-// `--messages` counts only for commands that do not take it themselves.
-std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages);
+// `--messages` and `--gui` count only for commands that do not take them themselves.
+std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages,
+                                  bool takesGui = false);
 
 // Flushes standard output; false (with the reason on standard error) when
 // what was printed could not be written, say on a full disk.

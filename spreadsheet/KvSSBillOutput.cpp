@@ -60,6 +60,9 @@ Acad::ErrorStatus KvSSBillOutput::init(Nx_String file, const Nx_StringArray& cap
   KvSSDocSettings settings;
   settings.applyDocument(*sheet, settingsName, true);
   grid::Sheet& s = *sheet->sheet();
+  // Every added row would otherwise recalculate the whole sheet.
+  autoCalc_ = s.getBool(grid::kOptionAutoCalc);
+  s.setBool(grid::kOptionAutoCalc, false);
   s.settings().gridType = kGridType;
   s.settings().gridColor = kGridColor;
   varNames_ = names;
@@ -96,7 +99,8 @@ void KvSSBillOutput::onAddSubTotals(const Nx_StringArray& values, const Nx_Strin
   for (int c = 1; c <= s.maxCols() && c <= values.length(); ++c) {
     if (values[c - 1].isEmpty()) continue;
     s.setBorder({c, currentRow_, c, currentRow_}, kAllSides, 1, kSysGrayText);
-    s.setColor({c, currentRow_, c, currentRow_}, kSubtotalBackground, kSysGrayText);
+    // The text keeps the sheet's colour: grey text on the light blue was unreadable.
+    s.setColor({c, currentRow_, c, currentRow_}, kSubtotalBackground, grid::kDefaultColor);
   }
 }
 
@@ -167,6 +171,10 @@ Acad::ErrorStatus KvSSBillOutput::onEndFeed() {
   Nx_Spread* sheet = getSSPointer();
   if (!sheet) return Acad::eInvalidInput;
   if (currentRow_ < sheet->getMaxRows()) sheet->setMaxRows(currentRow_);
+  if (autoCalc_) {
+    sheet->sheet()->setBool(grid::kOptionAutoCalc, true);
+    sheet->sheet()->reCalc();
+  }
   sheet->setStaticColumnHeaders();
   varNames_.insertAt(0, "BillFilename");
   varValues_.insertAt(0, fileName_);

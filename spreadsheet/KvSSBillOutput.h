@@ -75,6 +75,7 @@ class SS_EXPORT KvSSBillOutput : public Nx_ListOutputCallback {
   Nx_String fileName_;
   Nx_StringArray varNames_;
   Nx_StringArray varValues_;
+  bool autoCalc_ = false;  // the sheet's automatic recalculation, off during the feed
   bool saved_ = false;
   Nx_String saveError_;
 };

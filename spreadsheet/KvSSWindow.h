@@ -9,15 +9,15 @@
 // and replace, close) around one sheet.
 class SS_EXPORT KvSSWindow : public ui::Dialog {
  public:
-  // Menu items.
-  static constexpr int kMenuSave = 33001;
-  static constexpr int kMenuSaveAs = 33002;
-  static constexpr int kMenuExportCsv = 33003;
-  static constexpr int kMenuExportXlsx = 33004;
-  static constexpr int kMenuExportPdf = 33005;
-  static constexpr int kMenuClose = 33006;
-  static constexpr int kMenuFind = 33011;
-  static constexpr int kMenuReplace = 33012;
+  // Menu items (below 0x7FFF, as desktop menus need; apart from the popup menu's 328xx).
+  static constexpr int kMenuSave = 32001;
+  static constexpr int kMenuSaveAs = 32002;
+  static constexpr int kMenuExportCsv = 32003;
+  static constexpr int kMenuExportXlsx = 32004;
+  static constexpr int kMenuExportPdf = 32005;
+  static constexpr int kMenuClose = 32006;
+  static constexpr int kMenuFind = 32011;
+  static constexpr int kMenuReplace = 32012;
 
   KvSSWindow();
   ~KvSSWindow() override;

@@ -59,11 +59,9 @@ GlobalOptions parseGlobalOptions(int argc, const char* const* argv) {
   return o;
 }
 
-std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages,
-                                  bool takesGui) {
+std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages) {
   for (const std::string& word : args) {
     if (word == "--messages" && !takesMessages) return word;
-    if (word == "--gui" && takesGui) continue;
     for (const char* name : {"--library", "--config", "--gui", "--version"}) {
       const size_t n = std::strlen(name);
       if (word.compare(0, n, name) == 0 && (word.size() == n || word[n] == '=')) return name;

@@ -32,9 +32,8 @@ enum HostExit : int {
 
 // The global option among a command's words, or "" when there is none:
 // `ss-host eval X --library DIR` puts it where the command cannot see it.
-// `--messages` and `--gui` count only for commands that do not take them themselves.
-std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages,
-                                  bool takesGui = false);
+// `--messages` counts only for commands that do not take it themselves.
+std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages);
 
 // Flushes standard output; false (with the reason on standard error) when
 // what was printed could not be written, say on a full disk.

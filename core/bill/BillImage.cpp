@@ -121,7 +121,7 @@ bool drawPart(const Nx_String& section, double length, int w, int h, Nx_String& 
   double flange = sectionDimension(section, "tf");
   Canvas c(w, h);
   std::string heightText = number(height).str(), lengthText = number(length).str();
-  int left = c.textWidth(heightText) + 10, right = w - 6, top = 5, bottom = h - 17;
+  int left = c.textWidth(heightText) + 10, right = w - 6, top = 5, bottom = h - 19;
   // Long parts would be a line at scale: the drawing keeps a readable height.
   double scaleX = (right - left) / length;
   int drawnHeight = std::clamp(static_cast<int>(height * scaleX), 12, bottom - top);
@@ -136,11 +136,11 @@ bool drawPart(const Nx_String& section, double length, int w, int h, Nx_String& 
     c.hline(left, right, y1 + f, kOutline);
     c.hline(left, right, y2 - f, kOutline);
   }
-  int dimY = h - 13;
+  int dimY = h - 15;
   c.hline(left, right, dimY, kDimension);
   c.vline(left, dimY - 3, dimY + 3, kDimension);
   c.vline(right, dimY - 3, dimY + 3, kDimension);
-  c.text((left + right - c.textWidth(lengthText)) / 2, h - 9 + 1, lengthText, kDimension);
+  c.text((left + right - c.textWidth(lengthText)) / 2, h - 11, lengthText, kDimension);
   int dimX = left - 5;
   c.vline(dimX, y1, y2, kDimension);
   c.hline(dimX - 2, dimX + 2, y1, kDimension);

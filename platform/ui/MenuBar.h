@@ -11,7 +11,7 @@ class Window;
 // The menu bar of a top-level window. A chosen item arrives at the window
 // as a command with the item's id and notification code 0, as a button's does.
 struct MenuBarItem {
-  int id = 0;
+  int id = 0;  // 1 to 0x7FFE, as desktop menus take them
   std::string text;  // Windows-1252; "&" marks the access key
   bool separator = false;
   bool enabled = true;

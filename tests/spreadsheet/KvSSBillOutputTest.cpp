@@ -62,6 +62,8 @@ TEST_F(BillFixture, GrowsInStepsOfAHundredAndTrimsTheSpareRows) {
   }
   ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
   EXPECT_EQ(rows(), 150);
+  // Off while the rows came in, the document's automatic recalculation is back.
+  EXPECT_TRUE(sheet().sheet()->getBool(grid::kOptionAutoCalc));
   Nx_String text;
   sheet().getCellText(1, 150, text, Nx_Spread::kValue);
   EXPECT_EQ(text, "150");
@@ -94,6 +96,7 @@ TEST_F(BillFixture, SubtotalsHighlightOnlyTheirValues) {
   std::uint32_t back = 0, fore = 0;
   s.getColor(2, 2, back, fore);
   EXPECT_EQ(back, 0xFFD1A4u);
+  EXPECT_EQ(fore, grid::kDefaultColor);
   EXPECT_EQ(s.getBorder(2, 2).type, 0x1Fu);
   s.getColor(1, 2, back, fore);
   EXPECT_NE(back, 0xFFD1A4u);

@@ -72,7 +72,10 @@ SSHOST_ENTRY int sshostMain(int argc, char** argv) {
   if (!command) return usageError("unknown command '" + options.command + "'");
   // eval takes --messages after its command word as well.
   const bool takesMessages = options.command == "eval";
-  if (std::string option = misplacedGlobalOption(options.args, takesMessages); !option.empty())
+  // csp and bill open a window of their own with --gui after the command word.
+  std::vector<std::string> checked = options.args;
+  if (options.command == "csp" || options.command == "bill") std::erase(checked, "--gui");
+  if (std::string option = misplacedGlobalOption(checked, takesMessages); !option.empty())
     return usageError("option '" + option + "' belongs before the command word: ss-host " + option +
                       (option == "--library"  ? " DIR "
                        : option == "--config" ? " FILE "

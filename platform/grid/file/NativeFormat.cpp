@@ -126,10 +126,17 @@ Json settingsJson(const SheetSettings& s) {
   return j;
 }
 
+// Adds a member whose key is new: an ordered object's operator[] searches
+// its members one by one, which made saving a large sheet quadratic.
+void appendMember(Json& object, std::string key, Json value) {
+  auto& members = object.get_ref<Json::object_t&>();
+  static_cast<Json::object_t::Container&>(members).emplace_back(std::move(key), std::move(value));
+}
+
 Json sizesJson(const std::vector<double>& sizes) {
   Json j = Json::object();
   for (std::size_t i = 0; i < sizes.size(); ++i)
-    if (sizes[i] >= 0) j[std::to_string(i)] = sizes[i];
+    if (sizes[i] >= 0) appendMember(j, std::to_string(i), sizes[i]);
   return j;
 }
 
@@ -156,11 +163,11 @@ std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
     bool plainData =
         !c.hasFormula() && !c.tag && !format && (c.value.isText() || c.value.isNumber());
     if (plainData && !(c.value.text.starts_with("="))) {
-      cells[cellKeyText(c.col, row)] = utf8(c.value.text);
+      appendMember(cells, cellKeyText(c.col, row), utf8(c.value.text));
       return;
     }
     if (c.hasFormula() && !c.tag && !format && c.value.isEmpty()) {
-      cells[cellKeyText(c.col, row)] = "=" + utf8(c.formula.text());
+      appendMember(cells, cellKeyText(c.col, row), "=" + utf8(c.formula.text()));
       return;
     }
     Json j = Json::object();
@@ -172,7 +179,7 @@ std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
     }
     if (c.tag) j["tag"] = utf8(*c.tag);
     if (format) j["format"] = format;
-    if (!j.empty()) cells[cellKeyText(c.col, row)] = std::move(j);
+    if (!j.empty()) appendMember(cells, cellKeyText(c.col, row), std::move(j));
   });
   root["cells"] = std::move(cells);
   if (!dataOnly) {

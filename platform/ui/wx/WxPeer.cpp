@@ -25,6 +25,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListControl.h"
+#include "platform/ui/MenuBar.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/wx/WxIcons.h"
 #include "platform/ui/wx/WxPaintContext.h"
@@ -313,6 +314,11 @@ void WxPeer::bindEvents() {
       wxPoint p = w->ClientToScreen(wxPoint(0, 0));
       deliver([&] { model_.move({p.x, p.y}); });
     });
+    if (menuBarOf(*dialog))
+      bindAlive(w, wxEVT_MENU, alive, [this, dialog](wxCommandEvent& ev) {
+        int id = ev.GetId();
+        deliver([&] { dialog->handleCommand(id, 0); });
+      });
     bindAlive(w, wxEVT_CHAR_HOOK, alive, [this, dialog](wxKeyEvent& ev) {
       KeyEvent k;
       k.key = virtualKey(ev.GetKeyCode());

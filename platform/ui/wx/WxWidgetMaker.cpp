@@ -12,10 +12,12 @@
 #include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/radiobut.h>
 #include <wx/scrolbar.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
@@ -29,6 +31,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListControl.h"
+#include "platform/ui/MenuBar.h"
 #include "platform/ui/TabControl.h"
 #include "platform/ui/wx/WxBackend.h"
 #include "platform/ui/wx/WxIcons.h"
@@ -39,6 +42,28 @@ namespace uiwx {
 namespace {
 using namespace ui;
 
+// A dialog with a menu bar: only frames carry one.
+wxWindow* makeMenuFrame(const Dialog& d, const MenuBar& menus, wxWindow* parent, long style) {
+  auto* frame = new wxFrame(parent, wxID_ANY, toWx(d.text()), wxDefaultPosition, wxDefaultSize,
+                            style | wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxFRAME_FLOAT_ON_PARENT);
+  auto* bar = new wxMenuBar;
+  for (const MenuBarMenu& m : menus) {
+    auto* menu = new wxMenu;
+    for (const MenuBarItem& item : m.items) {
+      if (item.separator) {
+        menu->AppendSeparator();
+        continue;
+      }
+      menu->Append(item.id, toWx(item.text));
+      if (!item.enabled) menu->Enable(item.id, false);
+    }
+    bar->Append(menu, toWx(m.title));
+  }
+  frame->SetMenuBar(bar);
+  frame->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+  return frame;
+}
+
 wxWindow* makeDialog(Dialog& d, wxWindow* parent) {
   if (d.parent())
     return new wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
@@ -47,6 +72,7 @@ wxWindow* makeDialog(Dialog& d, wxWindow* parent) {
   if (d.style() & WS_SYSMENU) style |= wxSYSTEM_MENU | wxCLOSE_BOX;
   if (d.style() & WS_THICKFRAME) style |= wxRESIZE_BORDER;
   if (d.exStyle() & WS_EX_TOPMOST) style |= wxSTAY_ON_TOP;
+  if (const MenuBar* menus = menuBarOf(d)) return makeMenuFrame(d, *menus, parent, style);
   // The kit handles Escape, Enter and Tab itself.
   auto* dlg =
       new wxDialog(parent, wxID_ANY, toWx(d.text()), wxDefaultPosition, wxDefaultSize, style);

@@ -1,0 +1,18 @@
+#pragma once
+#include "core/Nx_StringArray.h"
+#include "core/dcm_export.h"
+#include "platform/arx/acadstrc.h"
+
+// What the core's list generator feeds a bill into: a start, one call per
+// line, calls for subtotal lines and separations, an end.
+class DCM_API Nx_ListOutputCallback {
+ public:
+  virtual ~Nx_ListOutputCallback() = default;
+  virtual Acad::ErrorStatus onStartFeed() { return Acad::eOk; }
+  virtual Acad::ErrorStatus onEndFeed() { return Acad::eOk; }
+  virtual void onNewPage() {}
+  virtual void onAddRow(const Nx_StringArray& line) {}
+  virtual void onAddSubTotals(const Nx_StringArray& values, const Nx_StringArray& captions,
+                              bool last, int level) {}
+  virtual void onAddSeperation() {}
+};

@@ -1,0 +1,18 @@
+#pragma once
+#include "common/ss_export.h"
+#include "core/Nx_String.h"
+
+// The spreadsheet editor's machine-wide settings in the registry: the
+// settings document a sheet gets when its own cannot be loaded.
+class SS_EXPORT KvSSEditorSettings {
+ public:
+  static constexpr const char* kKey = "Software\\Korvane\\Spreadsheet Editor v1.0";
+  static constexpr const char* kDefaultSettings = "Default Settings";
+
+  virtual ~KvSSEditorSettings() = default;
+  // False when the value is not there; the default stays then.
+  bool read();
+  bool write() const;
+
+  Nx_String defaultSettings;
+};

@@ -1,5 +1,4 @@
 #pragma once
-#include "common/ss_export.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
 #include "platform/grid/PrintLayout.h"
@@ -11,7 +10,7 @@ class KvSSRecords;
 // cell (0, 0), so they travel with the sheet file, and in named settings
 // documents (NAME.kvd in the settings folder) from which new sheets and
 // bills take theirs. Both places hold the record format of KvSSRecords.
-class SS_EXPORT KvSSDocSettings {
+class KvSSDocSettings {
  public:
   KvSSDocSettings();
   virtual ~KvSSDocSettings();

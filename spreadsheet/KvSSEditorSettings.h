@@ -1,10 +1,9 @@
 #pragma once
-#include "common/ss_export.h"
 #include "core/Nx_String.h"
 
 // The spreadsheet editor's machine-wide settings in the registry: the
 // settings document a sheet gets when its own cannot be loaded.
-class SS_EXPORT KvSSEditorSettings {
+class KvSSEditorSettings {
  public:
   static constexpr const char* kKey = "Software\\Korvane\\Spreadsheet Editor v1.0";
   static constexpr const char* kDefaultSettings = "Default Settings";

@@ -7,6 +7,7 @@
 #include "platform/ui/Services.h"
 #include "resources/dialogs/DLG_SSWINDOW.h"
 #include "spreadsheet/KvSSDocSettings.h"
+#include "spreadsheet/KvSSExport.h"
 
 namespace {
 constexpr int kTemplateId = 248;
@@ -14,13 +15,12 @@ using R = ui::Resizer;
 
 ui::MenuBar windowMenu() {
   using Item = ui::MenuBarItem;
-  // The exports come with the page exporter; they show where they will be.
   return {
       {"&File",
        {Item{KvSSWindow::kMenuSave, "&Save\tCtrl+S"}, Item{KvSSWindow::kMenuSaveAs, "Save &as..."},
-        Item{0, "", true}, Item{KvSSWindow::kMenuExportCsv, "Export as &CSV...", false, false},
-        Item{KvSSWindow::kMenuExportXlsx, "Export as &xlsx...", false, false},
-        Item{KvSSWindow::kMenuExportPdf, "Export as &PDF...", false, false}, Item{0, "", true},
+        Item{0, "", true}, Item{KvSSWindow::kMenuExportCsv, "Export as &CSV..."},
+        Item{KvSSWindow::kMenuExportXlsx, "Export as &xlsx..."},
+        Item{KvSSWindow::kMenuExportPdf, "Export as &PDF..."}, Item{0, "", true},
         Item{KvSSWindow::kMenuClose, "&Close"}}},
       {"&Edit",
        {Item{KvSSWindow::kMenuFind, "&Find...\tF3"},
@@ -74,6 +74,30 @@ bool KvSSWindow::saveAs() {
   return save();
 }
 
+bool KvSSWindow::exportAs(int menuId) {
+  struct Kind {
+    int id;
+    const char* extension;
+    const char* filter;
+  };
+  static const Kind kinds[] = {{kMenuExportCsv, "csv", "CSV files (*.csv)"},
+                               {kMenuExportXlsx, "xlsx", "Workbooks (*.xlsx)"},
+                               {kMenuExportPdf, "pdf", "PDF files (*.pdf)"}};
+  for (const Kind& kind : kinds) {
+    if (kind.id != menuId) continue;
+    Nx_String path = fileName_.isEmpty() ? Nx_String() : changeExtension(fileName_, kind.extension);
+    if (!DlgOpenSave(false, kind.extension, kind.filter, "Export the sheet", getPath(fileName_),
+                     path, this))
+      return false;
+    Nx_String error;
+    if (exportSpread(sheet_, path, error)) return true;
+    ui::messageBox(("The sheet could not be exported: " + error).str(), "Export",
+                   ui::MB_OK | ui::MB_ICONERROR, this);
+    return false;
+  }
+  return false;
+}
+
 void KvSSWindow::onOK() {
   onCancel();
 }
@@ -91,6 +115,11 @@ bool KvSSWindow::onCommand(int id, int code) {
       return true;
     case kMenuSaveAs:
       saveAs();
+      return true;
+    case kMenuExportCsv:
+    case kMenuExportXlsx:
+    case kMenuExportPdf:
+      exportAs(id);
       return true;
     case kMenuClose:
       onCancel();

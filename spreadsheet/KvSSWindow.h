@@ -1,5 +1,4 @@
 #pragma once
-#include "common/ss_export.h"
 #include "core/Nx_String.h"
 #include "platform/ui/Dialog.h"
 #include "spreadsheet/Nx_Spread.h"
@@ -7,7 +6,7 @@
 // The modeless spreadsheet window in which bills are built and shown
 // (template DLG_SSWINDOW): a resizable window with a menu bar (save, find
 // and replace, close) around one sheet.
-class SS_EXPORT KvSSWindow : public ui::Dialog {
+class KvSSWindow : public ui::Dialog {
  public:
   // Menu items (below 0x7FFF, as desktop menus need; apart from the popup menu's 328xx).
   static constexpr int kMenuSave = 32001;
@@ -28,6 +27,8 @@ class SS_EXPORT KvSSWindow : public ui::Dialog {
   const Nx_String& fileName() const { return fileName_; }
   bool save();
   bool saveAs();
+  // Asks for a file and writes the sheet as CSV, .xlsx or PDF (menu id).
+  bool exportAs(int menuId);
 
   bool onInitDialog() override;
   void onOK() override;

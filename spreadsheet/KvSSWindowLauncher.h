@@ -1,7 +1,6 @@
 #pragma once
 #include <memory>
 
-#include "common/ss_export.h"
 
 class KvSSWindow;
 class Nx_Spread;
@@ -9,7 +8,7 @@ class Nx_Spread;
 // Opens the spreadsheet window, once: later calls show the same window
 // again. A window the user closed is opened anew. The window outlives its
 // launcher while it is on screen.
-class SS_EXPORT KvSSWindowLauncher {
+class KvSSWindowLauncher {
  public:
   KvSSWindowLauncher();
   virtual ~KvSSWindowLauncher();

@@ -177,3 +177,5 @@ Acad::ErrorStatus Nx_Bill::feed(Nx_ListOutputCallback& output) {
   currentLine = -1;
   return output.onEndFeed();
 }
+
+Nx_ListOutputCallback::~Nx_ListOutputCallback() = default;

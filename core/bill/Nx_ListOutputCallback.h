@@ -7,7 +7,8 @@
 // line, calls for subtotal lines and separations, an end.
 class DCM_API Nx_ListOutputCallback {
  public:
-  virtual ~Nx_ListOutputCallback() = default;
+  // Out of line, so the class's type information lives in the core alone.
+  virtual ~Nx_ListOutputCallback();
   virtual Acad::ErrorStatus onStartFeed() { return Acad::eOk; }
   virtual Acad::ErrorStatus onEndFeed() { return Acad::eOk; }
   virtual void onNewPage() {}

@@ -33,6 +33,26 @@ TEST_F(BillCommand, BuildsTheSampleBillWithPicturesAndItReloads) {
   EXPECT_TRUE(contains(back.out, "F13,2563.8\n")) << back.out;
 }
 
+TEST_F(BillCommand, ExportsTheBillAsAWorkbookOrPages) {
+  fs::path bill = temp / "Frames.kvb";
+  for (const char* name : {"Frames.pdf", "Frames.xlsx", "Frames.csv"}) {
+    fs::path out = temp / name;
+    Outcome o = inLibrary(kLibrary, {"bill", kList.string(), "--no-pictures", "--output",
+                                     bill.string(), "--export", out.string()});
+    ASSERT_EQ(o.code, 0) << o.err << o.out;
+    EXPECT_TRUE(contains(o.out, "Bill exported: " + out.string())) << o.out;
+  }
+  EXPECT_EQ(slurp(temp / "Frames.pdf").substr(0, 5), "%PDF-");
+  EXPECT_EQ(slurp(temp / "Frames.xlsx").substr(0, 2), "PK");
+  std::string csv = slurp(temp / "Frames.csv");
+  EXPECT_TRUE(contains(csv, "Columns")) << csv;
+  EXPECT_TRUE(contains(csv, "2563.8")) << csv;
+
+  Outcome bad = inLibrary(kLibrary, {"bill", kList.string(), "--export", "x.doc"});
+  EXPECT_EQ(bad.code, 2);
+  EXPECT_TRUE(contains(bad.err, "--export takes a .csv, .xlsx or .pdf file")) << bad.err;
+}
+
 TEST_F(BillCommand, FaultsOfTheListNameFileAndLineAndTheBillGoesOn) {
   fs::path list = temp / "faulty.csv";
   spit(list, "Pos:text,Qty:whole,Length:length\nP1,2,100\nP2,x,200\nP3\n*,,300\n");

@@ -14,24 +14,30 @@
 #include "core/bill/Nx_Bill.h"
 #include "platform/arx/dbmain.h"
 #include "platform/base/Cp1252.h"
+#include "platform/grid/export/SheetExport.h"
 #include "spreadsheet/KvSSBillOutput.h"
+#include "spreadsheet/KvSSExport.h"
 #include "spreadsheet/KvSSWindow.h"
 #include "spreadsheet/KvSSWindowLauncher.h"
 
 namespace {
 
-const char kUsage[] = "bill LIST [--settings NAME] [--output FILE] [--no-pictures] [--gui]";
+const char kUsage[] =
+    "bill LIST [--settings NAME] [--output FILE] [--export FILE] [--no-pictures] [--gui]";
 const char kSummary[] = "Build a bill of material from a list file and save it as a sheet";
 
 const char* kHelp =
     "Usage: ss-host [--library DIR] bill LIST [--settings NAME] [--output FILE]\n"
-    "                                    [--no-pictures] [--gui [--screenshot PNG]]\n"
+    "                                    [--export FILE.csv|.xlsx|.pdf] [--no-pictures]\n"
+    "                                    [--gui [--screenshot PNG]]\n"
     "Feeds the lines of a bill list (CSV: a caption line, one line per part, \"*\"\n"
     "starting a subtotal line; docs/bill-lists.md) into the spreadsheet window as the\n"
     "core's list generator does, and saves the bill with its settings document.\n\n"
     "  --settings NAME  the settings document NAME.kvd of the library folder\n"
     "                   (default Bill; the editor's default document when unusable)\n"
     "  --output FILE    where the bill is saved (default: LIST with .kvb)\n"
+    "  --export FILE    also write the bill as CSV, .xlsx or PDF (by the extension),\n"
+    "                   laid out by its settings document (docs/exports.md)\n"
     "  --no-pictures    no part pictures under the lines\n"
     "  --gui            the window stays open on the bill until it is closed\n"
     "  --screenshot PNG with --gui: save a picture of the window, then close it\n\n"
@@ -48,6 +54,7 @@ int usage(const std::string& why) {
 struct BillRun {
   Nx_Bill list;
   Nx_String output;
+  Nx_String exportPath;  // empty: no export
   Nx_String settings = "Bill";
   bool pictures = true;
   KvSSBillOutput bill;
@@ -72,6 +79,15 @@ int build(BillRun& run) {
   run.bill.setVars(-1, 0, 0, true, true, nullptr, nullptr);
   if (!run.bill.saved()) {
     std::fprintf(stderr, "ss-host bill: %s\n", run.bill.saveError().c_str());
+    return kExitFailed;
+  }
+  KvSSWindow* window = run.bill.launcher().window();
+  Nx_String error;
+  if (!run.exportPath.isEmpty() &&
+      (!window || !exportSpread(window->sheet(), run.exportPath, error))) {
+    std::fprintf(
+        stderr, "ss-host bill: %s\n",
+        base::cp1252ToUtf8((window ? error : Nx_String("no window to export")).str()).c_str());
     return kExitFailed;
   }
   return kExitOk;
@@ -102,7 +118,7 @@ bool runInWindow(BillRun& run, const std::string& screenshot, int& exitCode) {
 }
 
 int runBill(const std::vector<std::string>& args) {
-  std::string listArg, outputArg, screenshot;
+  std::string listArg, outputArg, exportArg, screenshot;
   BillRun run;
   bool gui = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -121,6 +137,10 @@ int runBill(const std::vector<std::string>& args) {
       run.settings = base::utf8ToCp1252(name);
     } else if (a == "--output") {
       if (!value(outputArg)) return usage("--output needs a file");
+    } else if (a == "--export") {
+      if (!value(exportArg)) return usage("--export needs a file");
+      if (!grid::exportFormatFor(exportArg))
+        return usage("--export takes a .csv, .xlsx or .pdf file, not " + exportArg);
     } else if (a == "--screenshot") {
       if (!value(screenshot)) return usage("--screenshot needs a file");
     } else if (a == "--no-pictures") {
@@ -139,6 +159,7 @@ int runBill(const std::vector<std::string>& args) {
   if (!screenshot.empty() && !gui) return usage("--screenshot goes with --gui");
   Nx_String list = base::utf8ToCp1252(listArg);
   run.output = outputArg.empty() ? changeExtension(list, "kvb") : base::utf8ToCp1252(outputArg);
+  run.exportPath = base::utf8ToCp1252(exportArg);
 
   Nx_StringArray faults;
   bool read = run.list.readList(list, faults);
@@ -160,6 +181,7 @@ int runBill(const std::vector<std::string>& args) {
   std::printf("Bill saved: %s (%d lines, %d subtotals)\n",
               base::cp1252ToUtf8(run.output.str()).c_str(),
               static_cast<int>(run.list.lines.size()) - subtotals, subtotals);
+  if (!exportArg.empty()) std::printf("Bill exported: %s\n", exportArg.c_str());
   if (!finishStandardOutput()) return kExitFailed;
   return faults.isEmpty() ? kExitOk : kExitDiagnostics;
 }

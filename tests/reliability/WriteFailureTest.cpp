@@ -12,6 +12,7 @@
 #include "mapping/KvSSMapping.h"
 #include "platform/base/NamedValueStore.h"
 #include "platform/grid/file/SheetFile.h"
+#include "sections/Nx_ProfValuesTable.h"
 #include "tests/core/TempDir.h"
 #include "tests/macro/MacroTestDrawing.h"
 #include "tests/reliability/FailureWalk.h"
@@ -131,4 +132,26 @@ TEST_F(WriteFailure, SettingsStore) {
   });
   EXPECT_GT(walk.run(), 0);
   store.setFile(previous);
+}
+
+TEST_F(WriteFailure, SectionTable) {
+  auto prof = folder("library") / "prof";
+  std::filesystem::create_directories(prof);
+  std::filesystem::copy_file(std::string(SS_SOURCE_DIR) + "/examples/library/prof/HEA.pr",
+                             prof / "HEA.pr");
+  std::string old;
+  ASSERT_TRUE(base::readWholeFile((prof / "HEA.pr").string(), old));
+  Nx_String savedLib = gSettings.libDir;
+  gSettings.setLibDir(prof.parent_path().string().c_str());
+  Nx_ProfValuesTable table;
+  ASSERT_TRUE(table.readFromFile("HEA"));
+  ASSERT_TRUE(table.deleteRow(0));
+  FailureWalk walk(prof / "HEA.pr", old, [&] {
+    Nx_String error;
+    bool ok = table.writeToFile("HEA", &error);
+    EXPECT_EQ(ok, error.isEmpty()) << error.str();
+    return ok;
+  });
+  EXPECT_GT(walk.run(), 0);
+  gSettings.libDir = savedLib;
 }

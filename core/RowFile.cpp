@@ -1,5 +1,6 @@
 #include "core/RowFile.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/FileHelpers.h"
@@ -36,6 +37,7 @@ bool lineToRow(const Nx_String& line, Nx_StringArray& row, Nx_String* reason) {
   Nx_StringArray cells;
   const std::string& s = line.str();
   if (!s.empty()) {
+    cells.items().reserve(static_cast<size_t>(std::count(s.begin(), s.end(), '\t')) + 1);
     std::string cell;
     for (size_t i = 0; i < s.size(); ++i) {
       char ch = s[i];
@@ -79,7 +81,7 @@ bool readFile(const Nx_String& path, Nx_String& tableName, Nx_Array<Nx_StringArr
               Nx_String* error) {
   Nx_StringArray lines;
   if (!ObjectExportReadFile(path, lines, error)) return false;
-  Nx_Array<Nx_StringArray> read;
+  Nx_Array<Nx_StringArray> read(lines.length());  // one step holds every row
   for (int i = 0; i < lines.length(); ++i) {
     Nx_StringArray row;
     Nx_String reason;

@@ -79,26 +79,30 @@ void CellStore::clear() {
   count_ = 0;
 }
 
-void CellStore::recount() {
-  count_ = 0;
-  for (const Row& r : rows_) count_ += r.size();
-  while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
-}
-
+// Row inserts and deletes keep the count by what they drop, not by a
+// recount: a sheet that grows a row at a time (a bill) stays linear.
 void CellStore::insertRows(int at, int count, int limit) {
   if (at >= rowLimit() || count <= 0) return;
   std::vector<Row> fresh(static_cast<std::size_t>(count));
   rows_.insert(rows_.begin() + at, std::make_move_iterator(fresh.begin()),
                std::make_move_iterator(fresh.end()));
-  if (rowLimit() > limit + 1) rows_.resize(static_cast<std::size_t>(limit) + 1);
-  recount();
+  if (rowLimit() > limit + 1) {
+    for (auto r = rows_.begin() + limit + 1; r != rows_.end(); ++r) count_ -= r->size();
+    rows_.resize(static_cast<std::size_t>(limit) + 1);
+  }
+  dropEmptyTail();
 }
 
 void CellStore::deleteRows(int at, int count) {
   if (at >= rowLimit() || count <= 0) return;
   int end = std::min(rowLimit(), at + count);
+  for (auto r = rows_.begin() + at; r != rows_.begin() + end; ++r) count_ -= r->size();
   rows_.erase(rows_.begin() + at, rows_.begin() + end);
-  recount();
+  dropEmptyTail();
+}
+
+void CellStore::dropEmptyTail() {
+  while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
 }
 
 void CellStore::insertCols(int at, int count, int limit) {
@@ -107,9 +111,10 @@ void CellStore::insertCols(int at, int count, int limit) {
     auto it = lowerBound(r, at);
     for (auto j = it; j != r.end(); ++j) j->col += count;
     auto past = lowerBound(r, limit + 1);
+    count_ -= static_cast<std::size_t>(r.end() - past);
     r.erase(past, r.end());
   }
-  recount();
+  dropEmptyTail();
 }
 
 void CellStore::deleteCols(int at, int count) {
@@ -118,28 +123,39 @@ void CellStore::deleteCols(int at, int count) {
     auto first = lowerBound(r, at);
     auto last = lowerBound(r, at + count);
     for (auto j = last; j != r.end(); ++j) j->col -= count;
+    count_ -= static_cast<std::size_t>(last - first);
     r.erase(first, last);
   }
-  recount();
+  dropEmptyTail();
 }
 
 void CellStore::truncate(int maxCol, int maxRow) {
-  if (rowLimit() > maxRow + 1) rows_.resize(static_cast<std::size_t>(std::max(maxRow, -1) + 1));
-  for (Row& r : rows_) r.erase(lowerBound(r, maxCol + 1), r.end());
-  recount();
+  if (rowLimit() > maxRow + 1) {
+    for (auto r = rows_.begin() + std::max(maxRow, -1) + 1; r != rows_.end(); ++r)
+      count_ -= r->size();
+    rows_.resize(static_cast<std::size_t>(std::max(maxRow, -1) + 1));
+  }
+  for (Row& r : rows_) {
+    auto past = lowerBound(r, maxCol + 1);
+    count_ -= static_cast<std::size_t>(r.end() - past);
+    r.erase(past, r.end());
+  }
+  dropEmptyTail();
 }
 
 std::vector<std::pair<CellPos, Cell>> CellStore::take(const Area& a) {
   std::vector<std::pair<CellPos, Cell>> out;
+  if (a.col2 < a.col1) return out;  // an empty block
   int last = std::min(a.row2, rowLimit() - 1);
   for (int row = std::max(a.row1, 0); row <= last; ++row) {
     Row& r = rows_[static_cast<std::size_t>(row)];
     auto first = lowerBound(r, a.col1);
     auto end = lowerBound(r, a.col2 + 1);
     for (auto j = first; j != end; ++j) out.emplace_back(CellPos{j->col, row}, std::move(*j));
+    count_ -= static_cast<std::size_t>(end - first);
     r.erase(first, end);
   }
-  recount();
+  dropEmptyTail();
   return out;
 }
 

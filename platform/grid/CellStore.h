@@ -78,7 +78,7 @@ class GRID_API CellStore {
     return std::lower_bound(r.begin(), r.end(), col,
                             [](const Cell& c, int v) { return c.col < v; });
   }
-  void recount();
+  void dropEmptyTail();
   std::vector<Row> rows_;
   std::size_t count_ = 0;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/grid/CellStore.h"
 #include "tests/grid/GridTestUtil.h"
 
 using namespace grid;
@@ -130,4 +131,44 @@ TEST(Blocks, SwapExchangesRowsWithTheirReferences) {
   EXPECT_EQ(s.getValue(3, 3), "10");
   EXPECT_FALSE(s.swapRange({1, 1, 2, 2}, 2, 2));  // overlapping blocks
   EXPECT_FALSE(s.swapRange({1, 1, 1, 1}, 9, 9));
+}
+
+// The store keeps its cell count through every structure change instead of
+// counting again; a random run of them must agree with a count of the cells.
+TEST(InsertDelete, TheCellCountFollowsEveryStructureChange) {
+  grid::CellStore store;
+  unsigned seed = 12345;
+  auto next = [&](int n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) % static_cast<unsigned>(n));
+  };
+  for (int step = 0; step < 2000; ++step) {
+    switch (next(8)) {
+      case 0:
+      case 1:
+      case 2:
+        store.obtain(1 + next(30), 1 + next(30)).value = grid::Value::makeNumber(step);
+        break;
+      case 3:
+        store.insertRows(1 + next(30), 1 + next(3), 40);
+        break;
+      case 4:
+        store.deleteRows(1 + next(30), 1 + next(3));
+        break;
+      case 5:
+        store.insertCols(1 + next(30), 1 + next(3), 40);
+        break;
+      case 6:
+        store.deleteCols(1 + next(30), 1 + next(3));
+        break;
+      default:
+        if (next(4) == 0)
+          store.truncate(next(40), next(40));
+        else
+          store.take({1 + next(30), 1 + next(30), 1 + next(30) + 3, 1 + next(30) + 3});
+    }
+    std::size_t counted = 0;
+    store.forEach([&](const grid::Cell&, int) { ++counted; });
+    ASSERT_EQ(store.cellCount(), counted) << "after step " << step;
+  }
 }

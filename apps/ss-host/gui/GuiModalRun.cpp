@@ -3,8 +3,7 @@
 // one dialog and wxWidgets ends again.
 #include <wx/app.h>
 
-#include <cstdio>
-
+#include "apps/ss-host/gui/GuiAppRun.h"
 #include "platform/ui/wx/WxBackend.h"
 
 namespace {
@@ -30,21 +29,5 @@ class ModalApp : public wxApp {
 
 extern "C" __attribute__((visibility("default"))) int sshostGuiRunModal(int (*body)(void*),
                                                                         void* context) {
-  auto* app = new ModalApp(body, context);  // wxWidgets owns its application object
-  wxApp::SetInstance(app);
-  int argc = 1;
-  char name[] = "ss-host";
-  char* argv[] = {name, nullptr};
-  if (!wxEntryStart(argc, argv)) {
-    std::fprintf(stderr, "ss-host: cannot open a window (is a display available?)\n");
-    return -1;
-  }
-  int result = -1;
-  if (wxTheApp->CallOnInit()) {
-    wxTheApp->OnRun();
-    result = app->result();
-  }
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return result;
+  return runGuiApp(new ModalApp(body, context));  // wxWidgets owns its application object
 }

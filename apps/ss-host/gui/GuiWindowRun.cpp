@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "apps/ss-host/gui/GuiAppRun.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/wx/WxBackend.h"
 
@@ -65,21 +66,7 @@ class WindowApp : public wxApp {
 
 extern "C" __attribute__((visibility("default"))) int sshostGuiRunWindow(
     int (*body)(void*), ui::Window* (*shown)(void*), void* context, const char* screenshot) {
-  auto* app = new WindowApp(body, shown, context, screenshot ? screenshot : "");
-  wxApp::SetInstance(app);
-  int argc = 1;
-  char name[] = "ss-host";
-  char* argv[] = {name, nullptr};
-  if (!wxEntryStart(argc, argv)) {
-    std::fprintf(stderr, "ss-host: cannot open a window (is a display available?)\n");
-    return -1;
-  }
-  int result = -1;
-  if (wxTheApp->CallOnInit()) {
-    wxTheApp->OnRun();
-    result = app->result();
-  }
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return result;
+  return runGuiApp(
+      new WindowApp(body, shown, context,
+                    screenshot ? screenshot : ""));  // wxWidgets owns its application object
 }

@@ -9,6 +9,7 @@
 #include "platform/arx/acutil.h"
 #include "platform/arx/dbid.h"
 
+class MacroData;
 class MacroListPane;
 class Nx_Drawing;
 class wxMenu;
@@ -54,6 +55,9 @@ class HostFrame : public wxFrame {
   void refreshRow(int row);
   // The macro of a listed row; the null id (with a line saying so) when none.
   AcDbObjectId macroOfRow(int row) const;
+  // The macro's dialog data, with its id; made from the macro's modules when
+  // it holds no tabs and `fillTabs` is set. False when it cannot be opened.
+  bool readMacroData(AcDbObjectId id, MacroData& data, bool fillTabs) const;
 
   wxTextCtrl* pane_ = nullptr;
   wxTextCtrl* prompt_ = nullptr;

@@ -105,18 +105,20 @@ AcDbObjectId HostFrame::macroOfRow(int row) const {
   return macros_->rows()[static_cast<size_t>(row)].id;
 }
 
+bool HostFrame::readMacroData(AcDbObjectId id, MacroData& data, bool fillTabs) const {
+  AcTransaction tr(drawing_->database());
+  Nx_DbMacro* macro = nullptr;
+  if (tr.getObject(macro, id, AcDb::kForRead) != Acad::eOk) return false;
+  macro->getMacroData(data);
+  if (fillTabs && data.tabCount() == 0) data.initFromMacro(*macro->getMacro(), &tr);
+  data.macroId = id;
+  return true;
+}
+
 void HostFrame::editMacro(int row) {
   AcDbObjectId id = macroOfRow(row);
-  if (id.isNull()) return;
   MacroData data;
-  {
-    AcTransaction tr(drawing_->database());
-    Nx_DbMacro* macro = nullptr;
-    if (tr.getObject(macro, id, AcDb::kForRead) != Acad::eOk) return;
-    macro->getMacroData(data);
-    if (data.tabCount() == 0) data.initFromMacro(*macro->getMacro(), &tr);
-  }
-  data.macroId = id;
+  if (id.isNull() || !readMacroData(id, data, true)) return;
   const MacroData before = data;
   SetStatusText("StartDlgMacro", 0);
   StartDlgMacro(data);
@@ -143,15 +145,8 @@ void HostFrame::editMacroStandards(int row) {
 
 void HostFrame::loadMacroStandards(int row) {
   AcDbObjectId id = macroOfRow(row);
-  if (id.isNull()) return;
   MacroData data;
-  {
-    AcTransaction tr(drawing_->database());
-    Nx_DbMacro* macro = nullptr;
-    if (tr.getObject(macro, id, AcDb::kForRead) != Acad::eOk) return;
-    macro->getMacroData(data);
-  }
-  data.macroId = id;
+  if (id.isNull() || !readMacroData(id, data, false)) return;
   SetStatusText("Load from standards", 0);
   bool ran = data.loadFromStandards();
   SetStatusText("Ready", 0);

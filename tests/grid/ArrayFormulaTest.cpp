@@ -8,15 +8,11 @@
 #include "tests/grid/GridTestUtil.h"
 
 using namespace grid;
+using gridtest::Case;
 using gridtest::eval;
 using gridtest::fill;
 
 namespace {
-struct Case {
-  const char* formula;
-  const char* expected;
-};
-
 // B1:B8 the numbers 1..8, C1:C8 the labels a/b alternating, D1:D3 text.
 void sample(Sheet& s) {
   for (int r = 1; r <= 8; ++r) {
@@ -31,8 +27,7 @@ void sample(Sheet& s) {
 void check(std::initializer_list<Case> cases) {
   Sheet s;
   sample(s);
-  s.reCalc();
-  for (const Case& c : cases) EXPECT_EQ(eval(s, c.formula), c.expected) << c.formula;
+  gridtest::expectValues(s, cases);
 }
 }  // namespace
 

@@ -3,15 +3,11 @@
 #include "tests/grid/GridTestUtil.h"
 
 using namespace grid;
+using gridtest::Case;
 using gridtest::eval;
 using gridtest::fill;
 
 namespace {
-struct Case {
-  const char* formula;
-  const char* expected;
-};
-
 // A1:A6 numbers and text, B1:B3 a small table, C column text.
 void sample(Sheet& s) {
   fill(s, {{"A1", "10"},
@@ -38,8 +34,7 @@ void sample(Sheet& s) {
 void check(std::initializer_list<Case> cases) {
   Sheet s;
   sample(s);
-  s.reCalc();
-  for (const Case& c : cases) EXPECT_EQ(eval(s, c.formula), c.expected) << c.formula;
+  gridtest::expectValues(s, cases);
 }
 }  // namespace
 

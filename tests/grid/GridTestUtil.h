@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "platform/grid/Sheet.h"
@@ -29,6 +31,18 @@ inline std::string eval(grid::Sheet& s, const std::string& formula, int col = 30
   if (!s.setFormula(col, row, formula)) return "PARSE: " + s.lastError().message;
   s.reCalc();
   return s.getValue(col, row);
+}
+
+// A formula and the value text it must give.
+struct Case {
+  const char* formula;
+  const char* expected;
+};
+
+// Each formula, evaluated on the sheet once it is recalculated, gives its value.
+inline void expectValues(grid::Sheet& s, std::initializer_list<Case> cases) {
+  s.reCalc();
+  for (const Case& c : cases) EXPECT_EQ(eval(s, c.formula), c.expected) << c.formula;
 }
 
 }  // namespace gridtest

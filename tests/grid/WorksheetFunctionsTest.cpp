@@ -6,15 +6,11 @@
 #include "tests/grid/GridTestUtil.h"
 
 using namespace grid;
+using gridtest::Case;
 using gridtest::eval;
 using gridtest::fill;
 
 namespace {
-struct Case {
-  const char* formula;
-  const char* expected;
-};
-
 // A1:A6 numbers 3 1 4 1 5 9, B1:B6 labels x y x y x z, C1:C6 10..60,
 // D1 a date typed as text.
 void check(std::initializer_list<Case> cases) {
@@ -38,8 +34,7 @@ void check(std::initializer_list<Case> cases) {
            {"C5", "50"},
            {"C6", "60"},
            {"D1", "2024-03-15"}});
-  s.reCalc();
-  for (const Case& c : cases) EXPECT_EQ(eval(s, c.formula), c.expected) << c.formula;
+  gridtest::expectValues(s, cases);
 }
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "apps/ss-host/GlobalOptions.h"
+#include "apps/ss-host/HostText.h"
 #include "apps/ss-host/SheetDeclarations.h"
 #include "common/SSExports.h"
 #include "platform/arx/acutil.h"
@@ -14,9 +15,7 @@
 
 namespace {
 
-std::string utf8(const Nx_String& text) {
-  return base::cp1252ToUtf8(text.str());
-}
+using hosttext::utf8;
 
 const char* typeName(KvValueType type) {
   return type == kValueInt ? "Int" : type == kValueDouble ? "Double" : "String";

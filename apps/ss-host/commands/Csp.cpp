@@ -9,6 +9,7 @@
 
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
+#include "apps/ss-host/HostText.h"
 #include "apps/ss-host/commands/CspReport.h"
 #include "common/SSExports.h"
 #include "core/CspGroups.h"
@@ -41,9 +42,7 @@ void printHelp() {
       kUsage, kSummary);
 }
 
-std::string utf8(const Nx_String& s) {
-  return base::cp1252ToUtf8(s.str());
-}
+using hosttext::utf8;
 
 // The groups the arguments name, in order; list files given directly make
 // one group of their own.

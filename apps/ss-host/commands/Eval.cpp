@@ -9,6 +9,7 @@
 
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
+#include "apps/ss-host/HostText.h"
 #include "apps/ss-host/commands/EvalBatch.h"
 #include "apps/ss-host/commands/EvalMacro.h"
 #include "apps/ss-host/commands/EvalOptions.h"
@@ -88,13 +89,8 @@ int failure(const std::string& why) {
   return kExitFailed;
 }
 
-std::string utf8(const Nx_String& text) {
-  return base::cp1252ToUtf8(text.str());
-}
-
-Nx_String cp1252(const std::string& text) {
-  return Nx_String(base::utf8ToCp1252(text));
-}
+using hosttext::cp1252;
+using hosttext::utf8;
 
 // Every --set names a general variable of a macro that runs, with a number.
 std::string checkOverrides(Nx_Drawing& drawing, const AcArray<AcDbObjectId>& ids,

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "apps/ss-host/HostText.h"
 #include "apps/ss-host/commands/SheetArgument.h"
 #include "platform/base/Cp1252.h"
 
@@ -9,13 +10,8 @@ namespace eval {
 
 namespace {
 
-std::string utf8(const Nx_String& text) {
-  return base::cp1252ToUtf8(text.str());
-}
-
-Nx_String cp1252(const std::string& text) {
-  return Nx_String(base::utf8ToCp1252(text));
-}
+using hosttext::cp1252;
+using hosttext::utf8;
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "apps/ss-host/HostText.h"
 #include "common/SSExports.h"
 #include "platform/arx/acutil.h"
 #include "platform/base/Cp1252.h"
@@ -14,13 +15,8 @@ namespace eval {
 
 namespace {
 
-std::string utf8(const Nx_String& text) {
-  return base::cp1252ToUtf8(text.str());
-}
-
-Nx_String cp1252(const std::string& text) {
-  return Nx_String(base::utf8ToCp1252(text));
-}
+using hosttext::cp1252;
+using hosttext::utf8;
 
 const char* kindName(const KvVarCell& cell) {
   return cell.isInput() ? "Input" : cell.isOutput() ? "Output" : "Local";

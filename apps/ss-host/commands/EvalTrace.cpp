@@ -1,14 +1,13 @@
 #include "apps/ss-host/commands/EvalTrace.h"
 
+#include "apps/ss-host/HostText.h"
 #include "platform/base/Cp1252.h"
 
 namespace eval {
 
 namespace {
 
-std::string utf8(const Nx_String& text) {
-  return base::cp1252ToUtf8(text.str());
-}
+using hosttext::utf8;
 
 std::string fileName(const std::string& path) {
   size_t slash = path.find_last_of("/\\");

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "apps/ss-host/HostText.h"
 #include "core/Nx_StringArray.h"
 #include "core/TabMappingData.h"
 #include "core/macro/Nx_DbMacro.h"
@@ -11,9 +12,7 @@
 namespace {
 const int kPrefixLength = static_cast<int>(std::strlen(TabMappingData::kModulePrefix));
 
-std::string utf8(const Nx_String& text) {
-  return base::cp1252ToUtf8(text.str());
-}
+using hosttext::utf8;
 
 void describe(const Nx_DbMacro& db, MacroListRow& row) {
   const Nx_Macro& macro = *db.getMacro();

@@ -3,9 +3,6 @@
 // and the base plate on the macro's BasePlate modules), evaluated and saved
 // with 1 and 2 workers: the whole process timed, best of a few runs, and the
 // speed-up printed. Usage: sshost_batch_bench [MACROS] [RUNS]
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -17,6 +14,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "bench/sshost/QuietRun.h"
 
 extern char** environ;
 
@@ -63,22 +62,11 @@ double evaluate(const fs::path& drawing, const fs::path& output, int jobs) {
   std::vector<std::string> words = {
       kHost.string(), "--library", kLibrary.string(),    "eval",     drawing.string(),
       "--all",        "--jobs",    std::to_string(jobs), "--output", output.string()};
-  std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  int status = -1;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0)
-    waitpid(pid, &status, 0);
+  const int code = runQuietly(std::move(words));
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  posix_spawn_file_actions_destroy(&actions);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1;
+  return code == 0 ? seconds : -1;
 }
 
 }  // namespace

@@ -2,10 +2,7 @@
 // 100 times (4, 40 and 400 macros), run as a user runs it: the time must
 // grow with the number of macros, not with its square.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +10,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "bench/sshost/QuietRun.h"
 
 extern char** environ;
 
@@ -46,19 +45,7 @@ fs::path drawingOf(int times) {
 int evaluate(const fs::path& drawing) {
   std::vector<std::string> words = {kHost.string(), "--library",      kLibrary.string(),
                                     "eval",         drawing.string(), "--json"};
-  std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  int status = -1;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0)
-    waitpid(pid, &status, 0);
-  posix_spawn_file_actions_destroy(&actions);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return runQuietly(std::move(words));
 }
 
 void EvalDrawing(benchmark::State& state) {

@@ -10,20 +10,10 @@
 
 namespace {
 
-void writeChild(const std::string& name) {
-  const std::vector<std::vector<std::string>> rows = {
-      {"Input"}, {"Int Size"},    {"Int Count"}, {"Output"},          {"Double Total"},
-      {"Local"}, {"Double Step"}, {"Calc"},      {"Step = Size * 2"}, {"Total = Step * Count"}};
-  std::ofstream out(
-      std::filesystem::path(gSettings.libDir.str()) / "Connection Standards" / "Childs" / name,
-      std::ios::binary);
-  for (const auto& row : rows) out << csvLine(row) << "\n";
-}
-
 class RunTrace : public StandardsLibrary {
  protected:
   void writePlate() {
-    writeChild("Bolts.kvs");
+    writeBoltsChild("Bolts.kvs");
     writeSheet("Plate.kvs", {{"Input"},
                              {"Double Height"},
                              {"Output"},

@@ -85,6 +85,19 @@ class StandardsLibrary : public ::testing::Test {
     for (const auto& row : rows) out << csvLine(row) << "\n";
     return path.string();
   }
+  // The child sheet Childs/NAME: Input Size, Count; Output Total (Size * 2 * Count).
+  void writeBoltsChild(const std::string& name) {
+    writeSheet("Childs/" + name, {{"Input"},
+                                  {"Int Size"},
+                                  {"Int Count"},
+                                  {"Output"},
+                                  {"Double Total"},
+                                  {"Local"},
+                                  {"Double Step"},
+                                  {"Calc"},
+                                  {"Step = Size * 2"},
+                                  {"Total = Step * Count"}});
+  }
   void writeFile(const std::string& relative, const std::string& text) {
     std::ofstream out(standards() / relative, std::ios::binary);
     out << text;

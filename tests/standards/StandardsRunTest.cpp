@@ -332,20 +332,8 @@ TEST_F(ParentRun, TwoRunsReuseOneDialogAndTheTimersCount) {
 
 using ChildRun = StandardsLibrary;
 
-// Rows: Input Size, Count; Output Total; Local Step.
-void writeBoltsChild(StandardsLibrary& lib, const std::string& name) {
-  std::vector<std::vector<std::string>> rows = {
-      {"Input"}, {"Int Size"},    {"Int Count"}, {"Output"},          {"Double Total"},
-      {"Local"}, {"Double Step"}, {"Calc"},      {"Step = Size * 2"}, {"Total = Step * Count"}};
-  (void)lib;
-  std::ofstream out(
-      std::filesystem::path(gSettings.libDir.str()) / "Connection Standards" / "Childs" / name,
-      std::ios::binary);
-  for (const auto& row : rows) out << csvLine(row) << "\n";
-}
-
 TEST_F(ChildRun, CallChildBindsTheArgumentsInOrderAndReturnsTheOutputs) {
-  writeBoltsChild(*this, "Bolts.kvs");
+  writeBoltsChild("Bolts.kvs");
   writeSheet("Plate.kvs", {{"Input"},
                            {"Double Height"},
                            {"Output"},
@@ -370,7 +358,7 @@ TEST_F(ChildRun, CallChildBindsTheArgumentsInOrderAndReturnsTheOutputs) {
 }
 
 TEST_F(ChildRun, AnUnquotedSheetNameIsFoundAndItsOutputsReturnOnlyToOutputs) {
-  writeBoltsChild(*this, "Bolts.kvs");
+  writeBoltsChild("Bolts.kvs");
   std::vector<std::vector<std::string>> caller = {{"Input"},
                                                   {"Int Bolts"},
                                                   {"Output"},
@@ -404,7 +392,7 @@ TEST_F(ChildRun, AnUnquotedSheetNameIsFoundAndItsOutputsReturnOnlyToOutputs) {
 }
 
 TEST_F(ChildRun, AChildOutputBoundToTheCallersInputFailsTheCall) {
-  writeBoltsChild(*this, "Bolts.kvs");
+  writeBoltsChild("Bolts.kvs");
   writeSheet("Plate.kvs", {{"Input"},
                            {"Double Height"},
                            {"Int Size"},
@@ -426,7 +414,7 @@ TEST_F(ChildRun, AChildOutputBoundToTheCallersInputFailsTheCall) {
 }
 
 TEST_F(ChildRun, TooFewArgumentsFailTheChild) {
-  writeBoltsChild(*this, "Bolts.kvs");
+  writeBoltsChild("Bolts.kvs");
   KvDlgStandardsData child;
   child.mode = KvDlgStandardsData::kChild;
   child.fileName = "Childs/Bolts";

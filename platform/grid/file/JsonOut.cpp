@@ -73,12 +73,16 @@ void JsonOut::text(std::string_view s) {
 
 void JsonOut::utf8(std::string_view s) {
   out_ += '"';
-  for (char c : s) {
-    auto u = static_cast<unsigned char>(c);
-    if (plain(u) || u >= 0x80)
-      out_ += c;
-    else
-      escape(out_, u);
+  std::size_t i = 0;
+  while (i < s.size()) {
+    std::size_t run = i;
+    while (run < s.size() && (plain(static_cast<unsigned char>(s[run])) ||
+                              static_cast<unsigned char>(s[run]) >= 0x80))
+      ++run;
+    out_.append(s.data() + i, run - i);
+    if (run == s.size()) break;
+    escape(out_, static_cast<unsigned char>(s[run]));
+    i = run + 1;
   }
   out_ += '"';
 }
@@ -114,9 +118,10 @@ JsonOut& JsonOut::Group::item() {
   return out_;
 }
 
-JsonOut& JsonOut::Group::key(std::string_view utf8Key) {
-  item().utf8(utf8Key);
-  out_.raw(':');
+JsonOut& JsonOut::Group::key(std::string_view name) {
+  item().raw('"');
+  out_.raw(name);
+  out_.raw("\":");
   return out_;
 }
 

@@ -37,8 +37,9 @@ class JsonOut {
     Group& operator=(const Group&) = delete;
     // Starts an array item.
     JsonOut& item();
-    // Starts an object member: its key and the colon.
-    JsonOut& key(std::string_view utf8Key);
+    // Starts an object member: its key and the colon. Keys are the names
+    // of the format's own fields, which need no escapes.
+    JsonOut& key(std::string_view name);
     void close();
     bool empty() const { return first_; }
 

@@ -312,12 +312,12 @@ bool Reader::settings(const InJson& j) {
     SETTING(selBackground, 0, 0xFFFFFFFFLL)
     SETTING(selForeground, 0, 0xFFFFFFFFLL)
     SETTING(grayBackground, 0, 0xFFFFFFFFLL)
-    SETTING(grayForeground, 0, 0xFFFFFFFFLL) SETTING(appearance, INT32_MIN, INT32_MAX)
-        SETTING(refStyle, 0, 2) SETTING(editEnterAction, INT32_MIN, INT32_MAX)
-            SETTING(cursorType, INT32_MIN, INT32_MAX) SETTING(cursor, INT32_MIN, INT32_MAX) SETTING(
-                textTipStatus, INT32_MIN, INT32_MAX) SETTING(textTipDelay, INT32_MIN, INT32_MAX)
-                SETTING(autoSizeVisibleCols, 0, kMaxColumns)
-                    SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok = fail(at, "unknown setting");
+    SETTING(grayForeground, 0, 0xFFFFFFFFLL)
+    SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2) SETTING(
+        editEnterAction, INT32_MIN, INT32_MAX) SETTING(cursorType, INT32_MIN, INT32_MAX)
+        SETTING(cursor, INT32_MIN, INT32_MAX) SETTING(textTipStatus, INT32_MIN, INT32_MAX)
+            SETTING(textTipDelay, INT32_MIN, INT32_MAX) SETTING(autoSizeVisibleCols, 0, kMaxColumns)
+                SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok = fail(at, "unknown setting");
 #undef SETTING
     if (!ok) return false;
   }

@@ -70,22 +70,38 @@ void writeValue(JsonOut& out, const Value& v) {
   }
 }
 
-void writeCellKey(JsonOut& out, int col, int row) {
-  if (col >= 1 && row >= 1) return out.utf8(cellName(col, row));
-  out.raw('"');
-  out.integer(col);
-  out.raw(',');
-  out.integer(row);
-  out.raw('"');
-}
+// Cell names ("B3"; "2,0" for header cells), with each column's letters
+// worked out once.
+class CellKeys {
+ public:
+  void write(JsonOut& out, int col, int row) {
+    out.raw('"');
+    if (col >= 1 && row >= 1) {
+      if (columns_.size() <= static_cast<std::size_t>(col))
+        columns_.resize(static_cast<std::size_t>(col) + 1);
+      std::string& letters = columns_[static_cast<std::size_t>(col)];
+      if (letters.empty()) letters = columnName(col);
+      out.raw(letters);
+    } else {
+      out.integer(col);
+      out.raw(',');
+    }
+    out.integer(row);
+    out.raw('"');
+  }
+
+ private:
+  std::vector<std::string> columns_;
+};
 
 // One cell as a member of "cells", or nothing for a cell that holds nothing
 // worth keeping. `format` is the cell's number in the file (0: none).
-void writeCell(JsonOut& out, bool& firstCell, const Cell& c, int row, std::uint32_t format) {
+void writeCell(JsonOut& out, CellKeys& keys, bool& firstCell, const Cell& c, int row,
+               std::uint32_t format) {
   auto key = [&]() -> JsonOut& {
     out.raw(firstCell ? "\n  " : ",\n  ");
     firstCell = false;
-    writeCellKey(out, c.col, row);
+    keys.write(out, c.col, row);
     out.raw(": ");
     return out;
   };
@@ -204,6 +220,7 @@ std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
     std::vector<std::uint32_t> used;
     root["cells"].raw('{');
     bool firstCell = true;
+    CellKeys keys;
     content.cells.forEach([&](const Cell& c, int row) {
       std::uint32_t format = 0;
       if (!dataOnly && c.format) {
@@ -213,7 +230,7 @@ std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
         }
         format = renumber[c.format];
       }
-      writeCell(out, firstCell, c, row, format);
+      writeCell(out, keys, firstCell, c, row, format);
     });
     out.raw(firstCell ? "}" : "\n }");
     if (!dataOnly) {

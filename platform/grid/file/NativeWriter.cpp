@@ -1,8 +1,9 @@
-#include <cstring>
+#include "platform/grid/file/NativeFormat.h"
+
+#include <type_traits>
 
 #include "platform/grid/file/CellKindNames.h"
 #include "platform/grid/file/JsonOut.h"
-#include "platform/grid/file/NativeFormat.h"
 
 // The native sheet file written in one pass straight into its text: a
 // bill of ten thousand lines saved through a document tree spent most of
@@ -204,7 +205,7 @@ class Entries {
 std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
   std::string text;
   // Most cells are short texts: a guess that spares most of the regrowth.
-  text.reserve(4096 + content.cells.cellCount() * 24);
+  text.reserve(4096 + content.cells.cellCount() * 32);
   JsonOut out(text);
   {
     Entries root(out);

@@ -109,11 +109,9 @@ void KvSSBillOutput::nextRow(Nx_Spread& sheet) {
   int rows = sheet.getMaxRows();
   if (currentRow_ <= rows) return;
   // 100 rows at a time: 101 rows for the first line (an empty sheet counts
-  // as one row), 201 for line 102. Grown rows arrive as copies of the last
-  // old row, so they are cleared.
-  int grown = std::max(rows, 1) + kGrowStep;
-  sheet.setMaxRows(grown);
-  sheet.clearRows(currentRow_, grown);
+  // as one row), 201 for line 102. The rows come empty: as copies of the
+  // last row they passed a subtotal's highlight on to the next hundred.
+  sheet.setMaxRowsEmpty(std::max(rows, 1) + kGrowStep);
 }
 
 void KvSSBillOutput::addRow(const Nx_StringArray& line, const Nx_String& picture) {
@@ -135,23 +133,30 @@ void KvSSBillOutput::addRow(const Nx_StringArray& line, const Nx_String& picture
 void KvSSBillOutput::setRowProperties(int row) {
   Nx_Spread& sheet = *getSSPointer();
   grid::Sheet& s = *sheet.sheet();
-  for (int c = 1; c <= s.maxCols() && c <= columnKinds_.length(); ++c) {
-    switch (columnKinds_[c - 1]) {
+  int cols = std::min(s.maxCols(), columnKinds_.length());
+  // The row is fresh, so the border can go first and whole runs of one kind
+  // take their type at once: the sheet then looks each new format up once
+  // a run rather than once a cell.
+  if (cols >= 1) s.setBorder({1, row, cols, row}, 0, 0, kSysGrayText);
+  for (int first = 1; first <= cols;) {
+    int kind = columnKinds_[first - 1], last = first;
+    while (last < cols && columnKinds_[last] == kind) ++last;
+    switch (kind) {
       case 1:
-        sheet.setNumberCell(c, row, 0, true);
+        sheet.setNumberCells(first, row, last, row, 0, true);
         break;
       case 2:
-        sheet.setNumberCell(c, row, 1, true);
+        sheet.setNumberCells(first, row, last, row, 1, true);
         break;
       case 3:
-        sheet.setEditCell(c, row);
+        sheet.setEditCells(first, row, last, row, Nx_Spread::kEditStyle, Nx_Spread::kEditMaxLength);
         break;
       default:
         break;
     }
-    s.setBorder({c, row, c, row}, 0, 0, kSysGrayText);
-    s.removeCellSpan(c, row);
+    first = last + 1;
   }
+  for (int c = 1; c <= cols; ++c) s.removeCellSpan(c, row);
   double height = 0;
   if (s.getMaxTextRowHeight(row, height)) s.setRowHeight(row, height);
 }

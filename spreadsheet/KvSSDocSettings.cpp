@@ -124,7 +124,10 @@ void setSheetFonts(Nx_Spread& sheet, const grid::Font& regular) {
   grid::Font bold = regular;
   bold.bold = true;
   int cols = s.maxCols(), rows = s.maxRows();
-  if (cols >= 1 && rows >= 1) s.setFont({1, 1, cols, rows}, regular);
+  // Column by column: the cells of a column mostly share one format, which
+  // the sheet then changes once rather than once a cell.
+  if (rows >= 1)
+    for (int c = 1; c <= cols; ++c) s.setFont({c, 1, c, rows}, regular);
   if (cols >= 1) s.setFont({1, 0, cols, 0}, bold);
   if (rows >= 1) s.setFont({0, 1, 0, rows}, bold);
 }

@@ -95,12 +95,20 @@ int Nx_Spread::getMaxCols() const {
 }
 
 bool Nx_Spread::setMaxRows(const int& rows, bool) {
+  return resizeRows(rows, true);
+}
+
+bool Nx_Spread::setMaxRowsEmpty(const int& rows) {
+  return resizeRows(rows, false);
+}
+
+bool Nx_Spread::resizeRows(int rows, bool copyLastRow) {
   if (!attached_) return false;
   grid::Sheet& s = model();
   int old = s.maxRows(), cols = s.maxCols();
   if (!s.setMaxRows(rows)) return false;
   if (old >= rows) return true;
-  if (old > 0)
+  if (copyLastRow && old > 0)
     for (int row = old + 1; row <= rows; ++row) copyRowCells(old, row);
   if (old > 0)
     setFontBlock({0, old, 0, rows}, true, false);

@@ -23,6 +23,9 @@ class Nx_SpreadPopupMenu;
 class SS_EXPORT Nx_Spread : public ui::SpreadControl {
  public:
   static constexpr int kHeader = -32767;
+  // The type setEditCell gives: its style and longest text.
+  static constexpr unsigned kEditStyle = 0x110000;
+  static constexpr int kEditMaxLength = 200;
 
   Nx_Spread();
   ~Nx_Spread() override;
@@ -48,6 +51,9 @@ class SS_EXPORT Nx_Spread : public ui::SpreadControl {
   // Growing copies the last old row onto every new row (formats and
   // contents); the flag is not used.
   bool setMaxRows(const int& rows, bool unused = false);
+  // Grows as setMaxRows does but leaves the new rows empty, with the
+  // sheet's fonts only: for owners that fill every new row themselves.
+  bool setMaxRowsEmpty(const int& rows);
   // Growing copies the last old column onto the new ones when copyFormat is set.
   bool setMaxCols(const int& cols, bool copyFormat = false);
   bool applyDefaultFonts();
@@ -215,6 +221,7 @@ class SS_EXPORT Nx_Spread : public ui::SpreadControl {
   bool hasCell(int col, int row) const { return hasCol(col) && hasRow(row); }
   bool writeCell(int col, int row, const Nx_String& text, bool asValue);
   bool copyRowCells(int from, int to);
+  bool resizeRows(int rows, bool copyLastRow);
   bool copyColumnCells(int from, int to);
   bool copyRowFormat(int from, int to);
   bool copyColumnFormat(int from, int to);

@@ -7,8 +7,6 @@
 #include "spreadsheet/Nx_Spread.h"
 
 namespace {
-constexpr unsigned kEditStyle = 0x110000;
-constexpr int kEditMaxLength = 200;
 constexpr unsigned kNumberStyle = 0x10100000;
 constexpr unsigned kNumberSeparatorStyle = 0x10400000;
 constexpr double kNumberLimit = 99999999999999.0;

@@ -91,12 +91,11 @@ std::string formatFixed(double v, int decimals, bool separators) {
   if (decimals > 15) decimals = 15;
   double r = roundDecimal(v, decimals);
   if (r == 0) r = 0;  // no "-0"
+  // The digits printf's "%.*f" gives, without its cost or its locale: fitting
+  // the columns of a large bill formatted every number cell.
   char buf[400];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, r);
-  std::string text(buf);
-  // The C library may follow the locale's decimal point; the sheet always writes ".".
-  for (char& c : text)
-    if (c == ',') c = '.';
+  auto written = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::fixed, decimals);
+  std::string text(buf, written.ptr);
   if (!separators) return text;
   std::size_t start = text[0] == '-' ? 1 : 0;
   std::size_t point = text.find('.');

@@ -39,6 +39,14 @@ TEST(FixedFormat, DecimalsAndSeparators) {
   EXPECT_EQ(formatFixed(1234567.891, 1, true), "1,234,567.9");
   EXPECT_EQ(formatFixed(-1234, 0, true), "-1,234");
   EXPECT_EQ(formatFixed(999, 0, true), "999");
+  // Every digit of the exact value, however long or small.
+  EXPECT_EQ(formatFixed(1e22, 0), "10000000000000000000000");
+  EXPECT_EQ(formatFixed(1e22, 1, true), "10,000,000,000,000,000,000,000.0");
+  EXPECT_EQ(formatFixed(1e300, 0).size(), 301u);
+  EXPECT_EQ(formatFixed(-1.7976931348623157e308, 15).size(), 1u + 309 + 1 + 15);
+  EXPECT_EQ(formatFixed(0.1, 15), "0.100000000000000");
+  EXPECT_EQ(formatFixed(5e-324, 15), "0.000000000000000");
+  EXPECT_EQ(formatFixed(-0.0, 3), "0.000");
 }
 
 TEST(ParseNumber, AcceptsSpreadsheetForms) {

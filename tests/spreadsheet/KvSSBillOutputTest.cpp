@@ -106,6 +106,32 @@ TEST_F(BillFixture, SubtotalsHighlightOnlyTheirValues) {
   EXPECT_NE(back, 0xFFD1A4u);
 }
 
+// A subtotal that is the last row before the sheet grows lends neither its
+// highlight nor its border to the hundred rows grown after it.
+TEST_F(BillFixture, GrownRowsDoNotInheritASubtotalsHighlight) {
+  ASSERT_EQ(start({"A", "B"}, {3, 1}), Acad::eOk);
+  for (int i = 1; i <= 100; ++i) bill.onAddRow({"a", "1"});
+  bill.onAddSubTotals({"", "100"}, {}, false, 0);
+  ASSERT_EQ(rows(), 101);
+  bill.onAddRow({"b", "2"});
+  ASSERT_EQ(rows(), 201);
+  grid::Sheet& s = *sheet().sheet();
+  std::uint32_t back = 0, fore = 0;
+  s.getColor(2, 101, back, fore);
+  EXPECT_EQ(back, 0xFFD1A4u);
+  for (int row : {102, 150, 201}) {
+    s.getColor(2, row, back, fore);
+    EXPECT_EQ(back, grid::kDefaultColor) << row;
+    EXPECT_EQ(s.getBorder(2, row).type, 0u) << row;
+    EXPECT_EQ(s.getValue(2, row), row == 102 ? "2" : "") << row;
+  }
+  // The rows still read as the columns' kinds and carry the sheet's font.
+  EXPECT_EQ(s.getCellType(2, 102).kind, grid::CellKind::Number);
+  EXPECT_EQ(s.getFont(2, 150).face, sheet().fontName().str());
+  ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
+  EXPECT_EQ(rows(), 102);
+}
+
 TEST_F(BillFixture, TheVariablesStartWithDateTitleAndFileName) {
   ASSERT_EQ(start({"A"}, {3}, "Hall 3\xBFPlates.kvs"), Acad::eOk);
   bill.onAddRow({"a"});

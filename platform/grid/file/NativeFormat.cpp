@@ -7,15 +7,14 @@
 #include "platform/base/Cp1252.h"
 #include "platform/grid/CellInput.h"
 #include "platform/grid/NumberText.h"
+#include "platform/grid/file/CellKindNames.h"
 #include "platform/grid/file/JsonScanner.h"
 #include "platform/grid/formula/Parser.h"
 
 namespace grid {
 namespace {
 
-// Files are written in a stable order; reading needs no order and a
-// sorted map keeps thousands of cells fast to parse.
-using Json = nlohmann::ordered_json;
+// A sorted map keeps thousands of cells fast to parse.
 using InJson = nlohmann::json;
 
 constexpr int kMaxJsonDepth = 32;
@@ -28,210 +27,6 @@ struct CellEntry {
   std::string text;
   nlohmann::json json;
 };
-
-struct KindName {
-  CellKind kind;
-  const char* name;
-};
-constexpr KindName kKinds[] = {
-    {CellKind::General, "general"}, {CellKind::Edit, "edit"},
-    {CellKind::Number, "number"},   {CellKind::StaticText, "static"},
-    {CellKind::Button, "button"},   {CellKind::Picture, "picture"},
-    {CellKind::ComboBox, "combo"},  {CellKind::PictureHandle, "pictureHandle"},
-    {CellKind::CheckBox, "check"}};
-
-std::string utf8(std::string_view s) {
-  return base::cp1252ToUtf8(s);
-}
-
-// --- writing ------------------------------------------------------------------
-
-Json fontJson(const Font& f) {
-  Json j = Json::object();
-  if (!f.face.empty()) j["face"] = utf8(f.face);
-  if (f.height) j["height"] = f.height;
-  if (f.bold) j["bold"] = true;
-  if (f.italic) j["italic"] = true;
-  if (f.underline) j["underline"] = true;
-  return j;
-}
-
-Json formatJson(const CellFormat& f) {
-  Json j = Json::object();
-  const CellType& t = f.type;
-  CellType plain;
-  if (t.kind != CellKind::General) {
-    for (const KindName& k : kKinds)
-      if (k.kind == t.kind) j["type"] = k.name;
-  }
-  if (t.style) j["style"] = t.style;
-  if (t.kind == CellKind::Edit && t.maxLength) j["maxLength"] = t.maxLength;
-  if (t.kind == CellKind::Number) {
-    j["decimals"] = t.decimals;
-    j["min"] = t.minimum;
-    j["max"] = t.maximum;
-    if (t.separator) j["separator"] = true;
-  }
-  if (t.editable) j["editable"] = true;
-  if (!t.text.empty()) j["text"] = utf8(t.text);
-  if (t.handle) j["handle"] = t.handle;
-  if (t.handle2) j["handle2"] = t.handle2;
-  if (f.locked) j["locked"] = true;
-  if (f.background != kDefaultColor) j["background"] = f.background;
-  if (f.foreground != kDefaultColor) j["foreground"] = f.foreground;
-  if (!(f.border == Border{}))
-    j["border"] = Json::array({f.border.type, f.border.style, f.border.color});
-  if (!(f.font == Font{})) j["font"] = fontJson(f.font);
-  return j;
-}
-
-Json valueJson(const Value& v) {
-  switch (v.kind) {
-    case ValueKind::Number:
-      return v.number;
-    case ValueKind::Text:
-      return utf8(v.text);
-    case ValueKind::Boolean:
-      return v.number != 0;
-    case ValueKind::Error:
-      return Json{{"error", std::string(errorText(v.error))}};
-    default:
-      return nullptr;
-  }
-}
-
-std::string cellKeyText(int col, int row) {
-  if (col >= 1 && row >= 1) return cellName(col, row);
-  return std::to_string(col) + "," + std::to_string(row);
-}
-
-Json settingsJson(const SheetSettings& s) {
-  SheetSettings d;
-  Json j = Json::object();
-  if (!(s.defaultFont == d.defaultFont)) j["defaultFont"] = fontJson(s.defaultFont);
-#define SETTING(NAME) \
-  if (s.NAME != d.NAME) j[#NAME] = s.NAME;
-  SETTING(gridType)
-  SETTING(gridColor)
-  SETTING(lockBackground)
-  SETTING(lockForeground)
-  SETTING(selBackground)
-  SETTING(selForeground)
-  SETTING(grayBackground) SETTING(grayForeground) SETTING(appearance) SETTING(refStyle)
-      SETTING(editEnterAction) SETTING(cursorType) SETTING(cursor) SETTING(textTipStatus)
-          SETTING(textTipDelay) SETTING(autoSizeVisibleCols) SETTING(autoSizeVisibleRows)
-              SETTING(cellNoteIndicator)
-#undef SETTING
-                  if (!(s.textTipFont == d.textTipFont)) j["textTipFont"] = fontJson(s.textTipFont);
-  return j;
-}
-
-// Adds a member whose key is new: an ordered object's operator[] searches
-// its members one by one, which made saving a large sheet quadratic.
-void appendMember(Json& object, std::string key, Json value) {
-  auto& members = object.get_ref<Json::object_t&>();
-  static_cast<Json::object_t::Container&>(members).emplace_back(std::move(key), std::move(value));
-}
-
-Json sizesJson(const std::vector<double>& sizes) {
-  Json j = Json::object();
-  for (std::size_t i = 0; i < sizes.size(); ++i)
-    if (sizes[i] >= 0) appendMember(j, std::to_string(i), sizes[i]);
-  return j;
-}
-
-}  // namespace
-
-std::string writeNativeFormat(const SheetContent& content, bool dataOnly) {
-  Json root = Json::object();
-  root["format"] = kNativeFormatName;
-  root["version"] = kNativeFormatVersion;
-  root["size"] = Json::array({content.maxCols, content.maxRows});
-  // Only the formats that cells use, renumbered from 1.
-  std::vector<std::uint32_t> renumber(content.formats.size(), 0);
-  Json formats = Json::array();
-  Json cells = Json::object();
-  content.cells.forEach([&](const Cell& c, int row) {
-    std::uint32_t format = 0;
-    if (!dataOnly && c.format) {
-      if (!renumber[c.format]) {
-        formats.push_back(formatJson(content.formats.at(c.format)));
-        renumber[c.format] = static_cast<std::uint32_t>(formats.size());
-      }
-      format = renumber[c.format];
-    }
-    bool plainData =
-        !c.hasFormula() && !c.tag && !format && (c.value.isText() || c.value.isNumber());
-    if (plainData && !(c.value.text.starts_with("="))) {
-      appendMember(cells, cellKeyText(c.col, row), utf8(c.value.text));
-      return;
-    }
-    if (c.hasFormula() && !c.tag && !format && c.value.isEmpty()) {
-      appendMember(cells, cellKeyText(c.col, row), "=" + utf8(c.formula.text()));
-      return;
-    }
-    Json j = Json::object();
-    if (c.hasFormula()) {
-      j["formula"] = utf8(c.formula.text());
-      if (!c.value.isEmpty()) j["value"] = valueJson(c.value);
-    } else if (!c.value.isEmpty()) {
-      j["data"] = utf8(c.value.isText() || c.value.isNumber() ? c.value.text : valueText(c.value));
-    }
-    if (c.tag) j["tag"] = utf8(*c.tag);
-    if (format) j["format"] = format;
-    if (!j.empty()) appendMember(cells, cellKeyText(c.col, row), std::move(j));
-  });
-  root["cells"] = std::move(cells);
-  if (!dataOnly) {
-    if (!formats.empty()) root["formats"] = std::move(formats);
-    Json spans = Json::array();
-    for (const Area& a : content.spans.all())
-      spans.push_back(Json::array({a.col1, a.row1, a.width(), a.height()}));
-    if (!spans.empty()) root["spans"] = std::move(spans);
-    Json widths = sizesJson(content.colWidths), heights = sizesJson(content.rowHeights);
-    if (!widths.empty()) root["colWidths"] = std::move(widths);
-    if (!heights.empty()) root["rowHeights"] = std::move(heights);
-    Json options = Json::array();
-    for (int i = 0; i < kMaxOptions; ++i)
-      if (content.options.test(static_cast<std::size_t>(i))) options.push_back(i);
-    root["options"] = std::move(options);
-    Json settings = settingsJson(content.settings);
-    if (!settings.empty()) root["settings"] = std::move(settings);
-    if (content.activeCell)
-      root["activeCell"] = Json::array({content.activeCell->col, content.activeCell->row});
-    if (content.selection) {
-      const Area& s = *content.selection;
-      root["selection"] = Json::array({s.col1, s.row1, s.col2, s.row2});
-    }
-  }
-  // One line per top-level entry and per cell: easy to read and to diff,
-  // and half the size of a fully indented document.
-  std::string out = "{\n";
-  bool firstEntry = true;
-  for (const auto& [key, value] : root.items()) {
-    out += firstEntry ? " " : ",\n ";
-    firstEntry = false;
-    out += Json(key).dump() + ": ";
-    if (key == "cells" && !value.empty()) {
-      out += "{";
-      bool firstCell = true;
-      for (const auto& [name, cell] : value.items()) {
-        out += firstCell ? "\n  " : ",\n  ";
-        firstCell = false;
-        out += Json(name).dump() + ": " + cell.dump();
-      }
-      out += "\n }";
-    } else {
-      out += value.dump();
-    }
-  }
-  out += "\n}\n";
-  return out;
-}
-
-// --- reading ----------------------------------------------------------------------
-
-namespace {
 
 // Reads one JSON document into a sheet, every fault reported with the place
 // it was found.
@@ -332,7 +127,7 @@ bool Reader::format(const InJson& j, const std::string& where, CellFormat& out) 
       std::string kind;
       ok = text(v, at, kind);
       bool known = false;
-      for (const KindName& n : kKinds)
+      for (const CellKindName& n : kCellKindNames)
         if (kind == n.name) t.kind = n.kind, known = true;
       if (ok && !known) ok = fail(at, "unknown cell type \"" + kind + "\"");
     } else if (k == "style")
@@ -516,14 +311,13 @@ bool Reader::settings(const InJson& j) {
     SETTING(lockForeground, 0, 0xFFFFFFFFLL)
     SETTING(selBackground, 0, 0xFFFFFFFFLL)
     SETTING(selForeground, 0, 0xFFFFFFFFLL)
-    SETTING(grayBackground, 0, 0xFFFFFFFFLL) SETTING(grayForeground, 0, 0xFFFFFFFFLL)
-        SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2)
-            SETTING(editEnterAction, INT32_MIN, INT32_MAX) SETTING(cursorType, INT32_MIN, INT32_MAX)
-                SETTING(cursor, INT32_MIN, INT32_MAX) SETTING(textTipStatus, INT32_MIN, INT32_MAX)
-                    SETTING(textTipDelay, INT32_MIN, INT32_MAX)
-                        SETTING(autoSizeVisibleCols, 0, kMaxColumns)
-                            SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok =
-                                fail(at, "unknown setting");
+    SETTING(grayBackground, 0, 0xFFFFFFFFLL)
+    SETTING(grayForeground, 0, 0xFFFFFFFFLL)
+    SETTING(appearance, INT32_MIN, INT32_MAX) SETTING(refStyle, 0, 2) SETTING(
+        editEnterAction, INT32_MIN, INT32_MAX) SETTING(cursorType, INT32_MIN, INT32_MAX)
+        SETTING(cursor, INT32_MIN, INT32_MAX) SETTING(textTipStatus, INT32_MIN, INT32_MAX)
+            SETTING(textTipDelay, INT32_MIN, INT32_MAX) SETTING(autoSizeVisibleCols, 0, kMaxColumns)
+                SETTING(autoSizeVisibleRows, 0, kMaxRows) else ok = fail(at, "unknown setting");
 #undef SETTING
     if (!ok) return false;
   }

@@ -243,8 +243,12 @@ void KvMacroDlg::onSize(ui::Size client) {
 void KvMacroDlg::fitWindow() {
   setMinTrackSize(minimumSize());
   if (!sized_) return;
-  // The pages' needs decide, whichever way that goes; the top-left corner stays.
-  resize(minimumSize());
+  // Grows to what the pages need, keeping the top-left corner; a size the
+  // user chose (or that was restored) larger than that stays.
+  const ui::Size need = minimumSize();
+  const ui::Size now = rect().size();
+  const ui::Size fit{std::max(now.width, need.width), std::max(now.height, need.height)};
+  if (fit != now) resize(fit);
 }
 
 // --- filters ---------------------------------------------------------------------------------

@@ -221,7 +221,10 @@ void KvMacroDlg::report(const Nx_StringArray& problems) {
 // --- size ------------------------------------------------------------------------------------
 
 ui::Size KvMacroDlg::minimumSize() const {
-  if (!sized_) return kFirstMinSize;
+  return sized_ ? pagesNeed() : kFirstMinSize;
+}
+
+ui::Size KvMacroDlg::pagesNeed() const {
   ui::Size need;
   for (const auto& p : pages_) {
     const ui::Size s = p->neededSize();
@@ -241,14 +244,18 @@ void KvMacroDlg::onSize(ui::Size client) {
 }
 
 void KvMacroDlg::fitWindow() {
-  setMinTrackSize(minimumSize());
-  if (!sized_) return;
   // Grows to what the pages need, keeping the top-left corner; a size the
-  // user chose (or that was restored) larger than that stays.
-  const ui::Size need = minimumSize();
+  // user chose (or that was restored) larger than that stays. Before the
+  // user sized the dialog this fits it too: a page must not open cut off.
+  const ui::Size need = pagesNeed();
   const ui::Size now = rect().size();
   const ui::Size fit{std::max(now.width, need.width), std::max(now.height, need.height)};
-  if (fit != now) resize(fit);
+  if (fit != now) {
+    const bool sized = sized_;
+    resize(fit);
+    sized_ = sized;
+  }
+  setMinTrackSize(minimumSize());
 }
 
 // --- filters ---------------------------------------------------------------------------------

@@ -64,6 +64,9 @@ class KvMacroDlg : public ui::Dialog {
   Nx_String settingsKey() const;
   // The smallest client size the user can give the dialog now.
   ui::Size minimumSize() const;
+  // What the pages ask for with the room around them, at least the
+  // dialog's own size.
+  ui::Size pagesNeed() const;
   // What the dialog could not show, each said once, in order.
   const std::vector<std::string>& reported() const { return reported_; }
 

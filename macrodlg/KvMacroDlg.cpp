@@ -181,6 +181,10 @@ void KvMacroDlg::storePages() {
   for (auto& p : pages_) p->store();
 }
 
+void KvMacroDlg::refreshPages() {
+  for (auto& p : pages_) p->refresh();
+}
+
 void KvMacroDlg::placePages() {
   ui::TabControl* t = tabs();
   if (!t) return;

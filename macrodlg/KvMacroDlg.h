@@ -72,8 +72,9 @@ class KvMacroDlg : public ui::Dialog {
 
   // Builds the pages anew from the data (no page stores its edits first).
   void rebuildPages();
-  // Every page takes its edits into the data.
+  // Every page takes its edits into the data, or shows the data anew.
   void storePages();
+  void refreshPages();
 
   bool onInitDialog() override;
   void onOK() override { close(); }

@@ -14,6 +14,21 @@
 using namespace dlg_macro;
 
 namespace {
+// The same tabs, with the same pages: only values may differ.
+bool sameTabs(const MacroData& a, const MacroData& b) {
+  if (a.tabCount() != b.tabCount() || a.filter1 != b.filter1 || a.filter2 != b.filter2 ||
+      a.currentGroup != b.currentGroup)
+    return false;
+  for (int i = 0; i < a.tabCount(); ++i) {
+    const MacroTabData& x = *a.getTab(i);
+    const MacroTabData& y = *b.getTab(i);
+    if (x.name != y.name || x.title != y.title || x.kind != y.kind ||
+        x.designedDialog != y.designedDialog)
+      return false;
+  }
+  return true;
+}
+
 const Nx_String kPropertyFilter = "Property files (*.json)";
 
 // Where the property-file dialog starts: the macro's first property file.
@@ -49,11 +64,17 @@ void KvMacroDlg::selectOtherMacros() {
 
 void KvMacroDlg::loadFromStandards() {
   storePages();
+  const MacroData before = data_;
   if (!data_.loadFromStandards())
     acutPrintf("*Error* Load from standards: the standards of the macro did not all run.\n");
   // A sheet that failed may have written values before it did: the pages
-  // show what the macro holds either way.
-  rebuildPages();
+  // show what the macro holds either way. Standards change values, not
+  // tabs; pages on the same tabs show the new values without being built
+  // again (reading a design and its picture anew is most of a rebuild).
+  if (sameTabs(before, data_))
+    refreshPages();
+  else
+    rebuildPages();
   clashCheck();
 }
 

@@ -1,6 +1,5 @@
 #include "macrodlg/MacroGridPage.h"
 
-#include "common/SSExports.h"
 #include "core/macro/MacroFilters.h"
 #include "platform/arx/acutil.h"
 
@@ -11,6 +10,11 @@ namespace {
 // Sheet rows beyond these make the page ask for more room no further: it scrolls.
 constexpr int kMostRowsShown = 12;
 constexpr int kRowPixels = 20;
+
+MacroGridPage::AdvancedOpener& advancedOpener() {
+  static MacroGridPage::AdvancedOpener opener;
+  return opener;
+}
 
 bool passes(const macropage::VariableRow& row, int filter) {
   if (filter == kShowVisibleVars) return row.visible;
@@ -134,10 +138,15 @@ void MacroGridPage::boltChoiceChanged(int listId) {
   (listId == IDC_ASSEMBLY ? bolts->assembly : bolts->diameter) = Nx_String(listText(listId, pick));
 }
 
+void MacroGridPage::setAdvancedOpener(AdvancedOpener opener) {
+  advancedOpener() = std::move(opener);
+}
+
 void MacroGridPage::openAdvanced() {
   const MacroTabData* t = tab();
-  if (!t) return;
+  if (!t || !advancedOpener()) return;
   store();
-  StartDlgMacroProfAdv(data_, t->name, Nx_String(), false);
+  const Nx_String name = t->name;
+  advancedOpener()(data_, name);
   refresh();
 }

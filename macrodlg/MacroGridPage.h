@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <vector>
 
 #include "macrodlg/KvMacroPage.h"
@@ -16,6 +17,11 @@ class MacroGridPage : public KvMacroPage {
   enum Column { kNameCol = 1, kValueCol, kVisibleCol, kSettableCol, kColumns = kSettableCol };
 
   MacroGridPage(MacroData& data, int tabIndex);
+
+  // "Geavanceerd ...": the advanced dialog of the tab's group, which the
+  // module installs while it is loaded (without one the button does nothing).
+  using AdvancedOpener = std::function<void(MacroData& data, const Nx_String& tabName)>;
+  static void setAdvancedOpener(AdvancedOpener opener);
 
   bool onInitDialog() override;
   ui::Size neededSize() const override;

@@ -80,6 +80,16 @@ TEST_F(MacroDlgPages, TheGridPageEditsValuesFlagsAndBoltChoices) {
   EXPECT_FALSE(grid->shownRows()[2].visible);
   EXPECT_EQ(d.macroData().getTab(1)->boltData.diameter, "20");
   EXPECT_EQ(d.macroData().getTab(1)->boltData.assembly, "Bolt, nut, washer");
+  // "Geavanceerd ..." takes the edits first and hands the tab to the advanced dialog.
+  std::string advancedTab;
+  MacroGridPage::setAdvancedOpener([&advancedTab](MacroData& data, const Nx_String& tab) {
+    advancedTab = tab.str() + " " + data.getTab(1)->boltData.diameter.str();
+  });
+  grid->sheet().userEdit(MacroGridPage::kValueCol, 2, "96");
+  script.now(*grid).click(dlg_macro_grid::IDC_ADVANCED);
+  MacroGridPage::setAdvancedOpener(nullptr);
+  EXPECT_EQ(advancedTab, "Bolts 20");
+  EXPECT_EQ(variable("EP-101", "Bolts", "Gauge"), 96.0);
   // The Beam tab has no bolts: its lists are off.
   auto* beam = select<MacroGridPage>(2);
   EXPECT_FALSE(beam->isItemEnabled(dlg_macro_grid::IDC_DIAMETER));

@@ -56,11 +56,6 @@ ui::Size MacroDesignedPage::neededSize() const {
   return {width, height + noteHeight};
 }
 
-void MacroDesignedPage::setNote(const Nx_String& text) {
-  setItemText(IDC_NOTE, text.str());
-  showItem(IDC_NOTE, !text.isEmpty());
-}
-
 int MacroDesignedPage::controlOf(const Nx_String& contents, int type) const {
   for (int i = 0; i < design_.getNrControls(); ++i) {
     const Nx_DesignerControl* c = design_.getControl(i);

@@ -33,7 +33,6 @@ class MacroDesignedPage : public KvMacroPage {
   // The resource id of the first drawn control bound to that contents
   // (variable or bolt pattern) and kind, or 0.
   int controlOf(const Nx_String& contents, int type) const;
-  void setNote(const Nx_String& text);
 
  private:
   bool readValue(const Nx_DesignerControl& control, Nx_String& value) const;

@@ -5,6 +5,7 @@
 
 #include "common/SSExports.h"
 #include "core/macro/Nx_ProfPlacementModule.h"
+#include "host/MacroDlgTable.h"
 #include "macrodlg/MacroDesignedPage.h"
 #include "macrodlg/MacroGridPage.h"
 #include "macrodlg/MacroProfilePage.h"
@@ -114,6 +115,19 @@ TEST_F(MacroDlgPages, TheProfilePageEditsMemberNamesSectionsAndMaterials) {
   macro->getMacro()->findModule("FinPlate", module);
   EXPECT_EQ(asProfPlacementModule(module)->placements()[0].section, "FL100x10");
   EXPECT_EQ(asProfPlacementModule(module)->placements()[0].material, "S355");
+}
+
+TEST_F(MacroDlgPages, AModelessDialogHandsOverWhatIsTypedOnItsPage) {
+  MacroData data = dataOf("FP-201");
+  int index = -1;
+  ASSERT_TRUE(StartDlgMacroModeless(true, data, index));
+  auto* profiles = dynamic_cast<MacroProfilePage*>(gMacroDlgs[index]->page(0));
+  ASSERT_NE(profiles, nullptr);
+  profiles->sheet().userEdit(MacroProfilePage::kMemberCol, 1, "Fin 2");
+  MacroData out;
+  ASSERT_TRUE(GetDlgMacroData(index, out));
+  EXPECT_EQ(out.getTab(0)->mergedProps[0].memberName, "Fin 2");
+  EXPECT_TRUE(EndDlgMacroModeless(index));
 }
 
 TEST_F(MacroDlgPages, LoadFromStandardsShowsTheSheetsResults) {

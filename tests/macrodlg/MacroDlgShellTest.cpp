@@ -146,6 +146,21 @@ TEST_F(MacroDlgShell, ViewButtonsAndCloseSetTheCurrentTabsViewDirection) {
   EXPECT_EQ(d.macroData().getTab(1)->viewDirection, 3);
 }
 
+TEST_F(MacroDlgShell, ApplyAgainStoresTheDataAndClosesOnlyWhenTheMacroTookIt) {
+  MacroData orphan = tabsOfKinds({kTabGrid});
+  KvMacroDlg& lost = open(orphan);
+  script.now(lost).click(dlg_macro::IDC_APPLY_AGAIN);
+  EXPECT_TRUE(lost.isCreated());
+  lost.destroyWindow();
+
+  MacroData data = dataOf("EP-101");
+  data.getTab(1)->boltData.diameter = "30";
+  KvMacroDlg& d = open(data);
+  script.now(d).click(dlg_macro::IDC_APPLY_AGAIN);
+  EXPECT_FALSE(d.isCreated());
+  EXPECT_EQ(dataOf("EP-101").getTab(1)->boltData.diameter, "30");
+}
+
 TEST_F(MacroDlgShell, OtherMacrosWithoutAPickerChangeNothing) {
   KvMacroDlg& d = open("EP-101");
   const MacroData before = d.macroData();

@@ -69,6 +69,8 @@ bool GetDlgMacroData(int index, MacroData& data) {
     KvResourceScope scope;
     KvMacroDlg* dlg = dialogAt(index);
     if (!dlg) return false;
+    // What is typed on a page counts, though the user has not left it yet.
+    if (dlg->isCreated()) dlg->storePages();
     data = dlg->macroData();
     return true;
   });

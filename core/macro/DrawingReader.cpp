@@ -242,9 +242,10 @@ MacroTabData readTab(const JsonField& f, const PatternDirections* patterns) {
   tab.designedDialog = f.text("designedDialog", Nx_String());
   if (f.has("bolts")) {
     JsonField b = f.at("bolts");
-    b.requireObject({"diameter", "holeOffset"});
-    tab.setBoltData(
-        MacroBoltData(b.text("diameter", Nx_String()), b.text("holeOffset", Nx_String())));
+    b.requireObject({"diameter", "holeOffset", "assembly"});
+    MacroBoltData bolts(b.text("diameter", Nx_String()), b.text("holeOffset", Nx_String()));
+    bolts.assembly = b.text("assembly", Nx_String());
+    tab.setBoltData(bolts);
   }
   UniqueNames patternNames("pattern");
   for (const JsonField& p : f.elements("patterns")) {

@@ -191,8 +191,11 @@ nlohmann::ordered_json writeTab(const MacroTabData& tab) {
   t["kind"] = tab.kind;
   t["viewDirection"] = tab.viewDirection;
   if (!tab.designedDialog.isEmpty()) t["designedDialog"] = text(tab.designedDialog);
-  if (const MacroBoltData* bolts = tab.getBoltData())
+  if (const MacroBoltData* bolts = tab.getBoltData()) {
     t["bolts"] = {{"diameter", text(bolts->diameter)}, {"holeOffset", text(bolts->holeOffset)}};
+    // Only a chosen assembly is written: files without one stay as they were.
+    if (!bolts->assembly.isEmpty()) t["bolts"]["assembly"] = text(bolts->assembly);
+  }
   ojson patterns = ojson::array();
   for (const MacroPatternData& p : tab.patterns) {
     ojson e = {{"pattern", text(p.pattern)}, {"nrBolts1", text(p.nrBolts1)}};

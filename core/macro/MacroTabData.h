@@ -18,6 +18,7 @@ class DCM_API MacroBoltData {
 
   Nx_String diameter;
   Nx_String holeOffset;
+  Nx_String assembly;  // bolt assembly (bolt, nut, washers); empty when not chosen
 };
 
 // Bolt counts of one pattern as the tab edits them. The second count exists

@@ -1,7 +1,9 @@
 #include "tests/gui/SmokeApp.h"
 
+#include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
+#include <wx/utils.h>
 
 #include <cstdio>
 
@@ -23,7 +25,18 @@ bool SmokeApp::OnInit() {
 void SmokeApp::shootLater(ui::Dialog& dialog, wxDialog& window) {
   auto* timer = new wxTimer;
   timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
-    if (prepare_) prepare_(dialog);
+    if (prepare_) {
+      prepare_(dialog);
+      // What the preparation changed (a dialog it opened and closed on top
+      // included) is on the screen before the picture.
+      window.Raise();
+      window.Refresh();
+      for (int i = 0; i < 5; ++i) {
+        wxMilliSleep(40);
+        wxYield();
+      }
+      window.Update();
+    }
     for (const std::string& f : layoutFaults(dialog)) {
       std::fprintf(stderr, "layout: %s\n", f.c_str());
       faults_ = true;

@@ -293,3 +293,23 @@ TEST(DrawingFile, ManyModulesAndGroupsLoad) {
 }
 
 }  // namespace
+
+namespace {
+TEST(DrawingFile, ABoltAssemblyIsKeptAndOnlyWrittenWhenChosen) {
+  const std::string plain = withModules(
+      "[]", R"([{"name": "B", "title": "B", "bolts": {"diameter": "16", "holeOffset": "2"}}])");
+  Nx_Drawing d;
+  Nx_String error;
+  ASSERT_TRUE(d.loadText(plain, "d.json", error)) << error.str();
+  EXPECT_EQ(d.toJson().find("assembly"), std::string::npos);
+
+  std::string chosen = plain;
+  chosen.replace(chosen.find(R"("holeOffset": "2")"), 17,
+                 R"("holeOffset": "2", "assembly": "Bolt, nut, washer")");
+  ASSERT_TRUE(d.loadText(chosen, "d.json", error)) << error.str();
+  Nx_Drawing again;
+  ASSERT_TRUE(again.loadText(d.toJson(), "d.json", error)) << error.str();
+  EXPECT_EQ(again.toJson(), d.toJson());
+  EXPECT_NE(d.toJson().find(R"("assembly": "Bolt, nut, washer")"), std::string::npos);
+}
+}  // namespace

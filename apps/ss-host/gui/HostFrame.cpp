@@ -14,6 +14,7 @@
 #include "apps/ss-host/gui/MacroListPane.h"
 #include "apps/ss-host/gui/SampleRuns.h"
 #include "core/Nx_Settings.h"
+#include "core/macro/MacroFilters.h"
 #include "core/macro/Nx_Drawing.h"
 #include "platform/arx/aced.h"
 #include "platform/base/Cp1252.h"
@@ -97,10 +98,12 @@ HostFrame::HostFrame()
 
   previousSink_ = acutSetPrintSink([this](std::string_view text) { print(text); });
   registerCommands();
+  setMacroPicker([this](MacroData& data) { return pickMacro(data); });
   print("Module loaded. File > Open drawing opens a drawing; \"help\" lists the commands.\n");
 }
 
 HostFrame::~HostFrame() {
+  setMacroPicker(nullptr);
   if (AcEdCommandStack* stack = commandStack()) stack->removeGroup(kCommandGroup);
   if (Nx_Drawing::working() == drawing_.get()) Nx_Drawing::setWorking(nullptr);
   acutSetPrintSink(previousSink_);

@@ -58,6 +58,9 @@ class HostFrame : public wxFrame {
   // The macro's dialog data, with its id; made from the macro's modules when
   // it holds no tabs and `fillTabs` is set. False when it cannot be opened.
   bool readMacroData(AcDbObjectId id, MacroData& data, bool fillTabs) const;
+  // "Select other macros" of the macro dialog: another macro of the drawing
+  // chosen from a list replaces the data; false when none was chosen.
+  bool pickMacro(MacroData& data);
 
   wxTextCtrl* pane_ = nullptr;
   wxTextCtrl* prompt_ = nullptr;

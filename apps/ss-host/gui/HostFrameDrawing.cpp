@@ -1,4 +1,5 @@
 // The drawing of the host window: open, save, and the dialogs on its macros.
+#include <wx/choicdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -120,16 +121,44 @@ void HostFrame::editMacro(int row) {
   MacroData data;
   if (id.isNull() || !readMacroData(id, data, true)) return;
   const MacroData before = data;
+  // The pages write the macro's values into the drawing as they go.
+  const std::string drawingBefore = drawing_->toJson();
   SetStatusText("StartDlgMacro", 0);
   StartDlgMacro(data);
   SetStatusText("Ready", 0);
-  if (data == before) return;
-  AcTransaction tr(drawing_->database());
-  Nx_DbMacro* macro = nullptr;
-  if (tr.getObject(macro, id, AcDb::kForWrite) != Acad::eOk) return;
-  macro->setMacroData(data);
+  const bool dataChanged = !(data == before);
+  if (!dataChanged && drawing_->toJson() == drawingBefore) return;
+  if (dataChanged) {
+    AcTransaction tr(drawing_->database());
+    Nx_DbMacro* macro = nullptr;
+    if (tr.getObject(macro, data.macroId, AcDb::kForWrite) == Acad::eOk) macro->setMacroData(data);
+  }
   setModified(true);
   refreshRow(row);
+  // Another macro chosen in the dialog has its own row.
+  if (data.macroId != id)
+    for (size_t r = 0; r < macros_->rows().size(); ++r)
+      if (macros_->rows()[r].id == data.macroId) refreshRow(static_cast<int>(r));
+}
+
+bool HostFrame::pickMacro(MacroData& data) {
+  if (!drawing_) return false;
+  const std::vector<MacroListRow>& rows = macros_->rows();
+  wxArrayString names;
+  int current = 0;
+  for (size_t r = 0; r < rows.size(); ++r) {
+    names.Add(wxString::FromUTF8(rows[r].name));
+    if (rows[r].id == data.macroId) current = static_cast<int>(r);
+  }
+  wxSingleChoiceDialog choice(this, "Edit which macro?", "Select other macros", names);
+  choice.SetSelection(current);
+  if (choice.ShowModal() != wxID_OK) return false;
+  const AcDbObjectId chosen = rows[static_cast<size_t>(choice.GetSelection())].id;
+  if (chosen == data.macroId) return false;
+  MacroData other;
+  if (!readMacroData(chosen, other, true)) return false;
+  data = other;
+  return true;
 }
 
 void HostFrame::editMacroStandards(int row) {

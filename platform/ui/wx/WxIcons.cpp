@@ -32,6 +32,12 @@ wxBitmap iconBitmap(int iconId, int size) {
       {"question", wxART_QUESTION},
       {"find", wxART_FIND},
       {"new", wxART_NEW},
+      {"select", wxART_LIST_VIEW},
+      {"home", wxART_GO_HOME},
+      {"tick", wxART_TICK_MARK},
+      {"execute", wxART_EXECUTABLE_FILE},
+      {"redo", wxART_REDO},
+      {"edit", wxART_EDIT},
   };
   auto it = art.find(ui::Resources::iconName(iconId));
   wxArtID id = it == art.end() ? wxART_QUESTION : it->second;

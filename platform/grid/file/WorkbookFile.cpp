@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/grid/file/WorkbookImport.h"
+#include "platform/grid/file/WorkbookUnread.h"
 #include "platform/grid/file/ZipDirectory.h"
 
 namespace grid {
@@ -38,9 +39,11 @@ std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& ent
       try {
         if (!archive.read_file_entry(e.name, buffer))
           return "part " + e.name + ": cannot be unpacked";
+        // The parser reads one character past a cut-off element: a string
+        // ends in a NUL it may read.
+        const std::string text(buffer.begin(), buffer.end());
         orcus::sax_handler handler;
-        orcus::sax_parser<orcus::sax_handler> parser(reinterpret_cast<const char*>(buffer.data()),
-                                                     buffer.size(), handler);
+        orcus::sax_parser<orcus::sax_handler> parser(text.data(), text.size(), handler);
         parser.parse();
       } catch (const std::exception& x) {
         return "part " + e.name + ": " + x.what();
@@ -120,6 +123,8 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
     out = SheetContent{};
     return false;
   }
+  for (std::string& w : unreadCellWarnings(bytes, entries, ods, name))
+    found.push_back(std::move(w));
   if (warnings) *warnings = std::move(found);
   return true;
 }

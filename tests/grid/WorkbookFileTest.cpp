@@ -292,3 +292,23 @@ TEST_F(Workbooks, CellsTheReaderCannotTakeAreReported) {
             std::string::npos)
       << s.loadWarnings()[0];
 }
+
+// The workbook library reads 2.5e400 as 2.5: such a number reads #NUM!, as
+// numbers out of range do everywhere else.
+TEST_F(Workbooks, NumbersPastTheRangeOfADoubleReadNum) {
+  Sheet s;
+  ASSERT_TRUE(load(
+      s, write("huge.xlsx", xlsx("<sheetData><row r=\"1\"><c r=\"A1\"><v>2.5e400</v></c>"
+                                 "<c r=\"B1\" t=\"n\"><v>-1E+999</v></c><c r=\"C1\"><v>1e308</v>"
+                                 "</c><c r=\"D1\"><v>3e-400</v></c></row></sheetData>",
+                                 ""))))
+      << error_;
+  EXPECT_EQ(s.getValue(1, 1), "#NUM!");
+  EXPECT_EQ(s.getValue(2, 1), "#NUM!");
+  EXPECT_EQ(s.value(3, 1).number, 1e308);
+  EXPECT_EQ(s.value(4, 1).number, 0);
+  ASSERT_EQ(s.loadWarnings().size(), 2u);
+  EXPECT_NE(s.loadWarnings()[0].find("cell A1: a number out of range reads #NUM!"),
+            std::string::npos)
+      << s.loadWarnings()[0];
+}

@@ -123,8 +123,7 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
     out = SheetContent{};
     return false;
   }
-  for (std::string& w : unreadCellWarnings(bytes, entries, ods, name))
-    found.push_back(std::move(w));
+  checkUnreadCells(bytes, entries, ods, name, out, found);
   if (warnings) *warnings = std::move(found);
   return true;
 }

@@ -4,8 +4,13 @@
 #include <orcus/zip_archive_stream.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <exception>
 #include <span>
+
+#include "platform/grid/CellAddress.h"
 
 namespace grid {
 namespace {
@@ -48,6 +53,33 @@ bool holdsText(std::string_view sheet, std::size_t at) {
   return false;
 }
 
+// The names of the .xlsx cells (no formula, a number type) whose stored
+// number overflows a double.
+std::vector<std::string> overflowingNumbers(std::string_view sheet) {
+  std::vector<std::string> names;
+  for (std::size_t v = sheet.find("<v>"); v != std::string_view::npos;
+       v = sheet.find("<v>", v + 3)) {
+    const std::size_t end = sheet.find("</v>", v);
+    if (end == std::string_view::npos) break;
+    const std::string number(sheet.substr(v + 3, end - v - 3));
+    if (number.find_first_of("eE") == std::string::npos) continue;  // no exponent: in range
+    errno = 0;
+    const double d = std::strtod(number.c_str(), nullptr);
+    if (errno != ERANGE || std::isfinite(d)) continue;
+    const std::size_t open = sheet.rfind("<c ", v);
+    if (open == std::string_view::npos) continue;
+    const std::string_view cell = sheet.substr(open, v - open);
+    if (cell.find("<f") != std::string_view::npos) continue;  // computed again on load
+    const std::size_t typed = cell.find(" t=\"");
+    if (typed != std::string_view::npos && !cell.substr(typed).starts_with(" t=\"n\"")) continue;
+    const std::size_t r = cell.find(" r=\"");
+    if (r == std::string_view::npos) continue;
+    const std::size_t close = cell.find('"', r + 4);
+    if (close != std::string_view::npos) names.emplace_back(cell.substr(r + 4, close - r - 4));
+  }
+  return names;
+}
+
 std::string partName(const std::vector<ZipEntry>& entries, bool ods) {
   if (ods) return "content.xml";
   auto has = [&](std::string_view name) {
@@ -62,21 +94,20 @@ std::string partName(const std::vector<ZipEntry>& entries, bool ods) {
 
 }  // namespace
 
-std::vector<std::string> unreadCellWarnings(std::string_view bytes,
-                                            const std::vector<ZipEntry>& entries, bool ods,
-                                            const std::string& name) {
-  std::vector<std::string> warnings;
+void checkUnreadCells(std::string_view bytes, const std::vector<ZipEntry>& entries, bool ods,
+                      const std::string& name, SheetContent& out,
+                      std::vector<std::string>& warnings) {
   const std::string part = partName(entries, ods);
-  if (part.empty()) return warnings;
+  if (part.empty()) return;
   std::vector<unsigned char> buffer;
   try {
     orcus::zip_archive_stream_blob stream(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                           bytes.size());
     orcus::zip_archive archive(&stream);
     archive.load();
-    if (!archive.read_file_entry(part, buffer)) return warnings;
+    if (!archive.read_file_entry(part, buffer)) return;
   } catch (const std::exception&) {
-    return warnings;  // the reader itself has read the part; nothing more to say
+    return;  // the reader itself has read the part; nothing more to say
   }
   const std::string_view sheet =
       firstSheet({reinterpret_cast<const char*>(buffer.data()), buffer.size()}, ods);
@@ -91,7 +122,13 @@ std::vector<std::string> unreadCellWarnings(std::string_view bytes,
       warnings.push_back(name + ": " + part + ": " + std::to_string(cells) + " cells holding " +
                          k.what + " are not read; they are left empty");
   }
-  return warnings;
+  if (ods) return;
+  for (const std::string& cell : overflowingNumbers(sheet)) {
+    int col = 0, row = 0;
+    if (!parseCellName(cell, col, row)) continue;
+    out.cells.obtain(col, row).value = Value::makeError(ErrorCode::Num);
+    warnings.push_back(name + ": cell " + cell + ": a number out of range reads #NUM!");
+  }
 }
 
 }  // namespace grid

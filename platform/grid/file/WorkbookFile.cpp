@@ -26,7 +26,7 @@ std::string megabytes(std::uint64_t bytes) {
   return std::to_string(bytes >> 20) + " MB";
 }
 
-// After the reader failed: the first XML part that does not parse, with why.
+// The first XML part that does not unpack or parse, with why; empty when all do.
 std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& entries) {
   try {
     orcus::zip_archive_stream_blob stream(reinterpret_cast<const std::uint8_t*>(bytes.data()),
@@ -95,6 +95,13 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
   }
   if (!checkParts(entries, ods, why)) {
     error = name + ": " + why;
+    return false;
+  }
+  // The library's own parser can run past the end of a part that is cut
+  // off or badly packed, and its assertions then end the process: every XML
+  // part must unpack and parse here, safely, before the library reads any.
+  if (std::string bad = findBadPart(bytes, entries); !bad.empty()) {
+    error = name + ": " + bad;
     return false;
   }
   out = SheetContent{};

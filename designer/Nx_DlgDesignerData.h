@@ -53,6 +53,8 @@ class SS_EXPORT Nx_DlgDesignerData {
   bool readFromFile(const Nx_String& path, bool attachPicture);
   // False (and nothing written) outside the root folder or when the file
   // cannot be written; the previous template and picture then stay whole.
+  // False too when the picture cannot follow the template to a new name:
+  // each file is then whole, the old one or the new one.
   bool writeToFile(const Nx_String& path);
   static bool getNameFromFile(const Nx_String& path, Nx_String& name);
   const Nx_String& getTemplateName() const { return templateName_; }

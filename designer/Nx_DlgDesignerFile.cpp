@@ -68,12 +68,15 @@ bool Nx_DlgDesignerData::writeToFile(const Nx_String& path) {
     acutPrintf("*Error* %s\n", error.c_str());
     return false;
   }
-  // The picture follows the template to its new name.
+  // The picture follows the template to its new name; a template saved
+  // without it is no saved design.
   const Nx_String oldPicture = getDesignerRootFolder() + templateName_ + ".bmp";
   const Nx_String newPicture = changeExtension(path, "bmp");
   if (!templateName_.isEmpty() && fileExists(oldPicture) &&
-      normal(oldPicture) != normal(newPicture) && !copyFile(oldPicture, newPicture, true, &error))
+      normal(oldPicture) != normal(newPicture) && !copyFile(oldPicture, newPicture, true, &error)) {
     acutPrintf("*Error* %s\n", error.c_str());
+    return false;
+  }
   templateName_ = name;
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -40,14 +41,18 @@ bool jpegSize(std::ifstream& in, int& width, int& height) {
 }  // namespace
 
 bool readImageFileSize(const std::string& path, int& width, int& height) {
+  // Opening a pipe would wait for a writer; a device would never end.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
   std::ifstream in(path, std::ios::binary);
   unsigned char h[32] = {};
   if (!in.read(reinterpret_cast<char*>(h), sizeof h) && in.gcount() < 10) return false;
   int w = 0, hgt = 0;
   if (h[0] == 'B' && h[1] == 'M') {
-    auto rawHeight = static_cast<std::int32_t>(le(h + 22, 4));
+    const auto rawHeight = static_cast<std::int32_t>(le(h + 22, 4));
     w = static_cast<std::int32_t>(le(h + 18, 4));
-    hgt = std::abs(rawHeight);  // negative: rows stored from the top
+    // Negative: rows stored from the top. The lowest number has no positive twin.
+    hgt = rawHeight == INT32_MIN ? 0 : std::abs(rawHeight);
   } else if (h[0] == 0x89 && h[1] == 'P' && h[2] == 'N' && h[3] == 'G') {
     w = static_cast<int>(be(h + 16, 4));
     hgt = static_cast<int>(be(h + 20, 4));

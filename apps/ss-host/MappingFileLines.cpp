@@ -1,16 +1,14 @@
 #include "apps/ss-host/MappingFileLines.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "mapping/KvSSMapping.h"
+#include "platform/base/AtomicFile.h"
 #include "platform/base/Cp1252.h"
 
 namespace {
@@ -114,28 +112,10 @@ bool MappingFileLines::setLine(const std::string& path, const Nx_String& key, co
   std::string bytes;
   for (const Line& l : lines_) bytes += l.text + l.end;
 
-  struct stat info {};
-  const mode_t mode = ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
-  std::string temp = path + ".XXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) {
-    error = path + ": cannot write beside it: " + std::strerror(errno);
-    return false;
-  }
-  bool ok = ::fchmod(fd, mode) == 0;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  const int writeError = errno;
-  ok = ::close(fd) == 0 && ok;
-  if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-    error = path + ": cannot be written: " + std::strerror(ok ? errno : writeError);
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return true;
+  // The one atomic write of the product: permissions kept, a link followed,
+  // the file and its folder synced before and after the rename.
+  std::string why;
+  if (base::writeFileAtomically(path, bytes, &why)) return true;
+  error = why;  // names the file
+  return false;
 }

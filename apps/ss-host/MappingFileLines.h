@@ -20,8 +20,8 @@ class MappingFileLines {
   static Nx_String keyOf(const Nx_String& line);
 
   // Sets the key's line (a line in the Windows-1252 form), replacing the
-  // first line of that key or appending one; the file is written through a
-  // temporary file renamed over it, with its permissions.
+  // first line of that key or appending one; the file is written atomically
+  // (base::writeFileAtomically), with its permissions, through a link.
   bool setLine(const std::string& path, const Nx_String& key, const Nx_String& line,
                std::string& error);
 

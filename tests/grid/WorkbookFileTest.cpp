@@ -247,3 +247,68 @@ TEST_F(Workbooks, LoadedWorkbooksSaveAndLoadBackUnchanged) {
   ASSERT_TRUE(again.loadFromText(saved, "saved", error_)) << error_;
   EXPECT_EQ(writeSheetText(again.content(), false), saved);
 }
+
+// A logical constant has no place in a sheet file: it loads as the text the
+// grid holds for a typed TRUE, so the first save changes nothing.
+TEST_F(Workbooks, LogicalConstantsLoadAsTheirTextAndSaveUnchanged) {
+  Sheet s;
+  ASSERT_TRUE(
+      load(s, write("logical.xlsx", xlsx("<sheetData><row r=\"1\"><c r=\"A1\" t=\"b\"><v>1</v></c>"
+                                         "<c r=\"B1\" t=\"b\"><v>0</v></c></row></sheetData>",
+                                         ""))))
+      << error_;
+  EXPECT_EQ(s.getValue(1, 1), "TRUE");
+  EXPECT_EQ(s.getValue(2, 1), "FALSE");
+  ASSERT_EQ(s.loadWarnings().size(), 2u);
+  EXPECT_NE(s.loadWarnings()[0].find("cell A1"), std::string::npos) << s.loadWarnings()[0];
+  const std::string saved = writeSheetText(s.content(), false);
+  Sheet again;
+  ASSERT_TRUE(again.loadFromText(saved, "saved", error_)) << error_;
+  EXPECT_EQ(writeSheetText(again.content(), false), saved);
+}
+
+// Cells the workbook library passes over are reported, not dropped in silence.
+TEST_F(Workbooks, CellsTheReaderCannotTakeAreReported) {
+  Sheet s;
+  ASSERT_TRUE(load(s, write("inline.xlsx",
+                            xlsx("<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Plate"
+                                 "</t></is></c><c r=\"B1\" t=\"e\"><v>#DIV/0!</v></c>"
+                                 "<c r=\"C1\"><v>2</v></c></row></sheetData>",
+                                 ""))))
+      << error_;
+  EXPECT_EQ(s.getValue(3, 1), "2");
+  std::string all;
+  for (const std::string& w : s.loadWarnings()) all += w + "\n";
+  EXPECT_NE(all.find("1 cells holding inline text"), std::string::npos) << all;
+  EXPECT_NE(all.find("1 cells holding error values"), std::string::npos) << all;
+
+  ASSERT_TRUE(
+      load(s, write("logical.ods", ods("<table:table-row><table:table-cell "
+                                       "office:value-type=\"boolean\" "
+                                       "office:boolean-value=\"true\"/></table:table-row>"))))
+      << error_;
+  ASSERT_EQ(s.loadWarnings().size(), 1u);
+  EXPECT_NE(s.loadWarnings()[0].find("content.xml: 1 cells holding logical values"),
+            std::string::npos)
+      << s.loadWarnings()[0];
+}
+
+// The workbook library reads 2.5e400 as 2.5: such a number reads #NUM!, as
+// numbers out of range do everywhere else.
+TEST_F(Workbooks, NumbersPastTheRangeOfADoubleReadNum) {
+  Sheet s;
+  ASSERT_TRUE(load(
+      s, write("huge.xlsx", xlsx("<sheetData><row r=\"1\"><c r=\"A1\"><v>2.5e400</v></c>"
+                                 "<c r=\"B1\" t=\"n\"><v>-1E+999</v></c><c r=\"C1\"><v>1e308</v>"
+                                 "</c><c r=\"D1\"><v>3e-400</v></c></row></sheetData>",
+                                 ""))))
+      << error_;
+  EXPECT_EQ(s.getValue(1, 1), "#NUM!");
+  EXPECT_EQ(s.getValue(2, 1), "#NUM!");
+  EXPECT_EQ(s.value(3, 1).number, 1e308);
+  EXPECT_EQ(s.value(4, 1).number, 0);
+  ASSERT_EQ(s.loadWarnings().size(), 2u);
+  EXPECT_NE(s.loadWarnings()[0].find("cell A1: a number out of range reads #NUM!"),
+            std::string::npos)
+      << s.loadWarnings()[0];
+}

@@ -3,6 +3,7 @@
 // failure was reported.
 #include <gtest/gtest.h>
 
+#include "apps/ss-host/MappingFileLines.h"
 #include "core/CspListFiles.h"
 #include "core/FileHelpers.h"
 #include "core/Nx_PropertiesList.h"
@@ -42,7 +43,7 @@ TEST_F(WriteFailure, TheAtomicWriteItself) {
   FailureWalk walk(file, "old text\n",
                    [&] { return base::writeFileAtomically(file.string(), "new text\n"); });
   // Create, write, sync, close, rename, open and sync the folder.
-  EXPECT_EQ(walk.run(), 7);
+  EXPECT_EQ(walked("atomic write", walk.run()), 7);
 }
 
 TEST_F(WriteFailure, DrawingSave) {
@@ -56,7 +57,7 @@ TEST_F(WriteFailure, DrawingSave) {
     EXPECT_EQ(ok, error.isEmpty()) << error.str();
     return ok;
   });
-  EXPECT_GT(walk.run(), 0);
+  EXPECT_GT(walked("drawing save", walk.run()), 0);
 }
 
 TEST_F(WriteFailure, MappingFile) {
@@ -75,7 +76,7 @@ TEST_F(WriteFailure, MappingFile) {
     Nx_String key = "K1";
     return mapping.setMappingToFile("Sheet", key) == Acad::eOk;
   });
-  EXPECT_GT(walk.run(), 0);
+  EXPECT_GT(walked("mapping file", walk.run()), 0);
   gSettings.libDir = savedLib;
 }
 
@@ -90,35 +91,40 @@ TEST_F(WriteFailure, SheetFile) {
     EXPECT_EQ(ok, error.empty());
     return ok;
   });
-  EXPECT_GT(walk.run(), 0);
+  EXPECT_GT(walked("sheet file", walk.run()), 0);
 }
 
 TEST_F(WriteFailure, CoreFilesTextRowsListsAndProperties) {
   auto text = folder("text") / "t.txt";
-  EXPECT_GT(
-      FailureWalk(text, "old", [&] { return writeTextFile(text.string().c_str(), "new content"); })
-          .run(),
-      0);
+  EXPECT_GT(walked("text file",
+                   FailureWalk(text, "old",
+                               [&] { return writeTextFile(text.string().c_str(), "new content"); })
+                       .run()),
+            0);
 
   auto rows = folder("rows") / "r.dat";
   EXPECT_GT(
-      FailureWalk(rows, "old", [&] { return writeFile(rows.string().c_str(), twoRows()); }).run(),
+      walked("row file",
+             FailureWalk(rows, "old", [&] { return writeFile(rows.string().c_str(), twoRows()); })
+                 .run()),
       0);
 
   auto list = folder("list") / "Stock1.shp";
-  EXPECT_GT(
-      FailureWalk(list, "old", [&] { return writeCspListFile(list.string().c_str(), twoRows()); })
-          .run(),
-      0);
+  EXPECT_GT(walked("cutting-stock list",
+                   FailureWalk(list, "old",
+                               [&] { return writeCspListFile(list.string().c_str(), twoRows()); })
+                       .run()),
+            0);
 
   auto props = folder("props") / "p.txt";
   Nx_PropertiesList properties;
   properties.setString("Name", "Base plate");
   properties.setInt("Count", 4);
-  EXPECT_GT(
-      FailureWalk(props, "old", [&] { return properties.writeToFile(props.string().c_str()); })
-          .run(),
-      0);
+  EXPECT_GT(walked("property list",
+                   FailureWalk(props, "old",
+                               [&] { return properties.writeToFile(props.string().c_str()); })
+                       .run()),
+            0);
 }
 
 TEST_F(WriteFailure, SettingsStore) {
@@ -130,7 +136,7 @@ TEST_F(WriteFailure, SettingsStore) {
     store.setFile(file.string());  // read back what is on disk, as a new session would
     return store.set("Software\\Test", "Value", "new");
   });
-  EXPECT_GT(walk.run(), 0);
+  EXPECT_GT(walked("settings store", walk.run()), 0);
   store.setFile(previous);
 }
 
@@ -152,6 +158,33 @@ TEST_F(WriteFailure, SectionTable) {
     EXPECT_EQ(ok, error.isEmpty()) << error.str();
     return ok;
   });
-  EXPECT_GT(walk.run(), 0);
+  EXPECT_GT(walked("section table", walk.run()), 0);
   gSettings.libDir = savedLib;
+}
+
+TEST_F(WriteFailure, HostMappingLine) {
+  auto file = folder("host-mapping") / "Sheet.map";
+  FailureWalk walk(file, "Mapping version 1.0\r\nK1=old\r\nK2=kept\r\n", [&] {
+    MappingFileLines lines;
+    std::string error;
+    EXPECT_TRUE(lines.read(file.string(), error)) << error;
+    const bool ok = lines.setLine(file.string(), "K1", "K1=new", error);
+    EXPECT_EQ(ok, error.empty()) << error;
+    return ok;
+  });
+  EXPECT_GT(walked("host mapping line", walk.run()), 0);
+
+  // A mapping file reached through a link is written where the link points.
+  auto shared = folder("shared") / "Sheet.map";
+  auto linked = folder("linked") / "Sheet.map";
+  std::ofstream(shared) << "Mapping version 1.0\nK1=old\n";
+  std::filesystem::create_symlink(shared, linked);
+  MappingFileLines lines;
+  std::string error;
+  ASSERT_TRUE(lines.read(linked.string(), error)) << error;
+  ASSERT_TRUE(lines.setLine(linked.string(), "K1", "K1=new", error)) << error;
+  EXPECT_TRUE(std::filesystem::is_symlink(linked));
+  std::string now;
+  ASSERT_TRUE(base::readWholeFile(shared.string(), now));
+  EXPECT_EQ(now, "Mapping version 1.0\nK1=new\n");
 }

@@ -1,5 +1,6 @@
 // Picture sizes read from file headers (the picture cells size their row by them).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
@@ -70,4 +71,18 @@ TEST(ImageFileSize, RefusesOtherAndBrokenFiles) {
   EXPECT_FALSE(sizeOf("short.gif", {'G', 'I', 'F'}).ok);
   // A JPEG whose segment lengths run off the end.
   EXPECT_FALSE(sizeOf("cut.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0, 1, 0, 0, 0, 0, 0, 0}).ok);
+}
+
+TEST(ImageFileSize, RefusesHostileHeadersAndFilesThatAreNoFiles) {
+  std::vector<unsigned char> bmp(54, 0);
+  bmp[0] = 'B', bmp[1] = 'M', bmp[18] = 8, bmp[25] = 0x80;  // height -2^31
+  EXPECT_FALSE(sizeOf("lowest.bmp", bmp).ok);
+  int w = 0, h = 0;
+  EXPECT_FALSE(readImageFileSize(::testing::TempDir(), w, h));
+  // A pipe without a writer: refused at once, not waited on.
+  const std::string fifo = ::testing::TempDir() + "/picture.png";
+  std::remove(fifo.c_str());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(readImageFileSize(fifo, w, h));
+  std::remove(fifo.c_str());
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/grid/file/WorkbookImport.h"
+#include "platform/grid/file/WorkbookUnread.h"
 #include "platform/grid/file/ZipDirectory.h"
 
 namespace grid {
@@ -25,7 +26,7 @@ std::string megabytes(std::uint64_t bytes) {
   return std::to_string(bytes >> 20) + " MB";
 }
 
-// After the reader failed: the first XML part that does not parse, with why.
+// The first XML part that does not unpack or parse, with why; empty when all do.
 std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& entries) {
   try {
     orcus::zip_archive_stream_blob stream(reinterpret_cast<const std::uint8_t*>(bytes.data()),
@@ -38,9 +39,11 @@ std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& ent
       try {
         if (!archive.read_file_entry(e.name, buffer))
           return "part " + e.name + ": cannot be unpacked";
+        // The parser reads one character past a cut-off element: a string
+        // ends in a NUL it may read.
+        const std::string text(buffer.begin(), buffer.end());
         orcus::sax_handler handler;
-        orcus::sax_parser<orcus::sax_handler> parser(reinterpret_cast<const char*>(buffer.data()),
-                                                     buffer.size(), handler);
+        orcus::sax_parser<orcus::sax_handler> parser(text.data(), text.size(), handler);
         parser.parse();
       } catch (const std::exception& x) {
         return "part " + e.name + ": " + x.what();
@@ -94,6 +97,13 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
     error = name + ": " + why;
     return false;
   }
+  // The library's own parser can run past the end of a part that is cut
+  // off or badly packed, and its assertions then end the process: every XML
+  // part must unpack and parse here, safely, before the library reads any.
+  if (std::string bad = findBadPart(bytes, entries); !bad.empty()) {
+    error = name + ": " + bad;
+    return false;
+  }
   out = SheetContent{};
   std::vector<std::string> found;
   WorkbookImport import(ods ? WorkbookImport::Syntax::Odf : WorkbookImport::Syntax::Xlsx, name, out,
@@ -120,6 +130,7 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
     out = SheetContent{};
     return false;
   }
+  checkUnreadCells(bytes, entries, ods, name, out, found);
   if (warnings) *warnings = std::move(found);
   return true;
 }

@@ -222,8 +222,14 @@ class FirstSheet : public iface::import_sheet {
       c->value.text = formatGeneral(value);
     }
   }
+  // The grid holds a typed TRUE as text, and a sheet file can hold no other:
+  // a logical constant kept as such would change on the first save.
   void set_bool(ss::row_t row, ss::col_t col, bool value) override {
-    if (Cell* c = cell(row, col)) c->value = Value::makeBool(value);
+    Cell* c = cell(row, col);
+    if (!c) return;
+    const char* text = value ? "TRUE" : "FALSE";
+    c->value = Value::makeText(text);
+    warn(row, col, std::string("a logical value is kept as the text ") + text);
   }
   void set_date_time(ss::row_t row, ss::col_t col, int y, int m, int d, int h, int min,
                      double sec) override {

@@ -79,17 +79,23 @@ bool Nx_Drawing::loadText(const std::string& json, const Nx_String& name, Nx_Str
 }
 
 std::string Nx_Drawing::toJson() const {
-  return drawing::writeDrawing(*db_, macroIds_).dump(2) + "\n";
+  std::string json;
+  drawing::JsonWriter w(json);
+  drawing::writeDrawing(*db_, macroIds_, w);
+  json += '\n';
+  return json;
 }
 
 bool Nx_Drawing::toJson(std::string& json, Nx_String& error) const {
-  nlohmann::ordered_json root = drawing::writeDrawing(*db_, macroIds_);
+  std::string text;
+  drawing::JsonWriter w(text);
+  drawing::writeDrawing(*db_, macroIds_, w);
   drawing::LoadError bad;
-  if (drawing::findNonFinite(root, bad)) {
+  if (w.nonFinite(bad)) {
     error = Nx_String(bad.where + ": " + bad.what);
     return false;
   }
-  json = root.dump(2) + "\n";
+  json = std::move(text) + "\n";
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "core/macro/Nx_Drawing.h"
 
 #include "core/macro/DrawingFormat.h"
+#include "core/macro/JsonQuickParse.h"
 #include "core/macro/Nx_BoltModule.h"
 #include "platform/base/AtomicFile.h"
 
@@ -56,7 +57,8 @@ bool Nx_Drawing::load(const Nx_String& path, Nx_String& error) {
 bool Nx_Drawing::loadText(const std::string& json, const Nx_String& name, Nx_String& error) {
   nlohmann::json root;
   try {
-    root = nlohmann::json::parse(json);
+    // nlohmann's parser has the last word on what the quick one leaves.
+    if (!drawing::parseJsonQuickly(json, root)) root = nlohmann::json::parse(json);
   } catch (const nlohmann::json::parse_error& e) {
     error = name + ": " + lineAndColumn(json, e.byte > 0 ? e.byte - 1 : 0) + ": " +
             parseReason(e.what());

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/macro/JsonField.h"
+#include "core/macro/JsonWriter.h"
 #include "core/macro/MacroTabData.h"
 #include "platform/arx/AcArray.h"
 #include "platform/arx/dbmain.h"
@@ -24,14 +25,12 @@ std::string patternKey(const Nx_String& tab, const Nx_String& name);
 // one of them (and give a second count exactly for two directions); without,
 // a second count makes a pattern two-directional. Throws LoadError.
 MacroTabData readTab(const JsonField& f, const PatternDirections* patterns);
-nlohmann::ordered_json writeTab(const MacroTabData& tab);
+void writeTab(JsonWriter& w, const MacroTabData& tab);
 
 // Fills an empty database from the file's root; throws LoadError.
 void readDrawing(const JsonField& root, AcDbDatabase& db, AcArray<AcDbObjectId>& macroIds);
-// The canonical form of the drawing: keys in a fixed order, every key written.
-nlohmann::ordered_json writeDrawing(AcDbDatabase& db, const AcArray<AcDbObjectId>& macroIds);
-// The first number of the written form that JSON cannot hold (nan, inf):
-// where it is and whose value it is. False when every number is finite.
-bool findNonFinite(const nlohmann::ordered_json& root, LoadError& found);
+// The canonical form of the drawing: keys in a fixed order, every key
+// written. The writer keeps the first number JSON cannot hold (nan, inf).
+void writeDrawing(AcDbDatabase& db, const AcArray<AcDbObjectId>& macroIds, JsonWriter& w);
 
 }  // namespace drawing

@@ -155,7 +155,7 @@ void MacroReader::readCuts(const JsonField& f, Nx_Module& module) {
       JsonField offsets = c.at("offsets");
       if (!offsets.json().is_object()) offsets.expected("an object");
       for (const auto& [key, value] : offsets.json().items()) {
-        JsonField field(value, offsets.path() + "/" + key);
+        JsonField field = offsets.member(key, value);
         bool known = false;
         for (int o = 0; o < kCutOffsetTypeCount && !known; ++o) {
           auto offset = static_cast<KvCutOffsetType>(o);

@@ -1,234 +1,228 @@
-#include <cmath>
 #include <string>
-#include <vector>
 
 #include "core/macro/DrawingFormat.h"
+#include "core/macro/JsonWriter.h"
 #include "core/macro/Nx_BoltModule.h"
 #include "core/macro/Nx_DbMacro.h"
 #include "core/macro/Nx_ProfPlacementModule.h"
-#include "platform/base/Cp1252.h"
 
 namespace drawing {
 
 namespace {
 
-using ojson = nlohmann::ordered_json;
-
-ojson text(const Nx_String& s) {
-  return base::cp1252ToUtf8(s.str());
+void texts(JsonWriter& w, const char* key, const Nx_StringArray& list) {
+  w.key(key);
+  w.beginArray();
+  for (const Nx_String& s : list) w.text(s);
+  w.endArray();
 }
 
-ojson texts(const Nx_StringArray& list) {
-  ojson out = ojson::array();
-  for (const Nx_String& s : list) out.push_back(text(s));
-  return out;
-}
-
-ojson writeModule(const Nx_Module& module, AcTransaction& tr) {
-  ojson m;
-  m["name"] = text(module.name());
-  m["group"] = text(module.groupName());
-  m["type"] = module.type();
-  ojson vars = ojson::array();
-  for (const Nx_ConstrVar& v : module.constrVars())
-    vars.push_back({{"name", text(v.name)},
-                    {"value", v.value},
-                    {"visible", v.visible},
-                    {"settable", v.settable}});
-  m["variables"] = vars;
-  ojson cuts = ojson::array();
+void writeModule(JsonWriter& w, const Nx_Module& module, AcTransaction& tr) {
+  w.beginObject();
+  w.member("name", module.name());
+  w.member("group", module.groupName());
+  w.member("type", module.type());
+  w.key("variables");
+  w.beginArray();
+  for (const Nx_ConstrVar& v : module.constrVars()) {
+    w.beginObject();
+    w.member("name", v.name);
+    w.member("value", v.value);
+    w.member("visible", v.visible);
+    w.member("settable", v.settable);
+    w.endObject();
+  }
+  w.endArray();
+  w.key("cuts");
+  w.beginArray();
   for (const Nx_CutConstraint& c : module.cuts()) {
-    ojson offsets = ojson::object();
+    w.beginObject();
+    w.member("name", c.name);
+    w.member("type", cutTypeName(c.type));
+    w.key("offsets");
+    w.beginObject();
     AcArray<KvCutOffsetType> types;
     getCutOffsets(c.type, types);
     for (KvCutOffsetType o : types) {
       double value = 0.0;
       c.getOffset(o, value);
-      offsets[cutOffsetName(o)] = value;
+      w.member(cutOffsetName(o), value);
     }
-    cuts.push_back({{"name", text(c.name)}, {"type", cutTypeName(c.type)}, {"offsets", offsets}});
+    w.endObject();
+    w.endObject();
   }
-  m["cuts"] = cuts;
+  w.endArray();
   if (const Nx_BoltModule* bolts = asBoltModule(&module)) {
-    ojson patterns = ojson::array();
+    w.key("patterns");
+    w.beginArray();
     AcArray<AcDbObjectId> ids;
     bolts->getPatternIds(ids);
     for (const AcDbObjectId& id : ids) {
       Nx_BoltPattern* pattern = nullptr;
       if (getPattern(id, pattern, &tr) != Acad::eOk) continue;
-      ojson p;
-      p["name"] = text(pattern->name());
-      p["layout"] = pattern->layout()->type();
+      w.beginObject();
+      w.member("name", pattern->name());
+      w.member("layout", pattern->layout()->type());
       bool reversed = false;
       pattern->reverseStart(1, reversed);
-      p["reverseStart1"] = reversed;
-      if (pattern->reverseStart(2, reversed) == Acad::eOk) p["reverseStart2"] = reversed;
-      patterns.push_back(p);
+      w.member("reverseStart1", reversed);
+      if (pattern->reverseStart(2, reversed) == Acad::eOk) w.member("reverseStart2", reversed);
+      w.endObject();
     }
-    m["patterns"] = patterns;
+    w.endArray();
   }
   if (const Nx_ProfPlacementModule* placer = asProfPlacementModule(&module)) {
-    ojson placements = ojson::array();
-    for (const Nx_ProfPlacement& p : placer->placements())
-      placements.push_back({{"name", text(p.name)},
-                            {"profileGroup", text(p.profileGroup)},
-                            {"section", text(p.section)},
-                            {"material", text(p.material)}});
-    m["placements"] = placements;
+    w.key("placements");
+    w.beginArray();
+    for (const Nx_ProfPlacement& p : placer->placements()) {
+      w.beginObject();
+      w.member("name", p.name);
+      w.member("profileGroup", p.profileGroup);
+      w.member("section", p.section);
+      w.member("material", p.material);
+      w.endObject();
+    }
+    w.endArray();
   }
-  return m;
+  w.endObject();
 }
 
-ojson writeDialog(const MacroData& data) {
-  ojson d;
-  d["kind"] = data.kind;
-  d["names"] = texts(data.names);
-  d["groupNames"] = texts(data.groupNames);
-  d["currentGroup"] = data.currentGroup;
-  d["openTab"] = text(data.openTab);
-  d["profileSpecialMode"] = data.profileSpecialMode;
-  d["filters"] = {data.filter1, data.filter2};
-  d["propertyLists"] = data.allowPropLists;
-  d["propertyFiles"] = texts(data.propFiles);
-  ojson tabs = ojson::array();
-  for (const MacroTabData& tab : data.tabs) tabs.push_back(writeTab(tab));
-  d["tabs"] = tabs;
-  return d;
+void writeDialog(JsonWriter& w, const MacroData& data) {
+  w.beginObject();
+  w.member("kind", data.kind);
+  texts(w, "names", data.names);
+  texts(w, "groupNames", data.groupNames);
+  w.member("currentGroup", data.currentGroup);
+  w.member("openTab", data.openTab);
+  w.member("profileSpecialMode", data.profileSpecialMode);
+  w.key("filters");
+  w.beginArray();
+  w.integer(data.filter1);
+  w.integer(data.filter2);
+  w.endArray();
+  w.member("propertyLists", data.allowPropLists);
+  texts(w, "propertyFiles", data.propFiles);
+  w.key("tabs");
+  w.beginArray();
+  for (const MacroTabData& tab : data.tabs) writeTab(w, tab);
+  w.endArray();
+  w.endObject();
 }
 
-ojson writeMacro(const Nx_DbMacro& dbMacro, AcTransaction& tr) {
+void writeMacro(JsonWriter& w, const Nx_DbMacro& dbMacro, AcTransaction& tr) {
   const Nx_Macro& macro = *dbMacro.getMacro();
-  ojson m;
-  m["name"] = text(macro.name());
-  m["kind"] = text(macro.kind());
-  ojson genVars = ojson::array();
+  w.beginObject();
+  w.member("name", macro.name());
+  w.member("kind", macro.kind());
+  w.key("generalVariables");
+  w.beginArray();
   Nx_StringArray names;
   macro.getGeneralVariables(names);
-  for (const Nx_String& n : names)
-    genVars.push_back({{"name", text(n)}, {"value", macro.generalVariableValue(n)}});
-  m["generalVariables"] = genVars;
-  ojson profiles = ojson::array();
+  for (const Nx_String& n : names) {
+    w.beginObject();
+    w.member("name", n);
+    w.member("value", macro.generalVariableValue(n));
+    w.endObject();
+  }
+  w.endArray();
+  w.key("baseProfiles");
+  w.beginArray();
   for (int i = 0; i < dbMacro.baseProfCount(); ++i) {
     Nx_DbProfile* profile = nullptr;
     if (dbMacro.getBaseProf(i, profile, &tr) != Acad::eOk) continue;
-    profiles.push_back(
-        {{"section", text(profile->section())}, {"material", text(profile->material())}});
+    w.beginObject();
+    w.member("section", profile->section());
+    w.member("material", profile->material());
+    w.endObject();
   }
-  m["baseProfiles"] = profiles;
-  ojson standards = ojson::array();
+  w.endArray();
+  w.key("standards");
+  w.beginArray();
   Nx_StringArray sheets, objects;
   macro.getStandards(sheets, objects);
-  for (int i = 0; i < sheets.length(); ++i)
-    standards.push_back({{"sheet", text(sheets[i])}, {"object", text(objects[i])}});
-  m["standards"] = standards;
-  ojson modules = ojson::array();
-  for (int i = 0; i < macro.moduleCount(); ++i)
-    modules.push_back(writeModule(*macro.module(i), tr));
-  m["modules"] = modules;
+  for (int i = 0; i < sheets.length(); ++i) {
+    w.beginObject();
+    w.member("sheet", sheets[i]);
+    w.member("object", objects[i]);
+    w.endObject();
+  }
+  w.endArray();
+  w.key("modules");
+  w.beginArray();
+  for (int i = 0; i < macro.moduleCount(); ++i) writeModule(w, *macro.module(i), tr);
+  w.endArray();
   MacroData data;
   dbMacro.getMacroData(data);
-  m["dialog"] = writeDialog(data);
-  return m;
+  w.key("dialog");
+  writeDialog(w, data);
+  w.endObject();
 }
-
-// Depth-first search for the first number JSON cannot hold; the pointer's
-// segments and the names of the enclosing objects are kept on stacks and
-// joined only for the one value reported.
-class NonFiniteSearch {
- public:
-  bool find(const ojson& j, LoadError& found) {
-    if (j.is_number_float()) {
-      double v = j.get<double>();
-      if (std::isfinite(v)) return false;
-      found.where.clear();
-      for (const std::string& s : path_) found.where += "/" + s;
-      std::string owner;
-      for (const std::string* n : names_)
-        owner += (owner.empty() ? "\"" : " > \"") + base::utf8ToCp1252(*n) + "\"";
-      found.what = "the value of " + (owner.empty() ? std::string("the drawing") : owner) + " is " +
-                   (std::isnan(v) ? "nan"
-                    : v > 0       ? "inf"
-                                  : "-inf") +
-                   ", which a drawing cannot hold (finite numbers only)";
-      return true;
-    }
-    if (j.is_array()) {
-      for (size_t i = 0; i < j.size(); ++i)
-        if (within(std::to_string(i), j[i], found)) return true;
-    } else if (j.is_object()) {
-      auto name = j.find("name");
-      bool named = name != j.end() && name->is_string();
-      if (named) names_.push_back(&name->get_ref<const std::string&>());
-      for (const auto& [key, value] : j.items())
-        if (within(key, value, found)) return true;
-      if (named) names_.pop_back();
-    }
-    return false;
-  }
-
- private:
-  bool within(std::string segment, const ojson& j, LoadError& found) {
-    path_.push_back(std::move(segment));
-    bool hit = find(j, found);
-    path_.pop_back();
-    return hit;
-  }
-
-  std::vector<std::string> path_;
-  std::vector<const std::string*> names_;
-};
 
 }  // namespace
 
-bool findNonFinite(const nlohmann::ordered_json& root, LoadError& found) {
-  return NonFiniteSearch().find(root, found);
-}
-
-nlohmann::ordered_json writeTab(const MacroTabData& tab) {
-  ojson t;
-  t["name"] = text(tab.name);
-  t["title"] = text(tab.title);
-  t["kind"] = tab.kind;
-  t["viewDirection"] = tab.viewDirection;
-  if (!tab.designedDialog.isEmpty()) t["designedDialog"] = text(tab.designedDialog);
+void writeTab(JsonWriter& w, const MacroTabData& tab) {
+  w.beginObject();
+  w.member("name", tab.name);
+  w.member("title", tab.title);
+  w.member("kind", tab.kind);
+  w.member("viewDirection", tab.viewDirection);
+  if (!tab.designedDialog.isEmpty()) w.member("designedDialog", tab.designedDialog);
   if (const MacroBoltData* bolts = tab.getBoltData()) {
-    t["bolts"] = {{"diameter", text(bolts->diameter)}, {"holeOffset", text(bolts->holeOffset)}};
+    w.key("bolts");
+    w.beginObject();
+    w.member("diameter", bolts->diameter);
+    w.member("holeOffset", bolts->holeOffset);
     // Only a chosen assembly is written: files without one stay as they were.
-    if (!bolts->assembly.isEmpty()) t["bolts"]["assembly"] = text(bolts->assembly);
+    if (!bolts->assembly.isEmpty()) w.member("assembly", bolts->assembly);
+    w.endObject();
   }
-  ojson patterns = ojson::array();
+  w.key("patterns");
+  w.beginArray();
   for (const MacroPatternData& p : tab.patterns) {
-    ojson e = {{"pattern", text(p.pattern)}, {"nrBolts1", text(p.nrBolts1)}};
-    if (p.twoDirections) e["nrBolts2"] = text(p.nrBolts2);
-    patterns.push_back(e);
+    w.beginObject();
+    w.member("pattern", p.pattern);
+    w.member("nrBolts1", p.nrBolts1);
+    if (p.twoDirections) w.member("nrBolts2", p.nrBolts2);
+    w.endObject();
   }
-  t["patterns"] = patterns;
-  ojson flexFix = ojson::array();
-  for (const MacroFlexFixData& f : tab.flexFix)
-    flexFix.push_back({{"variable", text(f.variable)}, {"fixed", f.fixed}, {"flex", f.flex}});
-  t["flexFix"] = flexFix;
-  ojson merged = ojson::array();
-  for (const MacroProfData& p : tab.mergedProps)
-    merged.push_back({{"profileGroup", text(p.profileGroup)}, {"memberName", text(p.memberName)}});
-  t["mergedProps"] = merged;
-  return t;
+  w.endArray();
+  w.key("flexFix");
+  w.beginArray();
+  for (const MacroFlexFixData& f : tab.flexFix) {
+    w.beginObject();
+    w.member("variable", f.variable);
+    w.member("fixed", f.fixed);
+    w.member("flex", f.flex);
+    w.endObject();
+  }
+  w.endArray();
+  w.key("mergedProps");
+  w.beginArray();
+  for (const MacroProfData& p : tab.mergedProps) {
+    w.beginObject();
+    w.member("profileGroup", p.profileGroup);
+    w.member("memberName", p.memberName);
+    w.endObject();
+  }
+  w.endArray();
+  w.endObject();
 }
 
-nlohmann::ordered_json writeDrawing(AcDbDatabase& db, const AcArray<AcDbObjectId>& macroIds) {
-  ojson root;
-  root["format"] = kFormatName;
-  root["version"] = kFormatVersion;
-  ojson macros = ojson::array();
+void writeDrawing(AcDbDatabase& db, const AcArray<AcDbObjectId>& macroIds, JsonWriter& w) {
+  w.beginObject();
+  w.member("format", kFormatName);
+  w.member("version", kFormatVersion);
+  w.key("macros");
+  w.beginArray();
   for (const AcDbObjectId& id : macroIds) {
     // One transaction per macro: a transaction's look-up of what it opened
     // grows with everything it holds.
     AcTransaction tr(db);
     Nx_DbMacro* macro = nullptr;
-    if (tr.getObject(macro, id, AcDb::kForRead) == Acad::eOk)
-      macros.push_back(writeMacro(*macro, tr));
+    if (tr.getObject(macro, id, AcDb::kForRead) == Acad::eOk) writeMacro(w, *macro, tr);
   }
-  root["macros"] = macros;
-  return root;
+  w.endArray();
+  w.endObject();
 }
 
 }  // namespace drawing

@@ -32,7 +32,7 @@ std::string describe(const nlohmann::json& j) {
 }
 
 // JSON pointer escaping of one key.
-std::string escapeKey(const std::string& key) {
+std::string escapeKey(std::string_view key) {
   std::string out;
   for (char c : key) {
     if (c == '~')
@@ -45,6 +45,23 @@ std::string escapeKey(const std::string& key) {
   return out;
 }
 }  // namespace
+
+std::string JsonField::path() const {
+  std::string out;
+  appendPath(out);
+  return out.empty() ? std::string("/") : out;
+}
+
+void JsonField::appendPath(std::string& out) const {
+  if (!parent_) {
+    out += root_;
+    return;
+  }
+  parent_->appendPath(out);
+  out += '/';
+  out += escapeKey(key_);
+  if (index_ >= 0) out += '/' + std::to_string(index_);
+}
 
 void JsonField::fail(const std::string& what) const {
   throw LoadError{path(), what};
@@ -62,7 +79,7 @@ void JsonField::requireObject(std::initializer_list<const char*> allowed) const 
     if (known) continue;
     std::string list;
     for (const char* a : allowed) list += std::string(list.empty() ? "" : ", ") + "\"" + a + "\"";
-    JsonField(value, path_ + "/" + escapeKey(key))
+    JsonField(value, this, key, -1)
         .fail("unknown key \"" + key + "\" (expected one of " + list + ")");
   }
 }
@@ -71,7 +88,7 @@ JsonField JsonField::at(const char* key) const {
   if (!j_.is_object()) expected("an object");
   auto it = j_.find(key);
   if (it == j_.end()) fail(std::string("missing key \"") + key + "\"");
-  return JsonField(*it, path_ + "/" + escapeKey(key));
+  return JsonField(*it, this, key, -1);
 }
 
 std::vector<JsonField> JsonField::elements(const char* key) const {
@@ -81,7 +98,7 @@ std::vector<JsonField> JsonField::elements(const char* key) const {
   if (!array.j_.is_array()) array.expected("an array");
   out.reserve(array.j_.size());
   for (size_t i = 0; i < array.j_.size(); ++i)
-    out.emplace_back(array.j_[i], array.path_ + "/" + std::to_string(i));
+    out.push_back(JsonField(array.j_[i], this, key, static_cast<long>(i)));
   return out;
 }
 

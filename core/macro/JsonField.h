@@ -2,6 +2,7 @@
 #include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Nx_String.h"
@@ -21,10 +22,13 @@ struct LoadError {
 // LoadError, which the loader turns into its error text.
 class JsonField {
  public:
-  JsonField(const nlohmann::json& value, std::string path) : j_(value), path_(std::move(path)) {}
+  JsonField(const nlohmann::json& value, std::string path) : j_(value), root_(std::move(path)) {}
 
   const nlohmann::json& json() const { return j_; }
-  const std::string& path() const { return path_.empty() ? root_ : path_; }
+  // Put together only when asked: a load reads every value once, and
+  // building the pointer of each cost more than reading it. A field made by
+  // at() or elements() refers to the field it came from, which must outlive it.
+  std::string path() const;
   [[noreturn]] void fail(const std::string& what) const;
   [[noreturn]] void expected(const std::string& what) const;
 
@@ -32,6 +36,10 @@ class JsonField {
   void requireObject(std::initializer_list<const char*> allowed) const;
   bool has(const char* key) const { return j_.contains(key); }
   JsonField at(const char* key) const;  // required
+  // A member met while going through the object's items.
+  JsonField member(std::string_view key, const nlohmann::json& value) const {
+    return JsonField(value, this, key, -1);
+  }
   // Elements of an array under key; a missing key is an empty array.
   std::vector<JsonField> elements(const char* key) const;
 
@@ -52,9 +60,15 @@ class JsonField {
   Nx_StringArray texts(const char* key) const;
 
  private:
-  inline static const std::string root_ = "/";
+  JsonField(const nlohmann::json& value, const JsonField* parent, std::string_view key, long index)
+      : j_(value), parent_(parent), key_(key), index_(index) {}
+  void appendPath(std::string& out) const;
+
   const nlohmann::json& j_;
-  std::string path_;
+  const JsonField* parent_ = nullptr;
+  std::string_view key_;  // under the parent: the key, of the member or of the element's array
+  long index_ = -1;       // an element's place in its array
+  std::string root_;      // without a parent: the whole path
 };
 
 }  // namespace drawing

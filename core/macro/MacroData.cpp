@@ -125,14 +125,18 @@ bool MacroData::loadFromStandards() {
 }
 
 bool MacroData::writeToFile(const Nx_String& path, Nx_String* error) const {
-  nlohmann::ordered_json root;
-  root["format"] = kPropertyFormat;
-  root["version"] = drawing::kFormatVersion;
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  for (const MacroTabData& tab : tabs) list.push_back(drawing::writeTab(tab));
-  root["tabs"] = list;
+  std::string json;
+  drawing::JsonWriter w(json);
+  w.beginObject();
+  w.member("format", kPropertyFormat);
+  w.member("version", drawing::kFormatVersion);
+  w.key("tabs");
+  w.beginArray();
+  for (const MacroTabData& tab : tabs) drawing::writeTab(w, tab);
+  w.endArray();
+  w.endObject();
   std::string why;
-  if (base::writeFileAtomically(path.str(), root.dump(2) + "\n", &why)) return true;
+  if (base::writeFileAtomically(path.str(), json + "\n", &why)) return true;
   if (error) *error = Nx_String(why);
   return false;
 }

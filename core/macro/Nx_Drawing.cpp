@@ -1,6 +1,8 @@
 #include "core/macro/Nx_Drawing.h"
 
 #include "core/macro/DrawingFormat.h"
+#include "core/macro/JsonQuickParse.h"
+#include "core/macro/Nx_BoltModule.h"
 #include "platform/base/AtomicFile.h"
 
 namespace {
@@ -55,7 +57,8 @@ bool Nx_Drawing::load(const Nx_String& path, Nx_String& error) {
 bool Nx_Drawing::loadText(const std::string& json, const Nx_String& name, Nx_String& error) {
   nlohmann::json root;
   try {
-    root = nlohmann::json::parse(json);
+    // nlohmann's parser has the last word on what the quick one leaves.
+    if (!drawing::parseJsonQuickly(json, root)) root = nlohmann::json::parse(json);
   } catch (const nlohmann::json::parse_error& e) {
     error = name + ": " + lineAndColumn(json, e.byte > 0 ? e.byte - 1 : 0) + ": " +
             parseReason(e.what());
@@ -78,17 +81,23 @@ bool Nx_Drawing::loadText(const std::string& json, const Nx_String& name, Nx_Str
 }
 
 std::string Nx_Drawing::toJson() const {
-  return drawing::writeDrawing(*db_, macroIds_).dump(2) + "\n";
+  std::string json;
+  drawing::JsonWriter w(json);
+  drawing::writeDrawing(*db_, macroIds_, w);
+  json += '\n';
+  return json;
 }
 
 bool Nx_Drawing::toJson(std::string& json, Nx_String& error) const {
-  nlohmann::ordered_json root = drawing::writeDrawing(*db_, macroIds_);
+  std::string text;
+  drawing::JsonWriter w(text);
+  drawing::writeDrawing(*db_, macroIds_, w);
   drawing::LoadError bad;
-  if (drawing::findNonFinite(root, bad)) {
+  if (w.nonFinite(bad)) {
     error = Nx_String(bad.where + ": " + bad.what);
     return false;
   }
-  json = root.dump(2) + "\n";
+  json = std::move(text) + "\n";
   return true;
 }
 
@@ -130,4 +139,45 @@ AcDbObjectId Nx_Drawing::addMacro(std::unique_ptr<Nx_DbMacro> macro) {
   AcDbObjectId id = db_->addObject(std::move(macro));
   if (!id.isNull()) macroIds_.append(id);
   return id;
+}
+
+AcDbObjectId Nx_Drawing::addCopyOf(const Nx_Drawing& source, AcDbObjectId id) {
+  AcTransaction from(*source.db_);
+  Nx_DbMacro* original = nullptr;
+  if (from.getObject(original, id, AcDb::kForRead) != Acad::eOk) return AcDbObjectId::kNull;
+  Nx_Macro macro = *original->getMacro();
+  for (int i = 0; i < macro.moduleCount(); ++i) {
+    Nx_BoltModule* bolts = asBoltModule(macro.module(i));
+    if (!bolts) continue;
+    AcArray<AcDbObjectId> ids, copies;
+    bolts->getPatternIds(ids);
+    for (const AcDbObjectId& p : ids) {
+      Nx_BoltPattern* pattern = nullptr;
+      if (getPattern(p, pattern, &from) != Acad::eOk) continue;
+      bool reverse1 = false, reverse2 = false;
+      pattern->reverseStart(1, reverse1);
+      pattern->reverseStart(2, reverse2);
+      copies.append(db_->addObject(std::make_unique<Nx_BoltPattern>(
+          pattern->name(), pattern->layout()->type(), reverse1, reverse2)));
+    }
+    bolts->setPatternIds(copies);
+  }
+  AcArray<AcDbObjectId> profiles;
+  for (int i = 0; i < original->baseProfCount(); ++i) {
+    Nx_DbProfile* profile = nullptr;
+    if (original->getBaseProf(i, profile, &from) != Acad::eOk) continue;
+    profiles.append(
+        db_->addObject(std::make_unique<Nx_DbProfile>(profile->section(), profile->material())));
+  }
+  MacroData data;
+  original->getMacroData(data);
+  const AcDbObjectId copy = addMacro(std::make_unique<Nx_DbMacro>(std::move(macro)));
+  AcTransaction to(*db_);
+  Nx_DbMacro* added = nullptr;
+  if (to.getObject(added, copy, AcDb::kForWrite) != Acad::eOk) return copy;
+  added->setBaseProfIds(profiles);
+  data.macroId = copy;
+  added->setMacroData(data);
+  added->clearModified();
+  return copy;
 }

@@ -44,6 +44,11 @@ class DCM_API Nx_Drawing {
   // Adds a macro at the end; the profiles and patterns it refers to must
   // already be objects of database().
   AcDbObjectId addMacro(std::unique_ptr<Nx_DbMacro> macro);
+  // Adds a copy of another drawing's macro at the end, with copies of its
+  // base profiles and bolt patterns, so that nothing is shared with the
+  // original; the null id when the macro cannot be opened. A scratch copy
+  // costs the macro's size, where loading the drawing again costs all of it.
+  AcDbObjectId addCopyOf(const Nx_Drawing& source, AcDbObjectId id);
 
   // The drawing the host works in (the CAD host's working database), which
   // the macro dialog data reaches its macro through; null when none.

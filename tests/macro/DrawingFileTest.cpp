@@ -8,6 +8,7 @@
 #include <limits>
 #include <memory>
 
+#include "core/macro/Nx_BoltModule.h"
 #include "core/macro/Nx_Drawing.h"
 #include "platform/base/AtomicFile.h"
 #include "tests/macro/MacroTestDrawing.h"
@@ -290,6 +291,48 @@ TEST(DrawingFile, ManyModulesAndGroupsLoad) {
   EXPECT_EQ(data.tabs.length(), 3000);
   EXPECT_EQ(data.tabs[2999].name, "G2999");
   EXPECT_EQ(data.tabs[2999].patterns.length(), 1);
+}
+
+TEST(DrawingFile, AMacroCopySharesNothingWithItsOriginal) {
+  Nx_Drawing d;
+  ASSERT_TRUE(loadExampleDrawing(d));
+  const std::string original = d.toJson();
+  AcArray<AcDbObjectId> ids;
+  d.getMacroIds(ids);
+  Nx_Drawing copy;
+  for (const AcDbObjectId& id : ids) ASSERT_FALSE(copy.addCopyOf(d, id).isNull());
+  EXPECT_EQ(copy.toJson(), original);
+
+  // The copy's patterns, profiles and dialog data are its own.
+  AcArray<AcDbObjectId> copies;
+  copy.getMacroIds(copies);
+  {
+    AcTransaction tr(copy.database());
+    Nx_DbMacro* m = nullptr;
+    ASSERT_EQ(tr.getObject(m, copies[0], AcDb::kForWrite), Acad::eOk);
+    MacroData data;
+    m->getMacroData(data);
+    EXPECT_EQ(data.macroId, copies[0]);
+    Nx_DbProfile* profile = nullptr;
+    ASSERT_EQ(m->getBaseProf(0, profile, &tr), Acad::eOk);
+    ASSERT_EQ(tr.getObject(profile, profile->objectId(), AcDb::kForWrite), Acad::eOk);
+    profile->setSection("HEB999");
+    Nx_Macro& macro = *m->getMacroWrite();
+    for (int i = 0; i < macro.moduleCount(); ++i)
+      if (Nx_BoltModule* bolts = asBoltModule(macro.module(i))) {
+        AcArray<AcDbObjectId> patterns;
+        bolts->getPatternIds(patterns);
+        for (const AcDbObjectId& p : patterns) {
+          Nx_BoltPattern* pattern = nullptr;
+          ASSERT_EQ(getPattern(p, pattern, &tr, AcDb::kForWrite), Acad::eOk);
+          pattern->setReverseStart(1, true);
+          pattern->setName("Renamed");
+        }
+      }
+  }
+  EXPECT_EQ(d.toJson(), original);
+  EXPECT_NE(copy.toJson(), original);
+  EXPECT_TRUE(copy.addCopyOf(d, AcDbObjectId()).isNull());
 }
 
 }  // namespace

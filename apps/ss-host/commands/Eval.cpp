@@ -166,17 +166,15 @@ bool saveDrawing(const Nx_Drawing& drawing, const std::string& target, const eva
 }
 
 // The macros one at a time in this process, each against the shadow.
-int evaluateInProcess(Nx_Drawing& drawing, const std::string& text, const std::vector<int>& picked,
+int evaluateInProcess(Nx_Drawing& drawing, const std::vector<int>& picked,
                       const eval::Options& options, eval::Report& report) {
-  // The shadow holds the values before each run (see EvalRun.h).
-  Nx_Drawing shadow;
-  Nx_String error;
-  if (!shadow.loadText(text, Nx_String(options.drawing), error)) return failure(utf8(error));
-  AcArray<AcDbObjectId> all, shadowIds;
+  AcArray<AcDbObjectId> all;
   drawing.getMacroIds(all);
-  shadow.getMacroIds(shadowIds);
   for (int i : picked) {
-    eval::MacroEval context(drawing, all[i], shadow, shadowIds[i], options);
+    // The shadow holds the values before each run (see EvalRun.h).
+    Nx_Drawing shadow;
+    const AcDbObjectId shadowId = shadow.addCopyOf(drawing, all[i]);
+    eval::MacroEval context(drawing, all[i], shadow, shadowId, options);
     if (!context.isOpen()) continue;
     Nx_StringArray sheets, objects;
     std::string why;
@@ -217,10 +215,9 @@ int evaluate(const eval::Options& options) {
   report.traced = options.trace;
   const int jobs = options.jobs > 0 ? options.jobs : eval::defaultJobs();
   if (options.all) {
-    eval::Batch batch{drawing, text, picked, jobs};
+    eval::Batch batch{drawing, picked, jobs};
     if (!eval::runBatch(batch, options, report, why)) return failure(why);
-  } else if (int code = evaluateInProcess(drawing, text, picked, options, report);
-             code != kExitOk) {
+  } else if (int code = evaluateInProcess(drawing, picked, options, report); code != kExitOk) {
     return code;
   }
   if (report.macros.empty() && !options.sheet.empty())

@@ -31,7 +31,7 @@ bool writeAll(int fd, const std::uint8_t* data, size_t size) {
 }
 
 // One frame: the length (4 bytes, host order: both ends are this process's
-// image) and the CBOR of the macro.
+// image) and the macro (EvalWire.h).
 bool sendMacro(int fd, const WireMacro& macro) {
   std::vector<std::uint8_t> body = toWire(macro);
   std::uint32_t size = static_cast<std::uint32_t>(body.size());
@@ -42,18 +42,16 @@ bool sendMacro(int fd, const WireMacro& macro) {
 
 // The worker's whole life; never returns to the command.
 [[noreturn]] void work(const Batch& batch, const Options& options, int slot, int fd) {
-  Nx_Drawing shadow;
-  Nx_String error;
-  if (!shadow.loadText(batch.text, Nx_String(options.drawing), error)) _exit(3);
-  AcArray<AcDbObjectId> ids, shadowIds;
+  AcArray<AcDbObjectId> ids;
   batch.drawing.getMacroIds(ids);
-  shadow.getMacroIds(shadowIds);
   for (size_t k = static_cast<size_t>(slot); k < batch.picked.size();
        k += static_cast<size_t>(batch.jobs)) {
     const int i = batch.picked[k];
     WireMacro out;
     out.index = static_cast<int>(k);
-    MacroEval context(batch.drawing, ids[i], shadow, shadowIds[i], options);
+    Nx_Drawing shadow;
+    const AcDbObjectId shadowId = shadow.addCopyOf(batch.drawing, ids[i]);
+    MacroEval context(batch.drawing, ids[i], shadow, shadowId, options);
     Nx_StringArray sheets, objects;
     std::string why;
     if (context.isOpen() && sheetsOf(context.macro(), options, sheets, objects, why)) {
@@ -79,9 +77,8 @@ bool takeFrames(Worker& w, std::vector<std::optional<WireMacro>>& results, Progr
   while (w.pending.size() - at >= sizeof size) {
     std::memcpy(&size, w.pending.data() + at, sizeof size);
     if (w.pending.size() - at - sizeof size < size) break;
-    const auto first = w.pending.begin() + static_cast<std::ptrdiff_t>(at + sizeof size);
     WireMacro macro;
-    if (!fromWire(std::vector<std::uint8_t>(first, first + size), macro) || macro.index < 0 ||
+    if (!fromWire(w.pending.data() + at + sizeof size, size, macro) || macro.index < 0 ||
         static_cast<size_t>(macro.index) >= results.size() || results[macro.index])
       return false;
     results[static_cast<size_t>(macro.index)] = std::move(macro);

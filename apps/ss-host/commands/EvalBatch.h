@@ -13,16 +13,15 @@
 // pool of calculation dialogs, the data-file and section caches, the
 // settings, the command-line sink, the run frames), so workers are forked
 // processes, not threads: each gets the loaded drawing by copy-on-write,
-// loads its own shadow (EvalRun.h) from the same text, evaluates every
-// jobs-th macro and sends each macro's results back as it finishes. The
+// evaluates every jobs-th macro against a shadow copy of it (EvalRun.h) and
+// sends each macro's results back as it finishes. The
 // parent replays the Output values of every macro that did not fail onto
 // its own untouched drawing, in drawing order, so the result does not
 // depend on the number of workers.
 namespace eval {
 
 struct Batch {
-  Nx_Drawing& drawing;      // as loaded from text; takes the runs' writes
-  const std::string& text;  // the drawing file's content
+  Nx_Drawing& drawing;      // as loaded; takes the runs' writes
   std::vector<int> picked;  // indexes of the macros to run, ascending
   int jobs = 1;
 };

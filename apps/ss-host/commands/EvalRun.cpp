@@ -180,8 +180,10 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
       Nx_String was, is;
       v.beforeKnown = mapping.getMacroVarValue(cell.name, cell.valueType, was, before) == Acad::eOk;
       v.before = utf8(was);
-      bool nowKnown = mapping.getMacroVarValue(cell.name, cell.valueType, is, request) == Acad::eOk;
-      v.changed = cell.isOutput() && v.beforeKnown && nowKnown && !was.equal(is, true);
+      // Only an Output changes the macro: an Input's value is not read again.
+      v.changed = cell.isOutput() && v.beforeKnown &&
+                  mapping.getMacroVarValue(cell.name, cell.valueType, is, request) == Acad::eOk &&
+                  !was.equal(is, true);
     }
     out.variables.push_back(std::move(v));
   }

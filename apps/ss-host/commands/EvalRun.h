@@ -7,10 +7,10 @@
 #include "core/macro/Nx_Drawing.h"
 
 // Runs the standards of one macro of a drawing and finds out what each run
-// changed. The values before a run are read from a shadow copy of the
-// drawing, loaded once per command: after each run only the macro it ran on
-// is brought up to date there, by the same writes the run made, so the cost
-// of eval grows with the drawing, not with its square.
+// changed. The values before a run are read from a shadow: a copy of the
+// macro alone (Nx_Drawing::addCopyOf) made before its first sheet runs and
+// brought up to date after each sheet by the same writes the run made, so a
+// worker of a batch pays for its own macros, never for the whole drawing.
 namespace eval {
 
 // One macro open for write, with its dialog data.

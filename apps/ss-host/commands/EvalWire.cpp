@@ -1,67 +1,220 @@
 #include "apps/ss-host/commands/EvalWire.h"
 
-#include <nlohmann/json.hpp>
+#include <cstring>
+#include <string_view>
 
 namespace eval {
 
 namespace {
 
-using json = nlohmann::ordered_json;
+// Both ends are this program's image, so numbers go in host order; a text
+// is its length and its bytes. Every read is bounds-checked, so a damaged
+// frame is refused rather than read past its end.
+class Out {
+ public:
+  explicit Out(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
+  void count(size_t n) { number(static_cast<std::uint32_t>(n)); }
+  void number(std::int64_t v) { raw(&v, sizeof v); }
+  void number(std::uint32_t v) { raw(&v, sizeof v); }
+  void flag(bool v) { bytes_.push_back(v ? 1 : 0); }
+  void text(std::string_view s) {
+    count(s.size());
+    bytes_.insert(bytes_.end(), s.begin(), s.end());
+  }
 
-json sheetJson(const SheetRun& s) {
-  json diagnostics = json::array();
-  for (const Diagnostic& d : s.diagnostics)
-    diagnostics.push_back({d.kind, d.sheet, d.row, d.variable, d.text, d.message});
-  json variables = json::array();
-  for (const Variable& v : s.variables)
-    variables.push_back({v.name, v.kind, v.type, v.before, v.beforeKnown, v.after, v.changed});
-  return {s.sheet,
-          s.object,
-          s.ran,
-          s.ok,
-          s.error,
-          std::move(diagnostics),
-          s.warnings,
-          std::move(variables),
-          traceJson(s.trace)};
+ private:
+  void raw(const void* p, size_t n) {
+    const auto* b = static_cast<const std::uint8_t*>(p);
+    bytes_.insert(bytes_.end(), b, b + n);
+  }
+  std::vector<std::uint8_t>& bytes_;
+};
+
+class In {
+ public:
+  In(const std::uint8_t* data, size_t size) : at_(data), end_(data + size) {}
+  bool sound() const { return sound_; }
+  bool atEnd() const { return at_ == end_; }
+  void refuse() { sound_ = false; }
+  // A count of items each taking at least one byte: never more than remain.
+  size_t count() {
+    std::uint32_t n = 0;
+    raw(&n, sizeof n);
+    if (n > static_cast<size_t>(end_ - at_)) sound_ = false;
+    return sound_ ? n : 0;
+  }
+  std::int64_t number() {
+    std::int64_t v = 0;
+    raw(&v, sizeof v);
+    return v;
+  }
+  bool flag() {
+    std::uint8_t b = 0;
+    raw(&b, 1);
+    if (b > 1) sound_ = false;
+    return b == 1;
+  }
+  std::string text() {
+    size_t n = count();
+    std::string s(reinterpret_cast<const char*>(at_), n);
+    at_ += n;
+    return s;
+  }
+
+ private:
+  void raw(void* p, size_t n) {
+    if (!sound_ || static_cast<size_t>(end_ - at_) < n) {
+      sound_ = false;
+      std::memset(p, 0, n);
+      return;
+    }
+    std::memcpy(p, at_, n);
+    at_ += n;
+  }
+  const std::uint8_t* at_;
+  const std::uint8_t* end_;
+  bool sound_ = true;
+};
+
+void put(Out& o, const std::vector<std::pair<std::string, std::string>>& pairs) {
+  o.count(pairs.size());
+  for (const auto& [name, value] : pairs) {
+    o.text(name);
+    o.text(value);
+  }
 }
 
-SheetRun sheetFromJson(const json& j) {
-  SheetRun s;
-  s.sheet = j.at(0);
-  s.object = j.at(1);
-  s.ran = j.at(2);
-  s.ok = j.at(3);
-  s.error = j.at(4);
-  for (const json& d : j.at(5))
-    s.diagnostics.push_back({d.at(0), d.at(1), d.at(2), d.at(3), d.at(4), d.at(5)});
-  s.warnings = j.at(6).get<std::vector<std::string>>();
-  for (const json& v : j.at(7))
-    s.variables.push_back({v.at(0), v.at(1), v.at(2), v.at(3), v.at(4), v.at(5), v.at(6)});
-  s.trace = traceFromJson(j.at(8));
-  return s;
+void put(Out& o, const std::vector<TraceRow>& rows) {
+  o.count(rows.size());
+  for (const TraceRow& r : rows) {
+    o.text(r.sheet);
+    o.number(static_cast<std::int64_t>(r.row));
+    o.text(r.text);
+    o.text(r.equation);
+    o.text(r.value);
+    o.flag(r.ok);
+    put(o, r.read);
+    put(o, r.written);
+    put(o, r.children);
+  }
+}
+
+void put(Out& o, const SheetRun& s) {
+  o.text(s.sheet);
+  o.text(s.object);
+  o.flag(s.ran);
+  o.flag(s.ok);
+  o.text(s.error);
+  o.count(s.diagnostics.size());
+  for (const Diagnostic& d : s.diagnostics) {
+    o.text(d.kind);
+    o.text(d.sheet);
+    o.number(static_cast<std::int64_t>(d.row));
+    o.text(d.variable);
+    o.text(d.text);
+    o.text(d.message);
+  }
+  o.count(s.warnings.size());
+  for (const std::string& w : s.warnings) o.text(w);
+  o.count(s.variables.size());
+  for (const Variable& v : s.variables) {
+    o.text(v.name);
+    o.text(v.kind);
+    o.text(v.type);
+    o.text(v.before);
+    o.flag(v.beforeKnown);
+    o.text(v.after);
+    o.flag(v.changed);
+  }
+  put(o, s.trace);
+}
+
+void get(In& in, std::vector<std::pair<std::string, std::string>>& pairs) {
+  for (size_t n = in.count(); n > 0 && in.sound(); --n) {
+    std::string name = in.text();
+    pairs.emplace_back(std::move(name), in.text());
+  }
+}
+
+// Child runs nest as deep as CallChild does; a damaged frame cannot make
+// the reader recurse deeper than this.
+constexpr int kMaxTraceDepth = 256;
+
+void get(In& in, std::vector<TraceRow>& rows, int depth) {
+  const size_t n = in.count();
+  if (n > 0 && depth > kMaxTraceDepth) in.refuse();
+  for (size_t i = 0; i < n && in.sound(); ++i) {
+    TraceRow r;
+    r.sheet = in.text();
+    r.row = static_cast<int>(in.number());
+    r.text = in.text();
+    r.equation = in.text();
+    r.value = in.text();
+    r.ok = in.flag();
+    get(in, r.read);
+    get(in, r.written);
+    get(in, r.children, depth + 1);
+    rows.push_back(std::move(r));
+  }
+}
+
+void get(In& in, SheetRun& s) {
+  s.sheet = in.text();
+  s.object = in.text();
+  s.ran = in.flag();
+  s.ok = in.flag();
+  s.error = in.text();
+  for (size_t n = in.count(); n > 0 && in.sound(); --n) {
+    Diagnostic d;
+    d.kind = in.text();
+    d.sheet = in.text();
+    d.row = static_cast<int>(in.number());
+    d.variable = in.text();
+    d.text = in.text();
+    d.message = in.text();
+    s.diagnostics.push_back(std::move(d));
+  }
+  for (size_t n = in.count(); n > 0 && in.sound(); --n) s.warnings.push_back(in.text());
+  for (size_t n = in.count(); n > 0 && in.sound(); --n) {
+    Variable v;
+    v.name = in.text();
+    v.kind = in.text();
+    v.type = in.text();
+    v.before = in.text();
+    v.beforeKnown = in.flag();
+    v.after = in.text();
+    v.changed = in.flag();
+    s.variables.push_back(std::move(v));
+  }
+  get(in, s.trace, 0);
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> toWire(const WireMacro& macro) {
-  json sheets = json::array();
-  for (const SheetRun& s : macro.run.sheets) sheets.push_back(sheetJson(s));
-  return json::to_cbor(json{macro.index, macro.evaluated, macro.run.macro, std::move(sheets)});
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(1024);
+  Out o(bytes);
+  o.number(static_cast<std::int64_t>(macro.index));
+  o.flag(macro.evaluated);
+  o.text(macro.run.macro);
+  o.count(macro.run.sheets.size());
+  for (const SheetRun& s : macro.run.sheets) put(o, s);
+  return bytes;
 }
 
-bool fromWire(const std::vector<std::uint8_t>& bytes, WireMacro& macro) {
-  try {
-    json j = json::from_cbor(bytes);
-    macro.index = j.at(0);
-    macro.evaluated = j.at(1);
-    macro.run.macro = j.at(2);
-    macro.run.sheets.clear();
-    for (const json& s : j.at(3)) macro.run.sheets.push_back(sheetFromJson(s));
-    return true;
-  } catch (const std::exception&) {
-    return false;
+bool fromWire(const std::uint8_t* data, size_t size, WireMacro& macro) {
+  In in(data, size);
+  macro = WireMacro();
+  macro.index = static_cast<int>(in.number());
+  macro.evaluated = in.flag();
+  macro.run.macro = in.text();
+  for (size_t n = in.count(); n > 0 && in.sound(); --n) {
+    SheetRun s;
+    get(in, s);
+    macro.run.sheets.push_back(std::move(s));
   }
+  return in.sound() && in.atEnd();
 }
 
 }  // namespace eval

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -6,7 +7,8 @@
 #include "apps/ss-host/commands/EvalReport.h"
 
 // How a batch worker hands a macro's results to the parent: the macro's
-// place in the batch and its MacroRun, as CBOR in one frame.
+// place in the batch and its MacroRun, in one frame of a plain binary
+// form: lengths and texts, no names, nothing the parent has to look up.
 namespace eval {
 
 struct WireMacro {
@@ -16,7 +18,8 @@ struct WireMacro {
 };
 
 std::vector<std::uint8_t> toWire(const WireMacro& macro);
-// False when the bytes are no frame of toWire.
-bool fromWire(const std::vector<std::uint8_t>& bytes, WireMacro& macro);
+// False when the bytes are no frame of toWire (cut short, too long, a flag
+// that is neither 0 nor 1, a count past the end).
+bool fromWire(const std::uint8_t* data, size_t size, WireMacro& macro);
 
 }  // namespace eval

@@ -5,6 +5,7 @@
 #include "designer/CControlRect.h"
 #include "designer/CSelectionTracker.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPainter.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListControl.h"
 #include "platform/ui/PaintContext.h"
@@ -270,6 +271,13 @@ void Nx_DlgDesignerData::OnEraseBkgnd(ui::PaintContext& dc) const {
 }
 
 void Nx_DlgDesignerData::OnPaint(ui::PaintContext& dc) const {
+  // Group frames beneath the rest, as the dialog stacks its widgets.
+  for (bool beneath : {true, false})
+    for (const auto& d : drawn_) {
+      const ui::Window* w = d->window();
+      if (w && w->liesBeneath() == beneath && (w->exStyle() & ui::WS_EX_PARENTDRAWN))
+        ui::paintControl(dc, *w);
+    }
   if (tracker_) tracker_->paint(dc);
 }
 

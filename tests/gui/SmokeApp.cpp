@@ -1,5 +1,6 @@
 #include "tests/gui/SmokeApp.h"
 
+#include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
@@ -23,7 +24,12 @@ bool SmokeApp::OnInit() {
 void SmokeApp::shootLater(ui::Dialog& dialog, wxDialog& window) {
   auto* timer = new wxTimer;
   timer->Bind(wxEVT_TIMER, [this, &dialog, &window, timer](wxTimerEvent&) {
-    if (prepare_) prepare_(dialog);
+    if (prepare_) {
+      prepare_(dialog);
+      // What the preparation changed is drawn before the picture is taken.
+      for (int i = 0; i < 3; ++i) wxYield();
+      window.Update();
+    }
     for (const std::string& f : layoutFaults(dialog)) {
       std::fprintf(stderr, "layout: %s\n", f.c_str());
       faults_ = true;

@@ -261,9 +261,8 @@ bool Nx_DlgDesignerData::setCtrlReadOnly(int resourceId, bool readOnly) {
 void Nx_DlgDesignerData::OnEraseBkgnd(ui::PaintContext& dc) const {
   if (!dialog_) return;
   if (designMode_) {
-    const ui::Color face{0xF0, 0xF0, 0xF0};
     dc.setNoPen();
-    dc.setBrush(face);
+    dc.setBrush(ui::kFaceColor);
     dc.drawRect(dialog_->clientRect());
   }
   if (picture_.isLoaded())

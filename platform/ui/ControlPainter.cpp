@@ -45,7 +45,7 @@ void paintButton(PaintContext& dc, const Button& b, const Rect& r, unsigned stat
         const Rect box{r.left + 6, r.top, std::min(r.right, r.left + 10 + caption.width),
                        r.top + caption.height};
         dc.setNoPen();
-        dc.setBrush({0xF0, 0xF0, 0xF0});
+        dc.setBrush(kFaceColor);
         dc.drawRect(box);
         dc.drawText(b.text(), {box.left + 2, box.top, box.right, box.bottom});
       }

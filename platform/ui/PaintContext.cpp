@@ -4,7 +4,6 @@ namespace ui {
 namespace {
 constexpr Color kShadow{0x80, 0x80, 0x80};
 constexpr Color kLight{0xFF, 0xFF, 0xFF};
-constexpr Color kFace{0xF0, 0xF0, 0xF0};
 constexpr Color kDark{0x40, 0x40, 0x40};
 
 // Raised (buttons) or sunken (fields) edge of a box.
@@ -22,12 +21,12 @@ PaintContext::~PaintContext() = default;
 
 void PaintContext::drawControlFace(ControlFace face, const Rect& box, unsigned state) {
   const bool disabled = state & CF_DISABLED;
-  const Color field = disabled ? kFace : kLight;
+  const Color field = disabled ? kFaceColor : kLight;
   const Color mark = disabled ? kShadow : Color{};
   switch (face) {
     case ControlFace::PushButton:
       setNoPen();
-      setBrush(kFace);
+      setBrush(kFaceColor);
       drawRect(box);
       edge(*this, box, true);
       break;
@@ -52,7 +51,7 @@ void PaintContext::drawControlFace(ControlFace face, const Rect& box, unsigned s
     case ControlFace::DropDown:
     case ControlFace::DropDownList: {
       setNoPen();
-      setBrush(face == ControlFace::DropDown ? field : kFace);
+      setBrush(face == ControlFace::DropDown ? field : kFaceColor);
       drawRect(box);
       edge(*this, box, face == ControlFace::DropDownList);
       // The arrow of the drop-down button.

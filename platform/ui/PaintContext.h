@@ -17,6 +17,9 @@ struct Color {
   friend bool operator==(const Color&, const Color&) = default;
 };
 
+// The face of dialogs and buttons, as the kit draws them.
+inline constexpr Color kFaceColor{0xF0, 0xF0, 0xF0};
+
 // Alignment of drawText.
 inline constexpr unsigned DT_LEFT = 0x0;
 inline constexpr unsigned DT_CENTER = 0x1;

@@ -172,6 +172,7 @@ void Window::attachChild(Window& child) {
   child.style_ |= WS_CHILD;
   children_.push_back(&child);
   if (peer_) child.createPeers();
+  if (child.exStyle_ & WS_EX_PARENTDRAWN) invalidate(child.rect_);
 }
 
 // Out of the tree; answers ownership when this window owned the child.
@@ -196,6 +197,7 @@ bool Window::destroyChild(Window* child) {
   child->forgetKitState();
   child->onDestroy();
   std::unique_ptr<Window> doomed = takeChild(child);
+  if (child->exStyle_ & WS_EX_PARENTDRAWN) invalidate(child->rect_);
   return true;
 }
 

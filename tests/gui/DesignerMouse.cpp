@@ -29,7 +29,6 @@ using ui::Rect;
 int gFailures = 0;
 
 void expect(bool ok, const std::string& what) {
-  std::fprintf(stderr, "step: %s -> %d\n", what.c_str(), ok);
   if (ok) return;
   std::fprintf(stderr, "designer mouse: %s\n", what.c_str());
   ++gFailures;
@@ -43,8 +42,7 @@ std::string str(const Rect& r) {
 // Drives the pointer over the designer's client area.
 class Pointer {
  public:
-  explicit Pointer(KvDlgDesigner& designer)
-      : designer_(designer), widget_(uiwx::widgetOf(designer)) {}
+  explicit Pointer(const KvDlgDesigner& designer) : widget_(uiwx::widgetOf(designer)) {}
 
   // Lets the desktop deliver what was sent, until the condition holds (a bounded wait).
   void settle(const std::function<bool()>& done = {}) {
@@ -94,7 +92,6 @@ class Pointer {
   }
 
  private:
-  KvDlgDesigner& designer_;
   wxWindow* widget_;
   wxUIActionSimulator sim_;
 };

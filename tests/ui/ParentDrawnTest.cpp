@@ -70,6 +70,7 @@ TEST(ParentDrawn, ChangesOfTheLookRepaintTheParentWhereTheChildWasAndIs) {
   parent.createPeers();
   Window& drawn = child(parent, kEditClass, 0, WS_EX_PARENTDRAWN, {10, 10, 50, 30});
   Window& native = child(parent, kEditClass, 0, 0, {60, 10, 100, 30});
+  EXPECT_EQ(log, (std::vector<Rect>{{10, 10, 50, 30}}));  // where it appeared
   log.clear();
 
   drawn.move({20, 40});
@@ -85,6 +86,9 @@ TEST(ParentDrawn, ChangesOfTheLookRepaintTheParentWhereTheChildWasAndIs) {
   native.move({70, 10});
   native.setText("x");
   EXPECT_TRUE(log.empty());
+  // Gone: the parent's drawing beneath shows again.
+  parent.destroyChild(&drawn);
+  EXPECT_EQ(log, (std::vector<Rect>{{20, 40, 60, 60}}));
 }
 
 TEST(ParentDrawn, EachKindIsDrawnWithItsFaceAndText) {

@@ -27,6 +27,7 @@ void CSelectionTracker::unregisterControl(int id) {
 void CSelectionTracker::select(CControlRect* control) {
   selected_.push_back(control);
   control->setSelected(true);
+  invalidate(control->trackerBounds());
 }
 
 void CSelectionTracker::select(int id, bool exclusive) {
@@ -52,11 +53,12 @@ void CSelectionTracker::toggle(CControlRect* control) {
 }
 
 void CSelectionTracker::removeFromSelection(CControlRect* control) {
-  std::erase(selected_, control);
+  if (std::erase(selected_, control)) invalidate(control->trackerBounds());
   control->setSelected(false);
 }
 
 void CSelectionTracker::clearSelection() {
+  invalidateSelection();  // the handles go
   for (CControlRect* c : registered_) c->setSelected(false);
   selected_.clear();
 }
@@ -73,16 +75,28 @@ int CSelectionTracker::currentId() const {
 }
 
 CControlRect* CSelectionTracker::hitTest(Point p, Nx_TrackerHit* where) const {
-  for (CControlRect* c : registered_) {
-    if (!c->mayHit(p)) continue;
-    Nx_TrackerHit hit = c->hitTest(p);
-    if (hit != Nx_TrackerHit::None) {
+  // As the window stacks them: the handles of the selection on top, then later
+  // controls over earlier ones, group frames beneath the rest.
+  for (CControlRect* c : selected_) {
+    const Nx_TrackerHit hit = c->mayHit(p) ? c->hitTest(p) : Nx_TrackerHit::None;
+    if (hit != Nx_TrackerHit::None && hit != Nx_TrackerHit::Inside) {
       if (where) *where = hit;
       return c;
     }
   }
-  if (where) *where = Nx_TrackerHit::None;
-  return nullptr;
+  CControlRect* beneath = nullptr;
+  for (auto it = registered_.rbegin(); it != registered_.rend(); ++it) {
+    CControlRect* c = *it;
+    if (!c->rect().contains(p)) continue;
+    if (c->window() && c->window()->liesBeneath()) {
+      if (!beneath) beneath = c;
+      continue;
+    }
+    if (where) *where = Nx_TrackerHit::Inside;
+    return c;
+  }
+  if (where) *where = beneath ? Nx_TrackerHit::Inside : Nx_TrackerHit::None;
+  return beneath;
 }
 
 Rect CSelectionTracker::selectionBounds() const {

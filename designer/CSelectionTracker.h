@@ -33,7 +33,8 @@ class CSelectionTracker {
   int currentId() const;
   const std::vector<CControlRect*>& selected() const { return selected_; }
 
-  // The first registered control that the point hits, in registration order.
+  // The control the point hits as the window stacks them: a handle of the
+  // selection first, then the last registered, group frames last.
   CControlRect* hitTest(ui::Point p, Nx_TrackerHit* where = nullptr) const;
   // The smallest rectangle holding every selected control.
   ui::Rect selectionBounds() const;

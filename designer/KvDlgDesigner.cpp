@@ -297,6 +297,11 @@ bool KvDlgDesigner::preTranslateKey(const ui::KeyEvent& key) {
   // Arrows belong to the property fields while one of them has the focus.
   const ui::Window* focus = ui::Window::focused();
   if (dynamic_cast<const ui::Edit*>(focus) || (focus && focus->id() == IDC_TYPE_LIST)) return false;
+  if (key.key == ui::VK_DELETE) {
+    if (design_.getSelectedIds().empty()) return false;
+    handleCommand(IDC_DELETE, ui::BN_CLICKED);
+    return true;
+  }
   int dx = 0, dy = 0;
   const int step = key.shift ? 10 : 1;
   switch (key.key) {
@@ -324,6 +329,8 @@ bool KvDlgDesigner::onMouse(const ui::MouseEvent& m) {
   switch (m.action) {
     case ui::MouseAction::Down:
       if (m.button != ui::MouseButton::Left) return false;
+      // The keys go to the design again, not to the property field last typed in.
+      if (ui::Window::focused() != this) setFocus();
       design_.OnLButtonDown(m.point, m.shift, m.control);
       if (design_.tracker() && design_.tracker()->gesture() != CSelectionTracker::Gesture::None)
         captureMouse();

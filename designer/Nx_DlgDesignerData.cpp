@@ -5,6 +5,7 @@
 #include "designer/CControlRect.h"
 #include "designer/CSelectionTracker.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlPainter.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListControl.h"
 #include "platform/ui/PaintContext.h"
@@ -260,9 +261,8 @@ bool Nx_DlgDesignerData::setCtrlReadOnly(int resourceId, bool readOnly) {
 void Nx_DlgDesignerData::OnEraseBkgnd(ui::PaintContext& dc) const {
   if (!dialog_) return;
   if (designMode_) {
-    const ui::Color face{0xF0, 0xF0, 0xF0};
     dc.setNoPen();
-    dc.setBrush(face);
+    dc.setBrush(ui::kFaceColor);
     dc.drawRect(dialog_->clientRect());
   }
   if (picture_.isLoaded())
@@ -270,6 +270,13 @@ void Nx_DlgDesignerData::OnEraseBkgnd(ui::PaintContext& dc) const {
 }
 
 void Nx_DlgDesignerData::OnPaint(ui::PaintContext& dc) const {
+  // Group frames beneath the rest, as the dialog stacks its widgets.
+  for (bool beneath : {true, false})
+    for (const auto& d : drawn_) {
+      const ui::Window* w = d->window();
+      if (w && w->liesBeneath() == beneath && (w->exStyle() & ui::WS_EX_PARENTDRAWN))
+        ui::paintControl(dc, *w);
+    }
   if (tracker_) tracker_->paint(dc);
 }
 

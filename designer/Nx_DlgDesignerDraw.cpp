@@ -24,8 +24,11 @@ bool Nx_DlgDesignerData::drawControl(Nx_DesignerControl& c) {
   const ui::Style style = ui::WS_CHILD | ui::WS_VISIBLE | controlStyle(c.type);
 
   auto drawn = std::make_unique<CControlRect>();
-  drawn->create(static_cast<int>(kind), controlExStyle(c.type), style, c.contents.str(), *dialog_,
-                r, c.resourceId);
+  // In the designer the dialog draws its controls, so the mouse over them
+  // reaches the tracker and the handles lie on top.
+  const ui::Style exStyle = controlExStyle(c.type) | (designMode_ ? ui::WS_EX_PARENTDRAWN : 0);
+  drawn->create(static_cast<int>(kind), exStyle, style, c.contents.str(), *dialog_, r,
+                c.resourceId);
   ui::Window& w = *drawn->window();
   if (c.readOnly || (designMode_ && kind != Nx_WindowKind::Static)) w.enable(false);
   CControlRect* raw = drawn.get();

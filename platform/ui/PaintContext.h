@@ -17,11 +17,32 @@ struct Color {
   friend bool operator==(const Color&, const Color&) = default;
 };
 
+// The face of dialogs and buttons, as the kit draws them.
+inline constexpr Color kFaceColor{0xF0, 0xF0, 0xF0};
+
 // Alignment of drawText.
 inline constexpr unsigned DT_LEFT = 0x0;
 inline constexpr unsigned DT_CENTER = 0x1;
 inline constexpr unsigned DT_RIGHT = 0x2;
 inline constexpr unsigned DT_VCENTER = 0x4;
+// Nothing drawn outside the box (text in a narrow field).
+inline constexpr unsigned DT_CLIP = 0x8;
+
+// The faces of the standard controls, for a parent that draws its children
+// (WS_EX_PARENTDRAWN), and their states (CF_*).
+enum class ControlFace {
+  PushButton,
+  CheckBox,
+  RadioButton,
+  TextField,
+  DropDown,
+  DropDownList,
+  ListBox,
+  GroupFrame
+};
+inline constexpr unsigned CF_DISABLED = 0x1;
+inline constexpr unsigned CF_CHECKED = 0x2;
+inline constexpr unsigned CF_UNDETERMINED = 0x4;
 
 // Drawing in a window's client coordinates, handed to Window::onPaint.
 class UI_API PaintContext {
@@ -47,6 +68,10 @@ class UI_API PaintContext {
   // False when the span is shorter than the size asks.
   virtual bool drawPixels(std::span<const std::uint32_t> argb, Size size, Point at) = 0;
   virtual Size textExtent(std::string_view text) = 0;
+  // A control's face without its text (a check box's box only). Drawn with
+  // plain shapes here, leaving pen and brush changed; a backend draws the
+  // desktop's own look.
+  virtual void drawControlFace(ControlFace face, const Rect& box, unsigned state);
 };
 
 }  // namespace ui

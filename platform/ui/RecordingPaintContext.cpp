@@ -47,6 +47,10 @@ void RecordingPaintContext::drawRect(const Rect& r) {
 void RecordingPaintContext::drawText(std::string_view text, const Rect& box, unsigned align) {
   add("text " + rect(box) + " " + std::to_string(align) + " " + std::string(text));
 }
+void RecordingPaintContext::drawControlFace(ControlFace face, const Rect& box, unsigned state) {
+  add("face " + std::to_string(static_cast<int>(face)) + " " + rect(box) + " " +
+      std::to_string(state));
+}
 bool RecordingPaintContext::drawImage(const std::string& file, const Rect& box) {
   struct stat st {};
   bool exists = ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode);

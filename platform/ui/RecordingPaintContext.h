@@ -7,7 +7,8 @@
 namespace ui {
 
 // A paint context that draws nothing and writes down every call, one line
-// each ("rect 0 0 10 10", "text 2 2 Label", ...), for tests of onPaint.
+// each ("rect 0 0 10 10", "text 2 2 Label",
+// "face 3 0 0 40 20 1": kind, box and state, ...), for tests of onPaint.
 class UI_API RecordingPaintContext : public PaintContext {
  public:
   void setPen(Color color, int width, bool dotted) override;
@@ -24,6 +25,7 @@ class UI_API RecordingPaintContext : public PaintContext {
   bool drawIcon(int iconId, const Rect& box) override;
   bool drawPixels(std::span<const std::uint32_t> argb, Size size, Point at) override;
   Size textExtent(std::string_view text) override;
+  void drawControlFace(ControlFace face, const Rect& box, unsigned state) override;
 
   const std::vector<std::string>& calls() const { return calls_; }
   // Lines starting with the word ("rect", "text", ...).

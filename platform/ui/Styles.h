@@ -27,6 +27,10 @@ inline constexpr Style WS_EX_TOPMOST = 0x00000008;
 inline constexpr Style WS_EX_TRANSPARENT = 0x00000020;
 inline constexpr Style WS_EX_CLIENTEDGE = 0x00000200;
 inline constexpr Style WS_EX_STATICEDGE = 0x00020000;
+// The kit's own extended style, unused by the desktop: the window gets no
+// widget of its own. Its parent draws it (ui::paintControl) and receives the
+// mouse over it, so a layout editor can select and drag it like a picture.
+inline constexpr Style WS_EX_PARENTDRAWN = 0x40000000;
 
 // Dialog styles.
 inline constexpr Style DS_SETFONT = 0x40;

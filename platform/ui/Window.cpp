@@ -45,6 +45,21 @@ bool Window::isClass(std::string_view name) const {
 
 void Window::changed(Change what) {
   if (peer_) peer_->update(what);
+  if (!(exStyle_ & WS_EX_PARENTDRAWN) || !parent_) return;
+  switch (what) {
+    case Change::Focus:
+    case Change::ToolTip:
+    case Change::Repaint:
+    case Change::RepaintArea:
+    case Change::Cursor:
+    case Change::Capture:
+    case Change::MinSize:
+    case Change::EndModal:
+      break;
+    default:
+      // The parent draws this window: its look changed there.
+      parent_->invalidate(rect_);
+  }
 }
 
 void Window::setStyle(Style style) {
@@ -69,6 +84,7 @@ void Window::setRect(const Rect& rect) {
   Rect r = rect.normalized();
   if (r == rect_) return;
   bool resized = r.size() != rect_.size();
+  if ((exStyle_ & WS_EX_PARENTDRAWN) && parent_) parent_->invalidate(rect_);
   rect_ = r;
   changed(Change::Rect);
   if (resized) onSize(r.size());
@@ -156,6 +172,7 @@ void Window::attachChild(Window& child) {
   child.style_ |= WS_CHILD;
   children_.push_back(&child);
   if (peer_) child.createPeers();
+  if (child.exStyle_ & WS_EX_PARENTDRAWN) invalidate(child.rect_);
 }
 
 // Out of the tree; answers ownership when this window owned the child.
@@ -180,6 +197,7 @@ bool Window::destroyChild(Window* child) {
   child->forgetKitState();
   child->onDestroy();
   std::unique_ptr<Window> doomed = takeChild(child);
+  if (child->exStyle_ & WS_EX_PARENTDRAWN) invalidate(child->rect_);
   return true;
 }
 

@@ -341,6 +341,42 @@ TEST(DesignerWindow, ArrowsNudgeByOnePixelAndShiftByTen) {
   StartDlgDesigner(f.path());
 }
 
+TEST(DesignerWindow, KeysGoToThePropertyFieldUntilTheDesignIsClicked) {
+  test::GTestScript script;
+  FourFields f;
+  script.modal(kTemplateId)
+      .mouse(down({50, 40}))
+      .mouse(up({50, 40}))
+      .check([](Dialog& d) { d.item(IDC_CONTENTS)->setFocus(); })
+      .key(VK_DELETE)
+      .key(VK_RIGHT)
+      .check([](Dialog& d) {
+        EXPECT_EQ(designOf(d).getNrControls(), 4);
+        EXPECT_EQ(rectOf(d, A), (Rect{40, 30, 100, 60}));
+      })
+      .mouse(down({50, 40}))
+      .mouse(up({50, 40}))
+      .key(VK_RIGHT)
+      .check([](Dialog& d) {
+        EXPECT_EQ(rectOf(d, A), (Rect{41, 30, 101, 60}));
+      })
+      .key(VK_DELETE)
+      .check([](Dialog& d) {
+        EXPECT_EQ(designOf(d).getNrControls(), 3);
+        EXPECT_EQ(d.item(A), nullptr);
+        EXPECT_TRUE(selection(d).empty());
+      })
+      // Nothing selected: the key is the dialog's again.
+      .key(VK_DELETE)
+      .check([](Dialog& d) { EXPECT_EQ(designOf(d).getNrControls(), 3); })
+      .key('Z', false, true)
+      .check([](Dialog& d) {
+        EXPECT_EQ(rectOf(d, A), (Rect{41, 30, 101, 60}));
+      })
+      .cancel();
+  StartDlgDesigner(f.path());
+}
+
 TEST(DesignerWindow, PictureForAnUnnamedDesignAsksForANameFirst) {
   test::GTestScript script;
   Library lib;

@@ -2,12 +2,15 @@
 // order and the editing commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "designer/CSelectionTracker.h"
 #include "designer/Nx_DlgDesignerData.h"
 #include "platform/arx/acutil.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListControl.h"
+#include "platform/ui/RecordingPaintContext.h"
 #include "platform/ui/testing/GTestScript.h"
 #include "tests/designer/DesignerTestLibrary.h"
 
@@ -86,6 +89,78 @@ TEST(OnScreenControls, StylesFollowTheType) {
   EXPECT_TRUE(flex->style() & ui::BS_PUSHLIKE);
   EXPECT_NE(flex->iconId(), 0);
   EXPECT_EQ(d.window(d.add(control(31, 0, 0, 0.1, 0.1)))->className(), "STATIC");
+}
+
+TEST(OnScreenControls, ClicksHitTheTopmostControlAndFramesOnlyWhereNothingElseLies) {
+  Design d(true);
+  const int frame = d.add(control(ctGroupFrame, 0.05, 0.05, 0.6, 0.6, "Bolts"));
+  const int field = d.add(control(ctInputField, 0.1, 0.1, 0.25, 0.2));  // 40,30-100,60
+  const int over = d.add(control(ctInputField, 0.2, 0.1, 0.35, 0.2));   // 80,30-140,60
+  CSelectionTracker& t = *d.data.tracker();
+  EXPECT_EQ(t.hitTest({50, 40})->id(), field);
+  EXPECT_EQ(t.hitTest({90, 40})->id(), over);
+  EXPECT_EQ(t.hitTest({30, 120})->id(), frame);
+  EXPECT_EQ(t.hitTest({300, 250}), nullptr);
+  // A handle of the selection lies over the control beside it.
+  d.data.selectCtrls({field});
+  Nx_TrackerHit where = Nx_TrackerHit::None;
+  EXPECT_EQ(t.hitTest({101, 61}, &where)->id(), field);
+  EXPECT_EQ(where, Nx_TrackerHit::BottomRight);
+  ui::Window* frameWindow = d.window(frame);
+  t.mouseDown({50, 40}, false, false);
+  t.mouseUp({50, 40});
+  EXPECT_EQ(d.data.getSelectedIds(), std::vector<int>{field});
+  EXPECT_TRUE(frameWindow->liesBeneath());
+}
+
+TEST(OnScreenControls, SelectingRepaintsTheHandlesThatComeAndGo) {
+  Design d(true);
+  const int field = d.add(control(ctInputField, 0.1, 0.1, 0.25, 0.2));  // 40,30-100,60
+  const int other = d.add(control(ctInputField, 0.5, 0.5, 0.6, 0.6));
+  CSelectionTracker& t = *d.data.tracker();
+  const long long handles = 70 * 40;  // the field with its handles
+  t.resetRepaintedArea();
+  d.data.selectCtrls({field});
+  EXPECT_EQ(t.repaintedArea(), handles);
+  EXPECT_EQ(d.host.invalidArea(), (ui::Rect{35, 25, 105, 65}));
+  t.resetRepaintedArea();
+  d.data.selectCtrls({other});
+  EXPECT_GE(t.repaintedArea(), handles + 50 * 40);
+  t.resetRepaintedArea();
+  t.clearSelection();
+  EXPECT_EQ(t.repaintedArea(), 50 * 40);
+}
+
+TEST(OnScreenControls, TheDesignerDrawsItsControlsBeneathTheHandles) {
+  Design design(true);
+  const int label = design.add(control(ctLabel, 0.1, 0.3, 0.25, 0.35, "Width"));
+  const int field = design.add(control(ctInputField, 0.1, 0.1, 0.25, 0.2, "Length"));
+  EXPECT_TRUE(design.window(field)->exStyle() & ui::WS_EX_PARENTDRAWN);
+  design.data.selectCtrls({field});
+  ui::RecordingPaintContext dc;
+  design.data.OnPaint(dc);
+  const std::vector<std::string>& calls = dc.calls();
+  auto at = [&](const std::string& start) {
+    return std::find_if(calls.begin(), calls.end(),
+                        [&](const std::string& c) { return c.rfind(start, 0) == 0; }) -
+           calls.begin();
+  };
+  const auto face = at("face " + std::to_string(static_cast<int>(ui::ControlFace::TextField)) +
+                       " 40 30 100 60 1");
+  const auto handle = at("rect 35 25 40 30");  // the top-left handle
+  ASSERT_LT(face, static_cast<long>(calls.size()));
+  ASSERT_LT(handle, static_cast<long>(calls.size()));
+  EXPECT_LT(face, handle);
+  EXPECT_LT(at("text 40 90 100 105 0 Width"), static_cast<long>(calls.size()));
+  EXPECT_NE(label, field);
+
+  // Outside the designer the controls are widgets of their own.
+  Design run(false);
+  const int runField = run.add(control(ctInputField, 0.1, 0.1, 0.25, 0.2));
+  EXPECT_FALSE(run.window(runField)->exStyle() & ui::WS_EX_PARENTDRAWN);
+  ui::RecordingPaintContext none;
+  run.data.OnPaint(none);
+  EXPECT_TRUE(none.calls("face").empty());
 }
 
 TEST(ControlValues, CheckBoxTakesThreeStates) {

@@ -1,7 +1,7 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
-// grid, cis2, caption, translation, csp, info, formula, sections, sizeeditor
-// or designer (the host window: HostSmoke.cpp).
+// grid, cis2, caption, translation, csp, info, formula, sections, sizeeditor,
+// designer or baseplate (the host window: HostSmoke.cpp).
 #include <unistd.h>
 
 #include <cstdio>
@@ -128,6 +128,11 @@ bool open(const std::string& which, SmokeApp& app) {
     });
     return StartDlgDesigner("Connections/End plate") || app.shot();
   }
+  if (which == "baseplate") {
+    // The sample base plate: its labels lie on the picture, which shows around their text.
+    gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+    return StartDlgDesigner("Connections/Base plate") || app.shot();
+  }
   std::fprintf(stderr, "unknown dialog \"%s\"\n", which.c_str());
   return false;
 }
@@ -137,7 +142,7 @@ int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
                  "usage: gui_smoke grid|cis2|caption|translation|csp|info|formula|sections|"
-                 "sizeeditor|designer FILE.png\n");
+                 "sizeeditor|designer|baseplate FILE.png\n");
     return 2;
   }
   std::string which = argv[1];

@@ -1,6 +1,8 @@
 #include "platform/ui/wx/WxPaintContext.h"
 
+#include <wx/dcclient.h>
 #include <wx/image.h>
+#include <wx/renderer.h>
 #include <wx/settings.h>
 
 #include "platform/ui/wx/WxIcons.h"
@@ -63,7 +65,47 @@ void WxPaintContext::drawText(std::string_view text, const ui::Rect& box, unsign
   else if (align & ui::DT_RIGHT)
     flags = wxALIGN_RIGHT;
   flags |= (align & ui::DT_VCENTER) ? wxALIGN_CENTRE_VERTICAL : wxALIGN_TOP;
-  dc_.DrawLabel(toWx(text), wxRect(box.left, box.top, box.width(), box.height()), flags);
+  const wxRect area(box.left, box.top, box.width(), box.height());
+  if (align & ui::DT_CLIP) {
+    wxDCClipper clip(dc_, area);
+    dc_.DrawLabel(toWx(text), area, flags);
+  } else {
+    dc_.DrawLabel(toWx(text), area, flags);
+  }
+}
+
+void WxPaintContext::drawControlFace(ui::ControlFace face, const ui::Rect& box, unsigned state) {
+  wxWindow* window = dc_.GetWindow();
+  if (!window || face == ui::ControlFace::GroupFrame) {
+    PaintContext::drawControlFace(face, box, state);
+    return;
+  }
+  int flags = 0;
+  if (state & ui::CF_DISABLED) flags |= wxCONTROL_DISABLED;
+  if (state & ui::CF_CHECKED) flags |= wxCONTROL_CHECKED;
+  if (state & ui::CF_UNDETERMINED) flags |= wxCONTROL_UNDETERMINED;
+  const wxRect r(box.left, box.top, box.width(), box.height());
+  wxRendererNative& native = wxRendererNative::Get();
+  switch (face) {
+    case ui::ControlFace::PushButton:
+      native.DrawPushButton(window, dc_, r, flags);
+      break;
+    case ui::ControlFace::CheckBox:
+      native.DrawCheckBox(window, dc_, r, flags);
+      break;
+    case ui::ControlFace::RadioButton:
+      native.DrawRadioBitmap(window, dc_, r, flags);
+      break;
+    case ui::ControlFace::DropDown:
+      native.DrawComboBox(window, dc_, r, flags);
+      break;
+    case ui::ControlFace::DropDownList:
+      native.DrawChoice(window, dc_, r, flags);
+      break;
+    default:
+      native.DrawTextCtrl(window, dc_, r, flags);
+      break;
+  }
 }
 
 bool WxPaintContext::drawImage(const std::string& file, const ui::Rect& box) {

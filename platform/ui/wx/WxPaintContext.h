@@ -24,6 +24,7 @@ class UIWX_API WxPaintContext : public ui::PaintContext {
   bool drawIcon(int iconId, const ui::Rect& box) override;
   bool drawPixels(std::span<const std::uint32_t> argb, ui::Size size, ui::Point at) override;
   ui::Size textExtent(std::string_view text) override;
+  void drawControlFace(ui::ControlFace face, const ui::Rect& box, unsigned state) override;
 
  private:
   wxDC& dc_;

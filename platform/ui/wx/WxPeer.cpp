@@ -359,8 +359,17 @@ void WxPeer::bindMouseAndPaint(wxWindow* w) {
     if (m.action == MouseAction::Move && ev.LeftIsDown()) m.button = MouseButton::Left;
     m.wheelDelta = ev.GetWheelRotation();
     bool used = false;
+    std::shared_ptr<bool> alive = alive_;
     deliver([&] { used = model_.dispatchMouse(m); });
-    if (!used) ev.Skip();
+    if (!used) {
+      ev.Skip();
+      return;
+    }
+    // A press that gave this window the focus takes it from the child that
+    // had it, or that child would keep the keys. The window itself, not its
+    // first child as a dialog's SetFocus would choose.
+    if (*alive && m.action == MouseAction::Down && model_.hasFocus() && wxWindow::FindFocus() != w)
+      w->wxWindow::SetFocus();
   };
   for (auto type :
        {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP,

@@ -208,6 +208,8 @@ wxWindow* topLevelParent(const ui::Window& model) {
 }
 
 std::unique_ptr<WxPeer> makePeer(ui::Window& model) {
+  // Its parent draws it; a widget would cover that drawing and take the mouse.
+  if (model.parent() && (model.exStyle() & WS_EX_PARENTDRAWN)) return nullptr;
   wxWindow* parent = nullptr;
   if (model.parent()) {
     WxPeer* host = WxPeer::of(*model.parent());

@@ -5,12 +5,6 @@
 #include "common/KvExportGuard.h"
 #include "common/SSExports.h"
 
-// ---- startGridDialog: string-table grid dialog ------------------------------------------------
-bool startGridDialog(const Nx_StringArray&, const Nx_StringArray&, Nx_Array<Nx_StringArray>&, bool,
-                     Nx_String, Nx_String) {
-  return false;
-}
-
 // ---- StartDlgEditConstrModal: constraints editor ----------------------------------------------
 bool StartDlgEditConstrModal(EditConstrData&) {
   return false;

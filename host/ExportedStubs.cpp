@@ -34,11 +34,6 @@ bool StartEditProfCutsDlg(DlgProfCutsData&) {
   return false;
 }
 
-// ---- StartArrayDlg: array dialog --------------------------------------------------------------
-bool StartArrayDlg(DynArrayData&, const AcArray<AcDbObjectId>&, const Nx_String&) {
-  return false;
-}
-
 // ---- StartDlgProfFeatures: profile features dialog --------------------------------------------
 bool StartDlgProfFeatures(DlgProfFeaturesData&) {
   return false;
@@ -67,16 +62,6 @@ bool StartDlgLookUp(KvLookUpDlgData&) {
 
 // ---- StartDlgSelectImage: image-selection dialog ----------------------------------------------
 bool StartDlgSelectImage(KvSelectImageDlgData&) {
-  return false;
-}
-
-// ---- StartDlgCladdingSettings: cladding settings dialog ---------------------------------------
-bool StartDlgCladdingSettings(KvCladdingDlgData&) {
-  return false;
-}
-
-// ---- StartDlgBracing: bracing dialog ----------------------------------------------------------
-bool StartDlgBracing(KvBracingDlgData&) {
   return false;
 }
 

@@ -62,7 +62,7 @@ bool KvRecordTableDlg::onInitDialog() {
   if (!spec_.editable) showItem(ui::IDCANCEL, false);
   if (grid_.attachToItem(this, IDC_TABLE)) grid_.initAppearance(0);
   layoutRules();
-  show(1);
+  fill(1);
   return true;
 }
 
@@ -80,7 +80,7 @@ void KvRecordTableDlg::layoutRules() {
                 R::dialog(R::Edge::Right), R::keepHeight());
 }
 
-void KvRecordTableDlg::show(int activeRow) {
+void KvRecordTableDlg::fill(int activeRow) {
   if (!grid_.isAttached()) return;
   const int fields = static_cast<int>(spec_.fields.size());
   grid_.setMaxRows(0);
@@ -174,7 +174,7 @@ void KvRecordTableDlg::addRow() {
   int at = activeRow();  // the new row goes below the active one, or last
   int index = at > 0 ? at : rows_.length();
   rows_.insertAt(index, defaults(spec_.fields));
-  show(index + 1);
+  fill(index + 1);
 }
 
 void KvRecordTableDlg::removeRow() {
@@ -182,7 +182,7 @@ void KvRecordTableDlg::removeRow() {
   if (row == 0) return;
   collect();
   rows_.removeAt(row - 1);
-  show(row);
+  fill(row);
 }
 
 void KvRecordTableDlg::moveRow(int by) {
@@ -193,7 +193,7 @@ void KvRecordTableDlg::moveRow(int by) {
   Nx_StringArray moved = rows_[row - 1];
   rows_[row - 1] = rows_[target - 1];
   rows_[target - 1] = moved;
-  show(target);
+  fill(target);
 }
 
 bool KvRecordTableDlg::edit(const KvTableSpec& spec, Rows& rows) {

@@ -50,7 +50,7 @@ class KvRecordTableDlg : public ui::Dialog {
 
  private:
   bool byFields() const { return spec_.layout == KvTableSpec::Layout::Fields; }
-  void show(int activeRow);
+  void fill(int activeRow);
   void collect();
   // False, with the message shown and the bad cell made active, when a value is refused.
   bool check();

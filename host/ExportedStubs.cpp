@@ -5,39 +5,11 @@
 #include "common/KvExportGuard.h"
 #include "common/SSExports.h"
 
-// ---- StartDlgEditConstrModal: constraints editor ----------------------------------------------
-bool StartDlgEditConstrModal(EditConstrData&) {
-  return false;
-}
-
-// ---- StartDlgEditConstraints: constraints editor ----------------------------------------------
-bool StartDlgEditConstraints(EditConstrData&) {
-  return false;
-}
-
-// ---- EndDlgEditConstraints: constraints editor ------------------------------------------------
-void EndDlgEditConstraints() {}
-
-// ---- StartDlgMacroCuts: macro cuts dialog -----------------------------------------------------
-bool StartDlgMacroCuts(DlgMacroCutsData&, bool&) {
-  return false;
-}
-
 // ---- StartDlgMacroProfAdv (macro data): advanced profile dialog -------------------------------
 void StartDlgMacroProfAdv(MacroData&, const Nx_String&, const Nx_String&, bool) {}
 
 // ---- StartDlgMacroProfAdv (selected profiles): advanced profile dialog ------------------------
 void StartDlgMacroProfAdv(AcArray<AcDbObjectId>*, bool&, KvMACallBack) {}
-
-// ---- StartEditProfCutsDlg: profile cuts dialog ------------------------------------------------
-bool StartEditProfCutsDlg(DlgProfCutsData&) {
-  return false;
-}
-
-// ---- StartDlgProfFeatures: profile features dialog --------------------------------------------
-bool StartDlgProfFeatures(DlgProfFeaturesData&) {
-  return false;
-}
 
 // ---- StartDlgSelectMacro (with flags): macro selection dialog ---------------------------------
 bool StartDlgSelectMacro(const Nx_String&, const Nx_StringArray&, const AcArray<bool>&, const int&,

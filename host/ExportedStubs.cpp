@@ -11,11 +11,6 @@ void StartDlgMacroProfAdv(MacroData&, const Nx_String&, const Nx_String&, bool) 
 // ---- StartDlgMacroProfAdv (selected profiles): advanced profile dialog ------------------------
 void StartDlgMacroProfAdv(AcArray<AcDbObjectId>*, bool&, KvMACallBack) {}
 
-// ---- StartDlgLookUp: look-up dialog -----------------------------------------------------------
-bool StartDlgLookUp(KvLookUpDlgData&) {
-  return false;
-}
-
 // ---- StartDlgSelectImage: image-selection dialog ----------------------------------------------
 bool StartDlgSelectImage(KvSelectImageDlgData&) {
   return false;

@@ -11,10 +11,5 @@ void StartDlgMacroProfAdv(MacroData&, const Nx_String&, const Nx_String&, bool) 
 // ---- StartDlgMacroProfAdv (selected profiles): advanced profile dialog ------------------------
 void StartDlgMacroProfAdv(AcArray<AcDbObjectId>*, bool&, KvMACallBack) {}
 
-// ---- StartDlgSelectImage: image-selection dialog ----------------------------------------------
-bool StartDlgSelectImage(KvSelectImageDlgData&) {
-  return false;
-}
-
 // ---- StartDSTVPointsDlg: DSTV points dialog ---------------------------------------------------
 void StartDSTVPointsDlg() {}

@@ -53,6 +53,13 @@ KvBoundField<R> checkField(Nx_String caption, bool R::*member) {
           [member](R& r, const Nx_String& t) { r.*member = isChecked(t); }};
 }
 
+// Shown, never edited.
+template <class R>
+KvBoundField<R> lockedField(KvBoundField<R> field) {
+  field.spec.readOnly = true;
+  return field;
+}
+
 template <class R>
 std::vector<KvFieldSpec> specsOf(const std::vector<KvBoundField<R>>& fields) {
   std::vector<KvFieldSpec> specs;

@@ -111,11 +111,31 @@ void KvRecordTableDlg::fill(int activeRow) {
         showField(grid_, c + 1, r + 1, shown, rows_[r][c]);
       }
   }
-  for (int c = 1; c <= grid_.getMaxCols(); ++c) grid_.fitColumnWidth(c);
-  if (grid_.getMaxCols() > 0) grid_.fitColumnToWindow(grid_.getMaxCols());
+  fitColumns();
   int rows = grid_.getMaxRows();
   grid_.model().setActiveCell(byFields() ? kValueCol : 1,
                               std::clamp(activeRow, 1, std::max(rows, 1)));
+}
+
+// Every column as wide as its texts and a little more; room left over is
+// shared, so that no single column takes it all.
+void KvRecordTableDlg::fitColumns() {
+  constexpr int kPadding = 12;
+  const int cols = grid_.getMaxCols();
+  if (cols < 1) return;
+  grid::Sheet& sheet = grid_.model();
+  for (int c = 1; c <= cols; ++c) {
+    grid_.fitColumnWidth(c);
+    sheet.setColWidthInPixels(c, sheet.colWidthInPixels(c) + kPadding);
+  }
+  const int last = sheet.colWidthInPixels(cols);
+  grid_.fitColumnToWindow(cols);
+  const int spare = sheet.colWidthInPixels(cols) - last;
+  sheet.setColWidthInPixels(cols, last);
+  if (spare <= 0) return;
+  for (int c = 1; c <= cols; ++c)
+    sheet.setColWidthInPixels(
+        c, sheet.colWidthInPixels(c) + spare / cols + (c == cols ? spare % cols : 0));
 }
 
 void KvRecordTableDlg::collect() {

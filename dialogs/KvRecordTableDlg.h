@@ -51,6 +51,7 @@ class KvRecordTableDlg : public ui::Dialog {
  private:
   bool byFields() const { return spec_.layout == KvTableSpec::Layout::Fields; }
   void fill(int activeRow);
+  void fitColumns();
   void collect();
   // False, with the message shown and the bad cell made active, when a value is refused.
   bool check();

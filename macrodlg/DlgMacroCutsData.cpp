@@ -1,6 +1,6 @@
 #include "macrodlg/DlgMacroCutsData.h"
 
-#include "macrodlg/SameItems.h"
+#include "core/SameItems.h"
 
 DlgMacroCutsData::DlgMacroCutsData() = default;
 DlgMacroCutsData::DlgMacroCutsData(const DlgMacroCutsData&) = default;

@@ -1,6 +1,6 @@
 #include "macrodlg/DlgProfCutsData.h"
 
-#include "macrodlg/SameItems.h"
+#include "core/SameItems.h"
 
 DlgProfCutsData::DlgProfCutsData() = default;
 DlgProfCutsData::DlgProfCutsData(const DlgProfCutsData&) = default;

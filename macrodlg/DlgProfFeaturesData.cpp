@@ -1,6 +1,6 @@
 #include "macrodlg/DlgProfFeaturesData.h"
 
-#include "macrodlg/SameItems.h"
+#include "core/SameItems.h"
 
 DlgProfFeaturesData::DlgProfFeaturesData() = default;
 DlgProfFeaturesData::DlgProfFeaturesData(const DlgProfFeaturesData&) = default;

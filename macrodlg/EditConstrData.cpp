@@ -1,6 +1,6 @@
 #include "macrodlg/EditConstrData.h"
 
-#include "macrodlg/SameItems.h"
+#include "core/SameItems.h"
 
 EditConstrData::EditConstrData() = default;
 EditConstrData::EditConstrData(const EditConstrData&) = default;

@@ -58,7 +58,8 @@ SS_EXPORT void EvaluateSS();
 // Reads the table of a sheet file: column captions, rows and the result text.
 SS_EXPORT void ReadSSFile(const Nx_String& file, Nx_String& result, Nx_StringArray& captions,
                           Nx_Array<Nx_StringArray>& rows);
-// String-table grid dialog on rows edited in place.
+// String-table grid dialog on rows edited in place: column captions, row
+// captions (a fixed set of rows when given), rows, editable, title, help text.
 SS_EXPORT bool startGridDialog(const Nx_StringArray& captions, const Nx_StringArray&,
                                Nx_Array<Nx_StringArray>& rows, bool, Nx_String, Nx_String);
 
@@ -72,9 +73,14 @@ SS_EXPORT bool GetDlgMacroData(int index, MacroData& data);
 SS_EXPORT bool EndDlgMacroModeless(int index);
 SS_EXPORT void DestroyAllMacroDlgs();
 SS_EXPORT bool StartDlgEditConstrModal(EditConstrData& data);
+// The modeless constraints editor, one at a time: OK writes into data, which
+// the caller keeps alive until the editor closes or EndDlgEditConstraints ends it.
 SS_EXPORT bool StartDlgEditConstraints(EditConstrData& data);
 SS_EXPORT void EndDlgEditConstraints();
+// The flag: OK handed back cuts other than those passed in.
 SS_EXPORT bool StartDlgMacroCuts(DlgMacroCutsData& data, bool&);
+// The profile groups of the macro's profile tabs, narrowed by tab and group
+// name (empty: all); the flag shows them read-only. The data is changed on OK.
 SS_EXPORT void StartDlgMacroProfAdv(MacroData& data, const Nx_String&, const Nx_String&, bool);
 using KvMACallBack = bool (*)(KvMACallBackType type, const KvMACallBackData& data,
                               MacroProfData& props);
@@ -83,7 +89,10 @@ SS_EXPORT bool StartEditProfCutsDlg(DlgProfCutsData& data);
 SS_EXPORT bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& ids,
                              const Nx_String&);
 SS_EXPORT bool StartDlgProfFeatures(DlgProfFeaturesData& data);
-// The overload without flags hands over to the one with them.
+// Title, names, the flags of the names chosen at the start when multiple,
+// the first name offered, the selected one, the chosen name(s) (several
+// joined with ";"), the option check box, multiple. The overload without
+// flags hands over to the one with them.
 SS_EXPORT bool StartDlgSelectMacro(const Nx_String&, const Nx_StringArray& names,
                                    const AcArray<bool>& flags, const int&, const int&,
                                    Nx_String& chosen, bool&, bool);

@@ -1,14 +1,6 @@
 #include "core/macro/MacroTabData.h"
 
-namespace {
-template <typename T>
-bool sameItems(const Nx_Array<T>& a, const Nx_Array<T>& b) {
-  if (a.length() != b.length()) return false;
-  for (int i = 0; i < a.length(); ++i)
-    if (!(a[i] == b[i])) return false;
-  return true;
-}
-}  // namespace
+#include "core/SameItems.h"
 
 bool MacroTabData::operator==(const MacroTabData& o) const {
   return name == o.name && title == o.title && kind == o.kind && viewDirection == o.viewDirection &&

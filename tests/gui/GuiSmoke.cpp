@@ -1,7 +1,8 @@
 // gui_smoke WHICH FILE.png: opens one dialog through the wxWidgets backend,
 // checks its layout, saves a screenshot and closes it with OK. WHICH is
 // grid, cis2, caption, translation, csp, info, formula, sections, sizeeditor,
-// designer or baseplate (the host window: HostSmoke.cpp).
+// designer, baseplate or one of the small editors (openSmallEditor); the host
+// window: HostSmoke.cpp.
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,9 +14,19 @@
 #include "core/DlgInfo.h"
 #include "core/Nx_Settings.h"
 #include "core/SectionTranslation.h"
+#include "core/macro/MacroData.h"
 #include "designer/KvDlgDesigner.h"
+#include "dialogs/KvBracingDlgData.h"
+#include "dialogs/KvCladdingDlgData.h"
 #include "dialogs/KvDlgCis2Data.h"
 #include "dialogs/KvGridDlgData.h"
+#include "dialogs/KvLookUpDlgData.h"
+#include "dialogs/KvSelectImageDlgData.h"
+#include "macrodlg/DlgMacroCutsData.h"
+#include "macrodlg/DlgProfCutsData.h"
+#include "macrodlg/DlgProfFeaturesData.h"
+#include "macrodlg/DynArrayData.h"
+#include "macrodlg/EditConstrData.h"
 #include "resources/dialogs/DLG_EDITLIBSIMPLE.h"
 #include "sections/DlgEditLibData.h"
 #include "sections/KvDlgEditLibSections.h"
@@ -38,6 +49,96 @@ class FormulaShot : public KvSSFormulaDlg {
     return focusFirst;
   }
 };
+
+// The small editors on records as the core would fill them.
+bool openSmallEditor(const std::string& which, SmokeApp& app) {
+  gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
+  if (which == "stringtable") {
+    Nx_Array<Nx_StringArray> rows;
+    rows.append(Nx_StringArray{"HEA200", "S355", "2900"});
+    rows.append(Nx_StringArray{"IPE240", "S235", "6000"});
+    return startGridDialog({"Section", "Grade", "Length"}, {}, rows, true, "String table",
+                           "One row per part.") ||
+           app.shot();
+  }
+  if (which == "constraints") {
+    EditConstrData data;
+    data.macroName = "EP-101";
+    data.moduleName = "Endplate";
+    data.constraints.append({"Top", 0, 15, true});
+    data.constraints.append({"Bottom", 4, -15, false});
+    return StartDlgEditConstrModal(data) || app.shot();
+  }
+  if (which == "macrocuts") {
+    DlgMacroCutsData data;
+    data.macroName = "FP-7";
+    data.cuts.append({"Beam", 0, 10, 90});
+    data.cuts.append({"Column", 4, 0, 90});
+    bool changed = false;
+    return StartDlgMacroCuts(data, changed) || app.shot();
+  }
+  if (which == "profcuts") {
+    DlgProfCutsData data;
+    data.profileName = "B1 (IPE240)";
+    data.cuts.append({DlgProfCutsData::kStart, 0, 90, 90, 5});
+    data.cuts.append({DlgProfCutsData::kEnd, 5, 60, 90, 0});
+    return StartEditProfCutsDlg(data) || app.shot();
+  }
+  if (which == "features") {
+    DlgProfFeaturesData data;
+    data.profileName = "C1 (HEA200)";
+    data.features.append({DlgProfFeaturesData::kHole, DlgProfFeaturesData::kWeb, 150, 0, 22, 0});
+    data.features.append(
+        {DlgProfFeaturesData::kSlot, DlgProfFeaturesData::kTopFlange, 400, 55, 18, 30});
+    return StartDlgProfFeatures(data) || app.shot();
+  }
+  if (which == "profadv") {
+    MacroData data;
+    data.names.append("EP-101");
+    MacroTabData tab("Profiles", "Profiles", kTabProfiles);
+    tab.mergedProps.append(MacroProfData("Column", "C1"));
+    tab.mergedProps.append(MacroProfData("Beam", "B1"));
+    data.tabs.append(tab);
+    StartDlgMacroProfAdv(data, "", "", false);
+    return app.shot();
+  }
+  if (which == "array") {
+    DynArrayData data;
+    AcArray<AcDbObjectId> ids;
+    ids.append(AcDbObjectId(1));
+    ids.append(AcDbObjectId(2));
+    return StartArrayDlg(data, ids, "Array") || app.shot();
+  }
+  if (which == "selectmacro") {
+    Nx_String chosen;
+    bool option = false;
+    return StartDlgSelectMacro("Select macro", {"EP-101", "FP-7", "BP-3"}, 0, 1, chosen, option,
+                               false) ||
+           app.shot();
+  }
+  if (which == "lookup") {
+    KvLookUpDlgData data;
+    data.file = "SteelGrades.txt";
+    data.key = "S355";
+    return StartDlgLookUp(data) || app.shot();
+  }
+  if (which == "selectimage") {
+    KvSelectImageDlgData data;
+    data.folder = gSettings.libDir + "icons";
+    data.image = "ProfSectionI-big.bmp";
+    return StartDlgSelectImage(data) || app.shot();
+  }
+  if (which == "cladding") {
+    KvCladdingDlgData data;
+    return StartDlgCladdingSettings(data) || app.shot();
+  }
+  if (which == "bracing") {
+    KvBracingDlgData data;
+    return StartDlgBracing(data) || app.shot();
+  }
+  std::fprintf(stderr, "unknown dialog \"%s\"\n", which.c_str());
+  return false;
+}
 
 bool open(const std::string& which, SmokeApp& app) {
   if (which == "grid") {
@@ -133,8 +234,7 @@ bool open(const std::string& which, SmokeApp& app) {
     gSettings.setLibDir(SS_SOURCE_DIR "/examples/library");
     return StartDlgDesigner("Connections/Base plate") || app.shot();
   }
-  std::fprintf(stderr, "unknown dialog \"%s\"\n", which.c_str());
-  return false;
+  return openSmallEditor(which, app);
 }
 }  // namespace
 
@@ -142,7 +242,7 @@ int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
                  "usage: gui_smoke grid|cis2|caption|translation|csp|info|formula|sections|"
-                 "sizeeditor|designer|baseplate FILE.png\n");
+                 "sizeeditor|designer|baseplate|<small editor> FILE.png\n");
     return 2;
   }
   std::string which = argv[1];

@@ -19,3 +19,19 @@ void runGenVarsSample();
 void runLevelsSample();
 // The designer on the sample library's end-plate template.
 void runDesignerSample();
+// The small editors of the macro and other subsystems, on records kept for
+// the session (the image folder is the library's icons).
+void runStringTableSample();
+void runConstraintsSample();
+void runModelessConstraintsSample();
+void runMacroCutsSample();
+void runProfAdvSample();
+void runProfCutsSample();
+void runArraySample();
+void runProfFeaturesSample();
+void runSelectMacroSample();
+void runLookUpSample();
+void runSelectImageSample();
+void runCladdingSample();
+void runBracingSample();
+void runDstvPointsSample();

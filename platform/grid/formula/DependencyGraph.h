@@ -96,6 +96,8 @@ template <class Successors>
 void CycleAwareOrder::run(const std::vector<std::uint32_t>& roots, Successors&& successors) {
   index_.clear(), low_.clear(), stack_.clear(), buffer_.clear(), order_.clear();
   onStack_.clear(), circular_.clear(), frames_.clear();
+  if (!roots.empty()) ensure(*std::max_element(roots.begin(), roots.end()));
+  order_.reserve(index_.size());
   std::uint32_t counter = 0;
   auto open = [&](std::uint32_t v) {
     ensure(v);

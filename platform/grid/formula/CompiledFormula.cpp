@@ -41,9 +41,9 @@ std::size_t instructionLength(const std::uint32_t* code) {
     case Op::Text:
       return 1 + textWords(operandOf(w));
     case Op::Ref:
-      return 3;
+      return 2;
     case Op::Area:
-      return 5;
+      return 4;
     case Op::CallCustom:
       return 2 + textWords(code[1]);
     case Op::JumpIfFalse:
@@ -59,10 +59,10 @@ void CompiledFormula::references(std::vector<CellPos>& cells, std::vector<Area>&
   for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i)) {
     Op op = opOf(c[i]);
     if (op == Op::Ref) {
-      cells.push_back({static_cast<int>(c[i + 1]), static_cast<int>(c[i + 2])});
+      cells.push_back({static_cast<int>(operandOf(c[i])), static_cast<int>(c[i + 1])});
     } else if (op == Op::Area) {
-      areas.push_back({static_cast<int>(c[i + 1]), static_cast<int>(c[i + 2]),
-                       static_cast<int>(c[i + 3]), static_cast<int>(c[i + 4])});
+      areas.push_back({static_cast<int>(operandOf(c[i])), static_cast<int>(c[i + 1]),
+                       static_cast<int>(c[i + 2]), static_cast<int>(c[i + 3])});
     }
   }
 }

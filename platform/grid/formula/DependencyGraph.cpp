@@ -103,8 +103,7 @@ void DependencyGraph::build(const CellStore& cells) {
   }
   edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
   edges_.shrink_to_fit();
-  std::vector<std::uint32_t> roots(nodes_.size());
-  for (std::uint32_t i = 0; i < roots.size(); ++i) roots[i] = i;
+  auto roots = std::views::iota(std::uint32_t{0}, static_cast<std::uint32_t>(nodes_.size()));
   order_.run(roots, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
     out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
   });

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/grid/LargeWorkbooks.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/SpanTable.h"
 #include "platform/grid/export/SheetExport.h"
@@ -22,27 +23,8 @@ namespace {
 
 constexpr int kRows = 10000;  // 10 formula columns: 100,000 formula cells
 
-// Data in A..J, formulas in K..T: references, arithmetic, IF, MIN, MAX,
-// ROUND and text joins.
 std::unique_ptr<Sheet> largeSheet() {
-  auto s = std::make_unique<Sheet>();
-  s->setMaxCols(20);
-  s->setMaxRows(kRows);
-  const char* formulas[10] = {"=A#+B#*2",         "=IF(K#>100,K#-C#,K#+C#)",
-                              "=MIN(A#,B#,C#)",   "=MAX(D#:F#)",
-                              "=ROUND(L#/3,2)",   "=\"x\"&A#",
-                              "=K#+L#+M#",        "=IF(A#>B#,MIN(K#,L#),MAX(M#,N#))",
-                              "=ROUND(Q#*1.1,1)", "=P#&\"-\"&S#"};
-  for (int r = 1; r <= kRows; ++r) {
-    std::string row = std::to_string(r);
-    for (int c = 1; c <= 10; ++c) s->setData(c, r, std::to_string((r * 7 + c * 13) % 211));
-    for (int c = 0; c < 10; ++c) {
-      std::string f = formulas[c];
-      for (std::size_t at; (at = f.find('#')) != std::string::npos;) f.replace(at, 1, row);
-      s->setFormula(11 + c, r, f, false);
-    }
-  }
-  return s;
+  return gridbench::largeSheet(kRows);
 }
 
 void BM_Recalc100kFormulas(benchmark::State& state) {
@@ -241,33 +223,9 @@ BENCHMARK(BM_MemoryPerFormulaCell)->Iterations(1)->Unit(benchmark::kMillisecond)
 // The recalculation sheet as a CSV workbook of `rows` rows (ten formula
 // cells a row), loaded and computed as `ss-host calc` does: time per
 // formula cell and heap should stay flat from 10,000 rows to 100,000.
-std::string csvWorkbook(int rows) {
-  const char* formulas[10] = {"=A#+B#*2",
-                              "\"=IF(K#>100,K#-C#,K#+C#)\"",
-                              "\"=MIN(A#,B#,C#)\"",
-                              "=MAX(D#:F#)",
-                              "\"=ROUND(L#/3,2)\"",
-                              "\"=\"\"x\"\"&A#\"",
-                              "=K#+L#+M#",
-                              "\"=IF(A#>B#,MIN(K#,L#),MAX(M#,N#))\"",
-                              "\"=ROUND(Q#*1.1,1)\"",
-                              "\"=P#&\"\"-\"\"&S#\""};
-  std::string csv;
-  for (int r = 1; r <= rows; ++r) {
-    std::string row = std::to_string(r);
-    for (int c = 1; c <= 10; ++c) csv += std::to_string((r * 7 + c * 13) % 211) + ",";
-    for (int c = 0; c < 10; ++c) {
-      std::string f = formulas[c];
-      for (std::size_t at; (at = f.find('#')) != std::string::npos;) f.replace(at, 1, row);
-      csv += f + (c < 9 ? "," : "\n");
-    }
-  }
-  return csv;
-}
-
 void BM_LoadAndCalcCsvWorkbook(benchmark::State& state) {
   int rows = static_cast<int>(state.range(0));
-  std::string csv = csvWorkbook(rows);
+  std::string csv = gridbench::csvWorkbook(rows);
   double heapMb = 0;
   for (auto _ : state) {
     malloc_trim(0);

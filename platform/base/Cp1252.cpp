@@ -39,6 +39,14 @@ size_t decodeUtf8(std::string_view text, size_t i, std::uint32_t& cp) {
   return len;
 }
 
+// Bytes below 0x80 read the same in both encodings: runs of them are
+// copied whole rather than decoded one by one.
+size_t asciiRun(std::string_view text, size_t from) {
+  size_t i = from;
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i - from;
+}
+
 int byteFor(std::uint32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   for (int i = 0; i < 32; ++i)
@@ -51,13 +59,15 @@ int byteFor(std::uint32_t cp) {
 std::string cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (unsigned char c : text) {
-    if (c < 0x80)
-      out += static_cast<char>(c);
-    else if (c < 0xA0)
-      appendUtf8(out, kHigh[c - 0x80] ? kHigh[c - 0x80] : c);
-    else
-      appendUtf8(out, c);
+  size_t i = 0;
+  while (i < text.size()) {
+    if (size_t run = asciiRun(text, i); run > 0) {
+      out.append(text.substr(i, run));
+      i += run;
+      continue;
+    }
+    unsigned char c = static_cast<unsigned char>(text[i++]);
+    appendUtf8(out, c < 0xA0 && kHigh[c - 0x80] ? kHigh[c - 0x80] : c);
   }
   return out;
 }
@@ -67,6 +77,11 @@ std::string utf8ToCp1252(std::string_view text) {
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
+    if (size_t run = asciiRun(text, i); run > 0) {
+      out.append(text.substr(i, run));
+      i += run;
+      continue;
+    }
     std::uint32_t cp = 0;
     size_t len = decodeUtf8(text, i, cp);
     if (len == 0) {  // not UTF-8: keep the byte as it is

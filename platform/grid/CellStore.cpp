@@ -107,12 +107,15 @@ void CellStore::dropEmptyTail() {
 
 void CellStore::insertCols(int at, int count, int limit) {
   if (count <= 0) return;
+  const int firstDropped = limit - count + 1 >= at ? limit - count + 1 : std::min(at, limit + 1);
   for (Row& r : rows_) {
-    auto it = lowerBound(r, at);
-    for (auto j = it; j != r.end(); ++j) j->col += count;
-    auto past = lowerBound(r, limit + 1);
+    // Cells that would end past the limit go first: the rest move within
+    // the columns a cell can hold.
+    auto past = lowerBound(r, firstDropped);
     count_ -= static_cast<std::size_t>(r.end() - past);
     r.erase(past, r.end());
+    for (auto j = lowerBound(r, at); j != r.end(); ++j)
+      j->col = static_cast<std::int16_t>(j->col + count);
   }
   dropEmptyTail();
 }

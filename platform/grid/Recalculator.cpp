@@ -51,7 +51,8 @@ void Recalculator::cellWithPrecedents(int col, int row) {
   idOf(col, row);
   std::vector<CellPos> refs;
   std::vector<Area> areas;
-  localOrder_.run({0}, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
+  const std::uint32_t first[] = {0};
+  localOrder_.run(first, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
     CellPos p = nodes[v];
     const Cell* cell = content_.cells.find(p.col, p.row);
     refs.clear();

@@ -1,8 +1,12 @@
 // Pieces of the engine that the sheet-level tests reach only in part.
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "platform/grid/FormulaDisplay.h"
 #include "platform/grid/SpanTable.h"
+#include "platform/grid/formula/Parser.h"
 #include "platform/grid/formula/ReferenceRewriter.h"
 #include "platform/grid/formula/ReferenceStyle.h"
 #include "platform/grid/functions/Criteria.h"
@@ -211,4 +215,37 @@ TEST(ReferenceStyle, TheSheetShowsFormulasInItsStyle) {
   EXPECT_EQ(s.getFormula(2, 2), "A1*2");  // what is stored and saved stays as written
   EXPECT_FALSE(setRefStyle(s, 3));
   EXPECT_EQ(displayFormula(s, 1, 1), "");
+}
+
+// Formulas of every size made and dropped on several threads at once: each
+// keeps its own program and text however the pooled blocks are reused.
+TEST(FormulaStorage, BlocksAreReusedWithoutOverlap) {
+  auto work = [](int seed, bool& intact) {
+    FormulaParser parser;
+    std::vector<std::pair<std::string, CompiledFormula>> kept;
+    for (int i = 0; i < 3000; ++i) {
+      int terms = 1 + (i * 7 + seed) % 60;  // from a few bytes to past the pooled sizes
+      std::string text = "A" + std::to_string(1 + (i + seed) % 900);
+      for (int t = 1; t < terms; ++t)
+        text += "+" + std::to_string(t * seed % 97) + "*B" + std::to_string(t);
+      CompiledFormula f;
+      if (!parser.compile(text, 1, 1, f)) {
+        intact = false;
+        return;
+      }
+      kept.emplace_back(text, std::move(f));
+      if (i % 3 == 2) kept.erase(kept.begin() + (i * 13 + seed) % static_cast<int>(kept.size()));
+    }
+    for (const auto& [text, f] : kept) {
+      CompiledFormula again;
+      parser.compile(text, 1, 1, again);
+      auto a = f.code(), b = again.code();
+      if (f.text() != text || !std::equal(a.begin(), a.end(), b.begin(), b.end())) intact = false;
+    }
+  };
+  bool intact[4] = {true, true, true, true};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) threads.emplace_back(work, t + 3, std::ref(intact[t]));
+  for (std::thread& t : threads) t.join();
+  for (bool ok : intact) EXPECT_TRUE(ok);
 }

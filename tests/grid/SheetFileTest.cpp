@@ -159,6 +159,19 @@ TEST_F(SheetFiles, CsvAndTsvByContent) {
   EXPECT_EQ(s.getData(1, 1), "caf\xE9");
   ASSERT_TRUE(s.loadFromFile(write("e.csv", "caf\xE9\n"), error)) << error;  // already 8-bit
   EXPECT_EQ(s.getData(1, 1), "caf\xE9");
+  // Multi-byte characters at a field's ends, beside doubled quotes, outside
+  // Windows-1252 (read as ?), and an 8-bit byte right before a separator.
+  ASSERT_TRUE(s.loadFromFile(write("f.csv",
+                                   "\xE2\x82\xAC,\"\xC3\xA9\"\"\xE2\x82\xAC\"\"\",x\xE2\x86\x92y,"
+                                   "\xE9,\"=\"\"\xC3\xA9\"\"&C1\"\n"),
+                             error))
+      << error;
+  EXPECT_EQ(s.getData(1, 1), "\x80");
+  EXPECT_EQ(s.getData(2, 1), "\xE9\"\x80\"");
+  EXPECT_EQ(s.getData(3, 1), "x?y");
+  EXPECT_EQ(s.getData(4, 1), "\xE9");
+  s.reCalc();
+  EXPECT_EQ(s.getValue(5, 1), "\xE9x?y");
 }
 
 TEST_F(SheetFiles, FailedLoadsLeaveTheSheetAsItWas) {
@@ -230,7 +243,7 @@ TEST_F(SheetFiles, AFormulaThatDoesNotParseLoadsAsAnErrorCell) {
   EXPECT_EQ(s.getValue(4, 1), "6");
   EXPECT_EQ(s.getFormula(2, 1), "Sheet2!A1+A1");
   s.setMaxRows(2);
-  ASSERT_TRUE(s.insRow(1));  // the text survives structure edits
+  ASSERT_TRUE(s.insRow(1));                       // the text survives structure edits
   EXPECT_EQ(s.getFormula(2, 2), "Sheet2!A1+A1");  // kept as written, not lost
 
   ASSERT_TRUE(s.saveToFile(path("b.json"), error)) << error;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "platform/grid/CellStore.h"
 #include "tests/grid/GridTestUtil.h"
 
@@ -171,4 +173,59 @@ TEST(InsertDelete, TheCellCountFollowsEveryStructureChange) {
     store.forEach([&](const grid::Cell&, int) { ++counted; });
     ASSERT_EQ(store.cellCount(), counted) << "after step " << step;
   }
+}
+
+// Columns inserted and deleted across the whole width a sheet can have,
+// against a plain map of what each cell should hold.
+TEST(InsertDelete, ColumnsMoveAcrossTheWholeWidth) {
+  grid::CellStore store;
+  std::map<std::pair<int, int>, double> model;  // (col, row) -> number
+  unsigned seed = 777;
+  auto next = [&](int n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 8) % static_cast<unsigned>(n));
+  };
+  const int limit = grid::kMaxColumns;
+  for (int step = 0; step < 3000; ++step) {
+    int at = 1 + next(limit), count = 1 + next(next(2) ? 4 : 2 * limit);
+    std::map<std::pair<int, int>, double> moved;
+    switch (next(3)) {
+      case 0: {
+        int col = next(2) ? limit - next(4) : 1 + next(limit), row = 1 + next(5);
+        store.obtain(col, row).value = grid::Value::makeNumber(step);
+        model[{col, row}] = step;
+        continue;
+      }
+      case 1:
+        store.insertCols(at, count, limit);
+        for (auto [key, v] : model) {
+          int col = key.first >= at ? key.first + count : key.first;
+          if (col <= limit) moved[{col, key.second}] = v;
+        }
+        break;
+      default:
+        store.deleteCols(at, count);
+        for (auto [key, v] : model) {
+          if (key.first >= at && key.first < at + count) continue;
+          moved[{key.first >= at ? key.first - count : key.first, key.second}] = v;
+        }
+    }
+    model = std::move(moved);
+    std::map<std::pair<int, int>, double> stored;
+    store.forEach([&](const grid::Cell& c, int row) { stored[{c.col, row}] = c.value.number; });
+    ASSERT_EQ(stored, model) << "after step " << step;
+  }
+}
+
+TEST(CellLayout, ACellTakesNoMoreThan64Bytes) {
+  // A million-formula sheet holds two million cells: each byte here is 2 MB.
+  static_assert(sizeof(grid::Cell) <= 64);
+  grid::Cell c;
+  c.value = grid::Value::makeText("a text too long for the string's own buffer");
+  c.col = grid::kMaxColumns;
+  c.format = 0xFFFFFFFF;
+  c.value = grid::Value::makeError(grid::ErrorCode::NA);  // must not touch col or format
+  EXPECT_EQ(c.col, grid::kMaxColumns);
+  EXPECT_EQ(c.format, 0xFFFFFFFFu);
+  EXPECT_TRUE(c.value.isError());
 }

@@ -116,6 +116,8 @@ TEST(WorkbookFormulas, OdfReferencesAndSeparatorsBecomeTheGridSyntax) {
   EXPECT_EQ(formulaFromOdf("of:=IF([.A1]>1;\"a;[.b]\";[$Other.A1])"),
             "IF(A1>1,\"a;[.b]\",Other!A1)");
   EXPECT_EQ(formulaFromXlsx("_xlfn.IFS(A1>1,\"_xlfn.\",TRUE,0)"), "IFS(A1>1,\"_xlfn.\",TRUE,0)");
+  EXPECT_EQ(formulaFromXlsx("=MY_FUNC(1)+_xlws.SORT(A1)&\"a\"\"_xlfn.\"&_xlfn.CONCAT(B2,\"_\")_"),
+            "MY_FUNC(1)+SORT(A1)&\"a\"\"_xlfn.\"&CONCAT(B2,\"_\")_");
 }
 
 TEST_F(Workbooks, XlsxExportReadsBackWithValuesFormulasAndFormats) {

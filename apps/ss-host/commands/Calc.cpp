@@ -16,8 +16,8 @@
 #include "core/PathHelpers.h"
 #include "platform/base/Cp1252.h"
 #include "platform/grid/Sheet.h"
-#include "spreadsheet/KvFromTable.h"
 #include "platform/grid/export/SheetExport.h"
+#include "spreadsheet/KvFromTable.h"
 #include "standards/KvSSFunctions.h"
 
 namespace {
@@ -47,6 +47,8 @@ const char* kHelp =
     "pages (A4 portrait, grid lines and headers).\n\n"
     "Exit codes: 0 done, 4 a standards sheet ran with diagnostics, 1 the file cannot\n"
     "be loaded or the run failed, 2 bad usage.\n";
+
+constexpr std::size_t kOutputChunk = 1 << 16;
 
 int usage(const std::string& why) {
   std::fprintf(stderr, "ss-host calc: %s\nRun 'ss-host calc --help' for the usage.\n", why.c_str());
@@ -113,7 +115,12 @@ int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
       j["value"] = base::cp1252ToUtf8(value);
       cells.push_back(std::move(j));
     } else {
-      out += name + "," + csvField(base::cp1252ToUtf8(value)) + "\n";
+      out.append(name).append(1, ',').append(csvField(base::cp1252ToUtf8(value))).append(1, '\n');
+      // Written as it goes: a large sheet's listing is never whole in memory.
+      if (out.size() >= kOutputChunk) {
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        out.clear();
+      }
     }
   });
   if (json)

@@ -20,7 +20,7 @@ UsedRange usedRange(const Sheet& sheet) {
     if (c.col < 1 || row < 1 || c.col > sheet.maxCols() || row > sheet.maxRows()) return;
     if (c.value.isEmpty() && !c.hasFormula() && !visibleFormat(content.formats.at(c.format)))
       return;
-    r.cols = std::max(r.cols, c.col);
+    r.cols = std::max<int>(r.cols, c.col);
     r.rows = std::max(r.rows, row);
   });
   for (const Area& span : content.spans.all()) {

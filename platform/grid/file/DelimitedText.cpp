@@ -28,13 +28,20 @@ char detectSeparator(std::string_view text) {
   return semicolons > commas ? ';' : ',';
 }
 
+bool isAscii(std::string_view s) {
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
                        std::string& error, std::vector<std::string>* warnings) {
   // UTF-8 text becomes Windows-1252; bytes that are no UTF-8 are taken as
-  // they are, so files in either encoding read right.
-  std::string text = base::utf8ToCp1252(raw);
+  // they are, so files in either encoding read right. Field by field: the
+  // separators, quotes and line ends are ASCII, which no UTF-8 sequence
+  // holds, and a large file is then never in memory twice.
+  std::string_view text = raw;
   char sep = detectSeparator(text);
   FormulaParser parser;
   std::size_t i = 0, n = text.size();
@@ -80,6 +87,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
         field.assign(text, i, end - i);
         i = end;
       }
+      if (!isAscii(field)) field = base::utf8ToCp1252(field);
       if (field.size() > kMaxTextLength) {
         error = name + ": line " + std::to_string(fieldLine) + ", cell " + cellName(col, row) +
                 ": the field is too long";

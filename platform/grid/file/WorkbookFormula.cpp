@@ -1,5 +1,7 @@
 #include "platform/grid/file/WorkbookFormula.h"
 
+#include <algorithm>
+
 namespace grid {
 namespace {
 
@@ -37,13 +39,17 @@ std::string odfReferencePart(std::string_view part) {
 std::string formulaFromXlsx(std::string_view text) {
   text = dropPrefix(text, "=");
   std::string out;
+  out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     if (text[i] == '"') {
       copyString(text, i, out);
     } else if (text.substr(i).starts_with("_xlfn.") || text.substr(i).starts_with("_xlws.")) {
       i += 6;
     } else {
-      out += text[i++];
+      // Up to the next string or prefix in one piece.
+      std::size_t end = std::min(text.find_first_of("\"_", i + 1), text.size());
+      out.append(text.substr(i, end - i));
+      i = end;
     }
   }
   return out;

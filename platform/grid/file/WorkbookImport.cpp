@@ -268,6 +268,7 @@ class FirstSheet : public iface::import_sheet {
            "=" + base::cp1252ToUtf8(grid) + ": " + why.describe() + "; the cell reads #NAME?");
       return;
     }
+    if (!c->formula.hasCustomCalls()) return;
     for (const std::string& f : c->formula.customCallNames())
       warn(row, col,
            f + " is no worksheet function here; the cell reads #NAME? unless the program "
@@ -327,7 +328,7 @@ class FirstSheet : public iface::import_sheet {
            "merged cells overlap another merge; left unmerged");
     int cols = 0, rows = 0;
     out_.cells.forEach([&](const Cell& c, int r) {
-      cols = std::max(cols, c.col);
+      cols = std::max<int>(cols, c.col);
       rows = std::max(rows, r);
     });
     for (const Area& m : merges_) {

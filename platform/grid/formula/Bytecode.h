@@ -7,15 +7,16 @@ namespace grid {
 // words. Each instruction starts with one word: the opcode in the low 8 bits
 // and an operand in the upper 24; some take further words. References are
 // resolved to absolute cells when compiling, so running never looks at
-// text again.
+// text again. A column (at most 16,384) fits an operand: a reference takes
+// one word less, which a sheet of a million formulas feels.
 enum class Op : std::uint8_t {
   Number,   // +2 words: the double's bits
   Text,     // operand: byte length; then the bytes, padded to words
   Bool,     // operand: 0 or 1
   Error,    // operand: ErrorCode
   Missing,  // an omitted argument
-  Ref,      // +2 words: col, row
-  Area,     // +4 words: col1, row1, col2, row2
+  Ref,      // operand: col; +1 word: row
+  Area,     // operand: col1; +3 words: row1, col2, row2
   Add,
   Sub,
   Mul,

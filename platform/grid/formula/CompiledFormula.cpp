@@ -5,17 +5,23 @@
 #include <cstring>
 
 #include "platform/grid/formula/Bytecode.h"
+#include "platform/grid/formula/FormulaPool.h"
 #include "platform/grid/functions/FunctionTable.h"
 
 namespace grid {
 
 CompiledFormula::CompiledFormula(std::span<const std::uint32_t> code, std::string_view text) {
   std::size_t total = 2 + code.size() + textWords(static_cast<std::uint32_t>(text.size()));
-  words_ = std::make_unique<std::uint32_t[]>(total);
+  words_.reset(formulapool::allocate(total));
+  words_[total - 1] = 0;  // the text's last word is padded with zeros
   words_[0] = static_cast<std::uint32_t>(code.size());
   words_[1] = static_cast<std::uint32_t>(text.size());
   std::memcpy(words_.get() + 2, code.data(), code.size() * sizeof(std::uint32_t));
   std::memcpy(words_.get() + 2 + code.size(), text.data(), text.size());
+}
+
+void CompiledFormula::Release::operator()(std::uint32_t* words) const noexcept {
+  formulapool::release(words, 2 + words[0] + textWords(words[1]));
 }
 
 std::span<const std::uint32_t> CompiledFormula::code() const {
@@ -41,9 +47,9 @@ std::size_t instructionLength(const std::uint32_t* code) {
     case Op::Text:
       return 1 + textWords(operandOf(w));
     case Op::Ref:
-      return 3;
+      return 2;
     case Op::Area:
-      return 5;
+      return 4;
     case Op::CallCustom:
       return 2 + textWords(code[1]);
     case Op::JumpIfFalse:
@@ -59,10 +65,10 @@ void CompiledFormula::references(std::vector<CellPos>& cells, std::vector<Area>&
   for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i)) {
     Op op = opOf(c[i]);
     if (op == Op::Ref) {
-      cells.push_back({static_cast<int>(c[i + 1]), static_cast<int>(c[i + 2])});
+      cells.push_back({static_cast<int>(operandOf(c[i])), static_cast<int>(c[i + 1])});
     } else if (op == Op::Area) {
-      areas.push_back({static_cast<int>(c[i + 1]), static_cast<int>(c[i + 2]),
-                       static_cast<int>(c[i + 3]), static_cast<int>(c[i + 4])});
+      areas.push_back({static_cast<int>(operandOf(c[i])), static_cast<int>(c[i + 1]),
+                       static_cast<int>(c[i + 2]), static_cast<int>(c[i + 3])});
     }
   }
 }

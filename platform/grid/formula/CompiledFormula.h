@@ -12,7 +12,8 @@
 namespace grid {
 
 // A formula as one compact block: the postfix program followed by the
-// formula's text (without "="). One allocation per formula cell.
+// formula's text (without "="). One block of the formula pool per formula
+// cell.
 class GRID_API CompiledFormula {
  public:
   CompiledFormula() = default;
@@ -33,7 +34,11 @@ class GRID_API CompiledFormula {
   std::size_t bytes() const;
 
  private:
-  std::unique_ptr<std::uint32_t[]> words_;  // [code words, text bytes, code..., text...]
+  struct Release {
+    void operator()(std::uint32_t* words) const noexcept;
+  };
+  // [code words, text bytes, code..., text...]
+  std::unique_ptr<std::uint32_t[], Release> words_;
 };
 
 // Walks a program one instruction at a time.

@@ -72,6 +72,10 @@ void DependencyGraph::build(const CellStore& cells) {
   edgeStart_.clear();
   edges_.clear();
   reverseBuilt_ = false;
+  // Sized exactly: a sheet of a million formulas leaves no half-used room.
+  std::size_t formulas = 0;
+  cells.forEach([&](const Cell& c, int) { formulas += c.hasFormula(); });
+  nodes_.reserve(formulas);
   // The store walks row by row, each row by column: the nodes come sorted.
   cells.forEach([&](const Cell& c, int row) {
     if (c.hasFormula()) nodes_.push_back({c.col, row});
@@ -98,8 +102,8 @@ void DependencyGraph::build(const CellStore& cells) {
     for (const Area& a : areas) formulasIn(a, edges_);
   }
   edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
-  std::vector<std::uint32_t> roots(nodes_.size());
-  for (std::uint32_t i = 0; i < roots.size(); ++i) roots[i] = i;
+  edges_.shrink_to_fit();
+  auto roots = std::views::iota(std::uint32_t{0}, static_cast<std::uint32_t>(nodes_.size()));
   order_.run(roots, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
     out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
   });

@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <cstdint>
+#include <ranges>
 #include <vector>
 
 #include "platform/grid/CellAddress.h"
@@ -15,8 +16,9 @@ namespace grid {
 //   nodes on the fly as long as their ids are dense.
 class CycleAwareOrder {
  public:
-  template <class Successors>
-  void run(const std::vector<std::uint32_t>& roots, Successors&& successors);
+  // roots: any range of node ids (a counting range for every node).
+  template <class Roots, class Successors>
+  void run(const Roots& roots, Successors&& successors);
   const std::vector<std::uint32_t>& order() const { return order_; }
   // Drops the scratch of the last run; the order and the cycle marks stay.
   void releaseScratch();
@@ -92,10 +94,12 @@ inline void CycleAwareOrder::releaseScratch() {
   std::vector<Frame>().swap(frames_);
 }
 
-template <class Successors>
-void CycleAwareOrder::run(const std::vector<std::uint32_t>& roots, Successors&& successors) {
+template <class Roots, class Successors>
+void CycleAwareOrder::run(const Roots& roots, Successors&& successors) {
   index_.clear(), low_.clear(), stack_.clear(), buffer_.clear(), order_.clear();
   onStack_.clear(), circular_.clear(), frames_.clear();
+  if (!std::ranges::empty(roots)) ensure(std::ranges::max(roots));
+  order_.reserve(index_.size());
   std::uint32_t counter = 0;
   auto open = [&](std::uint32_t v) {
     ensure(v);

@@ -96,16 +96,16 @@ Value Evaluator::run(const CompiledFormula& formula, const EvalContext& context)
       case Op::Ref: {
         Operand& o = stack_.emplace_back();
         o.kind = OperandKind::Ref;
-        int col = static_cast<int>(w[pc + 1]), row = static_cast<int>(w[pc + 2]);
+        int col = static_cast<int>(operandOf(instr)), row = static_cast<int>(w[pc + 1]);
         o.area = {col, row, col, row};
-        pc += 3;
+        pc += 2;
         continue;
       }
       case Op::Area:
         stack_.push_back(
-            Operand::range({static_cast<int>(w[pc + 1]), static_cast<int>(w[pc + 2]),
-                            static_cast<int>(w[pc + 3]), static_cast<int>(w[pc + 4])}));
-        pc += 5;
+            Operand::range({static_cast<int>(operandOf(instr)), static_cast<int>(w[pc + 1]),
+                            static_cast<int>(w[pc + 2]), static_cast<int>(w[pc + 3])}));
+        pc += 4;
         continue;
       case Op::Add:
       case Op::Sub:

@@ -194,8 +194,7 @@ bool FormulaParser::reference() {
     if (!valid)
       emit(word(Op::Error, static_cast<std::uint32_t>(ErrorCode::Ref)));
     else
-      emit(word(Op::Ref)), emit(static_cast<std::uint32_t>(c1)),
-          emit(static_cast<std::uint32_t>(r1));
+      emit(word(Op::Ref, static_cast<std::uint32_t>(c1))), emit(static_cast<std::uint32_t>(r1));
     return true;
   }
   advance();
@@ -214,8 +213,7 @@ bool FormulaParser::reference() {
   // Whole columns run over every row, whole rows over every column.
   if (first.line == RefLine::Column) r1 = 1, r2 = kMaxRows;
   if (first.line == RefLine::Row) c1 = 1, c2 = kMaxColumns;
-  emit(word(Op::Area));
-  emit(static_cast<std::uint32_t>(std::min(c1, c2)));
+  emit(word(Op::Area, static_cast<std::uint32_t>(std::min(c1, c2))));
   emit(static_cast<std::uint32_t>(std::min(r1, r2)));
   emit(static_cast<std::uint32_t>(std::max(c1, c2)));
   emit(static_cast<std::uint32_t>(std::max(r1, r2)));

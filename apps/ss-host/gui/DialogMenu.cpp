@@ -9,12 +9,16 @@ void editSelectedMacro() {
   if (auto* stack = dynamic_cast<AcEdCommandStack*>(acrxSysRegistry()->at(ACRX_COMMAND_DOCK)))
     stack->invoke("EDITMACRO");
 }
+void editSelectedMacroModeless() {
+  if (auto* stack = dynamic_cast<AcEdCommandStack*>(acrxSysRegistry()->at(ACRX_COMMAND_DOCK)))
+    stack->invoke("EDITMACROMODELESS");
+}
 }  // namespace
 
 const std::vector<DialogMenuEntry>& dialogMenuEntries() {
   static const std::vector<DialogMenuEntry> entries = {
       {"Macro", "Macro dialog...", "StartDlgMacro", editSelectedMacro},
-      {"Macro", "Modeless macro dialog...", "StartDlgMacroModeless", {}},
+      {"Macro", "Modeless macro dialog...", "StartDlgMacroModeless", editSelectedMacroModeless},
       {"Macro", "Constraints (modal)...", "StartDlgEditConstrModal", runConstraintsSample},
       {"Macro", "Constraints (modeless)...", "StartDlgEditConstraints",
        runModelessConstraintsSample},

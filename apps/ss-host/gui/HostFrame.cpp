@@ -43,6 +43,7 @@ constexpr PromptCommand kCommands[] = {
     {"SAVEAS", "saves the drawing under another name"},
     {"MACROS", "lists the drawing's macros on the command line"},
     {"EDITMACRO", "opens the macro dialog of the selected macro"},
+    {"EDITMACROMODELESS", "opens the macro dialog of the selected macro beside the window"},
     {"STANDARDS", "opens the standards of the selected macro (macro settings)"},
     {"LOADSTANDARDS", "runs the selected macro's standards into it"},
     {"GENVARS", "opens the general variables dialog"},
@@ -176,6 +177,11 @@ void HostFrame::buildMenu() {
       kStandardsId);
   Bind(
       wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+  // Back from a modeless macro dialog: what its pages wrote shows here.
+  Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& e) {
+    if (e.GetActive()) noteModelessEdits();
+    e.Skip();
+  });
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
     if (e.CanVeto() && !askSaveChanges()) {
       e.Veto();
@@ -240,6 +246,8 @@ void HostFrame::registerCommands() {
         acutPrintf("%d macros.\n", static_cast<int>(macros_->rows().size()));
       } else if (name == "EDITMACRO") {
         editMacro(macros_->selectedRow());
+      } else if (name == "EDITMACROMODELESS") {
+        editMacroModeless(macros_->selectedRow());
       } else if (name == "STANDARDS") {
         editMacroStandards(macros_->selectedRow());
       } else if (name == "LOADSTANDARDS") {

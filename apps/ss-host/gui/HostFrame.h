@@ -37,6 +37,10 @@ class HostFrame : public wxFrame {
   bool saveDrawingAs();
   // The macro dialog, then the settings dialog, of a listed macro.
   void editMacro(int row);
+  // The same dialog modeless, beside the window: its pages write into the
+  // drawing while the window goes on; the changes are noticed when the
+  // window is active again, and before any question about saving.
+  void editMacroModeless(int row);
   void editMacroStandards(int row);
   // "Load from standards" on a listed macro: its sheets run in order and
   // their results go into the macro.
@@ -50,6 +54,9 @@ class HostFrame : public wxFrame {
   void registerCommands();
   void printHelp();
   bool askSaveChanges();
+  // Marks the drawing changed (and refreshes the list) when a modeless macro
+  // dialog wrote into it since the last look.
+  void noteModelessEdits();
   void setModified(bool modified);
   void updateTitle();
   void refreshRow(int row);
@@ -70,5 +77,8 @@ class HostFrame : public wxFrame {
   std::unique_ptr<Nx_Drawing> drawing_;
   std::string path_;
   bool modified_ = false;
+  // The drawing as text when a modeless macro dialog was opened or last
+  // looked at; empty when none was opened on this drawing.
+  std::string modelessSnapshot_;
   RecentFiles recent_;
 };

@@ -23,6 +23,9 @@ bool HostFrame::openDrawing(const std::string& path) {
     fillRecentMenu();
     return false;
   }
+  // Modeless macro dialogs belong to the drawing that goes: they close on it.
+  DestroyAllMacroDlgs();
+  modelessSnapshot_.clear();
   drawing_ = std::move(drawing);
   Nx_Drawing::setWorking(drawing_.get());
   path_ = path;
@@ -66,6 +69,7 @@ bool HostFrame::saveDrawingAs() {
 }
 
 bool HostFrame::askSaveChanges() {
+  noteModelessEdits();
   if (!drawing_ || !modified_) return true;
   int answer = wxMessageBox("The drawing has changed. Save it?", "Connection standards - host",
                             wxYES_NO | wxCANCEL | wxICON_QUESTION, this);
@@ -139,6 +143,25 @@ void HostFrame::editMacro(int row) {
   if (data.macroId != id)
     for (size_t r = 0; r < macros_->rows().size(); ++r)
       if (macros_->rows()[r].id == data.macroId) refreshRow(static_cast<int>(r));
+}
+
+void HostFrame::editMacroModeless(int row) {
+  AcDbObjectId id = macroOfRow(row);
+  MacroData data;
+  if (id.isNull() || !readMacroData(id, data, true)) return;
+  if (modelessSnapshot_.empty()) modelessSnapshot_ = drawing_->toJson();
+  int index = -1;
+  if (!StartDlgMacroModeless(true, data, index))
+    acutPrintf("*Error* The macro dialog could not be opened.\n");
+}
+
+void HostFrame::noteModelessEdits() {
+  if (!drawing_ || modelessSnapshot_.empty()) return;
+  std::string now = drawing_->toJson();
+  if (now == modelessSnapshot_) return;
+  modelessSnapshot_ = std::move(now);
+  setModified(true);
+  for (size_t r = 0; r < macros_->rows().size(); ++r) refreshRow(static_cast<int>(r));
 }
 
 bool HostFrame::pickMacro(MacroData& data) {

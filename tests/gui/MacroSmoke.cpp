@@ -36,15 +36,22 @@ MacroData dataOf(Nx_Drawing& drawing, const char* macroName) {
   return data;
 }
 
-// The macro dialog on a macro of the sample drawing, showing a tab.
-bool macroDialog(SmokeApp& app, const char* macroName, int tab) {
-  Nx_Drawing drawing;
+// The sample drawing loaded and made the working one; false (said) when it
+// cannot be read.
+bool openSample(Nx_Drawing& drawing) {
   Nx_String error;
   if (!drawing.load(gSettings.libDir + "Macros/Connections.json", error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return false;
   }
   Nx_Drawing::setWorking(&drawing);
+  return true;
+}
+
+// The macro dialog on a macro of the sample drawing, showing a tab.
+bool macroDialog(SmokeApp& app, const char* macroName, int tab) {
+  Nx_Drawing drawing;
+  if (!openSample(drawing)) return false;
   app.beforeShot([tab](ui::Dialog& d) {
     if (auto* tabs = d.itemAs<ui::TabControl>(dlg_macro::IDC_TABS)) tabs->userSelect(tab);
   });
@@ -134,12 +141,7 @@ bool open(const std::string& which, SmokeApp& app) {
   if (which == "mapping") {
     app.closeWithCancel();  // the sample library stays as it is
     Nx_Drawing drawing;
-    Nx_String error;
-    if (!drawing.load(gSettings.libDir + "Macros/Connections.json", error)) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      return false;
-    }
-    Nx_Drawing::setWorking(&drawing);
+    if (!openSample(drawing)) return false;
     StartDlgMacroSettings(drawing.findMacro("EP-101"));
     Nx_Drawing::setWorking(nullptr);
     return app.shot();

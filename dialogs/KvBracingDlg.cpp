@@ -9,11 +9,11 @@ bool StartDlgBracing(KvBracingDlgData& data) {
   return guardExport("StartDlgBracing", false, [&] {
     KvResourceScope scope;
     using D = KvBracingDlgData;
-    KvTableSpec spec;
-    spec.caption = "Bracing";
-    spec.heading = "The braces placed in the selected bays.";
+    KvTableLayout def;
+    def.caption = "Bracing";
+    def.heading = "The braces placed in the selected bays.";
     return editFields<D>(
-        spec,
+        def,
         {choiceField("Pattern", &D::pattern, {"Cross", "Single diagonal", "K", "V"}),
          textField("Section", &D::section, true), textField("Material", &D::material, true),
          numberField("Gusset thickness (mm)", &D::gussetThickness, 4, 60),

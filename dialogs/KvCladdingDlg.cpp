@@ -9,10 +9,10 @@ bool StartDlgCladdingSettings(KvCladdingDlgData& data) {
   return guardExport("StartDlgCladdingSettings", false, [&] {
     KvResourceScope scope;
     using D = KvCladdingDlgData;
-    KvTableSpec spec;
-    spec.caption = "Cladding settings";
-    spec.heading = "The sheeting of the selected walls and roofs.";
-    return editFields<D>(spec,
+    KvTableLayout def;
+    def.caption = "Cladding settings";
+    def.heading = "The sheeting of the selected walls and roofs.";
+    return editFields<D>(def,
                          {textField("Sheet profile", &D::sheetProfile, true),
                           numberField("Sheet thickness (mm)", &D::thickness, 0.4, 3),
                           numberField("Side overlap (mm)", &D::sideOverlap, 0, 500),

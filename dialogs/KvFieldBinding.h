@@ -6,31 +6,31 @@
 
 // A field of a record bound to a member: the table dialogs edit texts, the
 // binding turns the member into its text and back. A record editor is then
-// its table spec and a list of bindings.
+// its table layout and a list of bindings.
 template <class R>
 struct KvBoundField {
-  KvFieldSpec spec;
+  KvFieldDef def;
   std::function<Nx_String(const R&)> get;
   std::function<void(R&, const Nx_String&)> set;
 };
 
 template <class R>
 KvBoundField<R> textField(Nx_String caption, Nx_String R::*member, bool required = false) {
-  return {KvFieldSpec::text(std::move(caption), required),
+  return {KvFieldDef::text(std::move(caption), required),
           [member](const R& r) { return r.*member; },
           [member](R& r, const Nx_String& t) { r.*member = t; }};
 }
 
 template <class R>
 KvBoundField<R> wholeField(Nx_String caption, int R::*member, int min, int max) {
-  return {KvFieldSpec::whole(std::move(caption), min, max),
+  return {KvFieldDef::whole(std::move(caption), min, max),
           [member](const R& r) { return Nx_String(r.*member); },
           [member](R& r, const Nx_String& t) { r.*member = t.toInt(); }};
 }
 
 template <class R>
 KvBoundField<R> numberField(Nx_String caption, double R::*member, double min, double max) {
-  return {KvFieldSpec::number(std::move(caption), min, max),
+  return {KvFieldDef::number(std::move(caption), min, max),
           [member](const R& r) { return numberText(r.*member); },
           [member](R& r, const Nx_String& t) { r.*member = t.toDouble(); }};
 }
@@ -39,7 +39,7 @@ KvBoundField<R> numberField(Nx_String caption, double R::*member, double min, do
 template <class R>
 KvBoundField<R> choiceField(Nx_String caption, int R::*member, Nx_StringArray choices) {
   Nx_StringArray names = choices;
-  return {KvFieldSpec::choice(std::move(caption), std::move(choices)),
+  return {KvFieldDef::choice(std::move(caption), std::move(choices)),
           [member, names](const R& r) {
             return names.isValid(r.*member) ? names[r.*member] : names[0];
           },
@@ -48,7 +48,7 @@ KvBoundField<R> choiceField(Nx_String caption, int R::*member, Nx_StringArray ch
 
 template <class R>
 KvBoundField<R> checkField(Nx_String caption, bool R::*member) {
-  return {KvFieldSpec::check(std::move(caption)),
+  return {KvFieldDef::check(std::move(caption)),
           [member](const R& r) { return checkText(r.*member); },
           [member](R& r, const Nx_String& t) { r.*member = isChecked(t); }};
 }
@@ -56,15 +56,15 @@ KvBoundField<R> checkField(Nx_String caption, bool R::*member) {
 // Shown, never edited.
 template <class R>
 KvBoundField<R> lockedField(KvBoundField<R> field) {
-  field.spec.readOnly = true;
+  field.def.readOnly = true;
   return field;
 }
 
 template <class R>
-std::vector<KvFieldSpec> specsOf(const std::vector<KvBoundField<R>>& fields) {
-  std::vector<KvFieldSpec> specs;
-  for (const auto& f : fields) specs.push_back(f.spec);
-  return specs;
+std::vector<KvFieldDef> defsOf(const std::vector<KvBoundField<R>>& fields) {
+  std::vector<KvFieldDef> defs;
+  for (const auto& f : fields) defs.push_back(f.def);
+  return defs;
 }
 
 template <class R>
@@ -74,7 +74,7 @@ Nx_StringArray textsOf(const std::vector<KvBoundField<R>>& fields, const R& reco
   return texts;
 }
 
-// Only texts that the dialog has checked against the specs come back here.
+// Only texts that the dialog has checked against the defs come back here.
 template <class R>
 void setFromTexts(const std::vector<KvBoundField<R>>& fields, const Nx_StringArray& texts,
                   R& record) {
@@ -103,21 +103,21 @@ Nx_Array<R> itemsOf(const std::vector<KvBoundField<R>>& fields,
 
 // Modal editors on a copy: true, and the record changed, on OK.
 template <class R>
-bool editItems(KvTableSpec spec, const std::vector<KvBoundField<R>>& fields, Nx_Array<R>& items) {
-  spec.layout = KvTableSpec::Layout::Records;
-  spec.fields = specsOf(fields);
+bool editItems(KvTableLayout def, const std::vector<KvBoundField<R>>& fields, Nx_Array<R>& items) {
+  def.layout = KvTableLayout::Layout::Records;
+  def.fields = defsOf(fields);
   KvRecordTableDlg::Rows rows = rowsOf(fields, items);
-  if (!KvRecordTableDlg::edit(spec, rows)) return false;
+  if (!KvRecordTableDlg::edit(def, rows)) return false;
   items = itemsOf(fields, rows);
   return true;
 }
 
 template <class R>
-bool editFields(KvTableSpec spec, const std::vector<KvBoundField<R>>& fields, R& record) {
-  spec.layout = KvTableSpec::Layout::Fields;
-  spec.fields = specsOf(fields);
+bool editFields(KvTableLayout def, const std::vector<KvBoundField<R>>& fields, R& record) {
+  def.layout = KvTableLayout::Layout::Fields;
+  def.fields = defsOf(fields);
   Nx_StringArray texts = textsOf(fields, record);
-  if (!KvRecordTableDlg::edit(spec, texts)) return false;
+  if (!KvRecordTableDlg::edit(def, texts)) return false;
   R edited = record;  // members without a field keep their values
   setFromTexts(fields, texts, edited);
   record = edited;

@@ -17,31 +17,31 @@ namespace {
 constexpr int kCaptionCol = 1, kValueCol = 2;
 }  // namespace
 
-KvRecordTableDlg::KvRecordTableDlg(KvTableSpec spec, const Rows& rows)
-    : Dialog(spec.layout == KvTableSpec::Layout::Fields ? dlg_fieldset::kTemplateId : kTemplateId),
-      spec_(std::move(spec)),
+KvRecordTableDlg::KvRecordTableDlg(KvTableLayout def, const Rows& rows)
+    : Dialog(def.layout == KvTableLayout::Layout::Fields ? dlg_fieldset::kTemplateId : kTemplateId),
+      layout_(std::move(def)),
       rows_(rows) {
-  const int width = static_cast<int>(spec_.fields.size());
+  const int width = static_cast<int>(layout_.fields.size());
   for (int r = 0; r < rows_.length(); ++r) rows_[r].setLength(width);
-  if (byFields() && rows_.isEmpty()) rows_.append(defaults(spec_.fields));
+  if (byFields() && rows_.isEmpty()) rows_.append(defaults(layout_.fields));
   onClicked(IDC_ADD, [this] { addRow(); });
   onClicked(IDC_REMOVE, [this] { removeRow(); });
   onClicked(IDC_UP, [this] { moveRow(-1); });
   onClicked(IDC_DOWN, [this] { moveRow(1); });
 }
 
-Nx_StringArray KvRecordTableDlg::defaults(const std::vector<KvFieldSpec>& fields) {
+Nx_StringArray KvRecordTableDlg::defaults(const std::vector<KvFieldDef>& fields) {
   Nx_StringArray values;
-  for (const KvFieldSpec& f : fields) {
+  for (const KvFieldDef& f : fields) {
     switch (f.kind) {
-      case KvFieldSpec::Kind::Int:
-      case KvFieldSpec::Kind::Number:
+      case KvFieldDef::Kind::Int:
+      case KvFieldDef::Kind::Number:
         values.append(numberText(std::clamp(0.0, f.min, f.max)));
         break;
-      case KvFieldSpec::Kind::Choice:
+      case KvFieldDef::Kind::Choice:
         values.append(f.choices.isEmpty() ? Nx_String() : f.choices[0]);
         break;
-      case KvFieldSpec::Kind::Check:
+      case KvFieldDef::Kind::Check:
         values.append(checkText(false));
         break;
       default:
@@ -52,14 +52,14 @@ Nx_StringArray KvRecordTableDlg::defaults(const std::vector<KvFieldSpec>& fields
 }
 
 bool KvRecordTableDlg::onInitDialog() {
-  if (!spec_.caption.isEmpty()) setText(spec_.caption);
-  setItemText(IDC_HEADING, spec_.heading);
-  showItem(IDC_HEADING, !spec_.heading.isEmpty());
+  if (!layout_.caption.isEmpty()) setText(layout_.caption);
+  setItemText(IDC_HEADING, layout_.heading);
+  showItem(IDC_HEADING, !layout_.heading.isEmpty());
   setItemText(ui::IDOK, dialString(1));
   setItemText(ui::IDCANCEL, dialString(2));
-  bool rowButtons = !byFields() && spec_.rowsEditable && spec_.editable;
+  bool rowButtons = !byFields() && layout_.rowsEditable && layout_.editable;
   for (int id : {IDC_ADD, IDC_REMOVE, IDC_UP, IDC_DOWN}) showItem(id, rowButtons);
-  if (!spec_.editable) showItem(ui::IDCANCEL, false);
+  if (!layout_.editable) showItem(ui::IDCANCEL, false);
   if (grid_.attachToItem(this, IDC_TABLE)) grid_.initAppearance(0);
   layoutRules();
   fill(1);
@@ -82,32 +82,32 @@ void KvRecordTableDlg::layoutRules() {
 
 void KvRecordTableDlg::fill(int activeRow) {
   if (!grid_.isAttached()) return;
-  const int fields = static_cast<int>(spec_.fields.size());
+  const int fields = static_cast<int>(layout_.fields.size());
   grid_.setMaxRows(0);
   if (byFields()) {
     grid_.setMaxCols(2);
     grid_.setColumnHeaders({"Setting", "Value"});
     grid_.setMaxRows(fields);
     for (int f = 0; f < fields; ++f) {
-      const KvFieldSpec& spec = spec_.fields[static_cast<size_t>(f)];
+      const KvFieldDef& def = layout_.fields[static_cast<size_t>(f)];
       grid_.setStaticCell(kCaptionCol, f + 1, 0);
-      grid_.setCellText(kCaptionCol, f + 1, spec.caption);
+      grid_.setCellText(kCaptionCol, f + 1, def.caption);
       grid_.setCellLocked(kCaptionCol, f + 1, true);
-      KvFieldSpec shown = spec;
-      shown.readOnly = spec.readOnly || !spec_.editable;
+      KvFieldDef shown = def;
+      shown.readOnly = def.readOnly || !layout_.editable;
       showField(grid_, kValueCol, f + 1, shown, rows_[0][f]);
     }
   } else {
     grid_.setMaxCols(fields);
     Nx_StringArray captions;
-    for (const KvFieldSpec& f : spec_.fields) captions.append(f.caption);
+    for (const KvFieldDef& f : layout_.fields) captions.append(f.caption);
     grid_.setColumnHeaders(captions);
     grid_.setMaxRows(rows_.length());
-    if (!spec_.rowCaptions.isEmpty()) grid_.setRowHeaders(spec_.rowCaptions);
+    if (!layout_.rowCaptions.isEmpty()) grid_.setRowHeaders(layout_.rowCaptions);
     for (int r = 0; r < rows_.length(); ++r)
       for (int c = 0; c < fields; ++c) {
-        KvFieldSpec shown = spec_.fields[static_cast<size_t>(c)];
-        shown.readOnly = shown.readOnly || !spec_.editable;
+        KvFieldDef shown = layout_.fields[static_cast<size_t>(c)];
+        shown.readOnly = shown.readOnly || !layout_.editable;
         showField(grid_, c + 1, r + 1, shown, rows_[r][c]);
       }
   }
@@ -140,28 +140,28 @@ void KvRecordTableDlg::fitColumns() {
 
 void KvRecordTableDlg::collect() {
   if (!grid_.isAttached()) return;
-  const int fields = static_cast<int>(spec_.fields.size());
+  const int fields = static_cast<int>(layout_.fields.size());
   for (int f = 0; f < fields; ++f) {
-    const KvFieldSpec& spec = spec_.fields[static_cast<size_t>(f)];
+    const KvFieldDef& def = layout_.fields[static_cast<size_t>(f)];
     if (byFields()) {
-      rows_[0][f] = readField(grid_, kValueCol, f + 1, spec);
+      rows_[0][f] = readField(grid_, kValueCol, f + 1, def);
       continue;
     }
-    for (int r = 0; r < rows_.length(); ++r) rows_[r][f] = readField(grid_, f + 1, r + 1, spec);
+    for (int r = 0; r < rows_.length(); ++r) rows_[r][f] = readField(grid_, f + 1, r + 1, def);
   }
 }
 
 bool KvRecordTableDlg::check() {
-  const int fields = static_cast<int>(spec_.fields.size());
+  const int fields = static_cast<int>(layout_.fields.size());
   for (int r = 0; r < rows_.length(); ++r)
     for (int f = 0; f < fields; ++f) {
-      const KvFieldSpec& spec = spec_.fields[static_cast<size_t>(f)];
-      Nx_String problem = fieldProblem(spec, rows_[r][f]);
+      const KvFieldDef& def = layout_.fields[static_cast<size_t>(f)];
+      Nx_String problem = fieldProblem(def, rows_[r][f]);
       if (problem.isEmpty()) {
-        rows_[r][f] = fieldValue(spec, rows_[r][f]);
+        rows_[r][f] = fieldValue(def, rows_[r][f]);
         continue;
       }
-      Nx_String where = byFields() ? spec.caption : "Row " + Nx_String(r + 1) + ", " + spec.caption;
+      Nx_String where = byFields() ? def.caption : "Row " + Nx_String(r + 1) + ", " + def.caption;
       ui::messageBox((where + ": enter " + problem + ".").str(), text(),
                      ui::MB_OK | ui::MB_ICONWARNING, this);
       if (grid_.isAttached())
@@ -172,7 +172,7 @@ bool KvRecordTableDlg::check() {
 }
 
 void KvRecordTableDlg::onOK() {
-  if (!spec_.editable) {
+  if (!layout_.editable) {
     Dialog::onOK();
     return;
   }
@@ -189,11 +189,11 @@ int KvRecordTableDlg::activeRow() {
 }
 
 void KvRecordTableDlg::addRow() {
-  if (rows_.length() >= spec_.maxRows) return;
+  if (rows_.length() >= layout_.maxRows) return;
   collect();
   int at = activeRow();  // the new row goes below the active one, or last
   int index = at > 0 ? at : rows_.length();
-  rows_.insertAt(index, defaults(spec_.fields));
+  rows_.insertAt(index, defaults(layout_.fields));
   fill(index + 1);
 }
 
@@ -216,17 +216,17 @@ void KvRecordTableDlg::moveRow(int by) {
   fill(target);
 }
 
-bool KvRecordTableDlg::edit(const KvTableSpec& spec, Rows& rows) {
-  KvRecordTableDlg dlg(spec, rows);
+bool KvRecordTableDlg::edit(const KvTableLayout& def, Rows& rows) {
+  KvRecordTableDlg dlg(def, rows);
   if (dlg.doModal() != ui::IDOK) return false;
-  if (spec.editable) rows = dlg.rows();
+  if (def.editable) rows = dlg.rows();
   return true;
 }
 
-bool KvRecordTableDlg::edit(const KvTableSpec& spec, Nx_StringArray& values) {
+bool KvRecordTableDlg::edit(const KvTableLayout& def, Nx_StringArray& values) {
   Rows rows;
   rows.append(values);
-  if (!edit(spec, rows)) return false;
+  if (!edit(def, rows)) return false;
   values = rows[0];
   return true;
 }

@@ -6,22 +6,22 @@
 #include "dialogs/KvRecordTableDlg.h"
 
 namespace {
-KvTableSpec stringTableSpec(const Nx_StringArray& captions, const Nx_StringArray& rowCaptions,
-                            const Nx_Array<Nx_StringArray>& rows, bool editable,
-                            const Nx_String& title, const Nx_String& help) {
-  KvTableSpec spec;
-  spec.caption = title;
-  spec.heading = help;
-  spec.editable = editable;
-  spec.rowCaptions = rowCaptions;
+KvTableLayout stringTableLayout(const Nx_StringArray& captions, const Nx_StringArray& rowCaptions,
+                              const Nx_Array<Nx_StringArray>& rows, bool editable,
+                              const Nx_String& title, const Nx_String& help) {
+  KvTableLayout def;
+  def.caption = title;
+  def.heading = help;
+  def.editable = editable;
+  def.rowCaptions = rowCaptions;
   // Rows captioned by the caller are a fixed set; plain rows may come and go.
-  spec.rowsEditable = rowCaptions.isEmpty();
+  def.rowsEditable = rowCaptions.isEmpty();
   // A row longer than the captions keeps its extra texts, in uncaptioned columns.
   int columns = captions.length();
   for (const Nx_StringArray& row : rows) columns = std::max(columns, row.length());
   for (int c = 0; c < columns; ++c)
-    spec.fields.push_back(KvFieldSpec::text(captions.isValid(c) ? captions[c] : Nx_String()));
-  return spec;
+    def.fields.push_back(KvFieldDef::text(captions.isValid(c) ? captions[c] : Nx_String()));
+  return def;
 }
 }  // namespace
 
@@ -31,6 +31,6 @@ bool startGridDialog(const Nx_StringArray& captions, const Nx_StringArray& rowCa
   return guardExport("startGridDialog", false, [&] {
     KvResourceScope scope;
     return KvRecordTableDlg::edit(
-        stringTableSpec(captions, rowCaptions, rows, editable, title, help), rows);
+        stringTableLayout(captions, rowCaptions, rows, editable, title, help), rows);
   });
 }

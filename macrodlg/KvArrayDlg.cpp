@@ -20,11 +20,11 @@ bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& ids, const N
     }
     KvResourceScope scope;
     using D = DynArrayData;
-    KvTableSpec spec;
-    spec.caption = title.isEmpty() ? Nx_String("Array") : title;
-    spec.heading = Nx_String(ids.length()) + (ids.length() == 1 ? " object" : " objects") +
-                   " selected; counts include the original.";
-    return editFields<D>(spec,
+    KvTableLayout def;
+    def.caption = title.isEmpty() ? Nx_String("Array") : title;
+    def.heading = Nx_String(ids.length()) + (ids.length() == 1 ? " object" : " objects") +
+                  " selected; counts include the original.";
+    return editFields<D>(def,
                          {wholeField("Count X", &D::countX, 1, kMaxCount),
                           numberField("Spacing X (mm)", &D::spacingX, -kMaxSpacing, kMaxSpacing),
                           wholeField("Count Y", &D::countY, 1, kMaxCount),

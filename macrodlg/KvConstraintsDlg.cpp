@@ -22,14 +22,14 @@ const std::vector<KvBoundField<Constraint>>& constraintFields() {
   return fields;
 }
 
-KvTableSpec constraintSpec(const EditConstrData& data) {
-  KvTableSpec spec;
-  spec.caption = "Constraints";
-  spec.heading = "Cut constraints";
-  if (!data.moduleName.isEmpty()) spec.heading += " of " + data.moduleName;
-  if (!data.macroName.isEmpty()) spec.heading += " in macro " + data.macroName;
-  spec.fields = specsOf(constraintFields());
-  return spec;
+KvTableLayout constraintSpec(const EditConstrData& data) {
+  KvTableLayout def;
+  def.caption = "Constraints";
+  def.heading = "Cut constraints";
+  if (!data.moduleName.isEmpty()) def.heading += " of " + data.moduleName;
+  if (!data.macroName.isEmpty()) def.heading += " in macro " + data.macroName;
+  def.fields = defsOf(constraintFields());
+  return def;
 }
 
 std::unique_ptr<KvRecordTableDlg>& modelessSlot() {

@@ -10,12 +10,12 @@ bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& changed) {
   return guardExport("StartDlgMacroCuts", false, [&] {
     changed = false;
     using C = DlgMacroCutsData::Cut;
-    KvTableSpec spec;
-    spec.caption = "Macro cuts";
-    spec.heading = data.macroName.isEmpty() ? Nx_String("Cuts of the macro")
-                                            : "Cuts of macro " + data.macroName;
+    KvTableLayout def;
+    def.caption = "Macro cuts";
+    def.heading = data.macroName.isEmpty() ? Nx_String("Cuts of the macro")
+                                           : "Cuts of macro " + data.macroName;
     Nx_Array<C> cuts = data.cuts;
-    if (!editItems<C>(spec,
+    if (!editItems<C>(def,
                       {textField("Profile", &C::profile, true),
                        choiceField("Shape", &C::kind, cutKindChoices()),
                        numberField("Offset (mm)", &C::offset, -1e5, 1e5),

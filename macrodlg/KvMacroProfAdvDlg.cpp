@@ -52,13 +52,13 @@ void StartDlgMacroProfAdv(MacroData& data, const Nx_String& tabName, const Nx_St
       acutPrintf("Advanced profiles: the macro has no profile groups to show.\n");
       return;
     }
-    KvTableSpec spec;
-    spec.caption = "Advanced profile settings";
-    spec.heading = data.names.isEmpty() ? Nx_String("Profile groups of the macro")
-                                        : "Profile groups of " + data.names[0];
-    spec.rowsEditable = false;
-    spec.editable = !readOnly;
-    if (!editItems<GroupRow>(spec,
+    KvTableLayout def;
+    def.caption = "Advanced profile settings";
+    def.heading = data.names.isEmpty() ? Nx_String("Profile groups of the macro")
+                                       : "Profile groups of " + data.names[0];
+    def.rowsEditable = false;
+    def.editable = !readOnly;
+    if (!editItems<GroupRow>(def,
                              {lockedField(textField("Tab", &GroupRow::tab)),
                               lockedField(textField("Profile group", &GroupRow::group)),
                               textField("Member name", &GroupRow::memberName, true)},
@@ -86,11 +86,11 @@ void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* profiles, bool& changed, KvMACa
       return;
     }
     MacroProfData edited = props;
-    KvTableSpec spec;
-    spec.caption = "Advanced profile settings";
-    spec.heading = Nx_String(profiles->length()) + " profiles selected";
+    KvTableLayout def;
+    def.caption = "Advanced profile settings";
+    def.heading = Nx_String(profiles->length()) + " profiles selected";
     using P = MacroProfData;
-    if (!editFields<P>(spec,
+    if (!editFields<P>(def,
                        {lockedField(textField("Profile group", &P::profileGroup)),
                         textField("Member name", &P::memberName, true)},
                        edited) ||

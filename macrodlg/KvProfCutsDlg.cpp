@@ -10,11 +10,11 @@ bool StartEditProfCutsDlg(DlgProfCutsData& data) {
   return guardExport("StartEditProfCutsDlg", false, [&] {
     KvResourceScope scope;
     using C = DlgProfCutsData::Cut;
-    KvTableSpec spec;
-    spec.caption = "Profile cuts";
-    spec.heading = data.profileName.isEmpty() ? Nx_String("End cuts of the profile")
-                                              : "End cuts of " + data.profileName;
-    return editItems<C>(spec,
+    KvTableLayout def;
+    def.caption = "Profile cuts";
+    def.heading = data.profileName.isEmpty() ? Nx_String("End cuts of the profile")
+                                             : "End cuts of " + data.profileName;
+    return editItems<C>(def,
                         {choiceField("End", &C::end, {"Start", "End"}),
                          choiceField("Shape", &C::kind, cutKindChoices()),
                          numberField("Web angle (degrees)", &C::webAngle, 1, 179),

@@ -9,12 +9,12 @@ bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
   return guardExport("StartDlgProfFeatures", false, [&] {
     KvResourceScope scope;
     using F = DlgProfFeaturesData::Feature;
-    KvTableSpec spec;
-    spec.caption = "Profile features";
-    spec.heading = data.profileName.isEmpty() ? Nx_String("Holes, slots and markings")
-                                              : "Holes, slots and markings of " + data.profileName;
+    KvTableLayout def;
+    def.caption = "Profile features";
+    def.heading = data.profileName.isEmpty() ? Nx_String("Holes, slots and markings")
+                                             : "Holes, slots and markings of " + data.profileName;
     return editItems<F>(
-        spec,
+        def,
         {choiceField("Feature", &F::kind, {"Hole", "Slot", "Marking"}),
          choiceField("Face", &F::face, {"Web", "Top flange", "Bottom flange"}),
          numberField("X (mm)", &F::x, 0, 1e5), numberField("Y (mm)", &F::y, -5000, 5000),

@@ -9,7 +9,7 @@ class Nx_Spread;
 // How one value of a record shows in a table cell and which texts it takes.
 // Records travel through the table dialogs as text: numbers as the core
 // formats them, check boxes as "1" and "0", choices as the entry's text.
-struct KvFieldSpec {
+struct KvFieldDef {
   enum class Kind { Text, Int, Number, Choice, Check };
 
   Nx_String caption;
@@ -20,25 +20,25 @@ struct KvFieldSpec {
   bool required = false;  // Text: a blank text is refused
   bool readOnly = false;  // shown, never edited
 
-  static KvFieldSpec text(Nx_String caption, bool required = false);
-  static KvFieldSpec whole(Nx_String caption, double min, double max);
-  static KvFieldSpec number(Nx_String caption, double min, double max);
-  static KvFieldSpec choice(Nx_String caption, Nx_StringArray choices);
-  static KvFieldSpec check(Nx_String caption);
-  KvFieldSpec& locked() {
+  static KvFieldDef text(Nx_String caption, bool required = false);
+  static KvFieldDef whole(Nx_String caption, double min, double max);
+  static KvFieldDef number(Nx_String caption, double min, double max);
+  static KvFieldDef choice(Nx_String caption, Nx_StringArray choices);
+  static KvFieldDef check(Nx_String caption);
+  KvFieldDef& locked() {
     readOnly = true;
     return *this;
   }
 };
 
-// Empty when the spec takes the text, else why not ("a number from 1 to 50").
-Nx_String fieldProblem(const KvFieldSpec& spec, const Nx_String& text);
+// Empty when the field takes the text, else why not ("a number from 1 to 50").
+Nx_String fieldProblem(const KvFieldDef& def, const Nx_String& text);
 // The text as the record keeps it: blanks trimmed, numbers in the core's format.
-Nx_String fieldValue(const KvFieldSpec& spec, const Nx_String& text);
+Nx_String fieldValue(const KvFieldDef& def, const Nx_String& text);
 
-// The cell at col, row shows and edits a value of the spec's kind.
-void showField(Nx_Spread& grid, int col, int row, const KvFieldSpec& spec, const Nx_String& value);
-Nx_String readField(const Nx_Spread& grid, int col, int row, const KvFieldSpec& spec);
+// The cell at col, row shows and edits a value of the field's kind.
+void showField(Nx_Spread& grid, int col, int row, const KvFieldDef& def, const Nx_String& value);
+Nx_String readField(const Nx_Spread& grid, int col, int row, const KvFieldDef& def);
 
 // Number and check texts of the records.
 Nx_String numberText(double value);

@@ -39,12 +39,15 @@ size_t decodeUtf8(std::string_view text, size_t i, std::uint32_t& cp) {
   return len;
 }
 
-// Bytes below 0x80 read the same in both encodings: runs of them are
-// copied whole rather than decoded one by one.
-size_t asciiRun(std::string_view text, size_t from) {
-  size_t i = from;
-  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
-  return i - from;
+// Bytes below 0x80 read the same in both encodings: a run of them at `i`
+// is copied whole rather than decoded one by one. False when there is none.
+bool copyAsciiRun(std::string_view text, size_t& i, std::string& out) {
+  size_t end = i;
+  while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
+  if (end == i) return false;
+  out.append(text.substr(i, end - i));
+  i = end;
+  return true;
 }
 
 int byteFor(std::uint32_t cp) {
@@ -61,11 +64,7 @@ std::string cp1252ToUtf8(std::string_view text) {
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
-    if (size_t run = asciiRun(text, i); run > 0) {
-      out.append(text.substr(i, run));
-      i += run;
-      continue;
-    }
+    if (copyAsciiRun(text, i, out)) continue;
     unsigned char c = static_cast<unsigned char>(text[i++]);
     appendUtf8(out, c < 0xA0 && kHigh[c - 0x80] ? kHigh[c - 0x80] : c);
   }
@@ -77,11 +76,7 @@ std::string utf8ToCp1252(std::string_view text) {
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
-    if (size_t run = asciiRun(text, i); run > 0) {
-      out.append(text.substr(i, run));
-      i += run;
-      continue;
-    }
+    if (copyAsciiRun(text, i, out)) continue;
     std::uint32_t cp = 0;
     size_t len = decodeUtf8(text, i, cp);
     if (len == 0) {  // not UTF-8: keep the byte as it is

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
-  libwxgtk3.2-dev
+  libwxgtk3.2-dev libx11-dev
   libglpk-dev
   libxlsxwriter-dev libcairo2-dev liborcus-dev poppler-utils
   xvfb xauth imagemagick

@@ -103,7 +103,19 @@ void DependencyGraph::build(const CellStore& cells) {
   }
   edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
   edges_.shrink_to_fit();
-  auto roots = std::views::iota(std::uint32_t{0}, static_cast<std::uint32_t>(nodes_.size()));
+  // Every node, counted rather than listed (clang's ranges reject views::iota
+  // over this standard library, and a list would cost a word a formula).
+  struct Count {
+    std::uint32_t v;
+    std::uint32_t operator*() const { return v; }
+    Count& operator++() { return ++v, *this; }
+    bool operator!=(const Count& o) const { return v != o.v; }
+  };
+  struct AllNodes {
+    std::uint32_t n;
+    Count begin() const { return {0}; }
+    Count end() const { return {n}; }
+  } roots{static_cast<std::uint32_t>(nodes_.size())};
   order_.run(roots, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
     out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
   });

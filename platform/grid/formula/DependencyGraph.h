@@ -1,7 +1,6 @@
 #pragma once
 #include <algorithm>
 #include <cstdint>
-#include <ranges>
 #include <vector>
 
 #include "platform/grid/CellAddress.h"
@@ -98,7 +97,10 @@ template <class Roots, class Successors>
 void CycleAwareOrder::run(const Roots& roots, Successors&& successors) {
   index_.clear(), low_.clear(), stack_.clear(), buffer_.clear(), order_.clear();
   onStack_.clear(), circular_.clear(), frames_.clear();
-  if (!std::ranges::empty(roots)) ensure(std::ranges::max(roots));
+  bool any = false;
+  std::uint32_t top = 0;
+  for (std::uint32_t r : roots) top = std::max(top, r), any = true;
+  if (any) ensure(top);
   order_.reserve(index_.size());
   std::uint32_t counter = 0;
   auto open = [&](std::uint32_t v) {

@@ -2,7 +2,6 @@
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
-#include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/dialog.h>
 #include <wx/dirdlg.h>
@@ -18,6 +17,7 @@
 
 #include "platform/arx/acutil.h"
 #include "platform/ui/Services.h"
+#include "platform/ui/wx/ScreenPixels.h"
 #include "platform/ui/wx/WxGrid.h"
 #include "platform/ui/wx/WxPaintContext.h"
 #include "platform/ui/wx/WxPeer.h"
@@ -311,13 +311,8 @@ bool saveScreenshot(wxWindow* widget, const std::string& path) {
   if (!widget) return false;
   wxRect r = widget->GetScreenRect();
   if (r.width <= 0 || r.height <= 0) return false;
-  wxBitmap shot(r.width, r.height);
-  {
-    wxScreenDC screen;
-    wxMemoryDC memory(shot);
-    memory.Blit(0, 0, r.width, r.height, &screen, r.x, r.y);
-  }
-  return shot.SaveFile(toWx(path), wxBITMAP_TYPE_PNG);
+  wxImage shot = screenPixels(r.x, r.y, r.width, r.height);
+  return shot.IsOk() && shot.SaveFile(toWx(path), wxBITMAP_TYPE_PNG);
 }
 
 }  // namespace uiwx

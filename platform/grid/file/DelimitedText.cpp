@@ -4,7 +4,7 @@
 
 #include "platform/base/Cp1252.h"
 #include "platform/grid/CellInput.h"
-#include "platform/grid/formula/Parser.h"
+#include "platform/grid/formula/FormulaShapes.h"
 
 namespace grid {
 namespace {
@@ -43,7 +43,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
   // holds, and a large file is then never in memory twice.
   std::string_view text = raw;
   char sep = detectSeparator(text);
-  FormulaParser parser;
+  FormulaShapes formulas;
   std::size_t i = 0, n = text.size();
   int row = 1, line = 1, widest = 0;
   std::string field;
@@ -108,7 +108,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
           CompileError why;
           // The text after "=" is what a save writes and a load compiles again.
           std::string_view formula = std::string_view(field).substr(1);
-          if (!parser.compile(formula, col, row, cell.formula, &why)) {
+          if (!formulas.compile(formula, col, row, cell.formula, &why)) {
             // A form this engine does not know spoils one cell, not the sheet.
             cell.formula = unreadableFormula(formula);
             cell.value = Value::makeError(ErrorCode::Name);

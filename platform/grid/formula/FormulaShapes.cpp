@@ -53,12 +53,13 @@ bool readRef(std::string_view s, std::size_t& i, const Ref& ref, int& col, int& 
 bool FormulaShapes::compile(std::string_view text, int col, int row, CompiledFormula& out,
                             CompileError* error) {
   std::string_view body = formulaBody(text);
-  // The key leaves out the digits, which is where the formulas of one shape
-  // differ down a column; matching then checks the rest.
-  key_.assign(reinterpret_cast<const char*>(&col), sizeof col);
-  for (char c : body)
-    if (!isDigit(c)) key_ += c;
-  auto found = shapes_.find(std::string_view(key_));
+  // The digits are where the formulas of one shape differ down a column.
+  std::uint64_t key = 14695981039346656037ull ^ static_cast<std::uint32_t>(col);
+  for (char c : body) {
+    if (isDigit(c)) continue;
+    key = (key ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  auto found = shapes_.find(key);
   if (found != shapes_.end() && body.size() <= kMaxFormulaLength &&
       match(found->second, body, col, row)) {
     found->second.misses = 0;
@@ -70,7 +71,7 @@ bool FormulaShapes::compile(std::string_view text, int col, int row, CompiledFor
   if (found == shapes_.end()) {
     if (shapes_.size() >= kMaxShapes) return true;
     Shape shape;
-    if (learn(shape, body, col, row, out)) shapes_.emplace(key_, std::move(shape));
+    if (learn(shape, body, col, row, out)) shapes_.emplace(key, std::move(shape));
   } else if (++found->second.misses >= kMissesBeforeRelearning) {
     Shape shape;
     if (learn(shape, body, col, row, out)) found->second = std::move(shape);
@@ -104,20 +105,19 @@ bool FormulaShapes::match(const Shape& shape, std::string_view body, int col, in
 // to the cells they name, in the order they are written.
 void FormulaShapes::instantiate(const Shape& shape, std::string_view body, CompiledFormula& out) {
   code_.assign(shape.code.begin(), shape.code.end());
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < code_.size(); i += instructionLength(code_.data() + i)) {
-    Op op = opOf(code_[i]);
-    if (op == Op::Ref) {
-      const CellPos& p = cells_[next++];
-      code_[i] = word(Op::Ref, static_cast<std::uint32_t>(p.col));
-      code_[i + 1] = static_cast<std::uint32_t>(p.row);
-    } else if (op == Op::Area) {
-      const CellPos& a = cells_[next++];
-      const CellPos& b = cells_[next++];
+  const CellPos* cell = cells_.data();
+  for (std::uint32_t i : shape.sites) {
+    if (opOf(code_[i]) == Op::Ref) {
+      code_[i] = word(Op::Ref, static_cast<std::uint32_t>(cell->col));
+      code_[i + 1] = static_cast<std::uint32_t>(cell->row);
+      ++cell;
+    } else {
+      const CellPos &a = cell[0], &b = cell[1];
       code_[i] = word(Op::Area, static_cast<std::uint32_t>(std::min(a.col, b.col)));
       code_[i + 1] = static_cast<std::uint32_t>(std::min(a.row, b.row));
       code_[i + 2] = static_cast<std::uint32_t>(std::max(a.col, b.col));
       code_[i + 3] = static_cast<std::uint32_t>(std::max(a.row, b.row));
+      cell += 2;
     }
   }
   out = CompiledFormula(code_, body);
@@ -146,7 +146,9 @@ bool FormulaShapes::learn(Shape& shape, std::string_view body, int col, int row,
   auto code = compiled.code();
   for (std::size_t i = 0; i < code.size(); i += instructionLength(code.data() + i)) {
     Op op = opOf(code[i]);
-    cells += op == Op::Ref ? 1 : op == Op::Area ? 2 : 0;
+    if (op != Op::Ref && op != Op::Area) continue;
+    cells += op == Op::Ref ? 1 : 2;
+    shape.sites.push_back(static_cast<std::uint32_t>(i));
   }
   if (cells != shape.refs.size()) return false;
   shape.text = body;

@@ -40,21 +40,18 @@ class GRID_API FormulaShapes {
     int col = 0, row = 0;
     std::vector<std::uint32_t> code;
     std::vector<RefSpan> refs;
+    std::vector<std::uint32_t> sites;  // where the program holds a Ref or an Area
     int misses = 0;  // since the last match: a shape that stopped matching is learnt again
   };
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-  };
-
   bool match(const Shape& shape, std::string_view body, int col, int row);
   void instantiate(const Shape& shape, std::string_view body, CompiledFormula& out);
   static bool learn(Shape& shape, std::string_view body, int col, int row,
                     const CompiledFormula& compiled);
 
   FormulaParser parser_;
-  std::unordered_map<std::string, Shape, KeyHash, std::equal_to<>> shapes_;
-  std::string key_;
+  // By a hash of the column and the text without its digits: matching
+  // checks everything, so two shapes under one hash cost time, not results.
+  std::unordered_map<std::uint64_t, Shape> shapes_;
   std::vector<CellPos> cells_;  // the references of the formula being matched
   std::vector<std::uint32_t> code_;
   std::size_t shared_ = 0;

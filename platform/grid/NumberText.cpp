@@ -1,7 +1,9 @@
 #include "platform/grid/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace grid {
@@ -107,6 +109,14 @@ std::string formatFixed(double v, int decimals, bool separators) {
 }
 
 bool parseNumber(std::string_view text, double& out, bool allowCommas) {
+  // Plain whole numbers, most of the data of a large file, are exact as
+  // they are read here.
+  if (!text.empty() && text.size() <= 15 && std::all_of(text.begin(), text.end(), isDigit)) {
+    std::uint64_t v = 0;
+    for (char c : text) v = v * 10 + static_cast<std::uint64_t>(c - '0');
+    out = static_cast<double>(v);
+    return true;
+  }
   std::size_t i = 0, n = text.size();
   while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
   while (n > i && (text[n - 1] == ' ' || text[n - 1] == '\t')) --n;

@@ -36,6 +36,12 @@ Cell* CellStore::find(int col, int row) {
 Cell& CellStore::obtain(int col, int row) {
   if (row >= rowLimit()) rows_.resize(static_cast<std::size_t>(row) + 1);
   Row& r = rows_[static_cast<std::size_t>(row)];
+  // A file's rows are filled left to right: the new cell goes at the end.
+  if ((r.empty() || r.back().col < col) && r.capacity() > r.size()) {
+    r.emplace_back().col = static_cast<std::int16_t>(col);
+    ++count_;
+    return r.back();
+  }
   auto it = lowerBound(r, col);
   if (it != r.end() && it->col == col) return *it;
   if (r.capacity() == r.size()) {

@@ -63,3 +63,19 @@ TEST(CalcCommand, HelpUsageAndBadFiles) {
   EXPECT_EQ(out, "A1,1\nB1,#NAME?\n");
   fs::remove(f);
 }
+
+TEST(CalcCommand, ListingKeepsEveryKindOfValueAndLine) {
+  std::string f = sheetFile("kinds.csv",
+                            "\"1.50\",\"caf\xC3\xA9\",\"say \"\"hi\"\"\",=1/0,=1=1,\"=\"\"\"\"\","
+                            "\"=\"\"a,b\"\"\",\"\"\n"
+                            "\"two\nlines\",x\n"
+                            "=SUM(\n");
+  std::string out, err;
+  ASSERT_EQ(run({f}, out, err), 0) << err;
+  EXPECT_EQ(out,
+            "A1,1.5\nB1,caf\xC3\xA9\nC1,\"say \"\"hi\"\"\"\nD1,#DIV/0!\nE1,TRUE\nF1,\n"
+            "G1,\"a,b\"\nA2,\"two\nlines\"\nB2,x\nA3,#NAME?\n");
+  // Line numbers count the line breaks inside quoted fields.
+  EXPECT_NE(err.find("line 4, cell A3"), std::string::npos) << err;
+  fs::remove(f);
+}

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 
 #include "platform/grid/CellAddress.h"
 
@@ -128,5 +129,28 @@ TEST(RoundDecimal, AlwaysTheNearerNeighbourOfTheShownNumber) {
       double expect = (frac > 0.5 ? upper : lower);
       ASSERT_NEAR(std::fabs(r), expect, 1e-9 * std::max(1.0, expect)) << v << " " << digits;
     }
+  }
+}
+
+TEST(GeneralFormat, FifteenDigitsAsPrintfRoundsThem) {
+  // Values whose shortest form is short and values that need all 17 digits.
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> spread(-1e6, 1e6);
+  EXPECT_EQ(formatGeneral(5e-324), "4.94065645841247E-324");
+  for (double tiny : {5e-324, 2.5e-320, 1e-310}) {  // fewer digits than a normal number
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%.14E", tiny);
+    EXPECT_EQ(roundSignificant(tiny), std::strtod(printed, nullptr)) << printed;
+  }
+  for (int i = 0; i < 20000; ++i) {
+    double v = i % 4 == 0   ? std::round(spread(random) * 100) / 100
+               : i % 4 == 1 ? spread(random)
+               : i % 4 == 2 ? spread(random) * 1e-12
+                            : std::ldexp(spread(random), 900);
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%.14E", v);
+    double back = std::strtod(printed, nullptr);
+    SCOPED_TRACE(printed);
+    ASSERT_EQ(roundSignificant(v), back);
   }
 }

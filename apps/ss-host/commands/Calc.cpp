@@ -1,6 +1,8 @@
 // `ss-host calc FILE [--json]`: load a sheet, recalculate it, print its
 // values; with a library folder the standards functions are there, and a
 // standards sheet (.kvs) is computed as a child run.
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -15,6 +17,7 @@
 #include "core/Nx_Settings.h"
 #include "core/PathHelpers.h"
 #include "platform/base/Cp1252.h"
+#include "platform/grid/NumberText.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/export/SheetExport.h"
 #include "spreadsheet/KvFromTable.h"
@@ -65,6 +68,41 @@ std::string csvField(const std::string& text) {
   return out + "\"";
 }
 
+// One "cell,value" line of the listing. Plain ASCII without separators or
+// quotes, which is nearly every value, is appended as it is: a million
+// cells make no temporary strings.
+void appendListingLine(std::string& out, int col, int row, const grid::Value& value) {
+  char name[16];
+  char* end = name + sizeof name;
+  char* at = end;
+  for (int c = col; c > 0; c = (c - 1) / 26) *--at = static_cast<char>('A' + (c - 1) % 26);
+  out.append(at, end);
+  auto digits = std::to_chars(name, name + sizeof name, row);
+  out.append(name, digits.ptr).append(1, ',');
+  std::string number;
+  std::string_view text;
+  switch (value.kind) {
+    case grid::ValueKind::Number:
+      number = grid::formatGeneral(value.number);
+      text = number;
+      break;
+    case grid::ValueKind::Text:
+      text = value.text;
+      break;
+    default:
+      number = grid::valueText(value);
+      text = number;
+  }
+  bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80 && c != ',' && c != '"' && c != '\r' && c != '\n';
+  });
+  if (plain)
+    out.append(text);
+  else
+    out.append(csvField(base::cp1252ToUtf8(text)));
+  out.append(1, '\n');
+}
+
 bool isStandardsSheet(const std::string& file) {
   if (file.size() < 4) return false;
   std::string tail = file.substr(file.size() - 4);
@@ -101,11 +139,21 @@ int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
   std::string out;
   sheet.content().cells.forEach([&](const grid::Cell& c, int row) {
     if (c.col < 1 || row < 1) return;  // header captions have no cell name
-    std::string value = sheet.getValue(c.col, row);
     bool formula = c.hasFormula();
+    if (!json) {
+      if (!formula && (c.value.isEmpty() || (c.value.isText() && c.value.text.empty()))) return;
+      appendListingLine(out, c.col, row, c.value);
+      // Written as it goes: a large sheet's listing is never whole in memory.
+      if (out.size() >= kOutputChunk) {
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        out.clear();
+      }
+      return;
+    }
+    std::string value = sheet.getValue(c.col, row);
     if (value.empty() && !formula) return;
     std::string name = grid::cellName(c.col, row);
-    if (json) {
+    {
       nlohmann::ordered_json j;
       j["cell"] = name;
       j["col"] = c.col;
@@ -114,13 +162,6 @@ int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
       if (formula) j["formula"] = base::cp1252ToUtf8(sheet.getFormula(c.col, row));
       j["value"] = base::cp1252ToUtf8(value);
       cells.push_back(std::move(j));
-    } else {
-      out.append(name).append(1, ',').append(csvField(base::cp1252ToUtf8(value))).append(1, '\n');
-      // Written as it goes: a large sheet's listing is never whole in memory.
-      if (out.size() >= kOutputChunk) {
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        out.clear();
-      }
     }
   });
   if (json)

@@ -4,7 +4,7 @@
 
 #include "platform/base/Cp1252.h"
 #include "platform/grid/CellInput.h"
-#include "platform/grid/formula/Parser.h"
+#include "platform/grid/formula/FormulaShapes.h"
 
 namespace grid {
 namespace {
@@ -43,7 +43,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
   // holds, and a large file is then never in memory twice.
   std::string_view text = raw;
   char sep = detectSeparator(text);
-  FormulaParser parser;
+  FormulaShapes formulas;
   std::size_t i = 0, n = text.size();
   int row = 1, line = 1, widest = 0;
   std::string field;
@@ -53,29 +53,37 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
     int col = 1;
     std::size_t storedBefore = out.cells.cellCount();
     if (lastStored > 0 && row <= kMaxRows) out.cells.reserveRow(row, lastStored);
-    bool endOfRecord = false;
+    bool endOfRecord = false, lastValueEmpty = true;
     while (!endOfRecord) {
-      field.clear();
+      // The field's text: a view of the file where it can be, built in
+      // `field` only for doubled quotes or a conversion.
+      std::string_view value;
       int fieldLine = line;
       if (i < n && text[i] == '"') {
         ++i;
+        field.clear();
+        bool built = false;
         for (;;) {
-          if (i >= n) {
+          std::size_t quote = text.find('"', i);
+          if (quote == std::string_view::npos) {
             error = name + ": line " + std::to_string(fieldLine) + ": a quoted field is not closed";
             return false;
           }
-          char c = text[i++];
-          if (c == '"') {
-            if (i < n && text[i] == '"') {
-              field += '"';
-              ++i;
-              continue;
-            }
+          std::string_view run = text.substr(i, quote - i);
+          line += static_cast<int>(std::count(run.begin(), run.end(), '\n'));
+          i = quote + 1;
+          bool doubled = i < n && text[i] == '"';
+          if (!doubled && !built) {
+            value = run;
             break;
           }
-          if (c == '\n') ++line;
-          field += c;
+          field.append(run);
+          built = true;
+          if (!doubled) break;
+          field += '"';
+          ++i;
         }
+        if (built) value = field;
         if (i < n && text[i] != sep && text[i] != '\n' && text[i] != '\r') {
           error = name + ": line " + std::to_string(line) + ", cell " + cellName(col, row) +
                   ": text after the closing quote";
@@ -84,16 +92,20 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
       } else {
         std::size_t end = i;
         while (end < n && text[end] != sep && text[end] != '\n' && text[end] != '\r') ++end;
-        field.assign(text, i, end - i);
+        value = text.substr(i, end - i);
         i = end;
       }
-      if (!isAscii(field)) field = base::utf8ToCp1252(field);
-      if (field.size() > kMaxTextLength) {
+      if (!isAscii(value)) {
+        field = base::utf8ToCp1252(value);
+        value = field;
+      }
+      lastValueEmpty = value.empty();
+      if (value.size() > kMaxTextLength) {
         error = name + ": line " + std::to_string(fieldLine) + ", cell " + cellName(col, row) +
                 ": the field is too long";
         return false;
       }
-      if (!field.empty()) {
+      if (!value.empty()) {
         if (col > kMaxColumns) {
           error = name + ": line " + std::to_string(recordLine) + ": more than " +
                   std::to_string(kMaxColumns) + " columns";
@@ -104,11 +116,11 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
           return false;
         }
         Cell& cell = out.cells.obtain(col, row);
-        if (field[0] == '=') {
+        if (value[0] == '=') {
           CompileError why;
           // The text after "=" is what a save writes and a load compiles again.
-          std::string_view formula = std::string_view(field).substr(1);
-          if (!parser.compile(formula, col, row, cell.formula, &why)) {
+          std::string_view formula = value.substr(1);
+          if (!formulas.compile(formula, col, row, cell.formula, &why)) {
             // A form this engine does not know spoils one cell, not the sheet.
             cell.formula = unreadableFormula(formula);
             cell.value = Value::makeError(ErrorCode::Name);
@@ -118,7 +130,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
                                   "; the cell reads #NAME?");
           }
         } else {
-          interpretInput(CellType{}, field, cell.value);
+          interpretInput(CellType{}, value, cell.value);
         }
       }
       if (i >= n) {
@@ -140,7 +152,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
     }
     lastStored = out.cells.cellCount() - storedBefore;
     // A last line without any field is the file's closing line break, no row.
-    if (i < n || col > 1 || !field.empty()) {
+    if (i < n || col > 1 || !lastValueEmpty) {
       widest = std::max(widest, col);
       ++row;
     }

@@ -86,11 +86,13 @@ void DependencyGraph::build(const CellStore& cells) {
   std::vector<CellPos> refs;
   std::vector<Area> areas;
   edgeStart_.reserve(nodes_.size() + 1);
-  for (const Node& n : nodes_) {
+  // The store walked again, in the nodes' order: no search for each node's cell.
+  cells.forEach([&](const Cell& c, int) {
+    if (!c.hasFormula()) return;
     edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
     refs.clear();
     areas.clear();
-    cells.find(n.col, n.row)->formula.references(refs, areas);
+    c.formula.references(refs, areas);
     for (const CellPos& p : refs) {
       // Most references name data cells: the store answers that faster
       // than a search among the formula cells.
@@ -100,7 +102,7 @@ void DependencyGraph::build(const CellStore& cells) {
       if (id >= 0) edges_.push_back(static_cast<std::uint32_t>(id));
     }
     for (const Area& a : areas) formulasIn(a, edges_);
-  }
+  });
   edgeStart_.push_back(static_cast<std::uint32_t>(edges_.size()));
   edges_.shrink_to_fit();
   // Every node, counted rather than listed (clang's ranges reject views::iota

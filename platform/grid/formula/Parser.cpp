@@ -44,8 +44,7 @@ Op binaryOp(OperatorKind k) {
 }
 }  // namespace
 
-bool FormulaParser::compile(std::string_view text, int hostCol, int hostRow, CompiledFormula& out,
-                            CompileError* error) {
+std::string_view formulaBody(std::string_view text) {
   std::size_t start = 0, end = text.size();
   while (start < end && (text[start] == ' ' || text[start] == '\t')) ++start;
   if (start < end && text[start] == '=') ++start;
@@ -53,7 +52,13 @@ bool FormulaParser::compile(std::string_view text, int hostCol, int hostRow, Com
   while (end > start && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r' ||
                          text[end - 1] == '\n'))
     --end;
-  std::string_view body = text.substr(start, end - start);
+  return text.substr(start, end - start);
+}
+
+bool FormulaParser::compile(std::string_view text, int hostCol, int hostRow, CompiledFormula& out,
+                            CompileError* error) {
+  std::string_view body = formulaBody(text);
+  std::size_t start = static_cast<std::size_t>(body.data() - text.data());
   offset_ = 0;
   hostCol_ = hostCol;
   hostRow_ = hostRow;

@@ -64,6 +64,9 @@ class GRID_API FormulaParser {
   std::size_t lengthLimit_ = kMaxFormulaLength;
 };
 
+// The text a formula compiles: without blanks around it and its leading "=".
+GRID_API std::string_view formulaBody(std::string_view text);
+
 // A formula kept as written although it does not compile (a form this engine
 // does not know, such as a reference to another sheet): it computes #NAME?
 // and is saved back unchanged. The text is kept verbatim, so that reading it

@@ -105,8 +105,9 @@ JsonField JsonField::at(const char* key) const {
 
 std::vector<JsonField> JsonField::elements(const char* key) const {
   std::vector<JsonField> out;
-  if (!has(key)) return out;
-  JsonField array = at(key);
+  const JsonNode* found = find(key);
+  if (!found) return out;
+  JsonField array(*found, this, key, -1);
   if (array.n_.kind != JsonNode::Kind::Array) array.expected("an array");
   long i = 0;
   for (std::uint32_t c = array.n_.first; c != JsonNode::kNone; c = tree_.node(c).next)
@@ -117,6 +118,7 @@ std::vector<JsonField> JsonField::elements(const char* key) const {
 Nx_String JsonField::asText() const {
   if (n_.kind != JsonNode::Kind::Text) expected("a text");
   const std::string_view utf8 = n_.text;
+  if (n_.ascii) return Nx_String(utf8);
   // Refused rather than turned into "?": a save would change the text, and
   // two distinct names could become one.
   std::uint32_t codePoint = 0;
@@ -153,20 +155,28 @@ bool JsonField::asFlag() const {
   return n_.flag;
 }
 
+const JsonNode* JsonField::find(const char* key) const {
+  return isObject() ? tree_.find(n_, key) : nullptr;
+}
+
 Nx_String JsonField::text(const char* key, const Nx_String& fallback) const {
-  return has(key) ? text(key) : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asText() : fallback;
 }
 
 double JsonField::number(const char* key, double fallback) const {
-  return has(key) ? number(key) : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asNumber() : fallback;
 }
 
 int JsonField::integer(const char* key, int fallback) const {
-  return has(key) ? integer(key) : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asInteger() : fallback;
 }
 
 bool JsonField::flag(const char* key, bool fallback) const {
-  return has(key) ? at(key).asFlag() : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asFlag() : fallback;
 }
 
 Nx_StringArray JsonField::texts(const char* key) const {

@@ -37,7 +37,7 @@ class JsonField {
 
   // An object whose keys are all among allowed.
   void requireObject(std::initializer_list<const char*> allowed) const;
-  bool has(const char* key) const { return isObject() && tree_.find(n_, key); }
+  bool has(const char* key) const { return find(key) != nullptr; }
   JsonField at(const char* key) const;  // required
   // The members of an object, by key.
   std::vector<JsonField> members() const;
@@ -64,6 +64,7 @@ class JsonField {
   JsonField(const JsonNode& value, const JsonField* parent, std::string_view key, long index)
       : tree_(parent->tree_), n_(value), parent_(parent), key_(key), index_(index) {}
   void appendPath(std::string& out) const;
+  const JsonNode* find(const char* key) const;
 
   const JsonTree& tree_;
   const JsonNode& n_;

@@ -13,6 +13,12 @@ namespace {
 using json = nlohmann::json;
 using Kind = JsonNode::Kind;
 
+bool isAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 constexpr int kMaxDepth = 256;
 
 }  // namespace
@@ -61,9 +67,11 @@ class TreeBuilder {
         return array(depth + 1);
       case '"': {
         std::string_view s;
-        if (!string(s)) return JsonNode::kNone;
+        bool ascii = true;
+        if (!string(s, &ascii)) return JsonNode::kNone;
         const std::uint32_t at = add(Kind::Text);
         nodes_[at].text = s;
+        nodes_[at].ascii = ascii;
         return at;
       }
       case 't':
@@ -213,7 +221,7 @@ class TreeBuilder {
   }
 
   // A text without escapes is a view of the file's bytes.
-  bool string(std::string_view& out) {
+  bool string(std::string_view& out, bool* ascii = nullptr) {
     ++p_;
     const char* start = p_;
     for (;;) {
@@ -229,6 +237,7 @@ class TreeBuilder {
       }
       if (c < 0x20) return false;
       if (c == '\\') break;
+      if (ascii) *ascii = false;
       size_t n = utf8Sequence();
       if (n == 0) return false;
       p_ += n;
@@ -236,6 +245,7 @@ class TreeBuilder {
     std::string& s = tree_.unescaped_.emplace_back(start, p_);
     if (!unescape(s)) return false;
     out = s;
+    if (ascii) *ascii = isAscii(s);
     return true;
   }
 
@@ -398,6 +408,7 @@ std::uint32_t JsonTree::add(const json& j, int depth) {
     case json::value_t::string:
       n.kind = Kind::Text;
       n.text = j.get_ref<const std::string&>();
+      n.ascii = isAscii(n.text);
       break;
     case json::value_t::array:
     case json::value_t::object: {

@@ -19,6 +19,7 @@ struct JsonNode {
 
   Kind kind = Kind::Null;
   bool flag = false;
+  bool ascii = false;           // a text of ASCII bytes only
   std::uint32_t first = kNone;  // the first element or member
   std::uint32_t next = kNone;   // the next one of the same parent
   std::string_view key;         // as a member of an object

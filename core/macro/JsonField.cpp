@@ -109,6 +109,9 @@ std::vector<JsonField> JsonField::elements(const char* key) const {
   if (!found) return out;
   JsonField array(*found, this, key, -1);
   if (array.n_.kind != JsonNode::Kind::Array) array.expected("an array");
+  size_t count = 0;
+  for (std::uint32_t c = array.n_.first; c != JsonNode::kNone; c = tree_.node(c).next) ++count;
+  out.reserve(count);
   long i = 0;
   for (std::uint32_t c = array.n_.first; c != JsonNode::kNone; c = tree_.node(c).next)
     out.push_back(JsonField(tree_.node(c), this, key, i++));

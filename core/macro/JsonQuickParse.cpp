@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace drawing {
@@ -41,7 +42,19 @@ class TreeBuilder {
 
  private:
   void space() {
-    while (p_ < end_ && (*p_ == ' ' || *p_ == '\n' || *p_ == '\r' || *p_ == '\t')) ++p_;
+    for (;;) {
+      // An indented file's runs of blanks, eight at a time.
+      while (end_ - p_ >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p_, sizeof word);
+        if (word != 0x2020202020202020ull) break;
+        p_ += 8;
+      }
+      if (p_ < end_ && (*p_ == ' ' || *p_ == '\n' || *p_ == '\r' || *p_ == '\t'))
+        ++p_;
+      else
+        return;
+    }
   }
 
   bool literal(std::string_view word) {

@@ -24,9 +24,11 @@ struct JsonNode {
   std::uint32_t next = kNone;   // the next one of the same parent
   std::string_view key;         // as a member of an object
   std::string_view text;        // UTF-8
-  std::int64_t integer = 0;
-  std::uint64_t whole = 0;
-  double real = 0;
+  union {                       // by kind
+    std::int64_t integer = 0;
+    std::uint64_t whole;
+    double real;
+  };
 
   bool isNumber() const {
     return kind == Kind::Integer || kind == Kind::Unsigned || kind == Kind::Real;

@@ -153,9 +153,9 @@ void MacroReader::readCuts(const JsonField& f, Nx_Module& module) {
     Nx_CutConstraint cut(name, type);
     if (c.has("offsets")) {
       JsonField offsets = c.at("offsets");
-      if (!offsets.json().is_object()) offsets.expected("an object");
-      for (const auto& [key, value] : offsets.json().items()) {
-        JsonField field = offsets.member(key, value);
+      if (!offsets.isObject()) offsets.expected("an object");
+      for (const JsonField& field : offsets.members()) {
+        const std::string key(field.key());
         bool known = false;
         for (int o = 0; o < kCutOffsetTypeCount && !known; ++o) {
           auto offset = static_cast<KvCutOffsetType>(o);

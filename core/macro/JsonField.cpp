@@ -10,25 +10,24 @@
 namespace drawing {
 
 namespace {
-std::string describe(const nlohmann::json& j) {
-  switch (j.type()) {
-    case nlohmann::json::value_t::null:
+std::string describe(const JsonTree& tree, const JsonNode& n) {
+  switch (n.kind) {
+    case JsonNode::Kind::Null:
       return "null";
-    case nlohmann::json::value_t::boolean:
-      return j.get<bool>() ? "true" : "false";
-    case nlohmann::json::value_t::string:
-      return "the text " + j.dump();
-    case nlohmann::json::value_t::number_integer:
-    case nlohmann::json::value_t::number_unsigned:
-    case nlohmann::json::value_t::number_float:
-      return "the number " + j.dump();
-    case nlohmann::json::value_t::array:
+    case JsonNode::Kind::Flag:
+      return n.flag ? "true" : "false";
+    case JsonNode::Kind::Text:
+      return "the text " + tree.toNlohmann(n).dump();
+    case JsonNode::Kind::Integer:
+    case JsonNode::Kind::Unsigned:
+    case JsonNode::Kind::Real:
+      return "the number " + tree.toNlohmann(n).dump();
+    case JsonNode::Kind::Array:
       return "an array";
-    case nlohmann::json::value_t::object:
+    case JsonNode::Kind::Object:
       return "an object";
-    default:
-      return "something else";
   }
+  return "something else";
 }
 
 // JSON pointer escaping of one key.
@@ -68,43 +67,61 @@ void JsonField::fail(const std::string& what) const {
 }
 
 void JsonField::expected(const std::string& what) const {
-  fail("expected " + what + ", found " + describe(j_));
+  fail("expected " + what + ", found " + describe(tree_, n_));
 }
 
 void JsonField::requireObject(std::initializer_list<const char*> allowed) const {
-  if (!j_.is_object()) expected("an object");
-  for (const auto& [key, value] : j_.items()) {
-    bool known = false;
-    for (const char* a : allowed) known |= key == a;
-    if (known) continue;
+  if (!isObject()) expected("an object");
+  auto known = [&](std::string_view key) {
+    for (const char* a : allowed)
+      if (key == a) return true;
+    return false;
+  };
+  bool allKnown = true;
+  for (std::uint32_t c = n_.first; c != JsonNode::kNone && allKnown; c = tree_.node(c).next)
+    allKnown = known(tree_.node(c).key);
+  if (allKnown) return;
+  // The first unknown key in nlohmann's order, as the complaint always named.
+  for (const JsonField& m : members()) {
+    if (known(m.key())) continue;
     std::string list;
     for (const char* a : allowed) list += std::string(list.empty() ? "" : ", ") + "\"" + a + "\"";
-    JsonField(value, this, key, -1)
-        .fail("unknown key \"" + key + "\" (expected one of " + list + ")");
+    m.fail("unknown key \"" + std::string(m.key()) + "\" (expected one of " + list + ")");
   }
 }
 
+std::vector<JsonField> JsonField::members() const {
+  std::vector<JsonField> out;
+  for (const JsonNode* m : tree_.members(n_)) out.push_back(JsonField(*m, this, m->key, -1));
+  return out;
+}
+
 JsonField JsonField::at(const char* key) const {
-  if (!j_.is_object()) expected("an object");
-  auto it = j_.find(key);
-  if (it == j_.end()) fail(std::string("missing key \"") + key + "\"");
-  return JsonField(*it, this, key, -1);
+  if (!isObject()) expected("an object");
+  const JsonNode* found = tree_.find(n_, key);
+  if (!found) fail(std::string("missing key \"") + key + "\"");
+  return JsonField(*found, this, key, -1);
 }
 
 std::vector<JsonField> JsonField::elements(const char* key) const {
   std::vector<JsonField> out;
-  if (!has(key)) return out;
-  JsonField array = at(key);
-  if (!array.j_.is_array()) array.expected("an array");
-  out.reserve(array.j_.size());
-  for (size_t i = 0; i < array.j_.size(); ++i)
-    out.push_back(JsonField(array.j_[i], this, key, static_cast<long>(i)));
+  const JsonNode* found = find(key);
+  if (!found) return out;
+  JsonField array(*found, this, key, -1);
+  if (array.n_.kind != JsonNode::Kind::Array) array.expected("an array");
+  size_t count = 0;
+  for (std::uint32_t c = array.n_.first; c != JsonNode::kNone; c = tree_.node(c).next) ++count;
+  out.reserve(count);
+  long i = 0;
+  for (std::uint32_t c = array.n_.first; c != JsonNode::kNone; c = tree_.node(c).next)
+    out.push_back(JsonField(tree_.node(c), this, key, i++));
   return out;
 }
 
 Nx_String JsonField::asText() const {
-  if (!j_.is_string()) expected("a text");
-  const std::string& utf8 = j_.get_ref<const std::string&>();
+  if (n_.kind != JsonNode::Kind::Text) expected("a text");
+  const std::string_view utf8 = n_.text;
+  if (n_.ascii) return Nx_String(utf8);
   // Refused rather than turned into "?": a save would change the text, and
   // two distinct names could become one.
   std::uint32_t codePoint = 0;
@@ -114,7 +131,7 @@ Nx_String JsonField::asText() const {
     // the text shows where it stands (as the "?" it cannot be anything else than).
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
-    std::string before = base::utf8ToCp1252(std::string_view(utf8).substr(0, at));
+    std::string before = base::utf8ToCp1252(utf8.substr(0, at));
     fail("the character " + std::string(code) + " (character " + std::to_string(before.size() + 1) +
          " of \"" + base::utf8ToCp1252(utf8) +
          "\") has no Windows-1252 form; drawing texts hold Windows-1252 characters only");
@@ -123,36 +140,46 @@ Nx_String JsonField::asText() const {
 }
 
 double JsonField::asNumber() const {
-  if (!j_.is_number()) expected("a number");
-  return j_.get<double>();
+  if (!n_.isNumber()) expected("a number");
+  return n_.number();
 }
 
 int JsonField::asInteger() const {
-  if (!j_.is_number_integer()) expected("a whole number");
-  long long v = j_.get<long long>();
+  if (n_.kind != JsonNode::Kind::Integer && n_.kind != JsonNode::Kind::Unsigned)
+    expected("a whole number");
+  const long long v =
+      n_.kind == JsonNode::Kind::Integer ? n_.integer : static_cast<long long>(n_.whole);
   if (v < -2147483647LL || v > 2147483647LL) expected("a whole number within 32 bits");
   return static_cast<int>(v);
 }
 
 bool JsonField::asFlag() const {
-  if (!j_.is_boolean()) expected("true or false");
-  return j_.get<bool>();
+  if (n_.kind != JsonNode::Kind::Flag) expected("true or false");
+  return n_.flag;
+}
+
+const JsonNode* JsonField::find(const char* key) const {
+  return isObject() ? tree_.find(n_, key) : nullptr;
 }
 
 Nx_String JsonField::text(const char* key, const Nx_String& fallback) const {
-  return has(key) ? text(key) : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asText() : fallback;
 }
 
 double JsonField::number(const char* key, double fallback) const {
-  return has(key) ? number(key) : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asNumber() : fallback;
 }
 
 int JsonField::integer(const char* key, int fallback) const {
-  return has(key) ? integer(key) : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asInteger() : fallback;
 }
 
 bool JsonField::flag(const char* key, bool fallback) const {
-  return has(key) ? at(key).asFlag() : fallback;
+  const JsonNode* found = find(key);
+  return found ? JsonField(*found, this, key, -1).asFlag() : fallback;
 }
 
 Nx_StringArray JsonField::texts(const char* key) const {

@@ -1,12 +1,12 @@
 #pragma once
 #include <initializer_list>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
+#include "core/macro/JsonQuickParse.h"
 
 namespace drawing {
 
@@ -22,9 +22,12 @@ struct LoadError {
 // LoadError, which the loader turns into its error text.
 class JsonField {
  public:
-  JsonField(const nlohmann::json& value, std::string path) : j_(value), root_(std::move(path)) {}
+  JsonField(const JsonTree& tree, std::string path)
+      : tree_(tree), n_(tree.root()), root_(std::move(path)) {}
 
-  const nlohmann::json& json() const { return j_; }
+  bool isObject() const { return n_.kind == JsonNode::Kind::Object; }
+  // The key of a member got from members().
+  std::string_view key() const { return key_; }
   // Put together only when asked: a load reads every value once, and
   // building the pointer of each cost more than reading it. A field made by
   // at() or elements() refers to the field it came from, which must outlive it.
@@ -34,12 +37,10 @@ class JsonField {
 
   // An object whose keys are all among allowed.
   void requireObject(std::initializer_list<const char*> allowed) const;
-  bool has(const char* key) const { return j_.contains(key); }
+  bool has(const char* key) const { return find(key) != nullptr; }
   JsonField at(const char* key) const;  // required
-  // A member met while going through the object's items.
-  JsonField member(std::string_view key, const nlohmann::json& value) const {
-    return JsonField(value, this, key, -1);
-  }
+  // The members of an object, by key.
+  std::vector<JsonField> members() const;
   // Elements of an array under key; a missing key is an empty array.
   std::vector<JsonField> elements(const char* key) const;
 
@@ -60,11 +61,13 @@ class JsonField {
   Nx_StringArray texts(const char* key) const;
 
  private:
-  JsonField(const nlohmann::json& value, const JsonField* parent, std::string_view key, long index)
-      : j_(value), parent_(parent), key_(key), index_(index) {}
+  JsonField(const JsonNode& value, const JsonField* parent, std::string_view key, long index)
+      : tree_(parent->tree_), n_(value), parent_(parent), key_(key), index_(index) {}
   void appendPath(std::string& out) const;
+  const JsonNode* find(const char* key) const;
 
-  const nlohmann::json& j_;
+  const JsonTree& tree_;
+  const JsonNode& n_;
   const JsonField* parent_ = nullptr;
   std::string_view key_;  // under the parent: the key, of the member or of the element's array
   long index_ = -1;       // an element's place in its array

@@ -149,7 +149,8 @@ bool MacroData::readFromFile(const Nx_String& path, int& count, Nx_String* error
   }
   Nx_Array<MacroTabData> read(8);
   try {
-    nlohmann::json root = nlohmann::json::parse(content);
+    drawing::JsonTree root;
+    root.parse(content);
     drawing::JsonField f(root, "");
     f.requireObject({"format", "version", "tabs"});
     if (f.text("format") != Nx_String(kPropertyFormat))

@@ -24,8 +24,8 @@ class DCM_API Nx_Drawing {
   // The same from text; name stands for the file in error texts.
   bool loadText(const std::string& json, const Nx_String& name, Nx_String& error);
   // Writes the whole drawing atomically; the previous file survives a failure.
-  // Refuses (naming the value) a drawing that its file would not give back
-  // exactly: a number that is not finite, or anything the loader refuses.
+  // Refuses (naming the value) a drawing whose file would not load: a number
+  // that is not finite, or anything the loader refuses (the text is loaded first).
   bool save(const Nx_String& path, Nx_String& error) const;
   // The file content that save writes; false, naming the first one, when a
   // number is not finite (JSON has no form for it).

@@ -117,6 +117,43 @@ TEST_F(EvalAll, OneAndTwoWorkersWriteWhatMacroByMacroRunsWrite) {
   EXPECT_FALSE(contains(r3.err, "\r")) << r3.err;
 }
 
+TEST_F(EvalAll, MacrosOfOneSheetWithDifferentMappingLinesKeepTheirOwnBindings) {
+  // A second line of the end plate's mapping with its width and height
+  // crossed, for every other copy of the end plate macro.
+  const fs::path library = libraryCopy();
+  const fs::path map = library / "Connection Standards" / "EndPlate.map";
+  std::string text = slurp(map);
+  const std::string key = "Q7mTz2KcR9wLx4VbN8jHd3Fs=";
+  const size_t from = text.find(key);
+  ASSERT_NE(from, std::string::npos);
+  std::string line = text.substr(from + key.size(), text.find('\n', from) - from - key.size());
+  for (auto [a, b] :
+       {std::pair{"Distance Width", "Distance @"}, std::pair{"Distance Height", "Distance Width"},
+        std::pair{"Distance @", "Distance Height"}}) {
+    const size_t at = line.find(a);
+    ASSERT_NE(at, std::string::npos);
+    line.replace(at, std::string(a).size(), b);
+  }
+  if (text.back() != '\n') text += '\n';
+  spit(map, text + "Crossed=" + line + "\n");
+  const fs::path original = repeatedDrawing(temp, 4);
+  ordered_json root = ordered_json::parse(slurp(original));
+  int crossed = 0;
+  for (ordered_json& m : root["macros"])
+    for (ordered_json& s : m["standards"])
+      if (s["object"] == "Q7mTz2KcR9wLx4VbN8jHd3Fs" && crossed++ % 2 == 1) s["object"] = "Crossed";
+  ASSERT_GE(crossed, 4);
+  spit(original, root.dump(2) + "\n");
+
+  const fs::path all = temp / "all.json", each = temp / "each.json";
+  Outcome serial = inLibrary(library, {"eval", original.string(), "--output", each.string()});
+  ASSERT_EQ(serial.code, 0) << serial.err;
+  Outcome batch = inLibrary(
+      library, {"eval", original.string(), "--all", "--jobs", "2", "--output", all.string()});
+  ASSERT_EQ(batch.code, 0) << batch.err;
+  EXPECT_EQ(slurp(all), slurp(each));
+}
+
 TEST_F(EvalAll, AFailingMacroIsNamedTheOthersRunAndNothingIsSavedUnlessAsked) {
   fs::path library = libraryCopy();
   fs::path sheet = library / "Connection Standards" / "FinPlate.kvs";

@@ -72,6 +72,34 @@ TEST(DrawingFile, ErrorsNameTheJsonPathAndWhatWasExpected) {
             "\"placements\")");
 }
 
+TEST(DrawingFile, RepeatedAndUnknownKeysReadAsAMapOfKeysReadsThem) {
+  // The last of a repeated key counts.
+  EXPECT_EQ(loadError(withModules(R"([{"name": "A", "type": 7, "type": 231}])")), "");
+  EXPECT_EQ(loadError(withModules(R"([{"name": "A", "type": 231, "type": 7}])")),
+            "d.json: /macros/0/modules/0/type: expected 231 (plate), 232 (bolts) or 233 "
+            "(profile placements), found the number 7");
+  // Of several unknown keys, the first by key is named, wherever it stands.
+  EXPECT_EQ(loadError(withModules(R"([{"zeta": 1, "name": "A", "type": 231, "colour": 1}])"))
+                .substr(0, 60),
+            "d.json: /macros/0/modules/0/colour: unknown key \"colour\" (ex");
+}
+
+TEST(DrawingFile, WhatTheQuickReaderLeavesIsReadThroughTheFullParser) {
+  std::string text;
+  ASSERT_TRUE(base::readWholeFile(exampleDrawingPath(), text));
+  Nx_Drawing d;
+  Nx_String error;
+  ASSERT_TRUE(d.loadText("\xEF\xBB\xBF" + text, "d.json", error)) << error.str();
+  EXPECT_EQ(d.macroCount(), 2);
+  // Nesting far past any reader's depth is refused where it stands, without
+  // a recursion through it.
+  const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+  EXPECT_EQ(loadError(R"({"format": "connection-standards drawing", "version": 1, "macros": [)"
+                      R"({"name": "M", "kind": )" +
+                      deep + "}]}"),
+            "d.json: /macros/0/kind: expected a text, found an array");
+}
+
 TEST(DrawingFile, ModelRulesAreChecked) {
   EXPECT_EQ(loadError(withModules(R"([{"name": "A", "type": 231}, {"name": "a", "type": 231}])")),
             "d.json: /macros/0/modules/1/name: the module name \"a\" is used twice");

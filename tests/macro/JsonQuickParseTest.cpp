@@ -13,9 +13,9 @@ using nlohmann::json;
 
 // The quick parser's tree, dumped with the types kept apart (1, 1.0).
 std::string quick(const std::string& text, bool& taken) {
-  json j;
-  taken = drawing::parseJsonQuickly(text, j);
-  return taken ? j.dump() : std::string();
+  drawing::JsonTree tree;
+  taken = tree.parseQuickly(text);
+  return taken ? tree.toNlohmann(tree.root()).dump() : std::string();
 }
 
 TEST(JsonQuickParse, TakesPlainJsonAsNlohmannReadsIt) {
@@ -35,8 +35,9 @@ TEST(JsonQuickParse, TakesPlainJsonAsNlohmannReadsIt) {
     EXPECT_EQ(tree, json::parse(text).dump()) << text;
   }
   // Whole numbers keep their sign's type, as nlohmann's parser gives them.
-  json j;
-  ASSERT_TRUE(drawing::parseJsonQuickly("[3, -3]", j));
+  drawing::JsonTree tree;
+  ASSERT_TRUE(tree.parseQuickly("[3, -3]"));
+  const json j = tree.toNlohmann(tree.root());
   EXPECT_TRUE(j[0].is_number_unsigned());
   EXPECT_TRUE(j[1].is_number_integer() && !j[1].is_number_unsigned());
 }

@@ -126,7 +126,8 @@ bool anySheetFailed(const MacroRun& run) {
 
 // The parent's drawing takes a macro's writes as the worker's did; a macro
 // that failed stays as it was.
-void merge(Nx_Drawing& drawing, AcDbObjectId id, const Options& options, const WireMacro& result) {
+void merge(Nx_Drawing& drawing, AcDbObjectId id, const Options& options, Replay& replay,
+           const WireMacro& result) {
   if (!result.evaluated || anySheetFailed(result.run)) return;
   OpenMacro open(drawing, id);
   if (!open.isOpen()) return;
@@ -135,7 +136,7 @@ void merge(Nx_Drawing& drawing, AcDbObjectId id, const Options& options, const W
   std::string why;
   sheetsOf(open.macro(), options, sheets, objects, why);
   for (int s = 0; s < sheets.length() && s < static_cast<int>(result.run.sheets.size()); ++s)
-    replayWrites(open, options, sheets[s], objects[s], result.run.sheets[static_cast<size_t>(s)]);
+    replay.writes(open, sheets[s], objects[s], result.run.sheets[static_cast<size_t>(s)]);
   open.store();
 }
 
@@ -187,8 +188,9 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, std::s
   }
   AcArray<AcDbObjectId> ids;
   plan.drawing.getMacroIds(ids);
+  Replay replay(options);
   for (size_t k = 0; k < results.size(); ++k) {
-    merge(plan.drawing, ids[plan.picked[k]], options, *results[k]);
+    merge(plan.drawing, ids[plan.picked[k]], options, replay, *results[k]);
     if (results[k]->evaluated) report.macros.push_back(std::move(results[k]->run));
   }
   return true;

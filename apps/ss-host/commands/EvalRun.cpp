@@ -193,13 +193,18 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
   return out;
 }
 
-void replayWrites(OpenMacro& open, const Options& options, const Nx_String& sheet,
-                  const Nx_String& object, const SheetRun& run) {
+void Replay::writes(OpenMacro& open, const Nx_String& sheet, const Nx_String& object,
+                    const SheetRun& run) {
   KvDlgStandardsData request;
-  fillRequest(request, open, options, sheet, object);
+  fillRequest(request, open, options_, sheet, object);
+  std::string key = sheet.str();
+  key += '\0';
+  key += object.str();
+  auto [it, added] = bindings_.try_emplace(std::move(key));
+  KvVarCells& written = it->second;
   // With no cells yet, this builds the mapping and reads nothing.
-  KvVarCells written;
-  written.getFromMacro(request);
+  if (added) written.getFromMacro(request);
+  written.resetVarCells();
   for (const Variable& v : run.variables) {
     if (v.kind != "Output") continue;
     KvVarCell cell;

@@ -9,10 +9,13 @@
 #include "platform/grid/file/WorkbookFormula.h"
 #include "tests/grid/GridTestUtil.h"
 #include "tests/grid/StoredZip.h"
+#include "tests/grid/XlsxByHand.h"
 
 using namespace grid;
 using gridtest::fill;
+using gridtest::kContentTypes;
 using gridtest::storedZip;
+using gridtest::xlsx;
 namespace fs = std::filesystem;
 
 namespace {
@@ -52,47 +55,6 @@ class Workbooks : public ::testing::Test {
   fs::path dir_;
   std::string error_;
 };
-
-const std::string kContentTypes =
-    "<?xml version=\"1.0\"?><Types "
-    "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-    "<Override PartName=\"/xl/workbook.xml\" "
-    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
-    "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
-    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
-    "</Types>";
-
-// A one-sheet .xlsx written by hand: the sheet part's inside and the styles' cell formats.
-std::string xlsx(const std::string& sheet, const std::string& cellXfs) {
-  const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-  const std::string main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
-  return storedZip({{"[Content_Types].xml", kContentTypes},
-                    {"_rels/.rels",
-                     "<?xml version=\"1.0\"?><Relationships "
-                     "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                     "<Relationship Id=\"rId1\" Type=\"" +
-                         rel +
-                         "/officeDocument\" "
-                         "Target=\"xl/workbook.xml\"/></Relationships>"},
-                    {"xl/workbook.xml",
-                     "<?xml version=\"1.0\"?><workbook xmlns=\"" + main + "\" xmlns:r=\"" + rel +
-                         "\"><sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/>"
-                         "</sheets></workbook>"},
-                    {"xl/_rels/workbook.xml.rels",
-                     "<?xml version=\"1.0\"?><Relationships "
-                     "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                     "<Relationship Id=\"rId1\" Type=\"" +
-                         rel +
-                         "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
-                         "<Relationship Id=\"rId2\" Type=\"" +
-                         rel +
-                         "/styles\" Target=\"styles.xml\"/>"
-                         "</Relationships>"},
-                    {"xl/styles.xml", "<?xml version=\"1.0\"?><styleSheet xmlns=\"" + main + "\">" +
-                                          cellXfs + "</styleSheet>"},
-                    {"xl/worksheets/sheet1.xml", "<?xml version=\"1.0\"?><worksheet xmlns=\"" +
-                                                     main + "\">" + sheet + "</worksheet>"}});
-}
 
 std::string odsContent(const std::string& rows) {
   return "<?xml version=\"1.0\"?><office:document-content "

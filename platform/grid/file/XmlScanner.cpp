@@ -10,13 +10,30 @@ bool isBlank(char c) {
   return c == ' ' || c == '\n' || c == '\r' || c == '\t';
 }
 
+constexpr bool nameStartByte(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
+}
+
+// Which bytes may start and continue a name, by byte: names are most of a
+// part's markup.
+struct NameBytes {
+  bool start[256] = {}, more[256] = {};
+  constexpr NameBytes() {
+    for (int c = 0; c < 256; ++c) {
+      const auto b = static_cast<unsigned char>(c);
+      start[c] = nameStartByte(b);
+      more[c] = start[c] || (b >= '0' && b <= '9') || b == '-' || b == '.';
+    }
+  }
+};
+constexpr NameBytes kNameBytes;
+
 bool nameStart(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' ||
-         static_cast<unsigned char>(c) >= 0x80;
+  return kNameBytes.start[static_cast<unsigned char>(c)];
 }
 
 bool nameChar(char c) {
-  return nameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+  return kNameBytes.more[static_cast<unsigned char>(c)];
 }
 
 // The characters XML allows, by code point.
@@ -119,7 +136,7 @@ bool XmlScanner::decode(std::string_view raw, std::string& into) {
 
 std::string_view XmlScanner::attribute(std::string_view local, bool* found) const {
   for (const Attribute& a : attributes_)
-    if (localName(a.name) == local) {
+    if (a.local == local) {
       if (found) *found = true;
       return a.value;
     }
@@ -244,7 +261,7 @@ XmlScanner::Token XmlScanner::startTag() {
       if (!decode(value, into)) return fail("an unknown entity or a bad character reference");
       value = into;
     }
-    attributes_.push_back({attr, value});
+    attributes_.push_back({localName(attr), value});
     pos_ = close + 1;
   }
   rootSeen_ = true;

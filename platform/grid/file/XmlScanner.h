@@ -38,7 +38,7 @@ class XmlScanner {
 
  private:
   struct Attribute {
-    std::string_view name;
+    std::string_view local;
     std::string_view value;
   };
   Token fail(const char* why);

@@ -175,6 +175,15 @@ TEST(XlsxReader, DamagedPartsAndMissingPartsAreRefusedWithThePart) {
   for (std::size_t i = name + 40; i < name + 80; ++i) bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
   EXPECT_NE(refusal(bytes).find("part xl/worksheets/sheet1.xml: "), std::string::npos);
 
+  // A directory that understates what a part unpacks to is not believed.
+  const std::string understated =
+      storedZip({{"[Content_Types].xml", kContentTypes},
+                 {"xl/workbook.xml", "<workbook><sheets><sheet name=\"S\"/></sheets></workbook>"},
+                 {"xl/worksheets/sheet1.xml", "<worksheet><sheetData/></worksheet>"}},
+                20);
+  EXPECT_NE(refusal(understated).find("part xl/workbook.xml: its stored size is wrong"),
+            std::string::npos);
+
   // The workbook names a sheet part the archive holds under another name.
   std::string renamed = xlsx(rows(""), "");
   const std::string part = "xl/worksheets/sheet1.xml";

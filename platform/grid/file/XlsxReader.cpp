@@ -4,25 +4,13 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 
 #include "platform/grid/CellAddress.h"
-#include "platform/grid/file/NumberFormats.h"
 #include "platform/grid/file/WorkbookSheet.h"
-#include "platform/grid/file/XmlScanner.h"
-#include "platform/grid/file/ZipPart.h"
+#include "platform/grid/file/XlsxParts.h"
 
 namespace grid {
 namespace {
-
-using Token = XmlScanner::Token;
-
-std::size_t toIndex(std::string_view s, bool& ok) {
-  std::size_t v = 0;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  ok = ec == std::errc{} && end == s.data() + s.size();
-  return v;
-}
 
 void trimBlanks(std::string& s) {
   auto blank = [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; };
@@ -48,178 +36,6 @@ bool cellAt(std::string_view ref, int& row, int& col) {
   return true;
 }
 
-// The parts of a workbook, and a scanner over each in turn.
-class Parts {
- public:
-  Parts(std::string_view bytes, const std::vector<ZipEntry>& entries, std::string& error)
-      : bytes_(bytes), entries_(entries), error_(error) {}
-
-  bool has(std::string_view part) const { return findZipEntry(entries_, part) != nullptr; }
-  // Unpacks a part into the one buffer; false with the reason.
-  bool open(const std::string& part) {
-    const ZipEntry* e = findZipEntry(entries_, part);
-    if (!e) {
-      error_ = "the part " + part + " is missing";
-      return false;
-    }
-    part_ = part;
-    return unpackZipEntry(bytes_, *e, text_, error_);
-  }
-  std::string_view text() const { return text_; }
-  // The reason for a scanner's error in the open part.
-  bool malformed(const XmlScanner& scanner) {
-    error_ = "part " + part_ + ": " + scanner.error();
-    return false;
-  }
-  bool fail(const std::string& why) {
-    error_ = "part " + part_ + ": " + why;
-    return false;
-  }
-  const std::string& part() const { return part_; }
-
- private:
-  std::string_view bytes_;
-  const std::vector<ZipEntry>& entries_;
-  std::string& error_;
-  std::string part_;
-  std::string text_;
-};
-
-// Scans the open part to its end, calling `element` for each start tag and
-// `text` for character data; false on malformed XML.
-template <typename Start, typename End, typename Text>
-bool scanPart(Parts& parts, Start&& start, End&& end, Text&& text) {
-  XmlScanner x(parts.text());
-  for (;;) switch (x.next()) {
-      case Token::Start:
-        start(x);
-        break;
-      case Token::End:
-        end(x);
-        break;
-      case Token::Text:
-        text(x.text());
-        break;
-      case Token::Done:
-        return true;
-      case Token::Error:
-        return parts.malformed(x);
-    }
-}
-
-struct SheetRef {
-  std::string name, id;
-};
-
-// The workbook's sheets in order and the parts it relates to.
-struct WorkbookParts {
-  std::vector<SheetRef> sheets;
-  std::map<std::string, std::string, std::less<>> targets;  // relationship id to part
-  std::string sharedStrings, styles;
-};
-
-std::string partPath(std::string_view target) {
-  if (target.starts_with('/')) return std::string(target.substr(1));
-  if (target.starts_with("./")) target.remove_prefix(2);
-  return "xl/" + std::string(target);
-}
-
-bool readWorkbookPart(Parts& parts, WorkbookParts& wb) {
-  if (!parts.open("xl/workbook.xml")) return false;
-  auto none = [](const XmlScanner&) {};
-  if (!scanPart(
-          parts,
-          [&](const XmlScanner& x) {
-            if (localName(x.name()) == "sheet")
-              wb.sheets.push_back(
-                  {std::string(x.attribute("name")), std::string(x.attribute("id"))});
-          },
-          none, [](std::string_view) {}))
-    return false;
-  const std::string rels = "xl/_rels/workbook.xml.rels";
-  if (!parts.has(rels)) return true;
-  if (!parts.open(rels)) return false;
-  return scanPart(
-      parts,
-      [&](const XmlScanner& x) {
-        if (localName(x.name()) != "Relationship") return;
-        const std::string target = partPath(x.attribute("Target"));
-        const std::string_view type = x.attribute("Type");
-        if (type.ends_with("/sharedStrings")) wb.sharedStrings = target;
-        if (type.ends_with("/styles")) wb.styles = target;
-        wb.targets[std::string(x.attribute("Id"))] = target;
-      },
-      none, [](std::string_view) {});
-}
-
-// Shared texts kept end to end in one buffer.
-class SharedStrings {
- public:
-  bool at(std::size_t i, std::string_view& s) const {
-    if (i >= ends_.size()) return false;
-    const std::size_t begin = i ? ends_[i - 1] : 0;
-    s = std::string_view(all_).substr(begin, ends_[i] - begin);
-    return true;
-  }
-  bool read(Parts& parts) {
-    int phonetic = 0;  // inside a reading guide, whose text is no part of the string
-    bool inItem = false, inText = false;
-    return scanPart(
-        parts,
-        [&](const XmlScanner& x) {
-          const std::string_view n = localName(x.name());
-          if (n == "si") inItem = true;
-          if (n == "rPh") ++phonetic;
-          if (n == "t") inText = inItem && !phonetic;
-        },
-        [&](const XmlScanner& x) {
-          const std::string_view n = localName(x.name());
-          if (n == "t") inText = false;
-          if (n == "rPh") --phonetic;
-          if (n == "si") {
-            inItem = false;
-            ends_.push_back(all_.size());
-          }
-        },
-        [&](std::string_view s) {
-          if (inText) all_ += s;
-        });
-  }
-
- private:
-  std::string all_;
-  std::vector<std::size_t> ends_;
-};
-
-bool readStyles(Parts& parts, NumberFormats& formats) {
-  int depth = 0, cellXfsAt = -1;
-  bool inNumFmts = false;
-  return scanPart(
-      parts,
-      [&](const XmlScanner& x) {
-        const std::string_view n = localName(x.name());
-        ++depth;
-        if (n == "numFmts" && depth == 2) inNumFmts = true;
-        if (n == "cellXfs" && depth == 2) cellXfsAt = depth;
-        bool ok = false;
-        if (n == "numFmt" && inNumFmts) {
-          const std::size_t id = toIndex(x.attribute("numFmtId"), ok);
-          if (ok) formats.addCode(id, x.attribute("formatCode"));
-        }
-        if (n == "xf" && cellXfsAt > 0 && depth == cellXfsAt + 1) {
-          const std::size_t id = toIndex(x.attribute("numFmtId"), ok);
-          formats.addCellFormat(ok ? id : 0);
-        }
-      },
-      [&](const XmlScanner& x) {
-        const std::string_view n = localName(x.name());
-        if (n == "numFmts") inNumFmts = false;
-        if (n == "cellXfs" && depth == cellXfsAt) cellXfsAt = -1;
-        --depth;
-      },
-      [](std::string_view) {});
-}
-
 // One <c> element as it is read.
 struct CellRead {
   int row = 0, col = 0;
@@ -234,7 +50,7 @@ struct CellRead {
 
 class SheetReader {
  public:
-  SheetReader(WorkbookSheet& sheet, const SharedStrings& strings, Parts& parts)
+  SheetReader(WorkbookSheet& sheet, const XlsxSharedStrings& strings, XlsxParts& parts)
       : sheet_(sheet), strings_(strings), parts_(parts) {}
 
   bool read() {
@@ -260,7 +76,7 @@ class SheetReader {
       c_.formulaType = x.attribute("t");
       bool found = false;
       const std::string_view si = x.attribute("si", &found);
-      c_.sharedIndex = found ? toIndex(si, c_.hasShared) : 0;
+      c_.sharedIndex = found ? wholeNumber(si, c_.hasShared) : 0;
       x.attribute("ref", &c_.hasRef);
     } else if (n == "is") {
       c_.inInline = true;
@@ -271,7 +87,7 @@ class SheetReader {
     } else if (n == "row") {
       bool found = false, ok = false;
       const std::string_view r = x.attribute("r", &found);
-      const std::size_t at = found ? toIndex(r, ok) : 0;
+      const std::size_t at = found ? wholeNumber(r, ok) : 0;
       if (found && !ok) bad_ = "row number \"" + std::string(r) + "\" is not a number";
       row_ = ok ? static_cast<int>(std::min<std::size_t>(at, kMaxRows + 1)) - 1 : row_ + 1;
       col_ = -1;
@@ -290,7 +106,7 @@ class SheetReader {
     c_.type = x.attribute("t");
     bool found = false, ok = false;
     const std::string_view s = x.attribute("s", &found);
-    c_.xf = found ? toIndex(s, ok) : 0;
+    c_.xf = found ? wholeNumber(s, ok) : 0;
     const std::string_view r = x.attribute("r", &found);
     if (found) {
       if (!cellAt(r, c_.row, c_.col)) bad_ = "\"" + std::string(r) + "\" is no cell address";
@@ -327,8 +143,8 @@ class SheetReader {
 
   void column(const XmlScanner& x) {
     bool ok1 = false, ok2 = false, found = false;
-    const std::size_t first = toIndex(x.attribute("min"), ok1);
-    const std::size_t last = toIndex(x.attribute("max"), ok2);
+    const std::size_t first = wholeNumber(x.attribute("min"), ok1);
+    const std::size_t last = wholeNumber(x.attribute("max"), ok2);
     const std::string_view w = x.attribute("width", &found);
     double width = 0;
     if (!ok1 || !ok2 || !found ||
@@ -358,8 +174,8 @@ class SheetReader {
   void putValue();
 
   WorkbookSheet& sheet_;
-  const SharedStrings& strings_;
-  Parts& parts_;
+  const XlsxSharedStrings& strings_;
+  XlsxParts& parts_;
   CellRead c_;
   int row_ = -1, col_ = -1;
   std::size_t errorCells_ = 0;
@@ -394,7 +210,7 @@ void SheetReader::putValue() {
   if (t == "s") {
     bool ok = false;
     std::string_view s;
-    const std::size_t index = toIndex(c_.value, ok);
+    const std::size_t index = wholeNumber(c_.value, ok);
     if (ok && strings_.at(index, s))
       sheet_.putText(row, col, s);
     else
@@ -427,26 +243,13 @@ void SheetReader::putValue() {
   }
 }
 
-// Every XML part not read for the sheet must still be well-formed.
-bool checkOtherParts(Parts& parts, const std::vector<ZipEntry>& entries,
-                     const std::vector<std::string>& read) {
-  for (const ZipEntry& e : entries) {
-    if (!e.name.ends_with(".xml") && !e.name.ends_with(".rels")) continue;
-    if (std::find(read.begin(), read.end(), e.name) != read.end()) continue;
-    if (!parts.open(e.name)) return false;
-    auto none = [](const XmlScanner&) {};
-    if (!scanPart(parts, none, none, [](std::string_view) {})) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool readXlsx(std::string_view bytes, const std::vector<ZipEntry>& entries, const std::string& name,
               SheetContent& out, std::vector<std::string>& warnings, std::string& error) {
-  Parts parts(bytes, entries, error);
-  WorkbookParts wb;
-  if (!readWorkbookPart(parts, wb)) return false;
+  XlsxParts parts(bytes, entries, error);
+  XlsxWorkbook wb;
+  if (!readXlsxWorkbook(parts, wb)) return false;
   if (wb.sheets.empty()) {
     error = "the workbook has no sheet";
     return false;
@@ -459,14 +262,14 @@ bool readXlsx(std::string_view bytes, const std::vector<ZipEntry>& entries, cons
     wb.sharedStrings = "xl/sharedStrings.xml";
     wb.styles = "xl/styles.xml";
   }
-  SharedStrings strings;
+  XlsxSharedStrings strings;
   if (!wb.sharedStrings.empty() && parts.has(wb.sharedStrings)) {
     if (!parts.open(wb.sharedStrings) || !strings.read(parts)) return false;
     read.push_back(wb.sharedStrings);
   }
   NumberFormats formats;
   if (!wb.styles.empty() && parts.has(wb.styles)) {
-    if (!parts.open(wb.styles) || !readStyles(parts, formats)) return false;
+    if (!parts.open(wb.styles) || !readXlsxStyles(parts, formats)) return false;
     read.push_back(wb.styles);
   }
   WorkbookSheet sheet(WorkbookSheet::Syntax::Xlsx, name, out, warnings);
@@ -479,7 +282,7 @@ bool readXlsx(std::string_view bytes, const std::vector<ZipEntry>& entries, cons
     error = x.what();
     return false;
   }
-  if (!checkOtherParts(parts, entries, read)) return false;
+  if (!checkOtherXlsxParts(parts, entries, read)) return false;
   sheet.finish(formats);
   if (wb.sheets.size() > 1) {
     std::string rest;

@@ -193,3 +193,24 @@ TEST(XlsxReader, DamagedPartsAndMissingPartsAreRefusedWithThePart) {
   EXPECT_NE(refusal(renamed).find("the part xl/worksheets/sheet1.xml is missing"),
             std::string::npos);
 }
+
+// Values the former library reader lost or misread: a number with blanks
+// around it, a date cell, a conditional format's number format taking the
+// identifier of a cell format's.
+TEST(XlsxReader, BlankedNumbersDatesAndCellFormatsLoadAsWritten) {
+  auto l = load(xlsx(rows("<row r=\"1\"><c r=\"A1\"><v> 7 </v></c>"
+                          "<c r=\"B1\" t=\"d\"><v>2024-01-15T12:00:00</v></c>"
+                          "<c r=\"C1\" s=\"1\"><v>2.5</v></c></row>"),
+                     "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"0.0\"/></numFmts>"
+                     "<cellXfs count=\"2\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/></cellXfs>"
+                     "<dxfs count=\"1\"><dxf><numFmt numFmtId=\"164\" formatCode=\"0.000\"/>"
+                     "</dxf></dxfs>"));
+  ASSERT_TRUE(l->ok) << l->error;
+  EXPECT_EQ(l->sheet.value(1, 1).number, 7);
+  EXPECT_EQ(l->sheet.value(2, 1).number, 45306.5);
+  EXPECT_NE(l->warnings.find("cell B1: a date or time is kept as its day number 45306.5"),
+            std::string::npos)
+      << l->warnings;
+  EXPECT_EQ(l->sheet.getCellType(3, 1).kind, CellKind::Number);
+  EXPECT_EQ(l->sheet.getCellType(3, 1).decimals, 1);
+}

@@ -45,7 +45,7 @@ struct CellRead {
   // Reused from cell to cell: short values stay in the strings' own storage.
   std::string type, value, formula, inlineText, formulaType;
   std::size_t sharedIndex = 0;
-  bool hasShared = false, hasRef = false;
+  bool hasShared = false;
 };
 
 class SheetReader {
@@ -77,7 +77,6 @@ class SheetReader {
       bool found = false;
       const std::string_view si = x.attribute("si", &found);
       c_.sharedIndex = found ? wholeNumber(si, c_.hasShared) : 0;
-      x.attribute("ref", &c_.hasRef);
     } else if (n == "is") {
       c_.inInline = true;
     } else if (n == "t") {
@@ -116,7 +115,7 @@ class SheetReader {
       c_.col = col_ + 1;
     }
     col_ = c_.col;
-    c_.hasFormula = c_.hasShared = c_.hasRef = false;
+    c_.hasFormula = c_.hasShared = false;
     c_.value.clear();
     c_.formula.clear();
     c_.inlineText.clear();

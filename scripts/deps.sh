@@ -9,7 +9,7 @@ packages=(
   nlohmann-json3-dev
   libwxgtk3.2-dev libx11-dev
   libglpk-dev
-  libxlsxwriter-dev libcairo2-dev liborcus-dev poppler-utils
+  libxlsxwriter-dev libcairo2-dev liborcus-dev zlib1g-dev poppler-utils
   xvfb xauth imagemagick
   clang libclang-rt-14-dev
   clang-format

@@ -1,7 +1,6 @@
 #include "platform/grid/file/WorkbookFile.h"
 
 #include <orcus/orcus_ods.hpp>
-#include <orcus/orcus_xlsx.hpp>
 #include <orcus/sax_parser.hpp>
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>
@@ -12,6 +11,7 @@
 
 #include "platform/grid/file/WorkbookImport.h"
 #include "platform/grid/file/WorkbookUnread.h"
+#include "platform/grid/file/XlsxReader.h"
 #include "platform/grid/file/ZipDirectory.h"
 
 namespace grid {
@@ -97,6 +97,17 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
     error = name + ": " + why;
     return false;
   }
+  std::vector<std::string> found;
+  if (!ods) {
+    SheetContent sheet;
+    if (!readXlsx(bytes, entries, name, sheet, found, why)) {
+      error = name + ": " + why;
+      return false;
+    }
+    out = std::move(sheet);
+    if (warnings) *warnings = std::move(found);
+    return true;
+  }
   // The library's own parser can run past the end of a part that is cut
   // off or badly packed, and its assertions then end the process: every XML
   // part must unpack and parse here, safely, before the library reads any.
@@ -105,17 +116,10 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
     return false;
   }
   out = SheetContent{};
-  std::vector<std::string> found;
-  WorkbookImport import(ods ? WorkbookImport::Syntax::Odf : WorkbookImport::Syntax::Xlsx, name, out,
-                        found);
+  WorkbookImport import(WorkbookImport::Syntax::Odf, name, out, found);
   try {
-    if (ods) {
-      orcus::orcus_ods reader(&import.factory());
-      reader.read_stream(bytes);
-    } else {
-      orcus::orcus_xlsx reader(&import.factory());
-      reader.read_stream(bytes);
-    }
+    orcus::orcus_ods reader(&import.factory());
+    reader.read_stream(bytes);
   } catch (const WorkbookTooLarge& x) {
     error = name + ": " + x.what();
     out = SheetContent{};
@@ -130,7 +134,7 @@ bool readWorkbook(std::string_view bytes, const std::string& name, SheetContent&
     out = SheetContent{};
     return false;
   }
-  checkUnreadCells(bytes, entries, ods, name, out, found);
+  checkUnreadCells(bytes, entries, name, found);
   if (warnings) *warnings = std::move(found);
   return true;
 }

@@ -2,19 +2,11 @@
 
 #include <orcus/spreadsheet/import_interface.hpp>
 
-#include <algorithm>
-#include <cmath>
 #include <map>
 #include <optional>
 
-#include "platform/base/Cp1252.h"
-#include "platform/grid/CellInput.h"
 #include "platform/grid/FontMetrics.h"
-#include "platform/grid/NumberText.h"
-#include "platform/grid/file/WorkbookFormula.h"
 #include "platform/grid/file/WorkbookStyles.h"
-#include "platform/grid/formula/Parser.h"
-#include "platform/grid/formula/ReferenceRewriter.h"
 
 namespace grid {
 namespace {
@@ -22,39 +14,6 @@ namespace {
 namespace iface = ss::iface;
 
 constexpr double kPixelsPerPoint = 4.0 / 3.0;
-
-// Days since 30 December 1899, the 1900 date system of desktop spreadsheets.
-double serialDate(int y, int m, int d) {
-  y -= m <= 2;
-  int era = (y >= 0 ? y : y - 399) / 400;
-  int yoe = y - era * 400;
-  int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return static_cast<double>(era * 146097 + doe - 719468) + 25569;  // 1970-01-01 is 25569
-}
-
-// "0", "0.00", "#,##0.000": what a Number cell shows. Nothing else.
-std::optional<CellType> numberType(const std::string& code) {
-  std::string_view c = code;
-  CellType t;
-  t.kind = CellKind::Number;
-  if (c.starts_with("#,##")) {
-    t.separator = true;
-    c.remove_prefix(4);
-  }
-  if (!c.starts_with('0')) return std::nullopt;
-  c.remove_prefix(1);
-  if (c.starts_with('.')) {
-    c.remove_prefix(1);
-    while (c.starts_with('0')) {
-      ++t.decimals;
-      c.remove_prefix(1);
-    }
-    if (t.decimals == 0) return std::nullopt;
-  }
-  if (!c.empty()) return std::nullopt;
-  return t;
-}
 
 class SharedStrings : public iface::import_shared_strings {
  public:
@@ -105,11 +64,9 @@ class IgnoredSheet : public iface::import_sheet {
   ss::range_size_t get_sheet_size() const override { return {kMaxRows, kMaxColumns}; }
 };
 
-class FirstSheet;
-
 class FormulaCell : public iface::import_formula {
  public:
-  explicit FormulaCell(FirstSheet& sheet) : sheet_(sheet) {}
+  explicit FormulaCell(WorkbookSheet& sheet) : sheet_(sheet) {}
   void set_position(ss::row_t row, ss::col_t col) override {
     row_ = row;
     col_ = col;
@@ -120,10 +77,17 @@ class FormulaCell : public iface::import_formula {
   void set_result_value(double) override {}
   void set_result_bool(bool) override {}
   void set_result_empty() override {}
-  void commit() override;
+  void commit() override {
+    if (shared_)
+      sheet_.putShared(row_, col_, *shared_, text_);
+    else if (!text_.empty())
+      sheet_.putFormula(row_, col_, text_);
+    text_.clear();
+    shared_.reset();
+  }
 
  private:
-  FirstSheet& sheet_;
+  WorkbookSheet& sheet_;
   ss::row_t row_ = 0;
   ss::col_t col_ = 0;
   std::string text_;
@@ -132,38 +96,23 @@ class FormulaCell : public iface::import_formula {
 
 class ArrayFormula : public iface::import_array_formula {
  public:
-  explicit ArrayFormula(FirstSheet& sheet) : sheet_(sheet) {}
+  explicit ArrayFormula(WorkbookSheet& sheet) : sheet_(sheet) {}
   void set_range(const ss::range_t& range) override { range_ = range; }
   void set_formula(ss::formula_grammar_t, std::string_view formula) override { text_ = formula; }
   void set_result_string(ss::row_t, ss::col_t, std::string_view) override {}
   void set_result_value(ss::row_t, ss::col_t, double) override {}
   void set_result_bool(ss::row_t, ss::col_t, bool) override {}
   void set_result_empty(ss::row_t, ss::col_t) override {}
-  void commit() override;
+  void commit() override {
+    sheet_.putArray(range_.first.row, range_.first.column, text_);
+    text_.clear();
+  }
 
  private:
-  FirstSheet& sheet_;
+  WorkbookSheet& sheet_;
   ss::range_t range_{};
   std::string text_;
 };
-
-class Properties : public iface::import_sheet_properties {
- public:
-  explicit Properties(FirstSheet& sheet) : sheet_(sheet) {}
-  void set_column_width(ss::col_t col, double width, orcus::length_unit_t unit) override;
-  void set_column_hidden(ss::col_t, bool) override {}
-  void set_row_height(ss::row_t row, double height, orcus::length_unit_t unit) override;
-  void set_row_hidden(ss::row_t, bool) override {}
-  void set_merge_cell_range(const ss::range_t& range) override;
-
- private:
-  FirstSheet& sheet_;
-};
-
-// A stored xlsx column width holds 5 pixels of padding on a 7-pixel digit.
-double xlsxCharacters(double stored) {
-  return stored <= 1 ? stored : std::max(0.0, (stored * 7 - 5) / 7);
-}
 
 double toPixels(double length, orcus::length_unit_t unit) {
   using U = orcus::length_unit_t;
@@ -183,260 +132,82 @@ double toPixels(double length, orcus::length_unit_t unit) {
   }
 }
 
+class Properties : public iface::import_sheet_properties {
+ public:
+  Properties(WorkbookSheet& sheet, const SheetContent& out) : sheet_(sheet), out_(out) {}
+  void set_column_width(ss::col_t col, double width, orcus::length_unit_t unit) override {
+    sheet_.setColumnWidth(
+        col,
+        unit == orcus::length_unit_t::xlsx_column_digit || unit == orcus::length_unit_t::unknown
+            ? xlsxCharacters(width)
+            : toPixels(width, unit) /
+                  PlainFontMetrics::instance().averageCharWidth(out_.settings.defaultFont));
+  }
+  void set_column_hidden(ss::col_t, bool) override {}
+  void set_row_height(ss::row_t row, double height, orcus::length_unit_t unit) override {
+    sheet_.setRowHeight(row, toPixels(height, unit));
+  }
+  void set_row_hidden(ss::row_t, bool) override {}
+  void set_merge_cell_range(const ss::range_t& r) override {
+    sheet_.addMerge({r.first.column + 1, r.first.row + 1, r.last.column + 1, r.last.row + 1});
+  }
+
+ private:
+  WorkbookSheet& sheet_;
+  const SheetContent& out_;
+};
+
+// The first sheet as the library hands it over, into the sheet builder.
 class FirstSheet : public iface::import_sheet {
  public:
   FirstSheet(WorkbookImport::Syntax syntax, const std::string& name, SheetContent& out,
              std::vector<std::string>& warnings, const SharedStrings& strings)
-      : syntax_(syntax),
-        name_(name),
-        out_(out),
-        warnings_(warnings),
+      : sheet_(syntax, name, out, warnings),
         strings_(strings),
-        formula_(*this),
-        array_(*this),
-        properties_(*this) {}
+        formula_(sheet_),
+        array_(sheet_),
+        properties_(sheet_, out) {}
 
   iface::import_formula* get_formula() override { return &formula_; }
   iface::import_array_formula* get_array_formula() override { return &array_; }
   iface::import_sheet_properties* get_sheet_properties() override { return &properties_; }
 
-  // Empty texts make no cell: a sheet stores no empty text.
   void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override {
-    if (s.empty()) return;
-    std::string t = text(row, col, s);
-    if (Cell* c = cell(row, col)) interpretInput(CellType{}, t, c->value);
+    sheet_.putAuto(row, col, s);
   }
   void set_string(ss::row_t row, ss::col_t col, ss::string_id_t id) override {
-    if (strings_.at(id).empty()) return;
-    std::string t = text(row, col, strings_.at(id));
-    if (Cell* c = cell(row, col)) c->value = Value::makeText(std::move(t));
+    sheet_.putText(row, col, strings_.at(id));
   }
   void set_value(ss::row_t row, ss::col_t col, double value) override {
-    if (!std::isfinite(value)) {
-      warn(row, col, "a number out of range reads #NUM!");
-      if (Cell* c = cell(row, col)) c->value = Value::makeError(ErrorCode::Num);
-      return;
-    }
-    if (Cell* c = cell(row, col)) {
-      c->value = Value::makeNumber(value);
-      c->value.text = formatGeneral(value);
-    }
+    sheet_.putNumber(row, col, value);
   }
-  // The grid holds a typed TRUE as text, and a sheet file can hold no other:
-  // a logical constant kept as such would change on the first save.
   void set_bool(ss::row_t row, ss::col_t col, bool value) override {
-    Cell* c = cell(row, col);
-    if (!c) return;
-    const char* text = value ? "TRUE" : "FALSE";
-    c->value = Value::makeText(text);
-    warn(row, col, std::string("a logical value is kept as the text ") + text);
+    sheet_.putBool(row, col, value);
   }
   void set_date_time(ss::row_t row, ss::col_t col, int y, int m, int d, int h, int min,
                      double sec) override {
-    double serial = serialDate(y, m, d) + (h * 3600 + min * 60 + sec) / 86400.0;
-    set_value(row, col, serial);
-    warn(row, col, "a date or time is kept as its day number " + formatGeneral(serial));
+    sheet_.putDateTime(row, col, y, m, d, h, min, sec);
   }
   void set_format(ss::row_t row, ss::col_t col, size_t xf) override {
-    formats_.push_back({row, col, xf});
+    sheet_.putFormat(row, col, xf);
   }
   void set_format(ss::row_t r1, ss::col_t c1, ss::row_t r2, ss::col_t c2, size_t xf) override {
-    // Whole columns and rows of formats carry no cells here: only stored cells take them.
-    blockFormats_.push_back({{r1, c1}, {r2, c2}, xf});
+    sheet_.putFormatBlock({c1 + 1, r1 + 1, c2 + 1, r2 + 1}, xf);
   }
   void fill_down_cells(ss::row_t row, ss::col_t col, ss::row_t count) override {
-    const Cell* from = out_.cells.find(col + 1, row + 1);
-    if (!from) return;
-    Value v = from->value;
-    for (ss::row_t r = row + 1; r <= row + count; ++r)
-      if (Cell* c = cell(r, col)) c->value = v;
+    sheet_.fillDown(row, col, count);
   }
   ss::range_size_t get_sheet_size() const override { return {kMaxRows, kMaxColumns}; }
 
-  // --- for the formula, properties and finish ---------------------------------
-  void putFormula(ss::row_t row, ss::col_t col, const std::string& text) {
-    Cell* c = cell(row, col);
-    if (!c) return;
-    std::string grid =
-        syntax_ == WorkbookImport::Syntax::Odf ? formulaFromOdf(text) : formulaFromXlsx(text);
-    grid = base::utf8ToCp1252(grid);
-    CompileError why;
-    if (!parser_.compile(grid, col + 1, row + 1, c->formula, &why)) {
-      c->formula = unreadableFormula(grid);
-      c->value = Value::makeError(ErrorCode::Name);
-      warn(row, col,
-           "=" + base::cp1252ToUtf8(grid) + ": " + why.describe() + "; the cell reads #NAME?");
-      return;
-    }
-    if (!c->formula.hasCustomCalls()) return;
-    for (const std::string& f : c->formula.customCallNames())
-      warn(row, col,
-           f + " is no worksheet function here; the cell reads #NAME? unless the program "
-               "running the sheet provides it");
-  }
-  void putShared(ss::row_t row, ss::col_t col, std::size_t index, const std::string& text) {
-    if (!text.empty()) {
-      shared_[index] = {text, CellPos{col + 1, row + 1}};
-      putFormula(row, col, text);
-      return;
-    }
-    auto it = shared_.find(index);
-    if (it == shared_.end()) {
-      warn(row, col, "a shared formula whose first cell is missing; the cell is left empty");
-      return;
-    }
-    // The shared text is written for its first cell: it moves here as a copy would.
-    putFormula(
-        row, col,
-        rewriteReferences(it->second.first, it->second.second, CellPos{col + 1, row + 1}, nullptr));
-  }
-  void putArray(const ss::range_t& range, const std::string& text) {
-    warn(range.first.row, range.first.column,
-         "an array formula {=" + text + "} is not supported; its cells are left empty");
-  }
-  void setColumnWidth(ss::col_t col, double width, orcus::length_unit_t unit) {
-    if (col < 0 || col >= kMaxColumns) return;
-    double chars =
-        unit == orcus::length_unit_t::xlsx_column_digit || unit == orcus::length_unit_t::unknown
-            ? xlsxCharacters(width)
-            : toPixels(width, unit) /
-                  PlainFontMetrics::instance().averageCharWidth(out_.settings.defaultFont);
-    auto i = static_cast<std::size_t>(col) + 1;
-    if (out_.colWidths.size() <= i) out_.colWidths.resize(i + 1, -1);
-    out_.colWidths[i] = std::round(chars * 100) / 100;
-  }
-  void setRowHeight(ss::row_t row, double height, orcus::length_unit_t unit) {
-    if (row < 0 || row >= kMaxRows) return;
-    auto i = static_cast<std::size_t>(row) + 1;
-    if (out_.rowHeights.size() <= i) out_.rowHeights.resize(i + 1, -1);
-    out_.rowHeights[i] = std::round(toPixels(height, unit));
-  }
-  void addMerge(const ss::range_t& r) {
-    merges_.push_back({r.first.column + 1, r.first.row + 1, r.last.column + 1, r.last.row + 1});
-  }
-
-  void finish(const WorkbookStyles& styles) {
-    for (const auto& [row, col, xf] : formats_) applyFormat(styles, row, col, xf);
-    for (const auto& [first, last, xf] : blockFormats_) {
-      Area a{first.second + 1, first.first + 1, last.second + 1, last.first + 1};
-      std::vector<CellPos> inside;
-      out_.cells.forEachIn(a, [&](const Cell& c, int r) { inside.push_back({c.col, r}); });
-      for (const CellPos& p : inside) applyFormat(styles, p.row - 1, p.col - 1, xf);
-    }
-    for (std::size_t skipped : out_.spans.assign(merges_))
-      warn(merges_[skipped].row1 - 1, merges_[skipped].col1 - 1,
-           "merged cells overlap another merge; left unmerged");
-    int cols = 0, rows = 0;
-    out_.cells.forEach([&](const Cell& c, int r) {
-      cols = std::max<int>(cols, c.col);
-      rows = std::max(rows, r);
-    });
-    for (const Area& m : merges_) {
-      cols = std::max(cols, m.col2);
-      rows = std::max(rows, m.row2);
-    }
-    out_.maxCols = cols;
-    out_.maxRows = rows;
-    // Sizes of columns and rows past the contents mean nothing to the sheet.
-    if (out_.colWidths.size() > static_cast<std::size_t>(cols) + 1)
-      out_.colWidths.resize(static_cast<std::size_t>(cols) + 1);
-    if (out_.rowHeights.size() > static_cast<std::size_t>(rows) + 1)
-      out_.rowHeights.resize(static_cast<std::size_t>(rows) + 1);
-  }
+  void finish(const WorkbookStyles& styles) { sheet_.finish(styles.formats()); }
 
  private:
-  Cell* cell(ss::row_t row, ss::col_t col) {
-    if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxColumns) return nullptr;
-    if (out_.cells.cellCount() >= kMaxFileCells && !out_.cells.find(col + 1, row + 1))
-      throw WorkbookTooLarge("more than " + std::to_string(kMaxFileCells) + " cells");
-    return &out_.cells.obtain(col + 1, row + 1);
-  }
-  std::string text(ss::row_t row, ss::col_t col, std::string_view utf8) {
-    std::uint32_t code = 0;
-    std::size_t at = 0;
-    if (base::findNonCp1252(utf8, code, at)) {
-      char hex[16];
-      std::snprintf(hex, sizeof hex, "U+%04X", code);
-      warn(row, col, std::string("the character ") + hex + " has no Windows-1252 form; it reads ?");
-    }
-    if (utf8.size() > kMaxTextLength)
-      throw WorkbookTooLarge("cell " + cellName(col + 1, row + 1) + ": the text is too long");
-    return base::utf8ToCp1252(utf8);
-  }
-  void applyFormat(const WorkbookStyles& styles, ss::row_t row, ss::col_t col, std::size_t xf) {
-    std::string code = styles.numberFormatOf(xf);
-    if (code.empty()) return;
-    Cell* c = out_.cells.find(col + 1, row + 1);
-    if (!c || !c->value.isNumber()) return;
-    std::optional<CellType> type = numberType(code);
-    // A Number cell holds its value rounded to its decimals: a plain cell
-    // with more digits keeps them, in the general format.
-    if (type && !c->hasFormula() &&
-        roundDecimal(c->value.number, type->decimals) != c->value.number) {
-      warn(row, col,
-           "the number has more decimals than its format \"" + code +
-               "\" shows; kept whole, in the general format");
-      return;
-    }
-    if (type) {
-      CellFormat f = out_.formats.at(c->format);
-      f.type = *type;
-      c->format = out_.formats.intern(f);
-    } else {
-      warn(row, col, "the number format \"" + code + "\" is not kept; the number shows in general");
-    }
-  }
-  void warn(ss::row_t row, ss::col_t col, const std::string& what) {
-    warnings_.push_back(name_ + ": cell " + cellName(col + 1, row + 1) + ": " + what);
-  }
-
-  struct PendingFormat {
-    ss::row_t row;
-    ss::col_t col;
-    std::size_t xf;
-  };
-  struct PendingBlock {
-    std::pair<ss::row_t, ss::col_t> first, last;
-    std::size_t xf;
-  };
-  WorkbookImport::Syntax syntax_;
-  const std::string& name_;
-  SheetContent& out_;
-  std::vector<std::string>& warnings_;
+  WorkbookSheet sheet_;
   const SharedStrings& strings_;
   FormulaCell formula_;
   ArrayFormula array_;
   Properties properties_;
-  FormulaParser parser_;
-  std::map<std::size_t, std::pair<std::string, CellPos>> shared_;
-  std::vector<PendingFormat> formats_;
-  std::vector<PendingBlock> blockFormats_;
-  std::vector<Area> merges_;
 };
-
-void FormulaCell::commit() {
-  if (shared_)
-    sheet_.putShared(row_, col_, *shared_, text_);
-  else if (!text_.empty())
-    sheet_.putFormula(row_, col_, text_);
-  text_.clear();
-  shared_.reset();
-}
-
-void ArrayFormula::commit() {
-  sheet_.putArray(range_, text_);
-  text_.clear();
-}
-
-void Properties::set_column_width(ss::col_t col, double width, orcus::length_unit_t unit) {
-  sheet_.setColumnWidth(col, width, unit);
-}
-void Properties::set_row_height(ss::row_t row, double height, orcus::length_unit_t unit) {
-  sheet_.setRowHeight(row, height, unit);
-}
-void Properties::set_merge_cell_range(const ss::range_t& range) {
-  sheet_.addMerge(range);
-}
 
 // The cell addresses of a part's attributes (merged ranges, dimensions).
 class AddressResolver : public iface::import_reference_resolver {

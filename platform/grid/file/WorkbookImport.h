@@ -1,10 +1,10 @@
 #pragma once
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/grid/SheetContent.h"
+#include "platform/grid/file/WorkbookSheet.h"
 
 namespace orcus::spreadsheet::iface {
 class import_factory;
@@ -12,18 +12,12 @@ class import_factory;
 
 namespace grid {
 
-// Thrown out of the reader's callbacks when a sheet is past what the grid takes.
-struct WorkbookTooLarge : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// Builds a sheet from the first sheet of a workbook as the workbook reader
-// hands it over: values, formulas (shared ones expanded), merged cells,
-// column widths, row heights and the number formats that a Number cell can
-// show. What the grid cannot hold is reported per cell in `warnings`.
+// Builds a sheet from the first sheet of a workbook as the workbook library
+// hands it over (WorkbookSheet does the building); WorkbookImport::factory
+// throws WorkbookTooLarge out of the library's reader.
 class WorkbookImport {
  public:
-  enum class Syntax { Xlsx, Odf };
+  using Syntax = WorkbookSheet::Syntax;
   WorkbookImport(Syntax syntax, const std::string& name, SheetContent& out,
                  std::vector<std::string>& warnings);
   ~WorkbookImport();

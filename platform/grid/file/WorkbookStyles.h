@@ -1,20 +1,18 @@
 #pragma once
 #include <orcus/spreadsheet/import_interface.hpp>
 
-#include <map>
 #include <string>
-#include <vector>
+
+#include "platform/grid/file/NumberFormats.h"
 
 namespace grid {
 
 namespace ss = orcus::spreadsheet;
 
-// The part of a workbook's styles the grid keeps: each cell format's number
-// format code. Fonts, fills and borders are read past.
+// The number formats of an OpenDocument workbook as its reader hands them over.
 class WorkbookStyles : public ss::iface::import_styles {
  public:
-  // The number format code of a cell format index; empty for General or unknown.
-  std::string numberFormatOf(std::size_t xf) const;
+  const NumberFormats& formats() const { return formats_; }
 
   void set_number_format_count(size_t) override {}
   void set_number_format_identifier(size_t id) override { pendingId_ = id; }
@@ -22,9 +20,9 @@ class WorkbookStyles : public ss::iface::import_styles {
   size_t commit_number_format() override;
   void set_xf_number_format(size_t index) override { pendingXf_ = index; }
   size_t commit_cell_xf() override {
-    xfs_.push_back(pendingXf_);
+    formats_.addCellFormat(pendingXf_);
     pendingXf_ = 0;
-    return xfs_.size() - 1;
+    return cellXfs_++;
   }
 
   // Read past.
@@ -91,8 +89,8 @@ class WorkbookStyles : public ss::iface::import_styles {
   size_t commit_cell_style() override { return cellStyles_++; }
 
  private:
-  std::map<std::size_t, std::string> codes_;  // number format id to code
-  std::vector<std::size_t> xfs_;              // cell format to number format id
+  NumberFormats formats_;
+  std::size_t cellXfs_ = 0;
   std::size_t pendingId_ = 0, pendingXf_ = 0, numberFormats_ = 0;
   std::string pendingCode_;
   std::size_t fonts_ = 0, fills_ = 0, borders_ = 0, protections_ = 0, styleXfs_ = 0, dxfs_ = 0,

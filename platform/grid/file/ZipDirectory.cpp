@@ -54,6 +54,8 @@ bool readZipDirectory(std::string_view b, std::vector<ZipEntry>& entries, std::s
       return false;
     }
     ZipEntry e;
+    e.method = le(b, at + 10, 2);
+    e.crc = le(b, at + 16, 4);
     e.packedSize = le(b, at + 20, 4);
     e.size = le(b, at + 24, 4);
     std::size_t nameLength = le(b, at + 28, 2), extra = le(b, at + 30, 2),
@@ -64,6 +66,7 @@ bool readZipDirectory(std::string_view b, std::vector<ZipEntry>& entries, std::s
       return false;
     }
     e.name.assign(b.substr(at + kEntrySize, nameLength));
+    e.localAt = local;
     if (local + e.packedSize > dirAt) {
       error = "the zip archive is truncated (part " + e.name + " is cut off)";
       return false;

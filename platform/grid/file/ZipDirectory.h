@@ -12,7 +12,10 @@ namespace grid {
 struct ZipEntry {
   std::string name;
   std::uint64_t packedSize = 0;
-  std::uint64_t size = 0;  // unpacked
+  std::uint64_t size = 0;    // unpacked
+  std::uint32_t method = 0;  // 0 stored, 8 deflated
+  std::uint32_t crc = 0;
+  std::uint32_t localAt = 0;  // offset of the entry's local header
 };
 
 inline bool looksLikeZip(std::string_view bytes) {

@@ -1,5 +1,7 @@
 #include "mapping/KvNameConvention.h"
 
+#include <string_view>
+
 #include "core/StringHelpers.h"
 #include "core/macro/Nx_Macro.h"
 #include "core/macro/Nx_ProfPlacementModule.h"
@@ -24,8 +26,16 @@ constexpr CutSuffix kCutSuffixes[] = {
     {".CutRadius", kCutRadius},
 };
 
-bool ends(const Nx_String& name, const char* suffix) {
-  return endsWith(name, suffix, false);
+// Whether the name ends with the suffix (ASCII letters without case); no
+// string is built, as every look-up of a module group tests many suffixes.
+bool ends(const Nx_String& name, std::string_view suffix) {
+  const std::string& text = name.str();
+  if (text.size() < suffix.size()) return false;
+  const char* tail = text.data() + (text.size() - suffix.size());
+  auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (fold(tail[i]) != fold(suffix[i])) return false;
+  return true;
 }
 
 Acad::ErrorStatus status(Acad::ErrorStatus es) {

@@ -1,5 +1,6 @@
 #include "mapping/KvSSMapping.h"
 
+#include <memory>
 #include <vector>
 
 #include "common/StandardsPaths.h"
@@ -14,6 +15,7 @@
 #include "mapping/KvMacroBinding.h"
 #include "mapping/KvNameConvention.h"
 #include "mapping/MappingFileText.h"
+#include "platform/base/FileMemo.h"
 
 namespace {
 
@@ -84,7 +86,17 @@ Nx_String KvSSMapping::mappingFilePath(const Nx_String& sheetName) {
 }
 
 bool KvSSMapping::readMappingLines(const Nx_String& sheetName, MappingFileText& file) {
-  return file.read(mappingFilePath(sheetName));
+  const Nx_String path = mappingFilePath(sheetName);
+  const std::string key = "map\n" + path.str();
+  if (auto kept = base::filememo::findAs<MappingFileText>(key)) {
+    file = *kept;
+    return true;
+  }
+  if (!file.read(path)) return false;
+  // A mixed file is told about at every reading, so each run reports it.
+  if (base::filememo::active() && !file.mixed())
+    base::filememo::keep(key, std::make_shared<const MappingFileText>(file));
+  return true;
 }
 
 Acad::ErrorStatus KvSSMapping::initFromMacro(KvMacroBinding& data) {
@@ -100,12 +112,37 @@ Acad::ErrorStatus KvSSMapping::initFromModuleGroup(Nx_String groupName) {
 }
 
 Acad::ErrorStatus KvSSMapping::getMappingFromFile(Nx_String sheetName, const Nx_String& key) {
+  // In a batch a key's entries are parsed once.
+  struct Parsed {
+    Acad::ErrorStatus status = kFail;
+    bool replaces = false;  // a file without mapping lines keeps the entries
+    Nx_Array<KvObjectMap> maps{8};
+  };
+  std::string memoKey;
+  if (base::filememo::active()) {
+    memoKey = "mapping\n" + mappingFilePath(sheetName).str() + '\n' + key.str();
+    if (auto kept = base::filememo::findAs<Parsed>(memoKey)) {
+      if (kept->replaces) {
+        objectMaps_ = kept->maps;
+        indexValid_ = false;
+      }
+      return kept->status;
+    }
+  }
   MappingFileText file;
   if (!readMappingLines(sheetName, file)) return kFail;
-  if (file.lines().isEmpty()) return Acad::eOk;
-  int at = findKeyLine(file, key);
-  if (at < 0) return kFail;
-  return initMappingFromLine(file.lines()[at]);
+  auto parsed = std::make_shared<Parsed>();
+  if (!file.lines().isEmpty()) {
+    int at = findKeyLine(file, key);
+    parsed->replaces = at >= 0;
+    parsed->status = at < 0 ? kFail : initMappingFromLine(file.lines()[at]);
+    if (parsed->replaces) parsed->maps = objectMaps_;
+  } else {
+    parsed->status = Acad::eOk;
+  }
+  // A mixed file is told about at every reading.
+  if (!memoKey.empty() && !file.mixed()) base::filememo::keep(memoKey, parsed);
+  return parsed->status;
 }
 
 Acad::ErrorStatus KvSSMapping::initMappingFromLine(const Nx_String& line) {
@@ -407,6 +444,7 @@ Acad::ErrorStatus KvSSMapping::setMappingToFile(Nx_String sheetName, Nx_String& 
   // A file that cannot be read is started afresh.
   MappingFileText file;
   readMappingLines(sheetName, file);
+  base::filememo::forget("map\n" + mappingFilePath(sheetName).str());
   int at = findKeyLine(file, key);
   if (at >= 0) {
     KvSSMapping stored;

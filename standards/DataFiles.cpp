@@ -1,12 +1,14 @@
 #include "standards/DataFiles.h"
 
 #include <span>
+#include <string>
 #include <unordered_map>
 
 #include "common/FileStamp.h"
 #include "core/FileHelpers.h"
 #include "core/Nx_Settings.h"
 #include "core/StringHelpers.h"
+#include "platform/base/FileMemo.h"
 
 namespace ssfunctions {
 
@@ -74,35 +76,45 @@ template <class Table>
 class ParsedFileCache {
  public:
   using Parser = Table (*)(const Nx_StringArray&);
-  explicit ParsedFileCache(Parser parser) : parser_(parser) {}
+  ParsedFileCache(Parser parser, const char* kind) : parser_(parser), kind_(kind) {}
 
   std::shared_ptr<const Table> get(const Nx_String& name, bool* found) {
+    // In a batch, a name's table is located, stamped and read once.
+    const std::string key = kind_ + gSettings.libDir.str() + '\n' + name.str();
+    if (auto kept = base::filememo::findAs<Table>(key)) {
+      if (found) *found = true;
+      return kept;
+    }
     Nx_String path;
     FileStamp stamp;
     bool located = locate(name, path, stamp);
     if (found) *found = located;
     if (!located) return nullptr;
-    return files_.get(path, stamp, [this](const Nx_String& at) -> std::shared_ptr<const Table> {
-      Nx_StringArray lines;
-      if (!ObjectExportReadFile(at, lines)) return nullptr;
-      return std::make_shared<const Table>(parser_(lines));
-    });
+    auto table =
+        files_.get(path, stamp, [this](const Nx_String& at) -> std::shared_ptr<const Table> {
+          Nx_StringArray lines;
+          if (!ObjectExportReadFile(at, lines)) return nullptr;
+          return std::make_shared<const Table>(parser_(lines));
+        });
+    if (table) base::filememo::keep(key, table);
+    return table;
   }
 
   void clear() { files_.clear(); }
 
  private:
   Parser parser_;
+  std::string kind_;  // the memo key's start
   StampedFileCache<const Table> files_;
 };
 
 ParsedFileCache<LookupTable>& lookupCache() {
-  static ParsedFileCache<LookupTable> cache(&parseLookupLines);
+  static ParsedFileCache<LookupTable> cache(&parseLookupLines, "lookup\n");
   return cache;
 }
 
 ParsedFileCache<SizeTable>& sizeCache() {
-  static ParsedFileCache<SizeTable> cache(&parseSizeLines);
+  static ParsedFileCache<SizeTable> cache(&parseSizeLines, "sizes\n");
   return cache;
 }
 

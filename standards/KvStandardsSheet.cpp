@@ -1,6 +1,7 @@
 #include "standards/KvStandardsSheet.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "common/ProfilingTimers.h"
 #include "common/StandardsPaths.h"
@@ -9,6 +10,7 @@
 #include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
 #include "platform/arx/acutil.h"
+#include "platform/base/FileMemo.h"
 #include "platform/ui/Services.h"
 #include "spreadsheet/SheetOptions.h"
 #include "standards/KvChildRunner.h"
@@ -36,6 +38,49 @@ Acad::ErrorStatus status(bool ok) {
   return ok ? Acad::eOk : kFail;
 }
 
+// Appends the indexes that are not in `to` yet, in order.
+void addOnce(std::vector<int>& to, const std::vector<int>& indexes) {
+  for (int index : indexes)
+    if (std::find(to.begin(), to.end(), index) == to.end()) to.push_back(index);
+}
+
+// fileExists, asked once per path in a batch.
+bool keptFileExists(const Nx_String& path) {
+  if (!base::filememo::active()) return fileExists(path);
+  const std::string key = "exists\n" + path.str();
+  if (auto kept = base::filememo::findAs<bool>(key)) return *kept;
+  auto exists = std::make_shared<const bool>(fileExists(path));
+  base::filememo::keep(key, exists);
+  return *exists;
+}
+
+// standardsSheetPath, looked up once per name in a batch.
+Nx_String keptSheetPath(const Nx_String& name) {
+  if (!base::filememo::active()) return standardsSheetPath(name);
+  const std::string key = "sheet-path\n" + standardsFolder().str() + '\n' + name.str();
+  if (auto kept = base::filememo::findAs<Nx_String>(key)) return *kept;
+  auto path = std::make_shared<const Nx_String>(standardsSheetPath(name));
+  base::filememo::keep(key, path);
+  return *path;
+}
+
+// The sheet file into the model: its text read once per outermost run, and
+// in a batch parsed once and copied in for every run after the first.
+bool loadSheet(grid::Sheet& model, const Nx_String& path, StandardsRunFrame* frame,
+               std::string& error) {
+  const std::string key = "sheet\n" + path.str();
+  if (auto kept = base::filememo::findAs<grid::LoadedSheet>(key))
+    return model.loadCopy(*kept, path.str(), error);
+  if (!frame) return model.loadFromFile(path.str(), error);
+  const std::string* text = nullptr;
+  if (!frame->sheetText(path, text, error)) return false;
+  if (!base::filememo::active()) return model.loadFromText(*text, path.str(), error);
+  auto loaded = std::make_shared<grid::LoadedSheet>();
+  if (!grid::Sheet::parseText(*text, path.str(), *loaded, error)) return false;
+  base::filememo::keep(key, loaded);
+  return model.loadCopy(*loaded, path.str(), error);
+}
+
 }  // namespace
 
 bool KvStandardsSheet::failStep(const char* reason, KvRunDiagnostic::Kind kind,
@@ -52,7 +97,7 @@ bool KvStandardsSheet::failStep(const char* reason, KvRunDiagnostic::Kind kind,
 Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
   grid::Sheet* model = sheet();
   if (!model) return kFail;
-  Nx_String path = toNativePath(standardsSheetPath(name));
+  Nx_String path = toNativePath(keptSheetPath(name));
   // The engine's set-up before every load, in this order; 12 has no meaning here.
   model->setBool(kOptionEditMode, true);
   model->setBool(12, true);
@@ -61,11 +106,7 @@ Acad::ErrorStatus KvStandardsSheet::loadFile(const Nx_String& name) {
   StandardsRunFrame* frame = StandardsRunFrame::current();
   if (frame) frame->setSheet(path);
   std::string error;
-  const std::string* text = nullptr;
-  bool loaded =
-      frame ? frame->sheetText(path, text, error) && model->loadFromText(*text, path.str(), error)
-            : model->loadFromFile(path.str(), error);
-  if (!loaded) {
+  if (!loadSheet(*model, path, frame, error)) {
     Nx_String why = "Standards sheet " + path + " cannot be loaded: " + error.c_str();
     acutPrintf("*Error* %s\n", why.c_str());
     if (frame) frame->add(KvRunDiagnostic::kSheet, Nx_String(), path, why);
@@ -130,13 +171,36 @@ Acad::ErrorStatus KvStandardsSheet::initVarCells() {
   varCells_.resetVarCells();
   ++varsGeneration_;
   if (!sheet()) return kFail;
-  Labels labels = locateLabels();
-  if (!labels.row[kInput]) return kFail;
-  scanSection(labels, kInput, kCellInput);
-  if (!labels.row[kOutput]) return kFail;
-  scanSection(labels, kOutput, kCellOutput);
-  if (labels.row[kLocal]) scanSection(labels, kLocal, kCellLocal);
-  return Acad::eOk;
+  // Called on the sheet as loaded, so in a batch its variables are found once.
+  struct Found {
+    Acad::ErrorStatus status = kFail;
+    std::vector<KvVarCell> cells;
+  };
+  std::string key;
+  if (base::filememo::active()) {
+    key = "variables\n" + fileName_.str();
+    if (auto kept = base::filememo::findAs<Found>(key)) {
+      for (const KvVarCell& cell : kept->cells) varCells_.append(cell);
+      return kept->status;
+    }
+  }
+  auto scan = [&]() -> Acad::ErrorStatus {
+    Labels labels = locateLabels();
+    if (!labels.row[kInput]) return kFail;
+    scanSection(labels, kInput, kCellInput);
+    if (!labels.row[kOutput]) return kFail;
+    scanSection(labels, kOutput, kCellOutput);
+    if (labels.row[kLocal]) scanSection(labels, kLocal, kCellLocal);
+    return Acad::eOk;
+  };
+  const Acad::ErrorStatus es = scan();
+  if (!key.empty()) {
+    auto found = std::make_shared<Found>();
+    found->status = es;
+    for (int i = 0; i < varCells_.length(); ++i) found->cells.push_back(varCells_[i]);
+    base::filememo::keep(key, std::move(found));
+  }
+  return es;
 }
 
 // --- preparing a run -----------------------------------------------------------------
@@ -228,15 +292,38 @@ Acad::ErrorStatus KvStandardsSheet::replaceGenVars() {
   WholeWordReplacer replacer;
   replacer.setPairs(genVarNames_, genVarValues_, true);
   if (replacer.pairCount() == 0) return Acad::eOk;
+  // Only the variable cells changed since the load, so in a batch the other
+  // cells that hold a name are known from the first run of the sheet.
+  using Cells = std::vector<std::pair<int, int>>;
+  std::string key;
+  if (base::filememo::active()) {
+    key = "names-in-cells\n" + fileName_.str();
+    for (const Nx_String& name : genVarNames_) key += '\n' + name.str();
+  }
+  Cells variables;
+  for (int i = 0; i < varCells_.length(); ++i)
+    variables.emplace_back(varCells_[i].column, varCells_[i].row);
+  std::sort(variables.begin(), variables.end());
+  std::shared_ptr<const Cells> known = base::filememo::findAs<Cells>(key);
   // Each write changes only the cell just read, so the cells can be listed first.
-  std::vector<std::pair<int, int>> cells;
-  grid::Area all{1, 1, model->maxCols(), model->maxRows()};
-  model->content().cells.forEachIn(
-      all, [&](const grid::Cell& cell, int row) { cells.emplace_back(cell.col, row); });
+  Cells cells;
+  if (known) {
+    cells = *known;
+    cells.insert(cells.end(), variables.begin(), variables.end());
+  } else {
+    grid::Area all{1, 1, model->maxCols(), model->maxRows()};
+    model->content().cells.forEachIn(
+        all, [&](const grid::Cell& cell, int row) { cells.emplace_back(cell.col, row); });
+  }
+  auto found = std::make_shared<Cells>();
   for (const auto& [col, row] : cells) {
     Nx_String text = model->getValue(col, row);
-    if (replacer.replace(text)) setCellText(col, row, text);
+    if (!replacer.replace(text)) continue;
+    setCellText(col, row, text);
+    if (!std::binary_search(variables.begin(), variables.end(), std::make_pair(col, row)))
+      found->emplace_back(col, row);
   }
+  if (!known && !key.empty()) base::filememo::keep(key, std::move(found));
   return Acad::eOk;
 }
 
@@ -457,6 +544,21 @@ Acad::ErrorStatus KvStandardsSheet::getVarCoordName(const Nx_String& name, Nx_St
 }
 
 Acad::ErrorStatus KvStandardsSheet::replaceVariables(Nx_String& text, std::vector<int>* read) {
+  // In a batch a sheet's variables are those of its file, so an equation's
+  // text gives the same formula in every run.
+  struct Replaced {
+    Nx_String formula;
+    std::vector<int> read;
+  };
+  std::string key;
+  if (base::filememo::active()) {
+    key = "equation\n" + fileName_.str() + '\n' + text.str();
+    if (auto kept = base::filememo::findAs<Replaced>(key)) {
+      text = kept->formula;
+      if (read) addOnce(*read, kept->read);
+      return Acad::eOk;
+    }
+  }
   if (replacerGeneration_ != varsGeneration_) {
     gCalcCellGetVarNames.start();
     Nx_StringArray names;
@@ -477,16 +579,14 @@ Acad::ErrorStatus KvStandardsSheet::replaceVariables(Nx_String& text, std::vecto
     gCalcCellGetVarCoords.end();
   }
   gCalcCellReplaceVariables.start();
-  if (!read) {
-    variableReplacer_.replace(text);
-  } else {
-    std::vector<int> hits;
-    variableReplacer_.replace(text, &hits);
-    for (int pair : hits) {
-      int index = replacedVars_[static_cast<size_t>(pair)];
-      if (std::find(read->begin(), read->end(), index) == read->end()) read->push_back(index);
-    }
-  }
+  std::vector<int> hits;
+  std::vector<int> firstUse;
+  variableReplacer_.replace(text, &hits);
+  for (int pair : hits) addOnce(firstUse, {replacedVars_[static_cast<size_t>(pair)]});
+  if (read) addOnce(*read, firstUse);
+  if (!key.empty())
+    base::filememo::keep(key,
+                         std::make_shared<const Replaced>(Replaced{text, std::move(firstUse)}));
   gCalcCellReplaceVariables.end();
   return Acad::eOk;
 }
@@ -546,6 +646,8 @@ Acad::ErrorStatus KvStandardsSheet::calcChild(KvVarCells& args) {
 
 Nx_String KvStandardsSheet::resolveChildPath(const Nx_String& name) const {
   const Nx_String folder = standardsFolder();
+  const std::string key = "child\n" + fileName_.str() + '\n' + folder.str() + '\n' + name.str();
+  if (auto kept = base::filememo::findAs<Nx_String>(key)) return *kept;
   const Nx_String places[] = {
       name,
       getPath(fileName_) + ensureNoStartBSlash(name),
@@ -554,9 +656,15 @@ Nx_String KvStandardsSheet::resolveChildPath(const Nx_String& name) const {
       folder + "Data/" + name,
       folder + "Parents/" + name,
   };
-  for (const Nx_String& place : places)
-    if (!place.isEmpty() && fileExists(place)) return place;
-  return name;
+  Nx_String found = name;
+  for (const Nx_String& place : places) {
+    if (!place.isEmpty() && fileExists(place)) {
+      found = place;
+      break;
+    }
+  }
+  base::filememo::keep(key, std::make_shared<const Nx_String>(found));
+  return found;
 }
 
 Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text, const Nx_String& functionName,
@@ -572,7 +680,7 @@ Acad::ErrorStatus KvStandardsSheet::callChild(const Nx_String& text, const Nx_St
   if (child[0] == '"') child.remove(0, 1);
   if (child[child.length() - 1] == '"') child.remove(child.length() - 1, 1);
   Nx_String path = resolveChildPath(child);
-  if (!fileExists(path)) return kFail;
+  if (!keptFileExists(path)) return kFail;
 
   KvDlgStandardsData request;
   request.mode = KvDlgStandardsData::kChild;

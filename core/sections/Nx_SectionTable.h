@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <unordered_map>
+
 #include "core/Nx_Array.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
@@ -33,7 +36,7 @@ class DCM_API Nx_SectionTable {
   int firstDimension() const { return 1 + languageCount(); }
   void getDimensionNames(Nx_StringArray& names) const;
   // The row whose system name or any display name is the name (without
-  // case), or -1.
+  // case), or -1; the first such row when several share it.
   int findRow(const Nx_String& name) const;
   // Dimension value of a row as text; false outside the row.
   bool dimension(int row, int dimension, Nx_String& value) const;
@@ -43,4 +46,9 @@ class DCM_API Nx_SectionTable {
   Nx_String templateName_;
   Nx_StringArray columnNames_;
   Nx_Array<Nx_StringArray> rows_{8};
+  // Folded system and display names to their first row: the custom
+  // functions look a size up for every cell that names one.
+  std::unordered_map<std::string, int> rowOfName_;
+
+  void indexNames();
 };

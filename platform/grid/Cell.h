@@ -23,6 +23,8 @@ struct Cell {
   std::unique_ptr<std::string> tag;
 
   bool hasFormula() const { return static_cast<bool>(formula); }
+  // A copy with its own formula block and tag; cells are otherwise only moved.
+  Cell clone() const;
   bool isBlank() const { return value.isEmpty() && !formula && !tag && format == 0; }
 };
 

@@ -1,8 +1,32 @@
 #include "platform/grid/CellStore.h"
 
 #include <iterator>
+#include <memory>
 
 namespace grid {
+
+Cell Cell::clone() const {
+  Cell c;
+  c.value = value;
+  c.col = col;
+  c.format = format;
+  if (formula) c.formula = CompiledFormula(formula.code(), formula.text());
+  if (tag) c.tag = std::make_unique<std::string>(*tag);
+  return c;
+}
+
+CellStore::CellStore(const CellStore& other) : count_(other.count_) {
+  rows_.resize(other.rows_.size());
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    rows_[r].reserve(other.rows_[r].size());
+    for (const Cell& c : other.rows_[r]) rows_[r].push_back(c.clone());
+  }
+}
+
+CellStore& CellStore::operator=(const CellStore& other) {
+  if (this != &other) *this = CellStore(other);
+  return *this;
+}
 
 const Value& CellStore::emptyValue() {
   static const Value empty;

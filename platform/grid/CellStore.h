@@ -14,6 +14,13 @@ namespace grid {
 // by row; inserting or deleting rows moves row vectors, not cells.
 class GRID_API CellStore {
  public:
+  CellStore() = default;
+  // Deep: every cell cloned (a loaded sheet kept aside and installed again).
+  CellStore(const CellStore& other);
+  CellStore& operator=(const CellStore& other);
+  CellStore(CellStore&&) noexcept = default;
+  CellStore& operator=(CellStore&&) noexcept = default;
+
   const Cell* find(int col, int row) const;
   Cell* find(int col, int row);
   Cell& obtain(int col, int row);

@@ -271,11 +271,25 @@ bool Sheet::loadFromText(std::string_view text, const std::string& name, std::st
     error = name + ": the sheet is computing";
     return false;
   }
-  SheetContent loaded;
-  std::vector<std::string> warnings;
-  if (!readSheetText(text, name, loaded, error, &warnings)) return false;
-  loadWarnings_ = std::move(warnings);
-  installLoaded(std::move(loaded));
+  LoadedSheet loaded;
+  if (!parseText(text, name, loaded, error)) return false;
+  loadWarnings_ = std::move(loaded.warnings);
+  installLoaded(std::move(loaded.content));
+  return true;
+}
+
+bool Sheet::parseText(std::string_view text, const std::string& name, LoadedSheet& out,
+                      std::string& error) {
+  return readSheetText(text, name, out.content, error, &out.warnings);
+}
+
+bool Sheet::loadCopy(const LoadedSheet& loaded, const std::string& name, std::string& error) {
+  if (busy()) {
+    error = name + ": the sheet is computing";
+    return false;
+  }
+  loadWarnings_ = loaded.warnings;
+  installLoaded(SheetContent(loaded.content));
   return true;
 }
 

@@ -11,10 +11,18 @@
 #include "platform/grid/Recalculator.h"
 #include "platform/grid/SheetContent.h"
 #include "platform/grid/SheetListener.h"
+#include "platform/grid/formula/CompileMemo.h"
 #include "platform/grid/formula/Parser.h"
 #include "platform/grid/grid_export.h"
 
 namespace grid {
+
+// A sheet file's content as a load builds it, kept aside to be installed
+// again and again without parsing its text each time.
+struct LoadedSheet {
+  SheetContent content;
+  std::vector<std::string> warnings;  // as loadWarnings() would give them
+};
 
 struct TextSize {
   double width = 0;   // in column-width units (characters of the default font)
@@ -172,6 +180,11 @@ class GRID_API Sheet {
   // and keeps options 7 and 8, which belong to the window's owner.
   bool loadFromFile(const std::string& path, std::string& error);
   bool loadFromText(std::string_view text, const std::string& name, std::string& error);
+  // What loadFromText would install, without a sheet.
+  static bool parseText(std::string_view text, const std::string& name, LoadedSheet& out,
+                        std::string& error);
+  // Installs a copy of a parsed load, as loadFromText of its text would.
+  bool loadCopy(const LoadedSheet& loaded, const std::string& name, std::string& error);
   // What the last load took in spite of a fault, one line per cell: the
   // formulas it could not compile, which read #NAME?.
   const std::vector<std::string>& loadWarnings() const { return loadWarnings_; }
@@ -201,7 +214,7 @@ class GRID_API Sheet {
   SheetContent content_;
   CustomFunctions custom_;
   Recalculator recalc_;
-  FormulaParser parser_;
+  CompileMemo parser_;
   CompileError lastError_;
   std::vector<std::string> loadWarnings_;
   SheetListener* listener_ = nullptr;

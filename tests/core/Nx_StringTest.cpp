@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
 
 TEST(NxStringNumber, DropsTrailingZerosUnlessAsked) {
   EXPECT_EQ(Nx_String(10.0, 6, false).str(), "10");
@@ -19,6 +23,28 @@ TEST(NxStringNumber, DropsTrailingZerosUnlessAsked) {
   EXPECT_EQ(Nx_String(-0.4, 0, false).str(), "0");
   EXPECT_EQ(Nx_String(-12.0, 7, false).str(), "-12");
   EXPECT_EQ(Nx_String(1e20, 1, false).str(), "100000000000000000000");
+}
+
+// The digits are printf's "%.*f" to the last one, ties and huge values included.
+TEST(NxStringNumber, DigitsAreThoseOfPrintf) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> exponent(-12, 22);
+  std::vector<double> values = {0.125,   0.375,  2.5,           -2.5, 1.005, 1e300,
+                                -1e-300, 5e-324, 123456789.125, 0.5,  1.5,   9.9999999999999995e-8};
+  for (int i = 0; i < 4000; ++i) {
+    double v = std::pow(10.0, exponent(random)) * (i % 2 ? -1 : 1);
+    values.push_back(v);
+    values.push_back(std::round(v * 1024) / 1024);  // exact binary fractions: ties
+  }
+  char expected[400];
+  for (double v : values) {
+    for (int precision = 0; precision <= 15; ++precision) {
+      std::snprintf(expected, sizeof expected, "%.*f", precision, v);
+      std::string want = expected;
+      if (want[0] == '-' && want.find_first_not_of("-0.") == std::string::npos) want.erase(0, 1);
+      ASSERT_EQ(Nx_String(v, precision, true).str(), want) << v << " " << precision;
+    }
+  }
 }
 
 TEST(NxStringCompare, FlagChoosesCase) {

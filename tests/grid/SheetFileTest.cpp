@@ -315,3 +315,40 @@ b"}})",
   }
   EXPECT_EQ(s.getValue(1, 3), "-150");
 }
+
+// A parsed load installed again and again (a standards batch): every copy is
+// the file as loaded, whatever the runs before did to theirs.
+TEST_F(SheetFiles, ALoadKeptAsideInstallsAsTheTextWouldEveryTime) {
+  const std::string text = "Width,3\nHeight,=B1*2\nTotal,=B1+B2\n=BOGUS((\n";
+  LoadedSheet kept;
+  std::string error;
+  ASSERT_TRUE(Sheet::parseText(text, "plate.csv", kept, error)) << error;
+
+  Sheet fresh, copied;
+  ASSERT_TRUE(fresh.loadFromText(text, "plate.csv", error)) << error;
+  ASSERT_TRUE(copied.loadCopy(kept, "plate.csv", error)) << error;
+  EXPECT_EQ(copied.loadWarnings(), fresh.loadWarnings());
+  EXPECT_FALSE(copied.loadWarnings().empty());
+  for (int row = 1; row <= 4; ++row) {
+    for (int col = 1; col <= 2; ++col) {
+      EXPECT_EQ(copied.getData(col, row), fresh.getData(col, row)) << col << "," << row;
+      EXPECT_EQ(copied.getFormula(col, row), fresh.getFormula(col, row)) << col << "," << row;
+    }
+  }
+
+  // A run changes its copy: values, formulas and tags.
+  ASSERT_TRUE(copied.setValue(2, 1, "10"));
+  ASSERT_TRUE(copied.setFormula(2, 2, "B1*5"));
+  ASSERT_TRUE(copied.setCellTag(2, 3, "seen"));
+  copied.reCalc();
+  EXPECT_EQ(copied.getValue(2, 3), "60");
+
+  // The next run starts from the file again; the kept load is untouched.
+  ASSERT_TRUE(copied.loadCopy(kept, "plate.csv", error)) << error;
+  copied.reCalc();
+  EXPECT_EQ(copied.getValue(2, 1), "3");
+  EXPECT_EQ(copied.getFormula(2, 2), "B1*2");
+  EXPECT_EQ(copied.getCellTag(2, 3), "");
+  EXPECT_EQ(copied.getValue(2, 3), "9");
+  EXPECT_EQ(kept.content.cells.find(2, 2)->formula.text(), "B1*2");
+}

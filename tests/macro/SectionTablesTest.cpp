@@ -6,6 +6,7 @@
 
 #include "core/Nx_Settings.h"
 #include "core/RowFile.h"
+#include "core/sections/Nx_SectionTable.h"
 #include "core/sections/Nx_SectionTableManager.h"
 
 namespace {
@@ -124,6 +125,26 @@ TEST_F(SectionTables, AFileWithoutHeaderIsRefusedWithItsName) {
   ASSERT_EQ(errors.length(), 1);
   EXPECT_NE(errors[0].find("Bad.pr", true), -1);
   EXPECT_EQ(m.tableCount(), 2);
+}
+
+// Sizes are found by name through an index; it must answer as the scan of
+// the rows did.
+TEST(SectionTableNames, TheFirstRowOfANameWinsAndDimensionsAreNoNames) {
+  Nx_SectionTable table(
+      "UPN.pr", "1", {"SysName", "I/O", "English", "Dutch", "German", "French", "h"},
+      rowsOf({{"UPN80", "1", "UPN 80", "U 80", "", "UPN 80", "80"},
+              {"UPN100", "1", "UPN 100", "U 80", "U 100", "UPN 100", "100"},
+              {"UPN120", "1", "upn 80", "U 120", "U 120", "UPN 120", "UPN120X"}}));
+  EXPECT_EQ(table.findRow("U 80"), 0);    // also the Dutch name of the second row
+  EXPECT_EQ(table.findRow("UPN 80"), 0);  // the third row's English name, in other case
+  EXPECT_EQ(table.findRow("u 120"), 2);
+  EXPECT_EQ(table.findRow("UPN120"), 2);
+  EXPECT_EQ(table.findRow("100"), -1);      // a dimension
+  EXPECT_EQ(table.findRow("UPN120X"), -1);  // a dimension
+  EXPECT_EQ(table.findRow(""), -1);         // the second row's empty German name
+  Nx_SectionTable copy;
+  copy = table;
+  EXPECT_EQ(copy.findRow("u 100"), 1);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "mapping/KvSSMapping.h"
 #include "platform/arx/acutil.h"
 #include "platform/base/AtomicFile.h"
+#include "platform/base/FileMemo.h"
 #include "standards/KvDlgStandardsData.h"
 #include "tests/mapping/ExampleMacro.h"
 
@@ -309,6 +310,47 @@ TEST_F(MappingFile, AFileMixingBothFormsIsReadWithAWarningAndWrittenInItsFirstFo
                                  "Distance X\nK2=b" + kNameSep + "G" + kGroupSep + "Distance Y" +
                                  kEntrySep + "c" + kNameSep + "G" + kGroupSep + "Distance Z\nK3=d" +
                                  kNameSep + "G" + kGroupSep + "Distance W\n");
+}
+
+// In a batch (FileMemoScope) a key's entries are parsed once; the answers
+// stay those of a fresh reading.
+TEST_F(MappingFile, InABatchEachReadingAnswersAsAFreshOne) {
+  base::FileMemoScope memo;
+  KvSSMapping kept = mappingOf({entry("a", "G", kObjDistance, "X")});
+  writeMap("Mapping version 1.0\n");
+  for (int run = 0; run < 2; ++run) {
+    EXPECT_EQ(kept.getMappingFromFile("Sheet", "K1"), Acad::eOk);
+    EXPECT_EQ(kept.mappedObjects().length(), 1);  // a file without lines keeps the entries
+  }
+}
+
+TEST_F(MappingFile, InABatchAMissingKeyChangesNothingAndAMixedFileIsToldEveryTime) {
+  base::FileMemoScope memo;
+  writeMap(
+      "Mapping version 1.0\n"
+      "K1=b\x83G\x95"
+      "Distance Y\n");
+  for (int run = 0; run < 2; ++run) {
+    KvSSMapping m = mappingOf({entry("a", "G", kObjDistance, "X")});
+    ASSERT_EQ(m.getMappingFromFile("Other", "K1"), Acad::eInvalidInput);  // no such file
+    EXPECT_EQ(m.mappedObjects().length(), 1);
+    ASSERT_EQ(m.getMappingFromFile("Sheet", "K1"), Acad::eOk) << run;
+    ASSERT_EQ(m.mappedObjects().length(), 1);
+    EXPECT_EQ(m.mappedObjects()[0].varName, "Y");
+    EXPECT_EQ(m.getMappingFromFile("Sheet", "K2"), Acad::eInvalidInput);
+    EXPECT_EQ(m.mappedObjects()[0].varName, "Y");
+  }
+  std::ofstream(root / "Connection Standards" / "Mixed.map", std::ios::binary)
+      << "Mapping version 1.0\nK1=a" + kNameSep + "G" + kGroupSep +
+             "Distance X\n"
+             "K2=b\x83G\x95"
+             "Distance Y\n";
+  for (int run = 0; run < 2; ++run) {
+    AcutPrintCapture printed;
+    KvSSMapping m;
+    ASSERT_EQ(m.getMappingFromFile("Mixed", "K2"), Acad::eOk);
+    EXPECT_EQ(printed.text().rfind("*Error* ", 0), 0u) << run << printed.text();
+  }
 }
 
 TEST(KvSSMapping, EqualityLooksOneWayAndCompatibilityCounts) {

@@ -14,6 +14,7 @@
 #include "apps/ss-host/commands/EvalProgress.h"
 #include "apps/ss-host/commands/EvalRun.h"
 #include "apps/ss-host/commands/EvalWire.h"
+#include "platform/base/FileMemo.h"
 
 namespace eval {
 
@@ -42,6 +43,9 @@ bool sendMacro(int fd, const WireMacro& macro) {
 
 // The worker's whole life; never returns to the command.
 [[noreturn]] void work(const Batch& batch, const Options& options, int slot, int fd) {
+  // The library does not change under a batch: its files are read and
+  // parsed once per worker, not once per macro.
+  base::FileMemoScope memo;
   AcArray<AcDbObjectId> ids;
   batch.drawing.getMacroIds(ids);
   for (size_t k = static_cast<size_t>(slot); k < batch.picked.size();

@@ -1,5 +1,8 @@
 # Shared build helpers.
 
+# The environment of tests that are not GoogleTest programs.
+set(SS_TEST_ENV "SS_TEST=1" ${SS_SANITIZER_ENV})
+
 # Every target includes from the project root: #include "core/Nx_String.h".
 include_directories(${CMAKE_SOURCE_DIR})
 
@@ -34,5 +37,10 @@ function(ss_add_test name)
     set_target_properties(${name} PROPERTIES LINK_LIBRARY_OVERRIDE "WHOLE_ARCHIVE,${whole}")
   endif()
   target_compile_definitions(${name} PRIVATE SS_SOURCE_DIR="${CMAKE_SOURCE_DIR}" SS_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  # The sanitizers' options come as a launcher: the ENVIRONMENT that
+  # gtest_discover_tests passes on keeps only one variable.
+  if(SS_SANITIZER_ENV)
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${SS_SANITIZER_ENV}")
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "SS_TEST=1" ${T_PROPERTIES})
 endfunction()

@@ -59,7 +59,11 @@ void MacroGridPage::refresh() {
   std::vector<macropage::VariableRow> all;
   if (t && !macropage::readGroupVariables(data_, t->name, all)) {
     // Without the macro the tab still names its settable variables.
-    for (const MacroFlexFixData& f : t->flexFix) all.push_back({Nx_String(), f.variable});
+    for (const MacroFlexFixData& f : t->flexFix) {
+      macropage::VariableRow row;
+      row.name = f.variable;
+      all.push_back(row);
+    }
   }
   shown_.clear();
   for (const macropage::VariableRow& row : all)

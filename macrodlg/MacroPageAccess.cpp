@@ -136,7 +136,12 @@ void readProfiles(const MacroData& data, int tabIndex, std::vector<ProfileRow>& 
   rows.clear();
   const MacroTabData* tab = data.getTab(tabIndex);
   if (!tab) return;
-  for (const MacroProfData& p : tab->mergedProps) rows.push_back({p.profileGroup, p.memberName});
+  for (const MacroProfData& p : tab->mergedProps) {
+    ProfileRow row;
+    row.group = p.profileGroup;
+    row.memberName = p.memberName;
+    rows.push_back(row);
+  }
   withMacro(data, [&](const Nx_Macro& macro) {
     for (int m = 0; m < macro.moduleCount(); ++m) {
       const Nx_ProfPlacementModule* placer = asProfPlacementModule(macro.module(m));

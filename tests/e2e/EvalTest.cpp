@@ -150,7 +150,9 @@ TEST_F(EvalTest, TheSampleDrawingGivesTheDocumentedResults) {
   EXPECT_EQ(first["sheet"], "EndPlate");
   EXPECT_EQ(first["object"], "Q7mTz2KcR9wLx4VbN8jHd3Fs");
   for (const json& v : first["variables"]) {
-    if (v["name"] == "PlateThickness") EXPECT_EQ(v["before"], "12");
+    if (v["name"] == "PlateThickness") {
+      EXPECT_EQ(v["before"], "12");
+    }
     if (v["name"] == "BeamDepth") {
       EXPECT_EQ(v["kind"], "Local");
       EXPECT_EQ(v["type"], "Double");
@@ -183,7 +185,9 @@ TEST_F(EvalTest, ASavedDrawingHoldsTheResultsAndASecondRunChangesNothing) {
   EXPECT_EQ(ep101["modules"][1]["patterns"][0]["reverseStart1"], true);
   const json& bp301 = drawing["macros"][3];
   for (const json& g : bp301["generalVariables"])
-    if (g["name"] == "gen_BasePlateThickness") EXPECT_EQ(g["value"], 25.0);
+    if (g["name"] == "gen_BasePlateThickness") {
+      EXPECT_EQ(g["value"], 25.0);
+    }
 
   Outcome again = ssHost({"--library", kLibrary.string(), "eval", saved.string(), "--json"});
   ASSERT_EQ(again.code, 0) << again.err;

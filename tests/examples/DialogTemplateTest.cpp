@@ -78,9 +78,12 @@ TEST(DialogTemplates, EveryControlIsCompleteInsideItsPictureAndBound) {
           << "control " << i;
       EXPECT_TRUE(0 <= x1 && x1 < x2 && x2 <= 1 && 0 <= y1 && y1 < y2 && y2 <= 1)
           << "control " << i;
-      if (type == 2) EXPECT_TRUE(variables.count(contents.str())) << contents.str();
-      if (type == 4 || type == 5 || type == 7)
+      if (type == 2) {
+        EXPECT_TRUE(variables.count(contents.str())) << contents.str();
+      }
+      if (type == 4 || type == 5 || type == 7) {
         EXPECT_TRUE(patterns.count(contents.str())) << contents.str();
+      }
     }
   }
 }

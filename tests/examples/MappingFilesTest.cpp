@@ -82,7 +82,9 @@ TEST(MappingFiles, EveryEntryBindsAVariableOfItsSheet) {
       }
       EXPECT_EQ(rebuilt, lines[l]) << "the module writes the line byte for byte";
       for (const sample::Variable& v : sheet.variables)
-        if (v.kind != 2) EXPECT_TRUE(bound.count(v.name)) << v.name << " has no entry";
+        if (v.kind != 2) {
+          EXPECT_TRUE(bound.count(v.name)) << v.name << " has no entry";
+        }
     }
   }
 }

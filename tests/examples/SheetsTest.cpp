@@ -33,9 +33,10 @@ TEST(SampleSheets, LoadWithLabelsAndUniqueDeclarations) {
       EXPECT_EQ(s.find(s.variables[i].name), &s.variables[i]) << s.variables[i].name << " twice";
       // A name inside another as a whole word would be replaced within it.
       for (const Variable& other : s.variables)
-        if (&other != &s.variables[i])
+        if (&other != &s.variables[i]) {
           EXPECT_EQ(replaceWord(other.name, s.variables[i].name, "#"), other.name)
               << s.variables[i].name << " inside " << other.name;
+        }
     }
   }
 }
@@ -74,7 +75,9 @@ TEST(SampleSheets, EveryEquationBecomesAFormula) {
         for (size_t a = 0; a < bound.size(); ++a) {
           const Variable* own = s.find(args[static_cast<int>(a) + 1].str());
           ASSERT_NE(own, nullptr) << args[static_cast<int>(a) + 1].str();
-          if (bound[a]->kind == 1) EXPECT_EQ(own->kind, 1) << own->name << " receives a result";
+          if (bound[a]->kind == 1) {
+            EXPECT_EQ(own->kind, 1) << own->name << " receives a result";
+          }
         }
         continue;
       }

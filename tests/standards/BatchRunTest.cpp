@@ -14,19 +14,8 @@ class BatchRun : public StandardsLibrary {
  protected:
   // A parent that hands Height / 10 bolts to its child: Width = Height / 10 * 2 * 2.
   void writePlateWithChild() {
-    writeBoltsChild("Bolts.kvs");
-    writeSheet("Plate.kvs", {{"Input"},
-                             {"Double Height"},
-                             {"Output"},
-                             {"Double Width"},
-                             {"Local"},
-                             {"Int Bolts"},
-                             {"Int Count"},
-                             {"Calc"},
-                             {"Bolts = Height / 10"},
-                             {"Count = 2"},
-                             {"CallChild(\"Bolts.kvs\", Bolts, Count, Width)"}});
-    writeFile("Plate.map", std::string(kMap) + kPlateLine);
+    writePlateOverBolts(
+        {"Bolts = Height / 10", "Count = 2", "CallChild(\"Bolts.kvs\", Bolts, Count, Width)"});
   }
   // Sets the macro's Height and runs the sheet again on a fresh request.
   bool runWithHeight(double height) {

@@ -13,20 +13,8 @@ namespace {
 class RunTrace : public StandardsLibrary {
  protected:
   void writePlate() {
-    writeBoltsChild("Bolts.kvs");
-    writeSheet("Plate.kvs", {{"Input"},
-                             {"Double Height"},
-                             {"Output"},
-                             {"Double Width"},
-                             {"Local"},
-                             {"Int Bolts"},
-                             {"Int Count"},
-                             {"Calc"},
-                             {"Bolts = 10"},
-                             {"Count = Bolts - 7 + Bolts * 0"},
-                             {"CallChild(\"Bolts.kvs\", Bolts, Count, Width)"},
-                             {"Height = Width / 0"}});
-    writeFile("Plate.map", std::string(kMap) + kPlateLine);
+    writePlateOverBolts({"Bolts = 10", "Count = Bolts - 7 + Bolts * 0",
+                         "CallChild(\"Bolts.kvs\", Bolts, Count, Width)", "Height = Width / 0"});
   }
 };
 

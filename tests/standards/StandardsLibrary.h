@@ -55,6 +55,14 @@ inline const char* kTestDrawing = R"({
   }]
 })";
 
+// A mapping file's version line, and its line binding Height and Width of the
+// group Plate under key K1.
+inline const char kMap[] = "Mapping version 1.0\n";
+inline const char kPlateLine[] =
+    "K1=Height\x83Plate\x95"
+    "Distance Height\xBFWidth\x83Plate\x95"
+    "Distance Width\n";
+
 class StandardsLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -98,6 +106,18 @@ class StandardsLibrary : public ::testing::Test {
                                   {"Step = Size * 2"},
                                   {"Total = Step * Count"}});
   }
+  // The parent sheet Plate.kvs (Input Height; Output Width; Local Bolts,
+  // Count) over the child Childs/Bolts.kvs, with these Calc rows, and its
+  // mapping line.
+  void writePlateOverBolts(const std::vector<std::string>& calc) {
+    writeBoltsChild("Bolts.kvs");
+    std::vector<std::vector<std::string>> rows = {
+        {"Input"}, {"Double Height"}, {"Output"},    {"Double Width"},
+        {"Local"}, {"Int Bolts"},     {"Int Count"}, {"Calc"}};
+    for (const std::string& row : calc) rows.push_back({row});
+    writeSheet("Plate.kvs", rows);
+    writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  }
   void writeFile(const std::string& relative, const std::string& text) {
     std::ofstream out(standards() / relative, std::ios::binary);
     out << text;
@@ -131,14 +151,6 @@ class StandardsLibrary : public ::testing::Test {
   MacroData data;
   KvDlgStandardsData request;
 };
-
-// A mapping file's version line, and its line binding Height and Width of the
-// group Plate under key K1.
-inline const char kMap[] = "Mapping version 1.0\n";
-inline const char kPlateLine[] =
-    "K1=Height\x83Plate\x95"
-    "Distance Height\xBFWidth\x83Plate\x95"
-    "Distance Width\n";
 
 // A variable's value in a run's cells, or "<missing>".
 inline Nx_String valueOf(const KvVarCells& cells, const char* name) {

@@ -333,20 +333,8 @@ TEST_F(ParentRun, TwoRunsReuseOneDialogAndTheTimersCount) {
 using ChildRun = StandardsLibrary;
 
 TEST_F(ChildRun, CallChildBindsTheArgumentsInOrderAndReturnsTheOutputs) {
-  writeBoltsChild("Bolts.kvs");
-  writeSheet("Plate.kvs", {{"Input"},
-                           {"Double Height"},
-                           {"Output"},
-                           {"Double Width"},
-                           {"Local"},
-                           {"Int Bolts"},
-                           {"Int Count"},
-                           {"Calc"},
-                           {"Bolts = 10"},
-                           {"Count = 3"},
-                           {"CallChild(\"Bolts.kvs\", Bolts, Count, Width)"},
-                           {"Height = Width + 1"}});
-  writeFile("Plate.map", std::string(kMap) + kPlateLine);
+  writePlateOverBolts({"Bolts = 10", "Count = 3", "CallChild(\"Bolts.kvs\", Bolts, Count, Width)",
+                       "Height = Width + 1"});
   openMacro("Plate", "K1");
   ASSERT_TRUE(StartDlgStandardsSS(request));
   EXPECT_EQ(valueOf(request.varCells, "Width"), "60");

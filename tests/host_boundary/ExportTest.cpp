@@ -208,4 +208,15 @@ TEST_F(ExportTest, TheLoaderResolvesEveryExportedName) {
   EXPECT_GT(checked, 60);
   dlclose(module);
 }
+// The command library takes some of the module's layers from their archives;
+// it must not define a second copy of the module's exported objects. Two
+// copies of a timer become one object at run time that is built and
+// destroyed twice (a double free at exit).
+TEST_F(ExportTest, TheCommandLibraryKeepsNoCopyOfTheModulesObjects) {
+  for (const ElfSymbol& s : exportsOf("libsshost.so")) {
+    if (s.kind != ElfSymbol::Kind::Object || s.weak) continue;
+    EXPECT_FALSE(kTimers.count(s.demangled) || kOtherObjects.count(s.demangled))
+        << "libsshost.so defines " << s.demangled;
+  }
+}
 }  // namespace

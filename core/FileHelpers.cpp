@@ -52,7 +52,9 @@ bool ObjectExportReadFile(const Nx_String& path, Nx_StringArray& lines, Nx_Strin
     size_t end = s.find('\n', start);
     size_t stop = end == std::string::npos ? s.size() : end;
     size_t len = stop - start;
-    if (len > 0 && s[stop - 1] == '\r') --len;
+    // Every carriage return before the line's end goes: a single one would
+    // leave the rest in the last cell and lose one more on every save.
+    while (len > 0 && s[start + len - 1] == '\r') --len;
     lines.append(Nx_String(s.substr(start, len)));
     if (end == std::string::npos) break;
     start = end + 1;

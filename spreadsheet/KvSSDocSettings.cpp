@@ -59,6 +59,8 @@ bool recordInt(const KvSSRecord& r, long& value) {
       value = r.l;
       return true;
     case KvSSRecord::kDouble:
+      // Only a number a long can hold: converting any other is undefined.
+      if (!(r.d > -9.2e18 && r.d < 9.2e18)) return false;
       value = static_cast<long>(r.d);
       return true;
     case KvSSRecord::kString: {

@@ -134,7 +134,9 @@ Nx_String KvSSRecords::text() const {
     out += kSeparator;
     switch (r.type) {
       case KvSSRecord::kDouble: {
-        char number[64];
+        // Room for the largest double written out in full (309 digits): a
+        // shorter buffer cut big numbers and stored another value.
+        char number[352];
         std::snprintf(number, sizeof number, "%.2f", r.d);
         out += number;
         break;

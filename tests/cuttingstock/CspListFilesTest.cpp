@@ -57,3 +57,24 @@ TEST(CspListFiles, CellsAreJoinedBy0xBFAndNothingElse) {
   EXPECT_EQ(back[0], rows[0]);
   EXPECT_EQ(back[1], (Nx_StringArray{"split", "here", ""}));
 }
+
+// A line's end is its \n with every \r before it: keeping all but one left
+// them in the last cell, and each save and load lost one more.
+TEST(CspListFiles, CarriageReturnsBeforeALinesEndAreNotKeptOrLost) {
+  CspTestLibrary lib;
+  lib.write("Cutting Stock/Beams/Stock1.shp",
+            "H30100\xBF"
+            "103.00\r\r\r\nIPE200\xBF"
+            "6000\r\r");
+  const std::string group = lib.group("Beams");
+  Nx_Array<Nx_StringArray> rows, again;
+  Nx_String error;
+  ASSERT_TRUE(readCspListFile((group + "/Stock1.shp").c_str(), rows, &error)) << error.str();
+  ASSERT_EQ(rows.length(), 2);
+  EXPECT_EQ(rows[0][1], "103.00");
+  EXPECT_EQ(rows[1][1], "6000");
+  ASSERT_TRUE(writeCspListFile((group + "/Stock2.shp").c_str(), rows, &error)) << error.str();
+  ASSERT_TRUE(readCspListFile((group + "/Stock2.shp").c_str(), again, &error)) << error.str();
+  ASSERT_EQ(again.length(), 2);
+  for (int i = 0; i < 2; ++i) EXPECT_TRUE(again[i] == rows[i]) << "row " << i;
+}

@@ -82,6 +82,20 @@ TEST(KvSSRecords, DoublesHaveTwoDecimalsAndSeparatorsInTextsCannotBreakRecords) 
   EXPECT_DOUBLE_EQ(back.find("scale")->d, 2.5);
 }
 
+// A number past 1e61 was cut to the first 63 digits of its text: another
+// value, stored without a word.
+TEST(KvSSRecords, AHugeDoubleIsWrittenWhole) {
+  KvSSRecords r;
+  KvSSRecord d;
+  d.type = KvSSRecord::kDouble;
+  d.d = 1.31e302;
+  r.set("height", d);
+  KvSSRecords back;
+  back.parse(r.text());
+  EXPECT_EQ(back.find("height")->d, 1.31e302);
+  EXPECT_EQ(back.text(), r.text());
+}
+
 TEST(KvSSRecords, ListsRunByIndexAndValuesFollowTheNames) {
   SpreadTestHost host;
   putTag(host.spread, records("varNames0|4|A;varNames1|4|B;varValues0|4|a;"));

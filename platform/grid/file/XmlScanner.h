@@ -19,7 +19,10 @@ class XmlScanner {
  public:
   enum class Token { Start, End, Text, Done, Error };
 
-  explicit XmlScanner(std::string_view text) : text_(text) {}
+  // A UTF-8 byte order mark before the document is allowed and skipped.
+  explicit XmlScanner(std::string_view text) : text_(text) {
+    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+  }
 
   Token next();
 

@@ -59,8 +59,9 @@ bool recordInt(const KvSSRecord& r, long& value) {
       value = r.l;
       return true;
     case KvSSRecord::kDouble:
-      // Only a number a long can hold: converting any other is undefined.
-      if (!(r.d > -9.2e18 && r.d < 9.2e18)) return false;
+      // Only a number a 64-bit long can hold: converting any other (NaN
+      // included) is undefined.
+      if (!(r.d >= -0x1p63 && r.d < 0x1p63)) return false;
       value = static_cast<long>(r.d);
       return true;
     case KvSSRecord::kString: {

@@ -39,9 +39,9 @@ std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& ent
       try {
         if (!archive.read_file_entry(e.name, buffer))
           return "part " + e.name + ": cannot be unpacked";
-        // Checked with the project's own scanner: the library's parser reads
-        // past the end of a part cut off inside a tag.
-        // The library's buffer may end in NULs past the part's text.
+        // Checked with the project's own scanner (the library's parser reads
+        // past the end of a part cut off inside a tag); the unpacked buffer
+        // may end in NULs past the part's text.
         std::string_view text(reinterpret_cast<const char*>(buffer.data()), buffer.size());
         while (!text.empty() && text.back() == '\0') text.remove_suffix(1);
         XmlScanner scanner(text);

@@ -9,13 +9,6 @@ constexpr std::size_t kEndSize = 22;
 constexpr std::size_t kEntrySize = 46;
 constexpr std::size_t kMaxComment = 0xFFFF;
 
-std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
-  std::uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i)
-    v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
-  return v;
-}
-
 }  // namespace
 
 bool readZipDirectory(std::string_view b, std::vector<ZipEntry>& entries, std::string& error) {
@@ -28,7 +21,7 @@ bool readZipDirectory(std::string_view b, std::vector<ZipEntry>& entries, std::s
   std::size_t end = std::string_view::npos;
   std::size_t lowest = b.size() > kEndSize + kMaxComment ? b.size() - kEndSize - kMaxComment : 0;
   for (std::size_t at = b.size() - kEndSize + 1; at-- > lowest;)
-    if (le(b, at, 4) == kEndSignature) {
+    if (zipNumber(b, at, 4) == kEndSignature) {
       end = at;
       break;
     }
@@ -36,9 +29,9 @@ bool readZipDirectory(std::string_view b, std::vector<ZipEntry>& entries, std::s
     error = "the zip archive is truncated (no directory at its end)";
     return false;
   }
-  std::uint32_t count = le(b, end + 10, 2);
-  std::uint32_t dirSize = le(b, end + 12, 4);
-  std::uint32_t dirAt = le(b, end + 16, 4);
+  std::uint32_t count = zipNumber(b, end + 10, 2);
+  std::uint32_t dirSize = zipNumber(b, end + 12, 4);
+  std::uint32_t dirAt = zipNumber(b, end + 16, 4);
   if (count == 0xFFFF || dirAt == 0xFFFFFFFF) {
     error = "zip64 archives are not read";
     return false;
@@ -49,18 +42,18 @@ bool readZipDirectory(std::string_view b, std::vector<ZipEntry>& entries, std::s
   }
   std::size_t at = dirAt;
   for (std::uint32_t i = 0; i < count; ++i) {
-    if (at + kEntrySize > end || le(b, at, 4) != kEntrySignature) {
+    if (at + kEntrySize > end || zipNumber(b, at, 4) != kEntrySignature) {
       error = "the zip directory is damaged at entry " + std::to_string(i + 1);
       return false;
     }
     ZipEntry e;
-    e.method = le(b, at + 10, 2);
-    e.crc = le(b, at + 16, 4);
-    e.packedSize = le(b, at + 20, 4);
-    e.size = le(b, at + 24, 4);
-    std::size_t nameLength = le(b, at + 28, 2), extra = le(b, at + 30, 2),
-                comment = le(b, at + 32, 2);
-    std::uint32_t local = le(b, at + 42, 4);
+    e.method = zipNumber(b, at + 10, 2);
+    e.crc = zipNumber(b, at + 16, 4);
+    e.packedSize = zipNumber(b, at + 20, 4);
+    e.size = zipNumber(b, at + 24, 4);
+    std::size_t nameLength = zipNumber(b, at + 28, 2), extra = zipNumber(b, at + 30, 2),
+                comment = zipNumber(b, at + 32, 2);
+    std::uint32_t local = zipNumber(b, at + 42, 4);
     if (at + kEntrySize + nameLength > end || local >= dirAt || e.size == 0xFFFFFFFF) {
       error = "the zip directory is damaged at entry " + std::to_string(i + 1);
       return false;

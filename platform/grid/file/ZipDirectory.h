@@ -18,6 +18,15 @@ struct ZipEntry {
   std::uint32_t localAt = 0;  // offset of the entry's local header
 };
 
+// The little-endian number of 1 to 4 bytes at `at`; the caller has checked
+// that they are there.
+inline std::uint32_t zipNumber(std::string_view b, std::size_t at, int bytes) {
+  std::uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i)
+    v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+  return v;
+}
+
 inline bool looksLikeZip(std::string_view bytes) {
   return bytes.starts_with("PK\x03\x04");
 }

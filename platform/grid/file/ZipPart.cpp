@@ -12,13 +12,6 @@ constexpr std::uint32_t kLocalSignature = 0x04034b50;
 constexpr std::size_t kLocalSize = 30;
 constexpr std::uint32_t kStored = 0, kDeflated = 8;
 
-std::uint32_t le(std::string_view b, std::size_t at, int bytes) {
-  std::uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i)
-    v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
-  return v;
-}
-
 bool inflateRaw(std::string_view packed, std::string& out) {
   z_stream z{};
   if (inflateInit2(&z, -MAX_WBITS) != Z_OK) return false;
@@ -48,10 +41,11 @@ bool unpackZipEntry(std::string_view b, const ZipEntry& e, std::string& out, std
     out.clear();
     return false;
   };
-  if (std::uint64_t{e.localAt} + kLocalSize > b.size() || le(b, e.localAt, 4) != kLocalSignature)
+  if (std::uint64_t{e.localAt} + kLocalSize > b.size() ||
+      zipNumber(b, e.localAt, 4) != kLocalSignature)
     return damaged("its local header is damaged");
-  const std::uint64_t dataAt =
-      std::uint64_t{e.localAt} + kLocalSize + le(b, e.localAt + 26, 2) + le(b, e.localAt + 28, 2);
+  const std::uint64_t dataAt = std::uint64_t{e.localAt} + kLocalSize +
+                               zipNumber(b, e.localAt + 26, 2) + zipNumber(b, e.localAt + 28, 2);
   if (dataAt + e.packedSize > b.size()) return damaged("the zip archive is truncated here");
   if (e.size > std::numeric_limits<uInt>::max() || e.packedSize > std::numeric_limits<uInt>::max())
     return damaged("too large");

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/grid/Limits.h"
+#include "platform/grid/formula/AsciiClass.h"
 #include "platform/grid/formula/Bytecode.h"
 #include "platform/grid/formula/Lexer.h"
 
@@ -15,12 +16,8 @@ namespace {
 constexpr std::size_t kMaxShapes = 4096;
 constexpr int kMissesBeforeRelearning = 4;
 
-bool isLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+using ascii::isDigit;
+using ascii::isLetter;
 
 // The cell of an A1 reference written at `i` in the form of `ref` (the same
 // "$" signs), or false. Stricter than the lexer (at most 7 row digits), so

@@ -5,15 +5,12 @@
 #include "platform/base/DecimalNumber.h"
 #include "platform/grid/Limits.h"
 #include "platform/grid/Value.h"
+#include "platform/grid/formula/AsciiClass.h"
 
 namespace grid {
 namespace {
-bool isLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+using ascii::isDigit;
+using ascii::isLetter;
 bool isNameChar(char c) {
   return isLetter(c) || isDigit(c) || c == '_' || c == '.' || static_cast<unsigned char>(c) >= 0x80;
 }

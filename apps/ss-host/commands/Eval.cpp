@@ -141,9 +141,20 @@ int keptDiagnostics(const eval::Report& report) {
   return n;
 }
 
+// The batch's file from its parts, written atomically.
+bool saveBatch(Nx_Drawing& drawing, eval::BatchParts& parts, const std::string& target,
+               Nx_String& error) {
+  std::string text, failure;
+  if (!eval::batchText(drawing, parts, target, text, error)) return false;
+  if (base::writeFileAtomically(target, text, &failure)) return true;
+  error = Nx_String(failure);
+  return false;
+}
+
 // Writes the drawing when the runs allow it; false only when writing failed.
-bool saveDrawing(const Nx_Drawing& drawing, const std::string& target, const eval::Options& o,
-                 eval::Report& report) {
+// A batch brings the parts of its file along (parts); a single run, none.
+bool saveDrawing(Nx_Drawing& drawing, eval::BatchParts* parts, const std::string& target,
+                 const eval::Options& o, eval::Report& report) {
   if (report.anyFailed() && !o.keepGoingSave) {
     std::fprintf(stderr, "ss-host eval: %s not written, as a run failed%s\n", target.c_str(),
                  o.all ? " (give --keep-going-save to write the other macros' results)" : "");
@@ -157,7 +168,7 @@ bool saveDrawing(const Nx_Drawing& drawing, const std::string& target, const eva
     return true;
   }
   Nx_String error;
-  if (!drawing.save(target.c_str(), error)) {
+  if (parts ? !saveBatch(drawing, *parts, target, error) : !drawing.save(target.c_str(), error)) {
     std::fprintf(stderr, "ss-host eval: %s\n", utf8(error).c_str());
     return false;
   }
@@ -214,9 +225,11 @@ int evaluate(const eval::Options& options) {
   report.library = utf8(gSettings.libDir);
   report.traced = options.trace;
   const int jobs = options.jobs > 0 ? options.jobs : eval::defaultJobs();
+  const std::string target = options.save ? options.drawing : options.output;
+  eval::BatchParts parts;
   if (options.all) {
-    eval::Batch batch{drawing, picked, jobs};
-    if (!eval::runBatch(batch, options, report, why)) return failure(why);
+    eval::Batch batch{drawing, picked, jobs, target};
+    if (!eval::runBatch(batch, options, report, parts, why)) return failure(why);
   } else if (int code = evaluateInProcess(drawing, picked, options, report); code != kExitOk) {
     return code;
   }
@@ -227,8 +240,9 @@ int evaluate(const eval::Options& options) {
   int code = report.anyFailed()             ? kExitFailed
              : report.diagnosticCount() > 0 ? kExitDiagnostics
                                             : kExitOk;
-  const std::string target = options.save ? options.drawing : options.output;
-  if (!target.empty() && !saveDrawing(drawing, target, options, report)) code = kExitFailed;
+  if (!target.empty() &&
+      !saveDrawing(drawing, options.all ? &parts : nullptr, target, options, report))
+    code = kExitFailed;
   printRemarks(report);
   std::string out;
   if (options.all) {

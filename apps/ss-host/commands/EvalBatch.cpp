@@ -41,6 +41,24 @@ bool sendMacro(int fd, const WireMacro& macro) {
   return writeAll(fd, head, sizeof head) && writeAll(fd, body.data(), body.size());
 }
 
+bool anySheetFailed(const MacroRun& run) {
+  return std::any_of(run.sheets.begin(), run.sheets.end(),
+                     [](const SheetRun& s) { return s.ran && !s.ok; });
+}
+
+// Runs the macro's sheets against a shadow copy of it (EvalRun.h).
+void evaluate(const Batch& batch, const Options& options, AcDbObjectId id, WireMacro& out) {
+  Nx_Drawing shadow;
+  const AcDbObjectId shadowId = shadow.addCopyOf(batch.drawing, id);
+  MacroEval context(batch.drawing, id, shadow, shadowId, options);
+  Nx_StringArray sheets, objects;
+  std::string why;
+  if (context.isOpen() && sheetsOf(context.macro(), options, sheets, objects, why)) {
+    out.evaluated = true;
+    out.run = runSheets(context, sheets, objects);
+  }
+}
+
 // The worker's whole life; never returns to the command.
 [[noreturn]] void work(const Batch& batch, const Options& options, int slot, int fd) {
   // The library does not change under a batch: its files are read and
@@ -48,19 +66,19 @@ bool sendMacro(int fd, const WireMacro& macro) {
   base::FileMemoScope memo;
   AcArray<AcDbObjectId> ids;
   batch.drawing.getMacroIds(ids);
+  const Nx_String target(batch.target.c_str());
   for (size_t k = static_cast<size_t>(slot); k < batch.picked.size();
        k += static_cast<size_t>(batch.jobs)) {
     const int i = batch.picked[k];
     WireMacro out;
     out.index = static_cast<int>(k);
-    Nx_Drawing shadow;
-    const AcDbObjectId shadowId = shadow.addCopyOf(batch.drawing, ids[i]);
-    MacroEval context(batch.drawing, ids[i], shadow, shadowId, options);
-    Nx_StringArray sheets, objects;
-    std::string why;
-    if (context.isOpen() && sheetsOf(context.macro(), options, sheets, objects, why)) {
-      out.evaluated = true;
-      out.run = runSheets(context, sheets, objects);
+    evaluate(batch, options, ids[i], out);
+    // The macro as its own run left it is what a one-by-one run saves; the
+    // worker writes and proves its part of the file, so the parent only
+    // joins the parts. A failed macro is saved as it was, by the parent.
+    if (!batch.target.empty() && out.evaluated && !anySheetFailed(out.run)) {
+      out.hasPart = true;
+      out.part = drawing::writePart(batch.drawing, ids[i], i, target);
     }
     if (!sendMacro(fd, out)) _exit(4);
   }
@@ -123,27 +141,6 @@ bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>
   return sound;
 }
 
-bool anySheetFailed(const MacroRun& run) {
-  return std::any_of(run.sheets.begin(), run.sheets.end(),
-                     [](const SheetRun& s) { return s.ran && !s.ok; });
-}
-
-// The parent's drawing takes a macro's writes as the worker's did; a macro
-// that failed stays as it was.
-void merge(Nx_Drawing& drawing, AcDbObjectId id, const Options& options, Replay& replay,
-           const WireMacro& result) {
-  if (!result.evaluated || anySheetFailed(result.run)) return;
-  OpenMacro open(drawing, id);
-  if (!open.isOpen()) return;
-  open.applyOverrides(options);
-  Nx_StringArray sheets, objects;
-  std::string why;
-  sheetsOf(open.macro(), options, sheets, objects, why);
-  for (int s = 0; s < sheets.length() && s < static_cast<int>(result.run.sheets.size()); ++s)
-    replay.writes(open, sheets[s], objects[s], result.run.sheets[static_cast<size_t>(s)]);
-  open.store();
-}
-
 }  // namespace
 
 int defaultJobs() {
@@ -151,7 +148,8 @@ int defaultJobs() {
   return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-bool runBatch(const Batch& batch, const Options& options, Report& report, std::string& error) {
+bool runBatch(const Batch& batch, const Options& options, Report& report, BatchParts& parts,
+              std::string& error) {
   Batch plan = batch;
   plan.jobs = std::max(1, std::min<int>(batch.jobs, static_cast<int>(batch.picked.size())));
   std::fflush(stdout);
@@ -190,14 +188,30 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, std::s
     error = "a worker ended before its macros were evaluated; nothing was changed";
     return false;
   }
-  AcArray<AcDbObjectId> ids;
-  plan.drawing.getMacroIds(ids);
-  Replay replay(options);
+  parts.assign(static_cast<size_t>(plan.drawing.macroCount()), std::nullopt);
   for (size_t k = 0; k < results.size(); ++k) {
-    merge(plan.drawing, ids[plan.picked[k]], options, replay, *results[k]);
-    if (results[k]->evaluated) report.macros.push_back(std::move(results[k]->run));
+    WireMacro& result = *results[k];
+    if (result.hasPart) parts[static_cast<size_t>(plan.picked[k])] = std::move(result.part);
+    if (result.evaluated) report.macros.push_back(std::move(result.run));
   }
   return true;
+}
+
+bool batchText(Nx_Drawing& drawing, BatchParts& parts, const std::string& target, std::string& text,
+               Nx_String& error) {
+  AcArray<AcDbObjectId> ids;
+  drawing.getMacroIds(ids);
+  const Nx_String path(target.c_str());
+  std::vector<drawing::DrawingPart> all;
+  all.reserve(static_cast<size_t>(ids.length()));
+  for (int i = 0; i < ids.length(); ++i) {
+    const auto at = static_cast<size_t>(i);
+    if (at < parts.size() && parts[at])
+      all.push_back(std::move(*parts[at]));
+    else
+      all.push_back(drawing::writePart(drawing, ids[i], i, path));
+  }
+  return drawing::joinParts(all, path, text, error);
 }
 
 }  // namespace eval

@@ -6,6 +6,7 @@
 
 #include "apps/ss-host/HostText.h"
 #include "common/SSExports.h"
+#include "mapping/KvVarCells.h"
 #include "platform/arx/acutil.h"
 #include "platform/base/Cp1252.h"
 #include "platform/grid/NumberText.h"
@@ -79,10 +80,6 @@ void fillRequest(KvDlgStandardsData& request, OpenMacro& open, const Options& op
     if (at < 0) continue;
     request.genVarValues[at] = cp1252(value);
   }
-}
-
-KvValueType typeOf(const std::string& name) {
-  return name == "Int" ? kValueInt : name == "Double" ? kValueDouble : kValueString;
 }
 
 const std::string kUnboundKind = runDiagnosticKindName(KvRunDiagnostic::kUnbound);
@@ -191,30 +188,6 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
   KvVarCells written = request.varCells;
   written.setToMacro(before);
   return out;
-}
-
-void Replay::writes(OpenMacro& open, const Nx_String& sheet, const Nx_String& object,
-                    const SheetRun& run) {
-  KvDlgStandardsData request;
-  fillRequest(request, open, options_, sheet, object);
-  std::string key = sheet.str();
-  key += '\0';
-  key += object.str();
-  auto [it, added] = bindings_.try_emplace(std::move(key));
-  KvVarCells& written = it->second;
-  // With no cells yet, this builds the mapping and reads nothing.
-  if (added) written.getFromMacro(request);
-  written.resetVarCells();
-  for (const Variable& v : run.variables) {
-    if (v.kind != "Output") continue;
-    KvVarCell cell;
-    cell.name = cp1252(v.name);
-    cell.cellType = kCellOutput;
-    cell.valueType = typeOf(v.type);
-    cell.value = cp1252(v.after);
-    written.append(cell);
-  }
-  written.setToMacro(request);
 }
 
 }  // namespace eval

@@ -1,12 +1,10 @@
 #pragma once
 #include <string>
-#include <unordered_map>
 
 #include "apps/ss-host/commands/EvalOptions.h"
 #include "apps/ss-host/commands/EvalReport.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/Nx_Drawing.h"
-#include "mapping/KvVarCells.h"
 
 // Runs the standards of one macro of a drawing and finds out what each run
 // changed. The values before a run are read from a shadow: a copy of the
@@ -51,23 +49,6 @@ class MacroEval {
   OpenMacro real_;
   OpenMacro shadow_;
   const Options& options_;
-};
-
-// Writes the Output values of runs that succeeded (run.variables) into open
-// macros through the sheets' mappings, as the runs themselves wrote them:
-// how a batch brings its drawing up to date with its workers' runs. Each
-// mapping is built once, on the first macro that needs it, not re-read
-// from its file for every macro.
-class Replay {
- public:
-  explicit Replay(const Options& options) : options_(options) {}
-  void writes(OpenMacro& open, const Nx_String& sheet, const Nx_String& object,
-              const SheetRun& run);
-
- private:
-  const Options& options_;
-  // By sheet and mapping key; a binding depends on nothing else.
-  std::unordered_map<std::string, KvVarCells> bindings_;
 };
 
 }  // namespace eval

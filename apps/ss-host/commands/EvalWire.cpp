@@ -200,6 +200,13 @@ std::vector<std::uint8_t> toWire(const WireMacro& macro) {
   o.text(macro.run.macro);
   o.count(macro.run.sheets.size());
   for (const SheetRun& s : macro.run.sheets) put(o, s);
+  o.flag(macro.hasPart);
+  if (macro.hasPart) {
+    o.text(macro.part.text);
+    o.text(macro.part.name);
+    o.number(static_cast<std::int64_t>(macro.part.fault));
+    o.text(macro.part.error);
+  }
   return bytes;
 }
 
@@ -213,6 +220,17 @@ bool fromWire(const std::uint8_t* data, size_t size, WireMacro& macro) {
     SheetRun s;
     get(in, s);
     macro.run.sheets.push_back(std::move(s));
+  }
+  macro.hasPart = in.flag();
+  if (macro.hasPart) {
+    macro.part.text = in.text();
+    macro.part.name = in.text();
+    const std::int64_t fault = in.number();
+    if (fault < drawing::DrawingPart::kNone || fault > drawing::DrawingPart::kNotLoading)
+      in.refuse();
+    else
+      macro.part.fault = static_cast<drawing::DrawingPart::Fault>(fault);
+    macro.part.error = in.text();
   }
   return in.sound() && in.atEnd();
 }

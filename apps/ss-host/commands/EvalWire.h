@@ -5,16 +5,22 @@
 #include <vector>
 
 #include "apps/ss-host/commands/EvalReport.h"
+#include "core/macro/DrawingParts.h"
 
 // How a batch worker hands a macro's results to the parent: the macro's
 // place in the batch and its MacroRun, in one frame of a plain binary
 // form: lengths and texts, no names, nothing the parent has to look up.
+// With a save, the frame carries the macro's text of the file too.
 namespace eval {
 
 struct WireMacro {
   int index = 0;           // the macro's place among the batch's macros
   bool evaluated = false;  // false: the macro could not be opened, or --sheet passed it over
   MacroRun run;
+  // The macro after its runs, written and proven as its part of the saved
+  // file; only for a save, and only when every sheet of it succeeded.
+  bool hasPart = false;
+  drawing::DrawingPart part;
 };
 
 std::vector<std::uint8_t> toWire(const WireMacro& macro);

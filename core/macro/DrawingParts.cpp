@@ -1,0 +1,109 @@
+#include "core/macro/DrawingParts.h"
+
+#include <unordered_set>
+
+#include "core/macro/DrawingFormat.h"
+
+namespace drawing {
+
+namespace {
+
+// The file up to the opening of its macro list, as the writer lays it out.
+const std::string& head() {
+  static const std::string text = [] {
+    std::string out;
+    JsonWriter w(out);
+    w.beginObject();
+    w.member("format", kFormatName);
+    w.member("version", kFormatVersion);
+    w.key("macros");
+    w.beginArray();
+    return out;
+  }();
+  return text;
+}
+
+// After the last macro; a file without macros closes its list at once.
+constexpr std::string_view kTail = "\n  ]\n}\n";
+constexpr std::string_view kEmptyTail = "]\n}\n";
+
+// A part is written and loaded as the only macro of a file; its places are
+// named as the whole file's would be.
+std::string renumbered(const std::string& message, const std::string& prefix, int index) {
+  const std::string alone = prefix + "/macros/0";
+  if (message.compare(0, alone.size(), alone) != 0) return message;
+  return prefix + "/macros/" + std::to_string(index) + message.substr(alone.size());
+}
+
+constexpr std::string_view kRefused = "Not saved, the file would not load again: ";
+
+}  // namespace
+
+DrawingPart writePart(Nx_Drawing& drawing, AcDbObjectId id, int index, const Nx_String& path) {
+  DrawingPart part;
+  std::string file;
+  JsonWriter w(file);
+  AcArray<AcDbObjectId> one;
+  one.append(id);
+  writeDrawing(drawing.database(), one, w);
+  file += '\n';
+  LoadError bad;
+  if (w.nonFinite(bad)) {
+    part.fault = DrawingPart::kNotFinite;
+    part.error = path.str() + ": not saved: " + renumbered(bad.where, "", index) + ": " + bad.what;
+    return part;
+  }
+  Nx_Drawing check;
+  Nx_String why;
+  if (!check.loadText(file, path, why)) {
+    part.fault = DrawingPart::kNotLoading;
+    part.error = std::string(kRefused) + renumbered(why.str(), path.str() + ": ", index);
+    return part;
+  }
+  AcArray<AcDbObjectId> ids;
+  check.getMacroIds(ids);
+  AcTransaction tr(check.database());
+  Nx_DbMacro* macro = nullptr;
+  const bool framed = file.size() >= head().size() + kTail.size() &&
+                      file.compare(0, head().size(), head()) == 0 && file.ends_with(kTail);
+  if (!framed || ids.length() != 1 || tr.getObject(macro, ids[0], AcDb::kForRead) != Acad::eOk) {
+    part.fault = DrawingPart::kNotLoading;
+    part.error = path.str() + ": not saved: the file would not load as the drawing is";
+    return part;
+  }
+  part.name = macro->name().str();
+  part.text = file.substr(head().size(), file.size() - head().size() - kTail.size());
+  return part;
+}
+
+bool joinParts(const std::vector<DrawingPart>& parts, const Nx_String& path, std::string& text,
+               Nx_String& error) {
+  // The whole file's checks come in this order: numbers while writing, then the reload.
+  for (DrawingPart::Fault fault : {DrawingPart::kNotFinite, DrawingPart::kNotLoading})
+    for (const DrawingPart& p : parts)
+      if (p.fault == fault) {
+        error = Nx_String(p.error);
+        return false;
+      }
+  std::unordered_set<std::string> names;
+  size_t size = head().size() + kTail.size();
+  for (size_t i = 0; i < parts.size(); ++i) {
+    size += parts[i].text.size() + 1;
+    if (!names.insert(Nx_String(parts[i].name).lower().str()).second) {
+      error = Nx_String(std::string(kRefused) + path.str() + ": /macros/" + std::to_string(i) +
+                        "/name: the macro name \"" + parts[i].name + "\" is used twice");
+      return false;
+    }
+  }
+  text.clear();
+  text.reserve(size);
+  text = head();
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) text += ',';
+    text += parts[i].text;
+  }
+  text += parts.empty() ? kEmptyTail : kTail;
+  return true;
+}
+
+}  // namespace drawing

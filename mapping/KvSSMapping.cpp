@@ -312,11 +312,11 @@ Acad::ErrorStatus KvSSMapping::getSetEntry(const Nx_String& ssVarName, const KvV
 Acad::ErrorStatus KvSSMapping::getSetInGroup(const Nx_String& ssVarName, const KvValueType& type,
                                              Nx_String& value, KvMacroBinding& data, bool read) {
   Nx_Macro* macro = data.macro->getMacroWrite();
-  Nx_StringArray modules;
-  if (macro->getModNamesOfGroup(data.moduleName, modules) != Acad::eOk) modules.removeAll();
-  for (const Nx_String& name : modules) {
-    Nx_Module* module = nullptr;
-    if (macro->findModuleWrite(name, module) != Acad::eOk || !module) continue;
+  // The group's modules in macro order, as getModNamesOfGroup lists them;
+  // module names are unique, so no list of names is built and looked up.
+  for (int i = 0; i < macro->moduleCount(); ++i) {
+    Nx_Module* module = macro->module(i);
+    if (!module || !module->tabName().equal(data.moduleName, false)) continue;
     Acad::ErrorStatus es = getSetVarByName(ssVarName, type, macro, module, data.macroData, value,
                                            read, data.transaction);
     if (read && es == Acad::eOk) return Acad::eOk;

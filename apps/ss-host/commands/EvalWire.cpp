@@ -1,5 +1,6 @@
 #include "apps/ss-host/commands/EvalWire.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -19,13 +20,17 @@ class Out {
   void flag(bool v) { bytes_.push_back(v ? 1 : 0); }
   void text(std::string_view s) {
     count(s.size());
-    bytes_.insert(bytes_.end(), s.begin(), s.end());
+    raw(s.data(), s.size());
   }
 
  private:
+  // Grows by doubling, not by the generic range insert: a frame is
+  // thousands of small fields.
   void raw(const void* p, size_t n) {
-    const auto* b = static_cast<const std::uint8_t*>(p);
-    bytes_.insert(bytes_.end(), b, b + n);
+    const size_t at = bytes_.size();
+    if (at + n > bytes_.capacity()) bytes_.reserve(std::max(2 * bytes_.capacity(), at + n));
+    bytes_.resize(at + n);
+    if (n > 0) std::memcpy(bytes_.data() + at, p, n);
   }
   std::vector<std::uint8_t>& bytes_;
 };
@@ -193,7 +198,7 @@ void get(In& in, SheetRun& s) {
 
 std::vector<std::uint8_t> toWire(const WireMacro& macro) {
   std::vector<std::uint8_t> bytes;
-  bytes.reserve(1024);
+  bytes.reserve(4096 + macro.part.text.size() + macro.part.error.size());
   Out o(bytes);
   o.number(static_cast<std::int64_t>(macro.index));
   o.flag(macro.evaluated);

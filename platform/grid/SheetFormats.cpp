@@ -82,6 +82,13 @@ bool Sheet::changeFormat(const Area& block, F&& change) {
 
 bool Sheet::setCellType(const Area& block, const CellType& type) {
   if (busy()) return false;
+  // A sheet types its cells again on every run: a cell that has the type
+  // already is left alone, without copying and interning its format.
+  if (block.col1 >= 0 && block.row1 >= 0 && block.col1 == block.col2 && block.row1 == block.row2 &&
+      validBlock(block) && content_.formatAt(block.col1, block.row1).type == type) {
+    notifyLayout();
+    return true;
+  }
   return changeFormat(block, [&](CellFormat& f) { f.type = type; });
 }
 

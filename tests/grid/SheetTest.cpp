@@ -138,6 +138,23 @@ TEST(CellTypes, ParametersAreKept) {
   EXPECT_FALSE(s.setTypeNumber({1, 1, 1, 1}, 16, 0, 1, false));
 }
 
+TEST(CellTypes, TypingACellAgainChangesOnlyWhatDiffers) {
+  Sheet s;
+  s.setMaxCols(2);
+  s.setMaxRows(2);
+  fill(s, {{"A1", "12.345"}});
+  ASSERT_TRUE(s.setTypeNumber({1, 1, 1, 1}, 2, -100, 100, false));
+  ASSERT_TRUE(s.setTypeNumber({1, 1, 1, 1}, 2, -100, 100, false));
+  EXPECT_EQ(s.getCellType(1, 1).decimals, 2);
+  EXPECT_TRUE(s.value(1, 1).isNumber());
+  // Another parameter of the same kind of type still applies.
+  ASSERT_TRUE(s.setTypeNumber({1, 1, 1, 1}, 1, -100, 100, false));
+  EXPECT_EQ(s.getCellType(1, 1).decimals, 1);
+  // A cell outside the sheet is refused even with the type every cell has.
+  EXPECT_FALSE(s.setTypeGeneral({3, 3, 3, 3}));
+  EXPECT_TRUE(s.setTypeGeneral({2, 2, 2, 2}));
+}
+
 TEST(Formats, LocksColoursBordersFontsShareFormats) {
   Sheet s;
   s.setMaxCols(100);

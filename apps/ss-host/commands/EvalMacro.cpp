@@ -49,7 +49,7 @@ MacroRun runSheets(MacroEval& context, const Nx_StringArray& sheets,
       macroRun.sheets.push_back(std::move(skipped));
       continue;
     }
-    macroRun.sheets.push_back(context.run(sheets[s], objects[s]));
+    macroRun.sheets.push_back(context.run(sheets[s], objects[s], s + 1 < sheets.length()));
     failed = !macroRun.sheets.back().ok;
   }
   context.store();

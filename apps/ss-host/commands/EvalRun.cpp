@@ -116,7 +116,7 @@ MacroEval::MacroEval(Nx_Drawing& drawing, AcDbObjectId id, Nx_Drawing& shadow,
   shadow_.applyOverrides(options);
 }
 
-SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
+SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object, bool more) {
   SheetRun out;
   out.sheet = utf8(sheet);
   out.object = utf8(object);
@@ -185,8 +185,10 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object) {
     out.variables.push_back(std::move(v));
   }
   // The shadow's macro takes the run's writes, ready for the next sheet.
-  KvVarCells written = request.varCells;
-  written.setToMacro(before);
+  if (more) {
+    KvVarCells written = request.varCells;
+    written.setToMacro(before);
+  }
   return out;
 }
 

@@ -9,8 +9,9 @@
 // Runs the standards of one macro of a drawing and finds out what each run
 // changed. The values before a run are read from a shadow: a copy of the
 // macro alone (Nx_Drawing::addCopyOf) made before its first sheet runs and
-// brought up to date after each sheet by the same writes the run made, so a
-// worker of a batch pays for its own macros, never for the whole drawing.
+// brought up to date after each sheet that another follows by the same
+// writes the run made, so a worker of a batch pays for its own macros,
+// never for the whole drawing.
 namespace eval {
 
 // One macro open for write, with its dialog data.
@@ -42,7 +43,9 @@ class MacroEval {
             const Options& options);
   bool isOpen() const { return real_.isOpen() && shadow_.isOpen(); }
   Nx_Macro& macro() { return real_.macro(); }
-  SheetRun run(const Nx_String& sheet, const Nx_String& object);
+  // With more false, no sheet of the macro follows: the shadow is not
+  // brought up to date, as nothing reads it again.
+  SheetRun run(const Nx_String& sheet, const Nx_String& object, bool more = true);
   void store() { real_.store(); }
 
  private:

@@ -1,6 +1,5 @@
 #include "apps/ss-host/commands/EvalWire.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -13,26 +12,21 @@ namespace {
 // frame is refused rather than read past its end.
 class Out {
  public:
-  explicit Out(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
+  explicit Out(std::string& bytes) : bytes_(bytes) {}
   void count(size_t n) { number(static_cast<std::uint32_t>(n)); }
   void number(std::int64_t v) { raw(&v, sizeof v); }
   void number(std::uint32_t v) { raw(&v, sizeof v); }
-  void flag(bool v) { bytes_.push_back(v ? 1 : 0); }
+  void flag(bool v) { bytes_ += static_cast<char>(v ? 1 : 0); }
   void text(std::string_view s) {
     count(s.size());
-    raw(s.data(), s.size());
+    bytes_.append(s);
   }
 
  private:
-  // Grows by doubling, not by the generic range insert: a frame is
-  // thousands of small fields.
-  void raw(const void* p, size_t n) {
-    const size_t at = bytes_.size();
-    if (at + n > bytes_.capacity()) bytes_.reserve(std::max(2 * bytes_.capacity(), at + n));
-    bytes_.resize(at + n);
-    if (n > 0) std::memcpy(bytes_.data() + at, p, n);
-  }
-  std::vector<std::uint8_t>& bytes_;
+  // A frame is thousands of small fields: a string's append is the
+  // cheapest way to put them down.
+  void raw(const void* p, size_t n) { bytes_.append(static_cast<const char*>(p), n); }
+  std::string& bytes_;
 };
 
 class In {
@@ -197,7 +191,7 @@ void get(In& in, SheetRun& s) {
 }  // namespace
 
 std::vector<std::uint8_t> toWire(const WireMacro& macro) {
-  std::vector<std::uint8_t> bytes;
+  std::string bytes;
   bytes.reserve(4096 + macro.part.text.size() + macro.part.error.size());
   Out o(bytes);
   o.number(static_cast<std::int64_t>(macro.index));
@@ -212,7 +206,7 @@ std::vector<std::uint8_t> toWire(const WireMacro& macro) {
     o.number(static_cast<std::int64_t>(macro.part.fault));
     o.text(macro.part.error);
   }
-  return bytes;
+  return {bytes.begin(), bytes.end()};
 }
 
 bool fromWire(const std::uint8_t* data, size_t size, WireMacro& macro) {

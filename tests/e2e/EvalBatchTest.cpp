@@ -154,6 +154,22 @@ TEST_F(EvalAll, MacrosOfOneSheetWithDifferentMappingLinesKeepTheirOwnBindings) {
   EXPECT_EQ(slurp(all), slurp(each));
 }
 
+TEST_F(EvalAll, MacrosASheetPassesOverAreWrittenAsTheyWere) {
+  // Only the end plates run; the parent writes the other macros itself.
+  const fs::path original = repeatedDrawing(temp, 2);
+  const fs::path all = temp / "all.json", each = temp / "each.json";
+  Outcome serial = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--sheet",
+                           "EndPlate", "--output", each.string()});
+  ASSERT_EQ(serial.code, 0) << serial.err;
+  Outcome batch = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--sheet",
+                          "EndPlate", "--all", "--jobs", "2", "--output", all.string()});
+  ASSERT_EQ(batch.code, 0) << batch.err;
+  EXPECT_TRUE(contains(batch.out, "4 macros evaluated by 2 workers")) << batch.out;
+  EXPECT_EQ(slurp(all), slurp(each));
+  EXPECT_EQ(macroIn(all, "BP-301-1"), macroIn(original, "BP-301-1"));
+  EXPECT_NE(macroIn(all, "EP-102-1"), macroIn(original, "EP-102-1"));
+}
+
 TEST_F(EvalAll, AFailingMacroIsNamedTheOthersRunAndNothingIsSavedUnlessAsked) {
   fs::path library = libraryCopy();
   fs::path sheet = library / "Connection Standards" / "FinPlate.kvs";

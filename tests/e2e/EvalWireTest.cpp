@@ -29,6 +29,11 @@ WireMacro sample() {
   s.trace.push_back(
       {"EndPlate.kvs", 17, "CallChild(...)", "", "", true, {{"A", "1"}}, {}, {child}});
   m.run.sheets = {s, SheetRun()};
+  m.hasPart = true;
+  m.part.text = "\n    {\n      \"name\": \"EP-101 \xC3\x84\"\n    }";
+  m.part.name = "EP-101 \xC4";
+  m.part.fault = drawing::DrawingPart::kNotLoading;
+  m.part.error = "not saved";
   return m;
 }
 
@@ -60,6 +65,11 @@ TEST(EvalWire, AMacroComesBackAsItWasSent) {
   ASSERT_EQ(s.trace[0].children.size(), 1u);
   EXPECT_EQ(s.trace[0].children[0].written[0].second, "3");
   EXPECT_FALSE(out.run.sheets[1].ran);
+  ASSERT_TRUE(out.hasPart);
+  EXPECT_EQ(out.part.text, in.part.text);
+  EXPECT_EQ(out.part.name, in.part.name);
+  EXPECT_EQ(out.part.fault, drawing::DrawingPart::kNotLoading);
+  EXPECT_EQ(out.part.error, "not saved");
 }
 
 TEST(EvalWire, DamagedFramesAreRefused) {
@@ -81,6 +91,16 @@ TEST(EvalWire, DamagedFramesAreRefused) {
   const std::uint32_t huge = 0xFFFFFFF0u;
   std::memcpy(length.data() + 9, &huge, sizeof huge);
   EXPECT_FALSE(decode(length, out));
+  // A fault of the file's part that is none of the known ones (it comes
+  // before the error text, the frame's last field).
+  std::vector<std::uint8_t> fault = bytes;
+  const size_t at = fault.size() - std::strlen("not saved") - 4 - 8;
+  const std::int64_t unknown = 3;
+  std::memcpy(fault.data() + at, &unknown, sizeof unknown);
+  EXPECT_FALSE(decode(fault, out));
+  const std::int64_t known = drawing::DrawingPart::kNotFinite;
+  std::memcpy(fault.data() + at, &known, sizeof known);
+  EXPECT_TRUE(decode(fault, out));
 }
 
 TEST(EvalWire, ChildRunsNestedPastAnyRealDepthAreRefused) {

@@ -206,7 +206,8 @@ std::vector<std::uint8_t> toWire(const WireMacro& macro) {
     o.number(static_cast<std::int64_t>(macro.part.fault));
     o.text(macro.part.error);
   }
-  return {bytes.begin(), bytes.end()};
+  const auto* begin = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  return {begin, begin + bytes.size()};
 }
 
 bool fromWire(const std::uint8_t* data, size_t size, WireMacro& macro) {

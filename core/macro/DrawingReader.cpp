@@ -1,6 +1,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "core/macro/DrawingFormat.h"
 #include "core/macro/Nx_BoltModule.h"
@@ -11,20 +12,35 @@ namespace drawing {
 
 namespace {
 
-// Complains about the second use of a name (without case) in one list; a
-// hash set, since a macro may hold tens of thousands of modules.
+// Complains about the second use of a name (without case) in one list. Most
+// lists are short and are compared in place; past a few names a hash set
+// takes over, since a macro may hold tens of thousands of modules.
 class UniqueNames {
  public:
   explicit UniqueNames(const char* what) : what_(what) {}
   void add(const JsonField& field, const Nx_String& name) {
     if (name.isEmpty()) field.expected(std::string("a ") + what_ + " name that is not empty");
-    if (!seen_.insert(name.lower().str()).second)
+    if (!fresh(name))
       field.fail(std::string("the ") + what_ + " name \"" + name.str() + "\" is used twice");
   }
 
  private:
+  static constexpr size_t kFew = 16;
+  bool fresh(const Nx_String& name) {
+    if (few_.size() < kFew) {
+      for (const Nx_String& n : few_)
+        if (n.equal(name, false)) return false;
+      few_.push_back(name);
+      return true;
+    }
+    if (seen_.empty())
+      for (const Nx_String& n : few_) seen_.insert(n.lower().str());
+    return seen_.insert(name.lower().str()).second;
+  }
+
   const char* what_;
-  std::unordered_set<std::string> seen_;
+  std::vector<Nx_String> few_;            // the first kFew names
+  std::unordered_set<std::string> seen_;  // all names, once there are more
 };
 
 class MacroReader {

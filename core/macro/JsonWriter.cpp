@@ -1,5 +1,6 @@
 #include "core/macro/JsonWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -101,7 +102,12 @@ void JsonWriter::text(std::string_view utf8) {
 }
 
 void JsonWriter::text(const Nx_String& cp1252) {
-  text(std::string_view(base::cp1252ToUtf8(cp1252.str())));
+  const std::string& bytes = cp1252.str();
+  // ASCII reads the same in both encodings: no converted copy to build.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; }))
+    text(std::string_view(bytes));
+  else
+    text(std::string_view(base::cp1252ToUtf8(bytes)));
 }
 
 void JsonWriter::number(double value) {

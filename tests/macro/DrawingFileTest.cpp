@@ -136,6 +136,24 @@ TEST(DrawingFile, ModelRulesAreChecked) {
             "");
 }
 
+TEST(DrawingFile, ARepeatedNameIsFoundInShortAndLongLists) {
+  // Modules M0 to M(n-1), then one more named like module `again` in other case.
+  auto modules = [](int n, int again) {
+    std::string list = "[";
+    for (int i = 0; i < n; ++i)
+      list += R"({"name": "M)" + std::to_string(i) + R"(", "type": 231}, )";
+    return list + R"({"name": "m)" + std::to_string(again) + R"(", "type": 231}])";
+  };
+  for (auto [n, again] :
+       {std::pair{3, 1}, std::pair{15, 0}, std::pair{16, 2}, std::pair{40, 3}, std::pair{40, 39}}) {
+    EXPECT_EQ(loadError(withModules(modules(n, again))),
+              "d.json: /macros/0/modules/" + std::to_string(n) + "/name: the module name \"m" +
+                  std::to_string(again) + "\" is used twice")
+        << n << " modules";
+    EXPECT_EQ(loadError(withModules(modules(n, n))), "") << n << " modules";
+  }
+}
+
 TEST(DrawingFile, AFailedLoadLeavesTheDrawingAsItWas) {
   Nx_Drawing d;
   ASSERT_TRUE(loadExampleDrawing(d));

@@ -174,7 +174,10 @@ void get(In& in, SheetRun& s) {
     s.diagnostics.push_back(std::move(d));
   }
   for (size_t n = in.count(); n > 0 && in.sound(); --n) s.warnings.push_back(in.text());
-  for (size_t n = in.count(); n > 0 && in.sound(); --n) {
+  // A count is never more than the bytes left, so the room it asks for is bounded.
+  size_t n = in.count();
+  s.variables.reserve(n);
+  for (; n > 0 && in.sound(); --n) {
     Variable v;
     v.name = in.text();
     v.kind = in.text();

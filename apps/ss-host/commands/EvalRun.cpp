@@ -63,11 +63,14 @@ class CommandLineCapture {
 };
 
 // The request of a parent run of the sheet on an open macro, with the
-// macro's general variables and the overrides.
+// macro's general variables and the overrides; without them (binding
+// only) for reading and writing the macro through the sheet's mapping,
+// which never looks at them.
 void fillRequest(KvDlgStandardsData& request, OpenMacro& open, const Options& options,
-                 const Nx_String& sheet, const Nx_String& object) {
+                 const Nx_String& sheet, const Nx_String& object, bool bindingOnly = false) {
   request.initialize(open.dbMacro(), sheet, object, &open.data());
   request.transaction = &open.transaction();
+  if (bindingOnly) return;
   Nx_StringArray names;
   const Nx_Macro& m = open.macro();
   m.getGeneralVariables(names);
@@ -165,7 +168,7 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object, bool mo
   if (!out.ok) return out;
 
   KvDlgStandardsData before;
-  fillRequest(before, shadow_, options_, sheet, object);
+  fillRequest(before, shadow_, options_, sheet, object, true);
   KvSSMapping mapping = request.varCells.mapping();
   for (int i = 0; i < request.varCells.length(); ++i) {
     const KvVarCell& cell = request.varCells[i];

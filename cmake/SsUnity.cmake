@@ -49,6 +49,8 @@ ss_unity_exclude(ssgrid platform/grid/export/XlsxExport.cpp platform/grid/file/N
                  platform/grid/functions/NumberFormat.cpp
                  ${grid_functions})
 ss_unity_exclude(csp core/cuttingstock/Optimizer.cpp)
+# Xlib's macros (None, Status, Bool) would rewrite the names of any file after it.
+ss_unity_exclude(ssui-wx platform/ui/wx/ScreenPixels.cpp)
 ss_unity_exclude(dcm core/Nx_String.cpp)
 set(host_commands Calc Csp Eval Info Macro Mapping MappingCheck)
 list(TRANSFORM host_commands REPLACE "(.+)" "apps/ss-host/commands/\\1.cpp")

@@ -52,6 +52,9 @@ ss_unity_exclude(csp core/cuttingstock/Optimizer.cpp)
 # Xlib's macros (None, Status, Bool) would rewrite the names of any file after it.
 ss_unity_exclude(ssui-wx platform/ui/wx/ScreenPixels.cpp)
 ss_unity_exclude(dcm core/Nx_String.cpp)
+# ss-host takes single members of the module's archives; a batch holding the
+# module's timers or bitmaps would give the process a second copy of them.
+ss_unity_exclude(ss_common common/ProfilingTimers.cpp common/ModuleBitmaps.cpp)
 set(host_commands Calc Csp Eval Info Macro Mapping MappingCheck)
 list(TRANSFORM host_commands REPLACE "(.+)" "apps/ss-host/commands/\\1.cpp")
 ss_unity_exclude(sshost ${host_commands})

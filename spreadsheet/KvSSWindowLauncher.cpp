@@ -12,9 +12,11 @@ namespace {
 struct KeptWindows {
   std::vector<std::unique_ptr<KvSSWindow>> windows;
   // At exit the kit's tables a window would unregister from may be gone
-  // already: a window still open then ends with the process.
+  // already: a window still open then ends with the process. One closed
+  // since it was kept has nothing left to unregister and is freed.
   ~KeptWindows() {
-    for (auto& w : windows) static_cast<void>(w.release());
+    for (auto& w : windows)
+      if (w->isCreated()) static_cast<void>(w.release());
   }
 };
 void keep(std::unique_ptr<KvSSWindow> window) {

@@ -16,7 +16,10 @@
 namespace {
 using EntryFn = int (*)(int argc, char** argv);
 
-// A library loaded with dlopen, closed when it goes.
+// A library loaded with dlopen for the life of the process. It is never
+// unmapped (RTLD_NODELETE): the desktop libraries it brings keep caches that
+// are freed only at exit, and a leak report must still be able to name the
+// library a block came from.
 class SharedLibrary {
  public:
   SharedLibrary() = default;
@@ -27,7 +30,7 @@ class SharedLibrary {
   }
   // False with the loader's reason on standard error.
   bool open(const std::string& path) {
-    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL);
+    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
     if (!handle_) std::fprintf(stderr, "ss-host: cannot load %s: %s\n", path.c_str(), reason());
     return handle_ != nullptr;
   }

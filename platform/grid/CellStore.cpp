@@ -192,6 +192,23 @@ std::vector<std::pair<CellPos, Cell>> CellStore::take(const Area& a) {
   return out;
 }
 
+void CellStore::appendRows(CellStore&& other) {
+  std::size_t first = rows_.size();
+  if (other.rows_.size() > first) rows_.resize(other.rows_.size());
+  for (std::size_t r = 0; r < other.rows_.size(); ++r) {
+    Row& from = other.rows_[r];
+    if (from.empty()) continue;
+    if (rows_[r].empty()) {
+      count_ += from.size();
+      rows_[r] = std::move(from);
+    } else {
+      // Not the case it is made for, but no cell is lost.
+      for (Cell& c : from) put(c.col, static_cast<int>(r), std::move(c));
+    }
+  }
+  other.clear();
+}
+
 void CellStore::put(int col, int row, Cell&& cell) {
   Cell& c = obtain(col, row);
   c = std::move(cell);

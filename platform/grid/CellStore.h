@@ -72,6 +72,9 @@ class GRID_API CellStore {
   std::vector<std::pair<CellPos, Cell>> take(const Area& a);
   // Stores a cell at a position, replacing what was there.
   void put(int col, int row, Cell&& cell);
+  // Moves in every cell of `other`, which is left empty: whole rows where
+  // this store has none (a file read in parts), cell by cell elsewhere.
+  void appendRows(CellStore&& other);
 
   static const Value& emptyValue();
 

@@ -1,6 +1,9 @@
 #include "platform/grid/file/DelimitedText.h"
 
 #include <algorithm>
+#include <functional>
+#include <system_error>
+#include <thread>
 
 #include "platform/base/Cp1252.h"
 #include "platform/grid/CellInput.h"
@@ -33,26 +36,34 @@ bool isAscii(std::string_view s) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-}  // namespace
+// A run of whole records: from `begin` to the record that starts at or
+// past `stopAt` (the text's end for the last part).
+struct Part {
+  std::size_t begin = 0, stopAt = 0;
+  int firstRow = 1, firstLine = 1;
+};
 
-bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
-                       std::string& error, std::vector<std::string>* warnings) {
-  // UTF-8 text becomes Windows-1252; bytes that are no UTF-8 are taken as
-  // they are, so files in either encoding read right. Field by field: the
-  // separators, quotes and line ends are ASCII, which no UTF-8 sequence
-  // holds, and a large file is then never in memory twice.
-  std::string_view text = raw;
-  char sep = detectSeparator(text);
-  FormulaShapes formulas;
-  std::size_t i = 0, n = text.size();
+// What reading a part found: where it stopped, and the sheet's size so far.
+struct PartEnd {
+  std::size_t at = 0;
   int row = 1, line = 1, widest = 0;
+};
+
+// Reads the records of one part into `cells`; each part has a shape cache
+// of its own, so parts can be read side by side.
+bool readRecords(std::string_view text, char sep, const Part& part, const std::string& name,
+                 CellStore& cells, PartEnd& end, std::string& error,
+                 std::vector<std::string>* warnings) {
+  FormulaShapes formulas;
+  std::size_t i = part.begin, n = text.size();
+  int row = part.firstRow, line = part.firstLine, widest = 0;
   std::string field;
   std::size_t lastStored = 0;  // cells of the record before
-  while (i < n) {
+  while (i < n && i < part.stopAt) {
     int recordLine = line;
     int col = 1;
-    std::size_t storedBefore = out.cells.cellCount();
-    if (lastStored > 0 && row <= kMaxRows) out.cells.reserveRow(row, lastStored);
+    std::size_t storedBefore = cells.cellCount();
+    if (lastStored > 0 && row <= kMaxRows) cells.reserveRow(row, lastStored);
     bool endOfRecord = false, lastValueEmpty = true;
     while (!endOfRecord) {
       // The field's text: a view of the file where it can be, built in
@@ -90,10 +101,10 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
           return false;
         }
       } else {
-        std::size_t end = i;
-        while (end < n && text[end] != sep && text[end] != '\n' && text[end] != '\r') ++end;
-        value = text.substr(i, end - i);
-        i = end;
+        std::size_t stop = i;
+        while (stop < n && text[stop] != sep && text[stop] != '\n' && text[stop] != '\r') ++stop;
+        value = text.substr(i, stop - i);
+        i = stop;
       }
       if (!isAscii(value)) {
         field = base::utf8ToCp1252(value);
@@ -111,11 +122,11 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
                   std::to_string(kMaxColumns) + " columns";
           return false;
         }
-        if (out.cells.cellCount() >= kMaxFileCells) {
+        if (cells.cellCount() >= kMaxFileCells) {
           error = name + ": more than " + std::to_string(kMaxFileCells) + " cells";
           return false;
         }
-        Cell& cell = out.cells.obtain(col, row);
+        Cell& cell = cells.obtain(col, row);
         if (value[0] == '=') {
           CompileError why;
           // The text after "=" is what a save writes and a load compiles again.
@@ -150,7 +161,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
         endOfRecord = true;
       }
     }
-    lastStored = out.cells.cellCount() - storedBefore;
+    lastStored = cells.cellCount() - storedBefore;
     // A last line without any field is the file's closing line break, no row.
     if (i < n || col > 1 || !lastValueEmpty) {
       widest = std::max(widest, col);
@@ -161,8 +172,168 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
       return false;
     }
   }
-  out.maxCols = widest;
-  out.maxRows = row - 1;
+  end = {i, row, line, widest};
+  return true;
+}
+
+// Where the first record at or past `from` starts, with its row and line,
+// found by walking the records before it as readRecords does without
+// keeping anything; false when the text holds no such record or is
+// malformed before it (then reading it whole finds the fault).
+bool findPartStart(std::string_view text, char sep, std::size_t from, Part& out) {
+  std::size_t i = 0, n = text.size();
+  int row = 1, line = 1;
+  while (i < n) {
+    if (i >= from) {
+      out.begin = i;
+      out.firstRow = row;
+      out.firstLine = line;
+      return true;
+    }
+    for (;;) {
+      if (text[i] == '"') {
+        ++i;
+        for (;;) {
+          std::size_t quote = text.find('"', i);
+          if (quote == std::string_view::npos) return false;
+          line +=
+              static_cast<int>(std::count(text.begin() + static_cast<std::ptrdiff_t>(i),
+                                          text.begin() + static_cast<std::ptrdiff_t>(quote), '\n'));
+          i = quote + 1;
+          if (i < n && text[i] == '"') {
+            ++i;
+            continue;
+          }
+          break;
+        }
+        if (i < n && text[i] != sep && text[i] != '\n' && text[i] != '\r') return false;
+      } else {
+        while (i < n && text[i] != sep && text[i] != '\n' && text[i] != '\r') ++i;
+      }
+      if (i >= n) return false;
+      if (text[i] == sep) {
+        ++i;
+        continue;
+      }
+      if (text[i] == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+      ++i;
+      ++line;
+      break;
+    }
+    ++row;
+  }
+  return false;
+}
+
+// The second half of the text, read on a thread of its own into cells of
+// its own. Locating its first record costs a walk over the first half,
+// which runs beside the reading of the first half.
+struct SecondHalf {
+  std::string_view text;
+  char sep = ',';
+  std::size_t from = 0;
+  const std::string* name = nullptr;
+
+  Part part;
+  PartEnd end;
+  CellStore cells;
+  std::vector<std::string> warnings;
+  std::string error;
+  bool started = false, ok = false;
+
+  void operator()() noexcept {
+    try {
+      started = findPartStart(text, sep, from, part);
+      if (!started) return;
+      part.stopAt = text.size();
+      ok = readRecords(text, sep, part, *name, cells, end, error, &warnings);
+    } catch (...) {
+      // Out of memory: the whole text is read again on one thread, which
+      // reports it as before.
+      started = ok = false;
+    }
+  }
+};
+
+bool readSequentially(std::string_view text, char sep, const std::string& name, SheetContent& out,
+                      std::string& error, std::vector<std::string>* warnings) {
+  Part whole{0, text.size(), 1, 1};
+  PartEnd end;
+  if (!readRecords(text, sep, whole, name, out.cells, end, error, warnings)) return false;
+  out.maxCols = end.widest;
+  out.maxRows = end.row - 1;
+  return true;
+}
+
+}  // namespace
+
+bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
+                       std::string& error, std::vector<std::string>* warnings) {
+  return readDelimitedText(raw, name, out, error, warnings, kReadInPartsFrom);
+}
+
+bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
+                       std::string& error, std::vector<std::string>* warnings,
+                       std::size_t inPartsFrom) {
+  // UTF-8 text becomes Windows-1252; bytes that are no UTF-8 are taken as
+  // they are, so files in either encoding read right. Field by field: the
+  // separators, quotes and line ends are ASCII, which no UTF-8 sequence
+  // holds, and a large file is then never in memory twice.
+  std::string_view text = raw;
+  char sep = detectSeparator(text);
+  if (text.size() < inPartsFrom || text.size() < 2)
+    return readSequentially(text, sep, name, out, error, warnings);
+
+  // Two halves side by side, split at a record boundary: the second half
+  // a little smaller, as its thread first walks the first half to find it.
+  SecondHalf second;
+  second.text = text;
+  second.sep = sep;
+  second.from = text.size() / 2 + text.size() / 32;
+  second.name = &name;
+  std::vector<std::string> firstWarnings;
+  PartEnd firstEnd;
+  bool firstOk = false;
+  {
+    std::jthread worker;
+    try {
+      worker = std::jthread(std::ref(second));
+    } catch (const std::system_error&) {
+      return readSequentially(text, sep, name, out, error, warnings);
+    }
+    Part first{0, second.from, 1, 1};
+    firstOk = readRecords(text, sep, first, name, out.cells, firstEnd, error, &firstWarnings);
+  }
+  if (!firstOk) {
+    // The first half's fault comes first in the file too.
+    if (warnings) *warnings = std::move(firstWarnings);
+    return false;
+  }
+  bool joined = second.started && second.ok && firstEnd.at == second.part.begin &&
+                firstEnd.row == second.part.firstRow && firstEnd.line == second.part.firstLine &&
+                out.cells.cellCount() + second.cells.cellCount() <= kMaxFileCells;
+  if (!second.started && firstEnd.at >= text.size()) {
+    // The first half held every record.
+    if (warnings) *warnings = std::move(firstWarnings);
+    out.maxCols = firstEnd.widest;
+    out.maxRows = firstEnd.row - 1;
+    return true;
+  }
+  if (!joined) {
+    // A fault in the second half, or a limit the halves pass only together:
+    // read again in one go, so that the message is the one a single pass
+    // gives at the place it gives it.
+    out.cells.clear();
+    return readSequentially(text, sep, name, out, error, warnings);
+  }
+  out.cells.appendRows(std::move(second.cells));
+  if (warnings) {
+    *warnings = std::move(firstWarnings);
+    warnings->insert(warnings->end(), std::make_move_iterator(second.warnings.begin()),
+                     std::make_move_iterator(second.warnings.end()));
+  }
+  out.maxCols = std::max(firstEnd.widest, second.end.widest);
+  out.maxRows = second.end.row - 1;
   return true;
 }
 

@@ -29,7 +29,7 @@ class Pool {
       return block;
     }
     if (left_ < size) {
-      slabs_.push_back(std::make_unique<std::byte[]>(kSlabBytes));
+      slabs_.push_back(std::make_unique_for_overwrite<std::byte[]>(kSlabBytes));
       next_ = slabs_.back().get();
       left_ = kSlabBytes;
     }

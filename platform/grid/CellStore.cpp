@@ -3,7 +3,33 @@
 #include <iterator>
 #include <memory>
 
+#include "platform/grid/BlockPool.h"
+
 namespace grid {
+namespace {
+
+// Rows of up to 64 cells; never destroyed, as cells of static lifetime may
+// be freed after every other destructor has run.
+union RowPool {
+  BlockPool pool;
+  RowPool() : pool(sizeof(Cell), 64 * sizeof(Cell)) {}
+  ~RowPool() {}
+};
+
+BlockPool& rowPool() {
+  static RowPool instance;
+  return instance.pool;
+}
+
+}  // namespace
+
+void* takeRowBlock(std::size_t bytes) {
+  return rowPool().take(bytes);
+}
+
+void giveRowBlock(void* block, std::size_t bytes) noexcept {
+  rowPool().give(block, bytes);
+}
 
 Cell Cell::clone() const {
   Cell c;

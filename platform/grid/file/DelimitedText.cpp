@@ -1,6 +1,12 @@
 #include "platform/grid/file/DelimitedText.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <exception>
 #include <functional>
 #include <system_error>
 #include <thread>
@@ -36,6 +42,39 @@ bool isAscii(std::string_view s) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// Gives the pages of a text the caller has handed over back to the system
+// once they are read, so that a large file is not in memory whole beside
+// its cells. Only whole pages from the part's start up to what is read go,
+// and, in the first half, no further than the second half's thread has
+// walked; so the halves never give back a page the other still reads.
+class ReadPages {
+ public:
+  ReadPages() = default;  // keeps every page
+  ReadPages(std::string_view text, std::size_t begin, const std::atomic<std::size_t>* walked)
+      : base_(text.data()), done_(begin), next_(begin + kStep), walked_(walked) {}
+  void readUpTo(std::size_t at) {
+    if (at >= next_) release(at);
+  }
+
+ private:
+  static constexpr std::size_t kStep = std::size_t{1} << 20;
+  void release(std::size_t at) {
+    next_ = at + kStep;
+    if (walked_) at = std::min(at, walked_->load(std::memory_order_acquire));
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    std::uintptr_t from =
+        (reinterpret_cast<std::uintptr_t>(base_ + done_) + page - 1) / page * page;
+    std::uintptr_t to = reinterpret_cast<std::uintptr_t>(base_ + at) / page * page;
+    if (to <= from) return;
+    ::madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+    done_ = to - reinterpret_cast<std::uintptr_t>(base_);
+  }
+  const char* base_ = nullptr;
+  std::size_t done_ = 0;  // given back below, from the part's start
+  std::size_t next_ = SIZE_MAX;
+  const std::atomic<std::size_t>* walked_ = nullptr;
+};
+
 // A run of whole records: from `begin` to the record that starts at or
 // past `stopAt` (the text's end for the last part).
 struct Part {
@@ -53,13 +92,14 @@ struct PartEnd {
 // of its own, so parts can be read side by side.
 bool readRecords(std::string_view text, char sep, const Part& part, const std::string& name,
                  CellStore& cells, PartEnd& end, std::string& error,
-                 std::vector<std::string>* warnings) {
+                 std::vector<std::string>* warnings, ReadPages pages = {}) {
   FormulaShapes formulas;
   std::size_t i = part.begin, n = text.size();
   int row = part.firstRow, line = part.firstLine, widest = 0;
   std::string field;
   std::size_t lastStored = 0;  // cells of the record before
   while (i < n && i < part.stopAt) {
+    pages.readUpTo(i);
     int recordLine = line;
     int col = 1;
     std::size_t storedBefore = cells.cellCount();
@@ -179,11 +219,17 @@ bool readRecords(std::string_view text, char sep, const Part& part, const std::s
 // Where the first record at or past `from` starts, with its row and line,
 // found by walking the records before it as readRecords does without
 // keeping anything; false when the text holds no such record or is
-// malformed before it (then reading it whole finds the fault).
-bool findPartStart(std::string_view text, char sep, std::size_t from, Part& out) {
-  std::size_t i = 0, n = text.size();
+// malformed before it (then the first half's reader finds the fault).
+// `walked` tells how far it has gone.
+bool findPartStart(std::string_view text, char sep, std::size_t from, Part& out,
+                   std::atomic<std::size_t>& walked) {
+  std::size_t i = 0, n = text.size(), told = 0;
   int row = 1, line = 1;
   while (i < n) {
+    if (i >= told + (std::size_t{1} << 20)) {
+      walked.store(i, std::memory_order_release);
+      told = i;
+    }
     if (i >= from) {
       out.begin = i;
       out.firstRow = row;
@@ -233,24 +279,29 @@ struct SecondHalf {
   char sep = ',';
   std::size_t from = 0;
   const std::string* name = nullptr;
+  bool handedOver = false;
 
+  std::atomic<std::size_t> walked{0};
   Part part;
   PartEnd end;
   CellStore cells;
   std::vector<std::string> warnings;
   std::string error;
   bool started = false, ok = false;
+  std::exception_ptr failure;  // out of memory: rethrown where the caller is
 
   void operator()() noexcept {
     try {
-      started = findPartStart(text, sep, from, part);
+      started = findPartStart(text, sep, from, part, walked);
+      // The first half's reader alone reads what lies before.
+      walked.store(started ? part.begin : text.size(), std::memory_order_release);
       if (!started) return;
       part.stopAt = text.size();
-      ok = readRecords(text, sep, part, *name, cells, end, error, &warnings);
+      ReadPages pages;
+      if (handedOver) pages = ReadPages(text, part.begin, nullptr);
+      ok = readRecords(text, sep, part, *name, cells, end, error, &warnings, pages);
     } catch (...) {
-      // Out of memory: the whole text is read again on one thread, which
-      // reports it as before.
-      started = ok = false;
+      failure = std::current_exception();
     }
   }
 };
@@ -274,7 +325,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
 
 bool readDelimitedText(std::string_view raw, const std::string& name, SheetContent& out,
                        std::string& error, std::vector<std::string>* warnings,
-                       std::size_t inPartsFrom) {
+                       std::size_t inPartsFrom, bool handedOver) {
   // UTF-8 text becomes Windows-1252; bytes that are no UTF-8 are taken as
   // they are, so files in either encoding read right. Field by field: the
   // separators, quotes and line ends are ASCII, which no UTF-8 sequence
@@ -291,6 +342,7 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
   second.sep = sep;
   second.from = text.size() / 2 + text.size() / 32;
   second.name = &name;
+  second.handedOver = handedOver;
   std::vector<std::string> firstWarnings;
   PartEnd firstEnd;
   bool firstOk = false;
@@ -302,39 +354,45 @@ bool readDelimitedText(std::string_view raw, const std::string& name, SheetConte
       return readSequentially(text, sep, name, out, error, warnings);
     }
     Part first{0, second.from, 1, 1};
-    firstOk = readRecords(text, sep, first, name, out.cells, firstEnd, error, &firstWarnings);
+    ReadPages pages;
+    if (handedOver) pages = ReadPages(text, 0, &second.walked);
+    firstOk =
+        readRecords(text, sep, first, name, out.cells, firstEnd, error, &firstWarnings, pages);
   }
-  if (!firstOk) {
-    // The first half's fault comes first in the file too.
-    if (warnings) *warnings = std::move(firstWarnings);
+  if (second.failure) std::rethrow_exception(second.failure);
+  // What one pass reports is found without reading again (the text may be
+  // gone): the first half's fault comes first; past the limit on cells the
+  // halves pass together, one pass stops there; else the second half's.
+  if (!firstOk) return false;
+  auto done = [&](int widest, int rows) {
+    if (warnings) {
+      *warnings = std::move(firstWarnings);
+      warnings->insert(warnings->end(), std::make_move_iterator(second.warnings.begin()),
+                       std::make_move_iterator(second.warnings.end()));
+    }
+    out.maxCols = widest;
+    out.maxRows = rows;
+    return true;
+  };
+  if (!second.started && firstEnd.at >= text.size())
+    return done(firstEnd.widest, firstEnd.row - 1);  // one half held every record
+  if (!second.started || firstEnd.at != second.part.begin || firstEnd.row != second.part.firstRow ||
+      firstEnd.line != second.part.firstLine) {
+    error = name + ": cannot be read (its halves do not meet)";  // never, as both walk alike
     return false;
   }
-  bool joined = second.started && second.ok && firstEnd.at == second.part.begin &&
-                firstEnd.row == second.part.firstRow && firstEnd.line == second.part.firstLine &&
-                out.cells.cellCount() + second.cells.cellCount() <= kMaxFileCells;
-  if (!second.started && firstEnd.at >= text.size()) {
-    // The first half held every record.
-    if (warnings) *warnings = std::move(firstWarnings);
-    out.maxCols = firstEnd.widest;
-    out.maxRows = firstEnd.row - 1;
-    return true;
+  const std::string tooManyCells = name + ": more than " + std::to_string(kMaxFileCells) + " cells";
+  if (out.cells.cellCount() + second.cells.cellCount() > kMaxFileCells ||
+      (!second.ok && second.error == tooManyCells)) {
+    error = tooManyCells;
+    return false;
   }
-  if (!joined) {
-    // A fault in the second half, or a limit the halves pass only together:
-    // read again in one go, so that the message is the one a single pass
-    // gives at the place it gives it.
-    out.cells.clear();
-    return readSequentially(text, sep, name, out, error, warnings);
+  if (!second.ok) {
+    error = std::move(second.error);
+    return false;
   }
   out.cells.appendRows(std::move(second.cells));
-  if (warnings) {
-    *warnings = std::move(firstWarnings);
-    warnings->insert(warnings->end(), std::make_move_iterator(second.warnings.begin()),
-                     std::make_move_iterator(second.warnings.end()));
-  }
-  out.maxCols = std::max(firstEnd.widest, second.end.widest);
-  out.maxRows = second.end.row - 1;
-  return true;
+  return done(std::max(firstEnd.widest, second.end.widest), second.end.row - 1);
 }
 
 }  // namespace grid

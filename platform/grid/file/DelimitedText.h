@@ -22,9 +22,11 @@ bool readDelimitedText(std::string_view text, const std::string& name, SheetCont
 // warnings and the errors are those of one pass.
 inline constexpr std::size_t kReadInPartsFrom = std::size_t{1} << 20;
 
-// As above, halving texts from `inPartsFrom` bytes on.
+// As above, halving texts from `inPartsFrom` bytes on. With `handedOver`
+// the caller owns the text's memory and reads it no more: its pages are
+// given back to the system as they are read.
 GRID_API bool readDelimitedText(std::string_view text, const std::string& name, SheetContent& out,
                                 std::string& error, std::vector<std::string>* warnings,
-                                std::size_t inPartsFrom);
+                                std::size_t inPartsFrom, bool handedOver = false);
 
 }  // namespace grid

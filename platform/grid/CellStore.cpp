@@ -3,7 +3,33 @@
 #include <iterator>
 #include <memory>
 
+#include "platform/grid/BlockPool.h"
+
 namespace grid {
+namespace {
+
+// Rows of up to 64 cells; never destroyed, as cells of static lifetime may
+// be freed after every other destructor has run.
+union RowPool {
+  BlockPool pool;
+  RowPool() : pool(sizeof(Cell), 64 * sizeof(Cell)) {}
+  ~RowPool() {}
+};
+
+BlockPool& rowPool() {
+  static RowPool instance;
+  return instance.pool;
+}
+
+}  // namespace
+
+void* takeRowBlock(std::size_t bytes) {
+  return rowPool().take(bytes);
+}
+
+void giveRowBlock(void* block, std::size_t bytes) noexcept {
+  rowPool().give(block, bytes);
+}
 
 Cell Cell::clone() const {
   Cell c;
@@ -190,6 +216,23 @@ std::vector<std::pair<CellPos, Cell>> CellStore::take(const Area& a) {
   }
   dropEmptyTail();
   return out;
+}
+
+void CellStore::appendRows(CellStore&& other) {
+  std::size_t first = rows_.size();
+  if (other.rows_.size() > first) rows_.resize(other.rows_.size());
+  for (std::size_t r = 0; r < other.rows_.size(); ++r) {
+    Row& from = other.rows_[r];
+    if (from.empty()) continue;
+    if (rows_[r].empty()) {
+      count_ += from.size();
+      rows_[r] = std::move(from);
+    } else {
+      // Not the case it is made for, but no cell is lost.
+      for (Cell& c : from) put(c.col, static_cast<int>(r), std::move(c));
+    }
+  }
+  other.clear();
 }
 
 void CellStore::put(int col, int row, Cell&& cell) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -8,6 +9,22 @@
 #include "platform/grid/grid_export.h"
 
 namespace grid {
+
+// Rows of cells come from a pool of blocks (see BlockPool): no header per
+// row, and a large sheet's rows sit on few pages.
+GRID_API void* takeRowBlock(std::size_t bytes);
+GRID_API void giveRowBlock(void* block, std::size_t bytes) noexcept;
+
+template <class T>
+struct RowAllocator {
+  using value_type = T;
+  RowAllocator() = default;
+  template <class U>
+  RowAllocator(const RowAllocator<U>&) noexcept {}
+  T* allocate(std::size_t n) { return static_cast<T*>(takeRowBlock(n * sizeof(T))); }
+  void deallocate(T* p, std::size_t n) noexcept { giveRowBlock(p, n * sizeof(T)); }
+  friend bool operator==(const RowAllocator&, const RowAllocator&) { return true; }
+};
 
 // Sparse cell storage: one vector per row, its cells sorted by column.
 // Lookups are a row index and a short binary search; blocks are walked row
@@ -72,11 +89,14 @@ class GRID_API CellStore {
   std::vector<std::pair<CellPos, Cell>> take(const Area& a);
   // Stores a cell at a position, replacing what was there.
   void put(int col, int row, Cell&& cell);
+  // Moves in every cell of `other`, which is left empty: whole rows where
+  // this store has none (a file read in parts), cell by cell elsewhere.
+  void appendRows(CellStore&& other);
 
   static const Value& emptyValue();
 
  private:
-  using Row = std::vector<Cell>;
+  using Row = std::vector<Cell, RowAllocator<Cell>>;
   static Row::const_iterator lowerBound(const Row& r, int col) {
     return std::lower_bound(r.begin(), r.end(), col,
                             [](const Cell& c, int v) { return c.col < v; });

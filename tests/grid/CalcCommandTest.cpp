@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "apps/ss-host/HostCommand.h"
+#include "apps/ss-host/commands/CalcListing.h"
 
 namespace fs = std::filesystem;
 
@@ -78,4 +79,32 @@ TEST(CalcCommand, ListingKeepsEveryKindOfValueAndLine) {
   // Line numbers count the line breaks inside quoted fields.
   EXPECT_NE(err.find("line 4, cell A3"), std::string::npos) << err;
   fs::remove(f);
+}
+
+TEST(CalcCommand, ListingInBlocksIsTheListingInOnePiece) {
+  // Rows of varying width with gaps, blank cells and a value that needs quotes.
+  grid::CellStore cells;
+  std::string expected;
+  for (int row = 1; row <= 3000; ++row) {
+    if (row % 97 == 0) continue;
+    for (int col = 1; col <= 1 + row % 9; ++col) {
+      grid::Cell& c = cells.obtain(col, row);
+      if ((row + col) % 11 == 0) continue;  // stored, shows nothing
+      c.value = (row + col) % 13 == 0 ? grid::Value::makeText("a,b")
+                                      : grid::Value::makeNumber(row * 0.5 + col);
+      appendListingLine(expected, col, row, c.value);
+    }
+  }
+  cells.obtain(0, 5).value = grid::Value::makeText("caption");  // header captions are not listed
+  for (std::size_t blockCells : {std::size_t{1}, std::size_t{7}, std::size_t{500},
+                                 kListingBlockCells, std::size_t{1} << 30}) {
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    writeListing(cells, file, blockCells);
+    std::string written(static_cast<std::size_t>(std::ftell(file)), '\0');
+    std::rewind(file);
+    ASSERT_EQ(std::fread(written.data(), 1, written.size(), file), written.size());
+    std::fclose(file);
+    EXPECT_EQ(written, expected) << "blocks of " << blockCells << " cells";
+  }
 }

@@ -13,6 +13,7 @@
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
 #include "apps/ss-host/LibraryContents.h"
+#include "apps/ss-host/commands/CalcListing.h"
 #include "apps/ss-host/commands/CalcStandardsSheet.h"
 #include "core/Nx_Settings.h"
 #include "core/PathHelpers.h"
@@ -51,56 +52,9 @@ const char* kHelp =
     "Exit codes: 0 done, 4 a standards sheet ran with diagnostics, 1 the file cannot\n"
     "be loaded or the run failed, 2 bad usage.\n";
 
-constexpr std::size_t kOutputChunk = 1 << 16;
-
 int usage(const std::string& why) {
   std::fprintf(stderr, "ss-host calc: %s\nRun 'ss-host calc --help' for the usage.\n", why.c_str());
   return kExitUsage;
-}
-
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
-
-// One "cell,value" line of the listing. Plain ASCII without separators or
-// quotes, which is nearly every value, is appended as it is: a million
-// cells make no temporary strings.
-void appendListingLine(std::string& out, int col, int row, const grid::Value& value) {
-  char name[16];
-  char* end = name + sizeof name;
-  char* at = end;
-  for (int c = col; c > 0; c = (c - 1) / 26) *--at = static_cast<char>('A' + (c - 1) % 26);
-  out.append(at, end);
-  auto digits = std::to_chars(name, name + sizeof name, row);
-  out.append(name, digits.ptr).append(1, ',');
-  std::string number;
-  std::string_view text;
-  switch (value.kind) {
-    case grid::ValueKind::Number:
-      number = grid::formatGeneral(value.number);
-      text = number;
-      break;
-    case grid::ValueKind::Text:
-      text = value.text;
-      break;
-    default:
-      number = grid::valueText(value);
-      text = number;
-  }
-  bool plain = std::all_of(text.begin(), text.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x80 && c != ',' && c != '"' && c != '\r' && c != '\n';
-  });
-  if (plain)
-    out.append(text);
-  else
-    out.append(csvField(base::cp1252ToUtf8(text)));
-  out.append(1, '\n');
 }
 
 bool isStandardsSheet(const std::string& file) {
@@ -120,6 +74,16 @@ void registerFunctions(grid::Sheet& sheet) {
   for (const auto& [col, row] : cells) sheet.setFormula(col, row, sheet.getFormula(col, row));
 }
 
+int exportComputed(const grid::Sheet& sheet, const std::string& exportTo) {
+  if (exportTo.empty()) return kExitOk;
+  std::string error;
+  if (!grid::exportSheet(sheet, exportTo, grid::PrintLayout{}, error)) {
+    std::fprintf(stderr, "ss-host calc: %s\n", error.c_str());
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
 int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
   grid::Sheet sheet;
   std::string error;
@@ -135,21 +99,14 @@ int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
     CommandLineToStderr lookupMessages;
     sheet.reCalc();
   }
+  if (!json) {
+    writeListing(sheet.content().cells, stdout);
+    return exportComputed(sheet, exportTo);
+  }
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
-  std::string out;
   sheet.content().cells.forEach([&](const grid::Cell& c, int row) {
     if (c.col < 1 || row < 1) return;  // header captions have no cell name
     bool formula = c.hasFormula();
-    if (!json) {
-      if (!formula && (c.value.isEmpty() || (c.value.isText() && c.value.text.empty()))) return;
-      appendListingLine(out, c.col, row, c.value);
-      // Written as it goes: a large sheet's listing is never whole in memory.
-      if (out.size() >= kOutputChunk) {
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        out.clear();
-      }
-      return;
-    }
     std::string value = sheet.getValue(c.col, row);
     if (value.empty() && !formula) return;
     std::string name = grid::cellName(c.col, row);
@@ -164,16 +121,10 @@ int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
       cells.push_back(std::move(j));
     }
   });
-  if (json)
-    out = cells.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+  std::string out =
+      cells.dump(1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
-  if (!exportTo.empty()) {
-    if (!grid::exportSheet(sheet, exportTo, grid::PrintLayout{}, error)) {
-      std::fprintf(stderr, "ss-host calc: %s\n", error.c_str());
-      return kExitFailed;
-    }
-  }
-  return kExitOk;
+  return exportComputed(sheet, exportTo);
 }
 
 int runCalc(const std::vector<std::string>& args) {

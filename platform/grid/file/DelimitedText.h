@@ -1,9 +1,11 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/grid/SheetContent.h"
+#include "platform/grid/grid_export.h"
 
 namespace grid {
 
@@ -15,5 +17,16 @@ namespace grid {
 // does not compile loads as a #NAME? cell and adds a warning.
 bool readDelimitedText(std::string_view text, const std::string& name, SheetContent& out,
                        std::string& error, std::vector<std::string>* warnings = nullptr);
+
+// Texts this long are read in two halves side by side; the result, the
+// warnings and the errors are those of one pass.
+inline constexpr std::size_t kReadInPartsFrom = std::size_t{1} << 20;
+
+// As above, halving texts from `inPartsFrom` bytes on. With `handedOver`
+// the caller owns the text's memory and reads it no more: its pages are
+// given back to the system as they are read.
+GRID_API bool readDelimitedText(std::string_view text, const std::string& name, SheetContent& out,
+                                std::string& error, std::vector<std::string>* warnings,
+                                std::size_t inPartsFrom, bool handedOver = false);
 
 }  // namespace grid

@@ -9,6 +9,39 @@
 #include "platform/grid/file/ZipDirectory.h"
 
 namespace grid {
+namespace {
+
+// `handedOver`: the text is the caller's own copy of a file, which it reads
+// no more, so a reader may give its memory back as it goes.
+bool readText(std::string_view text, const std::string& name, SheetContent& out, std::string& error,
+              std::vector<std::string>* warnings, bool handedOver) {
+  if (warnings) warnings->clear();
+  if (text.size() > kMaxFileBytes) {
+    error = name + ": the file is larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
+    return false;
+  }
+  if (looksLikeZip(text)) return readWorkbook(text, name, out, error, warnings);
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  if (text.find('\0') != std::string_view::npos) {
+    error = name + ": not a sheet (binary data)";
+    return false;
+  }
+  std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) {
+    error = name + ": the file is empty";
+    return false;
+  }
+  out = SheetContent{};
+  std::vector<std::string> found;
+  bool ok = text[first] == '{'
+                ? readNativeFormat(text, name, out, error, &found)
+                : readDelimitedText(text, name, out, error, &found, kReadInPartsFrom, handedOver);
+  if (!ok) out = SheetContent{};
+  if (ok && warnings) *warnings = std::move(found);
+  return ok;
+}
+
+}  // namespace
 
 bool loadSheetFile(const std::string& path, SheetContent& out, std::string& error,
                    std::vector<std::string>* warnings) {
@@ -31,34 +64,12 @@ bool loadSheetFile(const std::string& path, SheetContent& out, std::string& erro
     error = why.empty() ? path + ": cannot be read" : why;
     return false;
   }
-  return readSheetText(text, path, out, error, warnings);
+  return readText(text, path, out, error, warnings, true);
 }
 
 bool readSheetText(std::string_view text, const std::string& name, SheetContent& out,
                    std::string& error, std::vector<std::string>* warnings) {
-  if (warnings) warnings->clear();
-  if (text.size() > kMaxFileBytes) {
-    error = name + ": the file is larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
-    return false;
-  }
-  if (looksLikeZip(text)) return readWorkbook(text, name, out, error, warnings);
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  if (text.find('\0') != std::string_view::npos) {
-    error = name + ": not a sheet (binary data)";
-    return false;
-  }
-  std::size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) {
-    error = name + ": the file is empty";
-    return false;
-  }
-  out = SheetContent{};
-  std::vector<std::string> found;
-  bool ok = text[first] == '{' ? readNativeFormat(text, name, out, error, &found)
-                               : readDelimitedText(text, name, out, error, &found);
-  if (!ok) out = SheetContent{};
-  if (ok && warnings) *warnings = std::move(found);
-  return ok;
+  return readText(text, name, out, error, warnings, false);
 }
 
 std::string writeSheetText(const SheetContent& content, bool dataOnly) {

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "apps/ss-host/HostText.h"
+
 namespace eval {
 
 namespace {
+
+using hosttext::fileName;
 
 // Width in characters of UTF-8 text (continuation bytes take no column).
 size_t columns(const std::string& text) {
@@ -49,11 +53,6 @@ std::string oneLine(std::string text) {
     if (c == '\n' || c == '\r') c = ' ';
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
-}
-
-std::string fileName(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // "equation, row 31, Nothing: the message"; the sheet is named when the

@@ -7,12 +7,8 @@ namespace eval {
 
 namespace {
 
+using hosttext::fileName;
 using hosttext::utf8;
-
-std::string fileName(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::vector<std::pair<std::string, std::string>> variables(
     const std::vector<KvTraceVariable>& list) {

@@ -1,13 +1,16 @@
 #include "apps/ss-host/commands/EvalBatch.h"
 
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 #include "apps/ss-host/commands/EvalMacro.h"
@@ -59,16 +62,39 @@ void evaluate(const Batch& batch, const Options& options, AcDbObjectId id, WireM
   }
 }
 
+// The next macro to take, shared by the workers: each takes one when it is
+// free, so a worker slowed down by the machine takes fewer and all end
+// together. The result does not depend on who ran which macro.
+class SharedCounter {
+ public:
+  SharedCounter() {
+    void* page =
+        ::mmap(nullptr, sizeof(Counter), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (page != MAP_FAILED) next_ = std::construct_at(static_cast<Counter*>(page), 0);
+  }
+  ~SharedCounter() {
+    if (next_) ::munmap(next_, sizeof(Counter));
+  }
+  SharedCounter(const SharedCounter&) = delete;
+  SharedCounter& operator=(const SharedCounter&) = delete;
+  bool ready() const { return next_ != nullptr; }
+  size_t take() { return next_->fetch_add(1, std::memory_order_relaxed); }
+
+ private:
+  using Counter = std::atomic<size_t>;
+  static_assert(Counter::is_always_lock_free, "shared between processes");
+  Counter* next_ = nullptr;
+};
+
 // The worker's whole life; never returns to the command.
-[[noreturn]] void work(const Batch& batch, const Options& options, int slot, int fd) {
+[[noreturn]] void work(const Batch& batch, const Options& options, SharedCounter& next, int fd) {
   // The library does not change under a batch: its files are read and
   // parsed once per worker, not once per macro.
   base::FileMemoScope memo;
   AcArray<AcDbObjectId> ids;
   batch.drawing.getMacroIds(ids);
   const Nx_String target(batch.target.c_str());
-  for (size_t k = static_cast<size_t>(slot); k < batch.picked.size();
-       k += static_cast<size_t>(batch.jobs)) {
+  for (size_t k = next.take(); k < batch.picked.size(); k = next.take()) {
     const int i = batch.picked[k];
     WireMacro out;
     out.index = static_cast<int>(k);
@@ -154,6 +180,11 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, BatchP
   plan.jobs = std::max(1, std::min<int>(batch.jobs, static_cast<int>(batch.picked.size())));
   std::fflush(stdout);
   std::fflush(stderr);
+  SharedCounter next;
+  if (!next.ready()) {
+    error = std::string("cannot start the workers: ") + std::strerror(errno);
+    return false;
+  }
   std::vector<Worker> workers;
   for (int slot = 0; slot < plan.jobs; ++slot) {
     int ends[2];
@@ -165,7 +196,7 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, BatchP
     if (pid == 0) {
       ::close(ends[0]);
       for (const Worker& w : workers) ::close(w.fd);
-      work(plan, options, slot, ends[1]);
+      work(plan, options, next, ends[1]);
     }
     ::close(ends[1]);
     if (pid < 0) {

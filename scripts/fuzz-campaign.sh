@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The long fuzz campaign: runs the targets in turn, CHUNK seconds each
+# (default 600), until each has GOAL executions (default 10,000,000) in the
+# ledger build-fuzz/ledger.tsv, one line a run: time, target, executions,
+# edges, seconds, exit code. A later campaign goes on from the ledger, so it
+# can be stopped at any time. Runs at the lowest priority, through
+# scripts/fuzz.sh (the same options, corpora and findings).
+#   scripts/fuzz-campaign.sh [TARGET...]     (default: every target)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
+  sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+  exit 0
+fi
+goal=${GOAL:-10000000}
+chunk=${CHUNK:-600}
+ledger=build-fuzz/ledger.tsv
+cmake --preset fuzz >/dev/null || exit 1
+mapfile -t targets < <(if [ $# -gt 0 ]; then printf '%s\n' "$@"; else
+  cmake --build build-fuzz --target help | grep -oP '^\S+(?=_fuzzer:)' | sort
+fi)
+mkdir -p build-fuzz/findings
+touch "$ledger"
+banked() { awk -v t="$1" '$2 == t { s += $3 } END { print s + 0 }' "$ledger"; }
+
+while true; do
+  pending=0
+  for t in "${targets[@]}"; do
+    [ "$(banked "$t")" -ge "$goal" ] && continue
+    pending=1
+    start=$(date +%s)
+    line=$(FUZZ_SECONDS=$chunk nice -n 19 scripts/fuzz.sh "$t" | awk -v t="$t" '$1 == t')
+    rc=${PIPESTATUS[0]}
+    read -r _ runs edges _ <<<"$line"
+    [[ $runs =~ ^[0-9]+$ ]] || runs=0
+    [[ $edges =~ ^[0-9]+$ ]] || edges=0
+    printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$(date -u +%FT%T)" "$t" "$runs" "$edges" \
+      $(($(date +%s) - start)) "$rc" >>"$ledger"
+    if [ "$rc" -ne 0 ]; then
+      cp "build-fuzz/findings/$t.log" "build-fuzz/findings/$t.failed-$(date +%s).log"
+      echo "$t: a finding, see build-fuzz/findings/" >&2
+    fi
+  done
+  [ "$pending" -eq 0 ] && break
+done
+echo "every target has $goal executions in $ledger"

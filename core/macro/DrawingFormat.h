@@ -27,6 +27,10 @@ std::string patternKey(const Nx_String& tab, const Nx_String& name);
 MacroTabData readTab(const JsonField& f, const PatternDirections* patterns);
 void writeTab(JsonWriter& w, const MacroTabData& tab);
 
+// The loader's words for a name a list holds twice (without case), e.g.
+// `usedTwice("macro", "M-1")`; a drawing saved in parts says the same.
+std::string usedTwice(const char* what, const std::string& name);
+
 // Fills an empty database from the file's root; throws LoadError.
 void readDrawing(const JsonField& root, AcDbDatabase& db, AcArray<AcDbObjectId>& macroIds);
 // The canonical form of the drawing: keys in a fixed order, every key

@@ -91,13 +91,12 @@ bool joinParts(const std::vector<DrawingPart>& parts, const Nx_String& path, std
     size += parts[i].text.size() + 1;
     if (!names.insert(Nx_String(parts[i].name).lower().str()).second) {
       error = Nx_String(std::string(kRefused) + path.str() + ": /macros/" + std::to_string(i) +
-                        "/name: the macro name \"" + parts[i].name + "\" is used twice");
+                        "/name: " + usedTwice("macro", parts[i].name));
       return false;
     }
   }
-  text.clear();
   text.reserve(size);
-  text = head();
+  text.assign(head());
   for (size_t i = 0; i < parts.size(); ++i) {
     if (i > 0) text += ',';
     text += parts[i].text;

@@ -20,8 +20,7 @@ class UniqueNames {
   explicit UniqueNames(const char* what) : what_(what) {}
   void add(const JsonField& field, const Nx_String& name) {
     if (name.isEmpty()) field.expected(std::string("a ") + what_ + " name that is not empty");
-    if (!fresh(name))
-      field.fail(std::string("the ") + what_ + " name \"" + name.str() + "\" is used twice");
+    if (!fresh(name)) field.fail(usedTwice(what_, name.str()));
   }
 
  private:
@@ -42,6 +41,14 @@ class UniqueNames {
   std::vector<Nx_String> few_;            // the first kFew names
   std::unordered_set<std::string> seen_;  // all names, once there are more
 };
+
+}  // namespace
+
+std::string usedTwice(const char* what, const std::string& name) {
+  return std::string("the ") + what + " name \"" + name + "\" is used twice";
+}
+
+namespace {
 
 class MacroReader {
  public:

@@ -12,20 +12,11 @@
 #include "platform/base/Cp1252.h"
 #include "platform/grid/Limits.h"
 #include "platform/grid/NumberText.h"
+#include "platform/grid/export/CsvExport.h"
 
 namespace {
 
 constexpr std::size_t kOutputChunk = 1 << 16;
-
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
 
 // The lines of the rows first..last, appended to `out`; `flush` takes
 // `out` over whenever it has grown past a chunk.
@@ -79,7 +70,7 @@ void appendListingLine(std::string& out, int col, int row, const grid::Value& va
   if (plain)
     out.append(text);
   else
-    out.append(csvField(base::cp1252ToUtf8(text)));
+    grid::appendCsvField(out, base::cp1252ToUtf8(text));
   out.append(1, '\n');
 }
 

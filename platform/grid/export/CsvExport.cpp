@@ -17,7 +17,13 @@ bool looksLikeFormula(const std::string& text) {
 void appendField(std::string& out, const Value& v) {
   std::string text = base::cp1252ToUtf8(valueText(v));
   if (v.isText() && looksLikeFormula(text)) text = "'" + text;
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+  appendCsvField(out, text);
+}
+
+}  // namespace
+
+void appendCsvField(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
     out += text;
     return;
   }
@@ -28,8 +34,6 @@ void appendField(std::string& out, const Value& v) {
   }
   out += '"';
 }
-
-}  // namespace
 
 std::string csvText(const Sheet& sheet) {
   UsedRange used = usedRange(sheet);

@@ -1,7 +1,9 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "platform/grid/Sheet.h"
+#include "platform/grid/grid_export.h"
 
 namespace grid {
 
@@ -12,5 +14,9 @@ namespace grid {
 // (it starts with "=", "+", "-" or "@" and is not a number) gets a leading
 // apostrophe, so opening the file runs nothing.
 std::string csvText(const Sheet& sheet);
+
+// One field of a CSV line: as it is, or in quotes with its quotes doubled
+// when it holds a comma, a quote or a line break.
+GRID_API void appendCsvField(std::string& out, std::string_view text);
 
 }  // namespace grid

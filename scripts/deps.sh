@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libwxgtk3.2-dev libx11-dev
-  libglpk-dev
+  libglpk-dev libmimalloc-dev
   libxlsxwriter-dev libcairo2-dev liborcus-dev zlib1g-dev poppler-utils
   xvfb xauth imagemagick
   clang libclang-rt-14-dev

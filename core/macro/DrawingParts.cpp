@@ -76,33 +76,43 @@ DrawingPart writePart(Nx_Drawing& drawing, AcDbObjectId id, int index, const Nx_
   return part;
 }
 
-bool joinParts(const std::vector<DrawingPart>& parts, const Nx_String& path, std::string& text,
-               Nx_String& error) {
+PartJoiner::PartJoiner(Nx_String path, Sink sink)
+    : path_(std::move(path)), sink_(std::move(sink)) {}
+
+void PartJoiner::add(const DrawingPart& part) {
+  const size_t index = count_++;
   // The whole file's checks come in this order: numbers while writing, then the reload.
-  for (DrawingPart::Fault fault : {DrawingPart::kNotFinite, DrawingPart::kNotLoading})
-    for (const DrawingPart& p : parts)
-      if (p.fault == fault) {
-        error = Nx_String(p.error);
-        return false;
-      }
-  std::unordered_set<std::string> names;
-  size_t size = head().size() + kTail.size();
-  for (size_t i = 0; i < parts.size(); ++i) {
-    size += parts[i].text.size() + 1;
-    if (!names.insert(Nx_String(parts[i].name).lower().str()).second) {
-      error = Nx_String(std::string(kRefused) + path.str() + ": /macros/" + std::to_string(i) +
-                        "/name: " + usedTwice("macro", parts[i].name));
+  if (part.fault == DrawingPart::kNotFinite && notFinite_.empty()) notFinite_ = part.error;
+  if (part.fault == DrawingPart::kNotLoading && notLoading_.empty()) notLoading_ = part.error;
+  if (part.fault == DrawingPart::kNone &&
+      !names_.insert(Nx_String(part.name).lower().str()).second && repeated_.empty())
+    repeated_ = std::string(kRefused) + path_.str() + ": /macros/" + std::to_string(index) +
+                "/name: " + usedTwice("macro", part.name);
+  if (!accepted()) return;
+  sink_(index == 0 ? std::string_view(head()) : std::string_view(","));
+  sink_(part.text);
+}
+
+bool PartJoiner::finish(Nx_String& error) {
+  for (const std::string* why : {&notFinite_, &notLoading_, &repeated_})
+    if (!why->empty()) {
+      error = Nx_String(*why);
       return false;
     }
-  }
-  text.reserve(size);
-  text.assign(head());
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) text += ',';
-    text += parts[i].text;
-  }
-  text += parts.empty() ? kEmptyTail : kTail;
+  if (count_ == 0) sink_(head());
+  sink_(count_ == 0 ? kEmptyTail : kTail);
   return true;
+}
+
+bool joinParts(const std::vector<DrawingPart>& parts, const Nx_String& path, std::string& text,
+               Nx_String& error) {
+  size_t size = head().size() + kTail.size();
+  for (const DrawingPart& p : parts) size += p.text.size() + 1;
+  text.clear();
+  text.reserve(size);
+  PartJoiner joiner(path, [&](std::string_view piece) { text += piece; });
+  for (const DrawingPart& p : parts) joiner.add(p);
+  return joiner.finish(error);
 }
 
 }  // namespace drawing

@@ -1,5 +1,8 @@
 #pragma once
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/Nx_String.h"
@@ -26,6 +29,27 @@ struct DCM_API DrawingPart {
 // and loaded back; a refusal is worded as Nx_Drawing::save words it.
 DCM_API DrawingPart writePart(Nx_Drawing& drawing, AcDbObjectId id, int index,
                               const Nx_String& path);
+
+// The file put together as its parts come, in order: each piece of text
+// goes to the sink at once. Once a part is faulty or repeats a name the file
+// is refused and nothing more goes; finish() ends the text and gives the
+// reason as joinParts does.
+class DCM_API PartJoiner {
+ public:
+  using Sink = std::function<void(std::string_view)>;
+  PartJoiner(Nx_String path, Sink sink);
+  void add(const DrawingPart& part);
+  // False once the file is refused: the pieces already given are of no use.
+  bool accepted() const { return notFinite_.empty() && notLoading_.empty() && repeated_.empty(); }
+  bool finish(Nx_String& error);
+
+ private:
+  Nx_String path_;
+  Sink sink_;
+  std::unordered_set<std::string> names_;
+  std::string notFinite_, notLoading_, repeated_;  // the first reason of each kind
+  size_t count_ = 0;
+};
 
 // The whole file from every macro's part, in order; false with the reason
 // (as Nx_Drawing::save gives it) when a part is faulty or two macros share

@@ -51,22 +51,6 @@ class FileDescriptor {
   int fd_;
 };
 
-// Removes the temporary file unless the rename consumed it.
-class TemporaryName {
- public:
-  explicit TemporaryName(std::string name) : name_(std::move(name)) {}
-  ~TemporaryName() {
-    if (!name_.empty()) ::unlink(name_.c_str());
-  }
-  TemporaryName(const TemporaryName&) = delete;
-  TemporaryName& operator=(const TemporaryName&) = delete;
-  const std::string& name() const { return name_; }
-  void keep() { name_.clear(); }
-
- private:
-  std::string name_;
-};
-
 std::string folderOf(const std::string& path) {
   size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -145,35 +129,86 @@ long long atomicWriteOperations() {
   return gOperations;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view content, std::string* error) {
-  std::string target;
-  if (!finalTarget(path, target, error)) return false;
-  struct stat st;
-  bool exists = ::stat(target.c_str(), &st) == 0;
-  if (exists && !S_ISREG(st.st_mode))
-    return failWhy(error, "Cannot replace", path, describeType(st.st_mode));
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {}
 
-  std::string tmpl = target + ".tmpXXXXXX";
-  FileDescriptor fd(injectedFailure() ? -1 : ::mkstemp(tmpl.data()));
-  if (fd.get() < 0) return fail(error, "Cannot create a temporary file beside", path, errno);
-  TemporaryName temporary(tmpl);
+AtomicFileWriter::~AtomicFileWriter() {
+  abandon();
+}
+
+void AtomicFileWriter::abandon() {
+  if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+  if (!temporary_.empty()) ::unlink(std::exchange(temporary_, std::string()).c_str());
+  broken_ = true;
+}
+
+bool AtomicFileWriter::failed(bool ok) {
+  if (!ok) abandon();
+  return ok;
+}
+
+bool AtomicFileWriter::open() {
+  if (broken_ || fd_ >= 0) return false;
+  if (!finalTarget(path_, target_, &error_)) return failed(false);
+  struct stat st;
+  bool exists = ::stat(target_.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode))
+    return failed(failWhy(&error_, "Cannot replace", path_, describeType(st.st_mode)));
+  std::string tmpl = target_ + ".tmpXXXXXX";
+  fd_ = injectedFailure() ? -1 : ::mkstemp(tmpl.data());
+  if (fd_ < 0) return failed(fail(&error_, "Cannot create a temporary file beside", path_, errno));
+  temporary_ = tmpl;
   // The replacement keeps the permissions (and, where allowed, the owner) of the file it replaces.
   if (exists) {
-    ::fchmod(fd.get(), st.st_mode & 07777);
+    ::fchmod(fd_, st.st_mode & 07777);
     // Fails for anyone but root when the owner is someone else; the permissions still hold.
-    [[maybe_unused]] int owned = ::fchown(fd.get(), st.st_uid, st.st_gid);
+    [[maybe_unused]] int owned = ::fchown(fd_, st.st_uid, st.st_gid);
   } else {
-    ::fchmod(fd.get(), 0644);
+    ::fchmod(fd_, 0644);
   }
-  if (!writeAll(fd.get(), content, path, error)) return false;
-  if (injectedFailure() || ::fsync(fd.get()) != 0) return fail(error, "Cannot write", path, errno);
+  return true;
+}
+
+bool AtomicFileWriter::append(std::string_view piece) {
+  if (broken_ || fd_ < 0) return false;
+  // The simulated full disk counts the bytes of the whole file.
+  const long long failAfter = gFailAfter;
+  if (failAfter >= 0) gFailAfter = std::max(0LL, failAfter - static_cast<long long>(written_));
+  const bool ok = writeAll(fd_, piece, path_, &error_);
+  gFailAfter = failAfter;
+  if (!ok) return failed(false);
+  written_ += piece.size();
+  appended_ = true;
+  // Starts the write-back of every full stretch written, without waiting for it.
+  constexpr unsigned long long kStretch = 8ULL << 20;
+  if (written_ - flushed_ >= kStretch) {
+    ::sync_file_range(fd_, static_cast<off_t>(flushed_), static_cast<off_t>(written_ - flushed_),
+                      SYNC_FILE_RANGE_WRITE);
+    flushed_ = written_;
+  }
+  return true;
+}
+
+bool AtomicFileWriter::commit() {
+  if (broken_ || fd_ < 0) return false;
+  // An empty file is written too: its one write is a failure point like any other.
+  if (!appended_ && !append({})) return false;
+  if (injectedFailure() || ::fsync(fd_) != 0)
+    return failed(fail(&error_, "Cannot write", path_, errno));
   // A failed close still releases the descriptor; only the report differs.
-  if (::close(fd.release()) != 0 || injectedFailure())
-    return fail(error, "Cannot write", path, errno);
-  if (injectedFailure() || ::rename(temporary.name().c_str(), target.c_str()) != 0)
-    return fail(error, "Cannot replace", path, errno);
-  temporary.keep();
-  return syncFolder(folderOf(target), path, error);
+  if (::close(std::exchange(fd_, -1)) != 0 || injectedFailure())
+    return failed(fail(&error_, "Cannot write", path_, errno));
+  if (injectedFailure() || ::rename(temporary_.c_str(), target_.c_str()) != 0)
+    return failed(fail(&error_, "Cannot replace", path_, errno));
+  temporary_.clear();
+  broken_ = true;  // done: a second commit is refused
+  return syncFolder(folderOf(target_), path_, &error_);
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view content, std::string* error) {
+  AtomicFileWriter writer(path);
+  const bool ok = writer.open() && writer.append(content) && writer.commit();
+  if (!ok && error) *error = writer.error();
+  return ok;
 }
 
 bool readWholeFile(const std::string& path, std::string& content, std::string* error,

@@ -17,6 +17,36 @@ namespace base {
 BASE_API bool writeFileAtomically(const std::string& path, std::string_view content,
                                   std::string* error = nullptr);
 
+// The same write, with the content given in pieces as it is made: the
+// pieces go to the temporary file at once and their write-back starts while
+// the next are made, so a long job that ends in a large file does not wait
+// for all of it at the end. Nothing replaces the target before commit(); a
+// writer destroyed without it removes its temporary file. The first failure
+// is kept (error()) and ends the write: later appends and the commit fail.
+class BASE_API AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(std::string path);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // Checks the target and creates the temporary file beside it.
+  bool open();
+  bool append(std::string_view piece);
+  // Syncs the file, renames it over the target and syncs the folder.
+  bool commit();
+  // Removes the temporary file now; the target stays as it is.
+  void abandon();
+  const std::string& error() const { return error_; }
+
+ private:
+  bool failed(bool ok);
+  std::string path_, target_, temporary_, error_;
+  int fd_ = -1;
+  unsigned long long written_ = 0, flushed_ = 0;
+  bool appended_ = false, broken_ = false;
+};
+
 // Files larger than this are refused by default: every file the product
 // reads whole is text written by hand or by the product itself.
 inline constexpr std::size_t kReadLimit = std::size_t{256} << 20;

@@ -187,6 +187,9 @@ TEST_F(EvalAll, AFailingMacroIsNamedTheOthersRunAndNothingIsSavedUnlessAsked) {
   EXPECT_TRUE(contains(r.out, "8 macros evaluated by 2 workers: 8 sheets run, 2 failed sheets"))
       << r.out;
   EXPECT_EQ(slurp(drawing), before);
+  // The file written while the macros ran went with the refusal.
+  for (const auto& entry : fs::directory_iterator(drawing.parent_path()))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 
   r = inLibrary(library, {"eval", drawing.string(), "--all", "--jobs", "2", "--keep-going-save"});
   EXPECT_EQ(r.code, 1);

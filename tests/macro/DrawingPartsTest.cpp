@@ -78,6 +78,34 @@ TEST(DrawingParts, JoinedPartsAreTheFileASaveWrites) {
   EXPECT_EQ(joined, empty.toJson());
 }
 
+TEST(DrawingParts, AJoinerPassesEachPartOnAtOnceAndNothingOnceTheFileIsRefused) {
+  Nx_Drawing d;
+  loadThreeMacros(d);
+  std::vector<drawing::DrawingPart> parts = partsOf(d);
+  std::string streamed;
+  drawing::PartJoiner joiner(kPath, [&](std::string_view piece) { streamed += piece; });
+  joiner.add(parts[0]);
+  EXPECT_TRUE(d.toJson().starts_with(streamed));
+  EXPECT_TRUE(streamed.ends_with(parts[0].text));
+  for (size_t i = 1; i < parts.size(); ++i) joiner.add(parts[i]);
+  Nx_String error;
+  ASSERT_TRUE(joiner.finish(error)) << error.str();
+  EXPECT_EQ(streamed, d.toJson());
+
+  // The second macro takes the first one's name: the file is refused there.
+  parts[1].name = parts[0].name;
+  streamed.clear();
+  drawing::PartJoiner refused(kPath, [&](std::string_view piece) { streamed += piece; });
+  refused.add(parts[0]);
+  const size_t before = streamed.size();
+  refused.add(parts[1]);
+  refused.add(parts[2]);
+  EXPECT_FALSE(refused.accepted());
+  EXPECT_EQ(streamed.size(), before);
+  EXPECT_FALSE(refused.finish(error));
+  EXPECT_NE(error.str().find("/macros/1/name"), std::string::npos) << error.str();
+}
+
 TEST(DrawingParts, ARefusalNamesThePlaceInTheWholeFile) {
   Nx_Drawing d;
   loadThreeMacros(d);

@@ -46,6 +46,34 @@ TEST_F(WriteFailure, TheAtomicWriteItself) {
   EXPECT_EQ(walked("atomic write", walk.run()), 7);
 }
 
+TEST_F(WriteFailure, TheAtomicWriteInPieces) {
+  auto file = folder("pieces") / "a.txt";
+  FailureWalk walk(file, "old text\n", [&] {
+    base::AtomicFileWriter writer(file.string());
+    return writer.open() && writer.append("new ") && writer.append("") && writer.append("text\n") &&
+           writer.commit();
+  });
+  // Create, three writes, sync, close, rename, open and sync the folder.
+  EXPECT_EQ(walked("atomic write in pieces", walk.run()), 9);
+
+  // Given up half way, or failing half way on a full disk: the old file,
+  // nothing beside it, and the reason kept.
+  {
+    base::AtomicFileWriter writer(file.string());
+    ASSERT_TRUE(writer.open() && writer.append("half"));
+  }
+  base::setAtomicWriteFailureAfter(6);
+  base::AtomicFileWriter writer(file.string());
+  EXPECT_TRUE(writer.open() && writer.append("1234"));
+  EXPECT_FALSE(writer.append("5678"));
+  EXPECT_FALSE(writer.commit());
+  base::setAtomicWriteFailureAfter(-1);
+  EXPECT_NE(writer.error().find("Cannot write"), std::string::npos) << writer.error();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 TEST_F(WriteFailure, DrawingSave) {
   Nx_Drawing drawing;
   ASSERT_TRUE(loadExampleDrawing(drawing));

@@ -3,6 +3,8 @@
 // variable of every sheet before and after, with the run's diagnostics.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -129,31 +131,14 @@ void printRemarks(const eval::Report& report) {
 // Diagnostics of the macros whose runs all completed: those a save keeps.
 int keptDiagnostics(const eval::Report& report) {
   int n = 0;
-  for (const eval::MacroRun& m : report.macros) {
-    int own = 0;
-    bool failed = false;
-    for (const eval::SheetRun& s : m.sheets) {
-      own += static_cast<int>(s.diagnostics.size());
-      failed = failed || (s.ran && !s.ok);
-    }
-    if (!failed) n += own;
-  }
+  for (const eval::MacroRun& m : report.macros)
+    if (!m.failed()) n += m.diagnosticCount();
   return n;
 }
 
-// The batch's file from its parts, written atomically.
-bool saveBatch(Nx_Drawing& drawing, eval::BatchParts& parts, const std::string& target,
-               Nx_String& error) {
-  std::string text, failure;
-  if (!eval::batchText(drawing, parts, target, text, error)) return false;
-  if (base::writeFileAtomically(target, text, &failure)) return true;
-  error = Nx_String(failure);
-  return false;
-}
-
 // Writes the drawing when the runs allow it; false only when writing failed.
-// A batch brings the parts of its file along (parts); a single run, none.
-bool saveDrawing(Nx_Drawing& drawing, eval::BatchParts* parts, const std::string& target,
+// A batch brings its file along, written as its runs came (EvalBatchFile.h).
+bool saveDrawing(Nx_Drawing& drawing, eval::BatchFile* file, const std::string& target,
                  const eval::Options& o, eval::Report& report) {
   if (report.anyFailed() && !o.keepGoingSave) {
     std::fprintf(stderr, "ss-host eval: %s not written, as a run failed%s\n", target.c_str(),
@@ -168,7 +153,7 @@ bool saveDrawing(Nx_Drawing& drawing, eval::BatchParts* parts, const std::string
     return true;
   }
   Nx_String error;
-  if (parts ? !saveBatch(drawing, *parts, target, error) : !drawing.save(target.c_str(), error)) {
+  if (file ? !file->save(error) : !drawing.save(target.c_str(), error)) {
     std::fprintf(stderr, "ss-host eval: %s\n", utf8(error).c_str());
     return false;
   }
@@ -199,6 +184,29 @@ int evaluateInProcess(Nx_Drawing& drawing, const std::vector<int>& picked,
   return kExitOk;
 }
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SS_SANITIZED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define SS_SANITIZED 1
+#endif
+
+// A batch ends the process itself once everything is written: freeing its
+// thousands of macros one by one, and the module's state after them, took
+// longer than the save's last step. The sanitizer builds go the long way,
+// which their leak check needs.
+void leaveIfDone(int code) {
+#ifndef SS_SANITIZED
+  if (!finishStandardOutput() && (code == kExitOk || code == kExitDiagnostics)) code = kExitFailed;
+  std::fflush(stderr);
+  std::_Exit(code);
+#else
+  (void)code;
+#endif
+}
+
 // One evaluation as the options ask: runs, saves, prints; the exit code.
 int evaluate(const eval::Options& options) {
   std::string text, why;
@@ -226,10 +234,11 @@ int evaluate(const eval::Options& options) {
   report.traced = options.trace;
   const int jobs = options.jobs > 0 ? options.jobs : eval::defaultJobs();
   const std::string target = options.save ? options.drawing : options.output;
-  eval::BatchParts parts;
+  std::optional<eval::BatchFile> file;
   if (options.all) {
+    if (!target.empty()) file.emplace(drawing, target, options);
     eval::Batch batch{drawing, picked, jobs, target};
-    if (!eval::runBatch(batch, options, report, parts, why)) return failure(why);
+    if (!eval::runBatch(batch, options, report, file ? &*file : nullptr, why)) return failure(why);
   } else if (int code = evaluateInProcess(drawing, picked, options, report); code != kExitOk) {
     return code;
   }
@@ -240,8 +249,7 @@ int evaluate(const eval::Options& options) {
   int code = report.anyFailed()             ? kExitFailed
              : report.diagnosticCount() > 0 ? kExitDiagnostics
                                             : kExitOk;
-  if (!target.empty() &&
-      !saveDrawing(drawing, options.all ? &parts : nullptr, target, options, report))
+  if (!target.empty() && !saveDrawing(drawing, file ? &*file : nullptr, target, options, report))
     code = kExitFailed;
   printRemarks(report);
   std::string out;
@@ -256,6 +264,10 @@ int evaluate(const eval::Options& options) {
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
   std::fflush(stdout);
+  if (options.all) {
+    file.reset();
+    leaveIfDone(code);
+  }
   return code;
 }
 

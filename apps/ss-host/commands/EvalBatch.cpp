@@ -1,5 +1,6 @@
 #include "apps/ss-host/commands/EvalBatch.h"
 
+#include <dlfcn.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -62,6 +64,19 @@ void evaluate(const Batch& batch, const Options& options, AcDbObjectId id, WireM
   }
 }
 
+// A forked worker that allocated from the heap it inherited would write its
+// free lists into the parent's pages, each first write copying a page: with
+// mimalloc (ss-host links it; looked up, so that other allocators, the
+// sanitizers' included, are left alone) the worker takes a heap of its own.
+void takeOwnHeap() {
+  using HeapNew = void* (*)();
+  using SetDefault = void* (*)(void*);
+  auto heapNew = reinterpret_cast<HeapNew>(::dlsym(RTLD_DEFAULT, "mi_heap_new"));
+  auto setDefault = reinterpret_cast<SetDefault>(::dlsym(RTLD_DEFAULT, "mi_heap_set_default"));
+  if (!heapNew || !setDefault) return;
+  if (void* heap = heapNew()) setDefault(heap);
+}
+
 // The next macro to take, shared by the workers: each takes one when it is
 // free, so a worker slowed down by the machine takes fewer and all end
 // together. The result does not depend on who ran which macro.
@@ -88,6 +103,7 @@ class SharedCounter {
 
 // The worker's whole life; never returns to the command.
 [[noreturn]] void work(const Batch& batch, const Options& options, SharedCounter& next, int fd) {
+  takeOwnHeap();
   // The library does not change under a batch: its files are read and
   // parsed once per worker, not once per macro.
   base::FileMemoScope memo;
@@ -137,8 +153,14 @@ bool takeFrames(Worker& w, std::vector<std::optional<WireMacro>>& results, Progr
   return true;
 }
 
-// Reads every worker to its end; false when a frame is damaged.
-bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>& results) {
+// Reads every worker to its end, handing the results on in order as soon
+// as each and all before it are in; false when a frame is damaged.
+bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>& results,
+             const std::function<void(size_t)>& inOrder) {
+  size_t handed = 0;
+  auto handOn = [&] {
+    for (; handed < results.size() && results[handed]; ++handed) inOrder(handed);
+  };
   Progress progress(static_cast<int>(results.size()));
   bool sound = true;
   std::vector<pollfd> fds;
@@ -162,6 +184,7 @@ bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>
       }
       workers[w].pending.insert(workers[w].pending.end(), buffer, buffer + n);
       sound = takeFrames(workers[w], results, progress) && sound;
+      handOn();
     }
   }
   return sound;
@@ -174,7 +197,7 @@ int defaultJobs() {
   return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-bool runBatch(const Batch& batch, const Options& options, Report& report, BatchParts& parts,
+bool runBatch(const Batch& batch, const Options& options, Report& report, BatchFile* file,
               std::string& error) {
   Batch plan = batch;
   plan.jobs = std::max(1, std::min<int>(batch.jobs, static_cast<int>(batch.picked.size())));
@@ -206,8 +229,24 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, BatchP
     }
     workers.push_back({pid, ends[0], {}});
   }
+  // The file takes every macro of the drawing in order, the picked ones as
+  // their results come.
+  const int macros = plan.drawing.macroCount();
+  int written = 0;
+  auto writeUpTo = [&](int end) {
+    for (; written < end; ++written) file->add(std::nullopt, nullptr);
+  };
   std::vector<std::optional<WireMacro>> results(plan.picked.size());
-  bool sound = collect(workers, results);
+  bool sound = collect(workers, results, [&](size_t k) {
+    WireMacro& result = *results[k];
+    if (file) {
+      writeUpTo(plan.picked[k]);
+      file->add(result.hasPart ? std::optional(std::move(result.part)) : std::nullopt,
+                result.evaluated ? &result.run : nullptr);
+      ++written;
+    }
+    if (result.evaluated) report.macros.push_back(std::move(result.run));
+  });
   for (const Worker& w : workers) {
     int status = 0;
     while (::waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
@@ -219,30 +258,8 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, BatchP
     error = "a worker ended before its macros were evaluated; nothing was changed";
     return false;
   }
-  parts.assign(static_cast<size_t>(plan.drawing.macroCount()), std::nullopt);
-  for (size_t k = 0; k < results.size(); ++k) {
-    WireMacro& result = *results[k];
-    if (result.hasPart) parts[static_cast<size_t>(plan.picked[k])] = std::move(result.part);
-    if (result.evaluated) report.macros.push_back(std::move(result.run));
-  }
+  if (file) writeUpTo(macros);
   return true;
-}
-
-bool batchText(Nx_Drawing& drawing, BatchParts& parts, const std::string& target, std::string& text,
-               Nx_String& error) {
-  AcArray<AcDbObjectId> ids;
-  drawing.getMacroIds(ids);
-  const Nx_String path(target.c_str());
-  std::vector<drawing::DrawingPart> all;
-  all.reserve(static_cast<size_t>(ids.length()));
-  for (int i = 0; i < ids.length(); ++i) {
-    const auto at = static_cast<size_t>(i);
-    if (at < parts.size() && parts[at])
-      all.push_back(std::move(*parts[at]));
-    else
-      all.push_back(drawing::writePart(drawing, ids[i], i, path));
-  }
-  return drawing::joinParts(all, path, text, error);
 }
 
 }  // namespace eval

@@ -89,17 +89,24 @@ const char* statusWord(const SheetRun& sheet) {
 
 }  // namespace
 
+bool MacroRun::failed() const {
+  return std::any_of(sheets.begin(), sheets.end(),
+                     [](const SheetRun& s) { return s.ran && !s.ok; });
+}
+
+int MacroRun::diagnosticCount() const {
+  int n = 0;
+  for (const SheetRun& s : sheets) n += static_cast<int>(s.diagnostics.size());
+  return n;
+}
+
 bool Report::anyFailed() const {
-  for (const MacroRun& m : macros)
-    for (const SheetRun& s : m.sheets)
-      if (s.ran && !s.ok) return true;
-  return false;
+  return std::any_of(macros.begin(), macros.end(), [](const MacroRun& m) { return m.failed(); });
 }
 
 int Report::diagnosticCount() const {
   int n = 0;
-  for (const MacroRun& m : macros)
-    for (const SheetRun& s : m.sheets) n += static_cast<int>(s.diagnostics.size());
+  for (const MacroRun& m : macros) n += m.diagnosticCount();
   return n;
 }
 

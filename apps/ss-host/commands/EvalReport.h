@@ -46,6 +46,9 @@ struct SheetRun {
 struct MacroRun {
   std::string macro;
   std::vector<SheetRun> sheets;
+
+  bool failed() const;  // a sheet ran and did not complete
+  int diagnosticCount() const;
 };
 
 struct Report {

@@ -1,0 +1,42 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "apps/ss-host/commands/EvalOptions.h"
+#include "apps/ss-host/commands/EvalReport.h"
+#include "core/macro/DrawingParts.h"
+#include "core/macro/Nx_Drawing.h"
+#include "platform/base/AtomicFile.h"
+
+// The file an `eval --all` save writes, written while the workers run: a
+// macro's part goes to the temporary file as soon as it and every macro
+// before it are in, so that at the end the save only syncs and renames.
+// Whether the file is written at all is decided at the end, as for any
+// save; once the runs rule it out, the temporary file goes at once.
+namespace eval {
+
+class BatchFile {
+ public:
+  BatchFile(Nx_Drawing& drawing, const std::string& target, const Options& options);
+
+  // The next macro in drawing order: the part its worker wrote, if any (a
+  // failed or passed-over macro is saved as it was, from the drawing), and
+  // its run, if it ran.
+  void add(std::optional<drawing::DrawingPart> part, const MacroRun* run);
+
+  // Ends and writes the file; false with the reason, worded as
+  // Nx_Drawing::save words it.
+  bool save(Nx_String& error);
+
+ private:
+  Nx_Drawing& drawing_;
+  AcArray<AcDbObjectId> ids_;
+  Nx_String path_;
+  bool keepGoingSave_, force_;
+  base::AtomicFileWriter writer_;
+  drawing::PartJoiner joiner_;
+  int next_ = 0;
+  bool wanted_ = true;
+};
+
+}  // namespace eval

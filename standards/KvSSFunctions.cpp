@@ -1,11 +1,16 @@
 #include "standards/KvSSFunctions.h"
 
 #include <cmath>
+#include <cstdint>
+#include <memory>
 #include <new>
+#include <string>
+#include <unordered_map>
 
 #include "core/ArrayHelpers.h"
 #include "core/Rounding.h"
 #include "core/sections/Nx_SectionTableManager.h"
+#include "platform/base/FileMemo.h"
 #include "standards/DataFiles.h"
 #include "standards/FunctionRecords.h"
 #include "standards/SizeWithTolerance.h"
@@ -126,6 +131,41 @@ Nx_String lookupKey(StandardsFunctionArgs keys) {
   return arrToStr(parts, ";");
 }
 
+// The first line of a look-up table whose first field matches a key, case
+// folded: a sheet looks into the same table again and again.
+using FirstLines = std::unordered_map<std::string, std::size_t>;
+
+FirstLines firstLinesOf(const LookupTable& table, bool bySystemName) {
+  FirstLines lines;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const Nx_String& first = table[i][0];
+    lines.emplace((bySystemName ? systemNameOf(first) : first).lower().str(), i);
+  }
+  return lines;
+}
+
+// The line the key finds, or none. In a batch (whose library does not change
+// under it, section tables included) the index of a table is made once.
+const Nx_StringArray* findLine(const std::shared_ptr<const LookupTable>& table,
+                               const Nx_String& key, bool bySystemName) {
+  if (base::filememo::active()) {
+    const std::string memo = "lookup-lines\n" + std::to_string(bySystemName) + '\n' +
+                             std::to_string(reinterpret_cast<std::uintptr_t>(table.get()));
+    auto lines = base::filememo::findAs<FirstLines>(memo);
+    if (!lines) {
+      lines = std::make_shared<const FirstLines>(firstLinesOf(*table, bySystemName));
+      // The index names lines of this table: it must live as long.
+      base::filememo::keep(memo + "\ntable", table);
+      base::filememo::keep(memo, lines);
+    }
+    auto it = lines->find(key.lower().str());
+    return it == lines->end() ? nullptr : &(*table)[it->second];
+  }
+  for (const Nx_StringArray& fields : *table)
+    if ((bySystemName ? systemNameOf(fields[0]) : fields[0]).equal(key, false)) return &fields;
+  return nullptr;
+}
+
 bool lookUp(ValueRecord& result, StandardsFunctionArgs args, bool bySystemName) {
   Nx_String file;
   if (!readText(args[0], file)) return false;
@@ -136,14 +176,10 @@ bool lookUp(ValueRecord& result, StandardsFunctionArgs args, bool bySystemName) 
     reportDataFileProblem(file, found);
     return false;
   }
-  for (const Nx_StringArray& fields : *table) {
-    const Nx_String& first = fields[0];
-    if (!(bySystemName ? systemNameOf(first) : first).equal(key, false)) continue;
-    if (fields.length() < 2) return false;
-    setTextResult(result, fields[1]);
-    return true;
-  }
-  return false;
+  const Nx_StringArray* fields = findLine(table, key, bySystemName);
+  if (!fields || fields->length() < 2) return false;
+  setTextResult(result, (*fields)[1]);
+  return true;
 }
 
 bool getCell(ValueRecord& result, StandardsFunctionArgs args) {

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "platform/base/FileMemo.h"
 #include "tests/standards/FunctionsFixture.h"
 
 namespace {
@@ -173,6 +174,22 @@ TEST_F(StandardsFunctions, GetProfCellMatchesBySystemName) {
   EXPECT_EQ(eval("=GETPROFCELL(\"BoltByBeam.txt\", \"I 100\", \"S355\")"), "16");
   // GETCELL compares the entries as written.
   EXPECT_EQ(eval("=GETCELL(\"BoltByBeam.txt\", \"IPE80\")"), "#VALUE!");
+}
+
+TEST_F(StandardsFunctions, ABatchFindsTheSameLinesThroughItsIndex) {
+  // In a batch each table is indexed once; the first matching line still
+  // wins, without case, by system name for GETPROFCELL.
+  lib_.write("prof/IPE.pr", kIpeTable);
+  writeData("Twice.txt", "a;1\tfirst\nA;1\tsecond\nB\nIPE 80\tbeam\n");
+  base::FileMemoScope batch;
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_EQ(eval("=GETCELL(\"Twice.txt\", \"A\", 1)"), "first");
+    EXPECT_EQ(eval("=GETCELL(\"Twice.txt\", \"b\")"), "#VALUE!");  // a line of one field
+    EXPECT_EQ(eval("=GETCELL(\"Twice.txt\", \"c\")"), "#VALUE!");
+    EXPECT_EQ(eval("=GETCELL(\"Twice.txt\", \"IPE80\")"), "#VALUE!");
+    EXPECT_EQ(eval("=GETPROFCELL(\"Twice.txt\", \"ipe80\")"), "beam");
+    EXPECT_EQ(eval("=GETPROFCELL(\"Twice.txt\", \"a;1\")"), "first");
+  }
 }
 
 TEST_F(StandardsFunctions, DataFileSearchOrder) {

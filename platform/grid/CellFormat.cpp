@@ -47,6 +47,7 @@ FormatTable::FormatTable() {
 }
 
 void FormatTable::clear() {
+  retyped_.clear();
   formats_.assign(1, CellFormat{});
   index_.clear();
   index_.emplace(CellFormat{}, 0);
@@ -58,6 +59,18 @@ void FormatTable::compact(const std::vector<bool>& used, std::vector<std::uint32
   remap.assign(old.size(), 0);
   for (std::size_t i = 1; i < old.size(); ++i)
     if (i < used.size() && used[i]) remap[i] = intern(old[i]);
+}
+
+std::uint32_t FormatTable::retype(std::uint32_t from, const CellType& type) {
+  for (const Retyped& r : retyped_)
+    if (r.from == from && r.type == type) return r.to;
+  CellFormat format = at(from);
+  format.type = type;
+  const std::uint32_t to = intern(format);
+  constexpr std::size_t kKept = 8;
+  if (retyped_.size() == kKept) retyped_.erase(retyped_.begin());
+  retyped_.push_back({from, to, type});
+  return to;
 }
 
 std::uint32_t FormatTable::intern(const CellFormat& format) {

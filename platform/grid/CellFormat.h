@@ -87,14 +87,23 @@ class GRID_API FormatTable {
     return index < formats_.size() ? formats_[index] : formats_[0];
   }
   std::uint32_t intern(const CellFormat& format);
+  // The index of the format at `from` with its type set to `type`. A sheet
+  // types the same cells the same way on every run: the last answers are
+  // kept, so that most cost a comparison instead of a copy and a look-up.
+  std::uint32_t retype(std::uint32_t from, const CellType& type);
   std::size_t size() const { return formats_.size(); }
   void clear();
   // Keeps only the formats in use; remap[old] gives each one's new index.
   void compact(const std::vector<bool>& used, std::vector<std::uint32_t>& remap);
 
  private:
+  struct Retyped {
+    std::uint32_t from = 0, to = 0;
+    CellType type;
+  };
   std::vector<CellFormat> formats_;
   std::unordered_map<CellFormat, std::uint32_t, CellFormatHash> index_;
+  std::vector<Retyped> retyped_;  // newest last
 };
 
 }  // namespace grid

@@ -1,6 +1,7 @@
 // Sheet: cell types, formats, spans, sizes and text measures.
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "platform/grid/CellInput.h"
 #include "platform/grid/NumberText.h"
@@ -42,10 +43,14 @@ bool Sheet::changeFormat(const Area& block, F&& change) {
       Cell* c = content_.cells.find(col, row);
       std::uint32_t old = c ? c->format : 0;
       if (old != lastOld) {
-        CellFormat f = content_.formats.at(old);
-        change(f);
         lastOld = old;
-        lastNew = content_.formats.intern(f);
+        if constexpr (std::is_invocable_r_v<std::uint32_t, F, std::uint32_t>) {
+          lastNew = change(old);  // gives the new index itself
+        } else {
+          CellFormat f = content_.formats.at(old);
+          change(f);
+          lastNew = content_.formats.intern(f);
+        }
       }
       if (lastNew == old) continue;
       if (!c) c = &content_.cells.obtain(col, row);
@@ -89,7 +94,7 @@ bool Sheet::setCellType(const Area& block, const CellType& type) {
     notifyLayout();
     return true;
   }
-  return changeFormat(block, [&](CellFormat& f) { f.type = type; });
+  return changeFormat(block, [&](std::uint32_t old) { return content_.formats.retype(old, type); });
 }
 
 const CellType& Sheet::getCellType(int col, int row) const {

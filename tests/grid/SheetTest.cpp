@@ -155,6 +155,32 @@ TEST(CellTypes, TypingACellAgainChangesOnlyWhatDiffers) {
   EXPECT_TRUE(s.setTypeGeneral({2, 2, 2, 2}));
 }
 
+TEST(Formats, ARetypedFormatIsTheInternedOneAndNoKeptAnswerOutlivesASweep) {
+  FormatTable table;
+  CellFormat locked;
+  locked.locked = true;
+  const std::uint32_t from = table.intern(locked);
+  CellType number;
+  number.kind = CellKind::Number;
+  number.decimals = 7;
+  const std::uint32_t to = table.retype(from, number);
+  CellFormat expected = locked;
+  expected.type = number;
+  EXPECT_EQ(table.at(to), expected);
+  EXPECT_EQ(table.retype(from, number), to);
+  CellType fewer = number;
+  fewer.decimals = 2;
+  const std::uint32_t other = table.retype(from, fewer);
+  EXPECT_NE(other, to);
+  EXPECT_EQ(table.at(other).type, fewer);
+  // The sweep drops the plain locked format: the indexes move down.
+  std::vector<std::uint32_t> remap;
+  table.compact({true, false, true, true}, remap);
+  const std::uint32_t moved = remap[to];
+  EXPECT_EQ(table.at(table.retype(moved, number)), expected);
+  EXPECT_EQ(table.retype(moved, number), moved);
+}
+
 TEST(Formats, LocksColoursBordersFontsShareFormats) {
   Sheet s;
   s.setMaxCols(100);

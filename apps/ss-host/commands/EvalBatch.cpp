@@ -39,11 +39,13 @@ bool writeAll(int fd, const std::uint8_t* data, size_t size) {
 // One frame: the length (4 bytes, host order: both ends are this process's
 // image) and the macro (EvalWire.h).
 bool sendMacro(int fd, const WireMacro& macro) {
-  std::vector<std::uint8_t> body = toWire(macro);
-  std::uint32_t size = static_cast<std::uint32_t>(body.size());
+  std::vector<std::uint8_t> frame = toWire(macro);
+  std::uint32_t size = static_cast<std::uint32_t>(frame.size());
   std::uint8_t head[sizeof size];
   std::memcpy(head, &size, sizeof size);
-  return writeAll(fd, head, sizeof head) && writeAll(fd, body.data(), body.size());
+  // One write a frame: the parent wakes once for it.
+  frame.insert(frame.begin(), head, head + sizeof head);
+  return writeAll(fd, frame.data(), frame.size());
 }
 
 bool anySheetFailed(const MacroRun& run) {

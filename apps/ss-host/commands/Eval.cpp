@@ -13,6 +13,7 @@
 #include "apps/ss-host/HostCommand.h"
 #include "apps/ss-host/HostText.h"
 #include "apps/ss-host/commands/EvalBatch.h"
+#include "apps/ss-host/commands/EvalHeap.h"
 #include "apps/ss-host/commands/EvalMacro.h"
 #include "apps/ss-host/commands/EvalOptions.h"
 #include "apps/ss-host/commands/EvalReport.h"
@@ -209,6 +210,7 @@ void leaveIfDone(int code) {
 
 // One evaluation as the options ask: runs, saves, prints; the exit code.
 int evaluate(const eval::Options& options) {
+  if (options.all) eval::preferLargePages();
   std::string text, why;
   if (!base::readWholeFile(options.drawing, text, &why)) return failure(why);
   Nx_Drawing drawing;

@@ -1,6 +1,5 @@
 #include "apps/ss-host/commands/EvalBatch.h"
 
-#include <dlfcn.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -15,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "apps/ss-host/commands/EvalHeap.h"
 #include "apps/ss-host/commands/EvalMacro.h"
 #include "apps/ss-host/commands/EvalProgress.h"
 #include "apps/ss-host/commands/EvalRun.h"
@@ -64,19 +64,6 @@ void evaluate(const Batch& batch, const Options& options, AcDbObjectId id, WireM
     out.evaluated = true;
     out.run = runSheets(context, sheets, objects);
   }
-}
-
-// A forked worker that allocated from the heap it inherited would write its
-// free lists into the parent's pages, each first write copying a page: with
-// mimalloc (ss-host links it; looked up, so that other allocators, the
-// sanitizers' included, are left alone) the worker takes a heap of its own.
-void takeOwnHeap() {
-  using HeapNew = void* (*)();
-  using SetDefault = void* (*)(void*);
-  auto heapNew = reinterpret_cast<HeapNew>(::dlsym(RTLD_DEFAULT, "mi_heap_new"));
-  auto setDefault = reinterpret_cast<SetDefault>(::dlsym(RTLD_DEFAULT, "mi_heap_set_default"));
-  if (!heapNew || !setDefault) return;
-  if (void* heap = heapNew()) setDefault(heap);
 }
 
 // The next macro to take, shared by the workers: each takes one when it is

@@ -6,10 +6,20 @@
 # can be stopped at any time. Runs at the lowest priority, through
 # scripts/fuzz.sh (the same options, corpora and findings).
 #   scripts/fuzz-campaign.sh [TARGET...]     (default: every target)
+#   scripts/fuzz-campaign.sh --report        what the ledger holds, a line a target
 set -uo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
-  sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+  exit 0
+fi
+if [ "${1:-}" = --report ]; then
+  [ -f build-fuzz/ledger.tsv ] || { echo "no ledger yet: build-fuzz/ledger.tsv" >&2; exit 1; }
+  # Executions and hours add up; the edges are the last run's; a finding is a run that failed.
+  printf "%-20s %12s %8s %8s %s\n" target executions edges hours "failed runs"
+  awk -F'\t' '{ runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
+    END { for (t in runs) printf "%-20s %12d %8d %8.1f %d\n", t, runs[t], edges[t], secs[t] / 3600, bad[t] }' \
+    build-fuzz/ledger.tsv | sort -k2 -n -r
   exit 0
 fi
 goal=${GOAL:-10000000}

@@ -38,6 +38,8 @@ class BASE_API AtomicFileWriter {
   // Removes the temporary file now; the target stays as it is.
   void abandon();
   const std::string& error() const { return error_; }
+  // The temporary file while it exists, or "".
+  const std::string& temporaryPath() const { return temporary_; }
 
  private:
   bool failed(bool ok);

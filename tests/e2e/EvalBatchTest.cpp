@@ -201,6 +201,42 @@ TEST_F(EvalAll, AFailingMacroIsNamedTheOthersRunAndNothingIsSavedUnlessAsked) {
   EXPECT_NE(macroIn(drawing, "EP-101-1"), macroIn(original, "EP-101-1"));
 }
 
+TEST_F(EvalAll, AnInterruptedBatchLeavesTheDrawingAndNothingBesideIt) {
+  const fs::path drawing = repeatedDrawing(temp, 100);
+  const std::string before = slurp(drawing);
+  std::vector<std::string> words = {kHost.string(), "--library",      kLibrary.string(),
+                                    "eval",         drawing.string(), "--all"};
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  // The file the batch writes as its macros come is there until it ends.
+  auto temporaries = [&] {
+    int n = 0;
+    for (const auto& entry : fs::directory_iterator(temp))
+      n += entry.path().filename().string().find(".tmp") != std::string::npos;
+    return n;
+  };
+  bool seen = false;
+  for (int tries = 0; tries < 2000 && !seen; ++tries) {
+    seen = temporaries() > 0;
+    if (!seen) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  kill(pid, SIGINT);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(seen) << "the batch ended before it could be interrupted";
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+  EXPECT_EQ(temporaries(), 0);
+  EXPECT_EQ(slurp(drawing), before);
+}
+
 TEST_F(EvalAll, OptionsThatDoNotGoTogetherAreUsageErrors) {
   const std::string d = kDrawing.string();
   const std::vector<std::vector<std::string>> wrong = {

@@ -1,6 +1,46 @@
 #include "apps/ss-host/commands/EvalBatchFile.h"
 
+#include <limits.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <iterator>
+
 namespace eval {
+
+namespace {
+
+// The temporary file of the batch in progress, for the signal handler: a
+// batch may run for minutes, and an interrupted one leaves nothing behind.
+char gTemporary[PATH_MAX];
+constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction gPrevious[std::size(kInterrupts)];
+
+extern "C" void removeTemporaryAndDie(int signal) {
+  if (gTemporary[0] != '\0') ::unlink(gTemporary);
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+
+void removeOnInterrupt(const std::string& temporary) {
+  if (temporary.empty() || temporary.size() >= sizeof gTemporary) return;
+  std::memcpy(gTemporary, temporary.c_str(), temporary.size() + 1);
+  struct sigaction action {};
+  action.sa_handler = removeTemporaryAndDie;
+  sigemptyset(&action.sa_mask);
+  for (size_t i = 0; i < std::size(kInterrupts); ++i)
+    ::sigaction(kInterrupts[i], &action, &gPrevious[i]);
+}
+
+void keepOnInterrupt() {
+  if (gTemporary[0] == '\0') return;
+  for (size_t i = 0; i < std::size(kInterrupts); ++i)
+    ::sigaction(kInterrupts[i], &gPrevious[i], nullptr);
+  gTemporary[0] = '\0';
+}
+
+}  // namespace
 
 BatchFile::BatchFile(Nx_Drawing& drawing, const std::string& target, const Options& options)
     : drawing_(drawing),
@@ -12,7 +52,11 @@ BatchFile::BatchFile(Nx_Drawing& drawing, const std::string& target, const Optio
   drawing_.getMacroIds(ids_);
   // A writer that cannot start keeps its reason for the save, which reports it
   // if the runs still call for the file.
-  writer_.open();
+  if (writer_.open()) removeOnInterrupt(writer_.temporaryPath());
+}
+
+BatchFile::~BatchFile() {
+  keepOnInterrupt();
 }
 
 void BatchFile::add(std::optional<drawing::DrawingPart> part, const MacroRun* run) {
@@ -22,21 +66,25 @@ void BatchFile::add(std::optional<drawing::DrawingPart> part, const MacroRun* ru
               (!run->failed() && run->diagnosticCount() > 0 && !force_)))
     wanted_ = false;
   if (!wanted_) {
-    writer_.abandon();
+    giveUp();
     return;
   }
   // A refused file still sees every part: which reason it gives depends on all.
   if (!part) part = drawing::writePart(drawing_, ids_[index], index, path_);
   joiner_.add(*part);
-  if (!joiner_.accepted()) writer_.abandon();
+  if (!joiner_.accepted()) giveUp();
+}
+
+void BatchFile::giveUp() {
+  keepOnInterrupt();
+  writer_.abandon();
 }
 
 bool BatchFile::save(Nx_String& error) {
-  if (!joiner_.finish(error)) {
-    writer_.abandon();
-    return false;
-  }
-  if (wanted_ && writer_.commit()) return true;
+  const bool joined = joiner_.finish(error);
+  const bool written = joined && wanted_ && writer_.commit();
+  giveUp();  // renamed over the target, or removed now
+  if (written || !joined) return written;
   error = Nx_String(writer_.error().empty() ? "Cannot write " + path_.str() : writer_.error());
   return false;
 }

@@ -12,12 +12,16 @@
 // macro's part goes to the temporary file as soon as it and every macro
 // before it are in, so that at the end the save only syncs and renames.
 // Whether the file is written at all is decided at the end, as for any
-// save; once the runs rule it out, the temporary file goes at once.
+// save; once the runs rule it out, the temporary file goes at once, and so
+// it does when the batch is interrupted (Ctrl-C, a hang-up, kill).
 namespace eval {
 
 class BatchFile {
  public:
   BatchFile(Nx_Drawing& drawing, const std::string& target, const Options& options);
+  ~BatchFile();
+  BatchFile(const BatchFile&) = delete;
+  BatchFile& operator=(const BatchFile&) = delete;
 
   // The next macro in drawing order: the part its worker wrote, if any (a
   // failed or passed-over macro is saved as it was, from the drawing), and
@@ -29,6 +33,8 @@ class BatchFile {
   bool save(Nx_String& error);
 
  private:
+  void giveUp();  // the file will not be written
+
   Nx_Drawing& drawing_;
   AcArray<AcDbObjectId> ids_;
   Nx_String path_;

@@ -204,18 +204,10 @@ TEST_F(EvalAll, AFailingMacroIsNamedTheOthersRunAndNothingIsSavedUnlessAsked) {
 TEST_F(EvalAll, AnInterruptedBatchLeavesTheDrawingAndNothingBesideIt) {
   const fs::path drawing = repeatedDrawing(temp, 100);
   const std::string before = slurp(drawing);
-  std::vector<std::string> words = {kHost.string(), "--library",      kLibrary.string(),
-                                    "eval",         drawing.string(), "--all"};
-  std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t pid =
+      startProgram(kHost, {"--library", kLibrary.string(), "eval", drawing.string(), "--all"},
+                   "/dev/null", "/dev/null");
+  ASSERT_GT(pid, 0);
   // The file the batch writes as its macros come is there until it ends.
   auto temporaries = [&] {
     int n = 0;
@@ -280,19 +272,11 @@ TEST_F(EvalWatch, AnEditedSheetIsRunAgainUntilInterrupted) {
   const fs::path drawing = temp / "Connections.json";
   fs::copy_file(kDrawing, drawing);
   const fs::path out = temp / "watch.out";
-  std::vector<std::string> words = {kHost.string(),   "--library", library.string(), "eval",
-                                    drawing.string(), "EP-101",    "--watch"};
-  std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const fs::path err = temp / "watch.err";
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  pid_t pid = 0;
-  ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t pid = startProgram(
+      kHost, {"--library", library.string(), "eval", drawing.string(), "EP-101", "--watch"},
+      out.string(), err.string());
+  ASSERT_GT(pid, 0);
 
   const bool first = waitFor(err, "watching", 1);
   const fs::path sheet = library / "Connection Standards" / "EndPlate.kvs";

@@ -43,13 +43,10 @@ struct Outcome {
   std::string out, err;
 };
 
-// Runs a program with arguments and waits for it; standard error, and
-// standard output unless stdoutPath names where it goes, are read back from
-// files in folder.
-inline Outcome runProgram(const fs::path& program, const std::vector<std::string>& args,
-                          const fs::path& folder, const std::string& stdoutPath = "") {
-  const std::string outPath = stdoutPath.empty() ? (folder / "stdout").string() : stdoutPath;
-  const std::string errPath = (folder / "stderr").string();
+// Starts a program with arguments, its standard output and error going to
+// files; its process id, or -1.
+inline pid_t startProgram(const fs::path& program, const std::vector<std::string>& args,
+                          const std::string& outPath, const std::string& errPath) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
@@ -61,13 +58,24 @@ inline Outcome runProgram(const fs::path& program, const std::vector<std::string
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
   argv.push_back(nullptr);
-  Outcome r;
   pid_t pid = 0;
-  int status = 0;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
-      waitpid(pid, &status, 0) == pid)
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
   posix_spawn_file_actions_destroy(&actions);
+  return started ? pid : -1;
+}
+
+// Runs a program with arguments and waits for it; standard error, and
+// standard output unless stdoutPath names where it goes, are read back from
+// files in folder.
+inline Outcome runProgram(const fs::path& program, const std::vector<std::string>& args,
+                          const fs::path& folder, const std::string& stdoutPath = "") {
+  const std::string outPath = stdoutPath.empty() ? (folder / "stdout").string() : stdoutPath;
+  const std::string errPath = (folder / "stderr").string();
+  Outcome r;
+  const pid_t pid = startProgram(program, args, outPath, errPath);
+  int status = 0;
+  if (pid > 0 && waitpid(pid, &status, 0) == pid)
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   if (stdoutPath.empty()) r.out = slurp(outPath);
   r.err = slurp(errPath);
   return r;

@@ -44,6 +44,32 @@ void addOnce(std::vector<int>& to, const std::vector<int>& indexes) {
     if (std::find(to.begin(), to.end(), index) == to.end()) to.push_back(index);
 }
 
+// A Calc cell's text taken apart: the variable left of its "=" and the
+// expression right of it (the whole text without one), and whether the
+// expression calls a native function (which one, by index). A text says
+// the same in every run: in a batch it is taken apart once.
+struct Equation {
+  bool split = false;
+  Nx_String name, expression;
+  bool native = false;
+  int function = -1;
+};
+
+std::shared_ptr<const Equation> readEquation(const Nx_String& text) {
+  std::string key;
+  if (base::filememo::active()) {
+    key = "calc-cell\n" + text.str();
+    if (auto kept = base::filememo::findAs<Equation>(key)) return kept;
+  }
+  auto equation = std::make_shared<Equation>();
+  equation->split = splitStringAtSymbol(text, "=", equation->name, equation->expression, true);
+  if (!equation->split) equation->expression = text;
+  equation->native =
+      hasASubstr(equation->expression, nativeFunctions(), &equation->function, false);
+  if (!key.empty()) base::filememo::keep(key, equation);
+  return equation;
+}
+
 // fileExists, asked once per path in a batch.
 bool keptFileExists(const Nx_String& path) {
   if (!base::filememo::active()) return fileExists(path);
@@ -411,18 +437,19 @@ Acad::ErrorStatus KvStandardsSheet::calcCell(int col, int row) {
   }
 
   gCalcCellSplitSymbol.start();
-  Nx_String name, expression;
-  bool split = splitStringAtSymbol(text, "=", name, expression, true);
-  if (split) text = expression;
+  const std::shared_ptr<const Equation> equation = readEquation(text);
+  const Nx_String& name = equation->name;
+  text = equation->expression;
   gCalcCellSplitSymbol.end();
 
   gCalcCellFindVarCell.start();
-  int target = split ? findVar(name) : -1;
+  int target = equation->split ? findVar(name) : -1;
   gCalcCellFindVarCell.end();
 
+  // Found with the split, above.
   gCalcCellFindFunctions.start();
-  int function = -1;
-  bool native = hasASubstr(text, nativeFunctions(), &function, false);
+  const int function = equation->function;
+  const bool native = equation->native;
   gCalcCellFindFunctions.end();
 
   auto failed = [&]() {

@@ -70,6 +70,7 @@ struct DependencyGraph::Half {
   std::once_flag* columnsSorted = nullptr;  // shared by both halves
   std::vector<std::uint32_t, PageAllocator<std::uint32_t>> edges;
   bool confined = true;  // no formula reads cells it does not name
+  bool backward = true;  // every formula reads only formulas before it
 };
 
 // Formula cells inside a block: row by row for short blocks, column by
@@ -152,11 +153,15 @@ void DependencyGraph::linkRows(const CellStore& cells, Half& half,
     }
     for (const Area& a : areas) formulasIn(a, half);
     if (!crosses.empty()) {
-      for (std::size_t i = edgeStart_[node]; i < edges.size(); ++i)
-        if (edges[i] < half.firstNode || edges[i] >= half.endNode) {
-          crosses[node] = 1;
-          break;
-        }
+      // Reading a formula of the other half, or one before it in this half
+      // that does: a formula read later is looked at again once ordered.
+      std::uint8_t reads = 0;
+      for (std::size_t i = edgeStart_[node]; i < edges.size(); ++i) {
+        std::uint32_t e = edges[i];
+        if (e >= node) half.backward = false;
+        reads |= e < half.firstNode || e >= half.endNode ? 1 : e < node ? crosses[e] : 0;
+      }
+      crosses[node] = reads;
     }
     ++node;
   });
@@ -257,32 +262,47 @@ void DependencyGraph::build(const CellStore& cells, std::size_t splitFrom) {
     Count begin() const { return {0}; }
     Count end() const { return {n}; }
   } roots{total};
-  sorter_.run(roots, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
-    out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
-  });
+  const bool split = count == 2 && halves[0].confined && halves[1].confined;
+  if (split && halves[0].backward && halves[1].backward) {
+    // Every formula reads only formulas before it: no cycle, and the
+    // formulas' own order is an order.
+    sorter_.run(std::vector<std::uint32_t>{}, [](std::uint32_t, std::vector<std::uint32_t>&) {});
+  } else {
+    sorter_.run(roots, [&](std::uint32_t v, std::vector<std::uint32_t>& out) {
+      out.insert(out.end(), edges_.begin() + edgeStart_[v], edges_.begin() + edgeStart_[v + 1]);
+    });
+    order_ = sorter_.takeOrder();
+  }
   sorter_.releaseScratch();
-  order_ = sorter_.takeOrder();
-  if (count == 2 && halves[0].confined && halves[1].confined)
-    splitOrder(halves[1].firstNode, crosses);
+  if (split) splitOrder(halves[1].firstNode, crosses);
   std::vector<std::uint32_t>().swap(rowStart_);  // dependentsOf finds nodes by search
   valid_ = true;
 }
 
-// Sorts the order into its parts, each in the order it had: a formula
-// belongs to the rest when it reads the other half, is in a cycle or reads
-// a formula of the rest. Any order that puts every formula after those it
-// reads gives the same values when no formula reads cells it does not name.
+// Sorts the order into its parts, each in the order it had (the formulas'
+// own order when order_ is empty): a formula belongs to the rest when it
+// reads the other half, is in a cycle or reads a formula of the rest. Any
+// order that puts every formula after those it reads gives the same values
+// when no formula reads cells it does not name.
 void DependencyGraph::splitOrder(std::uint32_t midNode, std::vector<std::uint8_t>& crosses) {
+  const bool byId = order_.empty();
+  const std::size_t total = nodes_.size();
   std::size_t parts[2] = {0, 0};
-  for (std::uint32_t v : order_) {
-    if (!crosses[v] && sorter_.circular(v)) crosses[v] = 1;
-    for (std::uint32_t i = edgeStart_[v]; !crosses[v] && i < edgeStart_[v + 1]; ++i)
-      crosses[v] = crosses[edges_[i]];
+  for (std::size_t i = 0; i < total; ++i) {
+    std::uint32_t v = byId ? static_cast<std::uint32_t>(i) : order_[i];
+    if (!byId) {
+      if (!crosses[v] && sorter_.circular(v)) crosses[v] = 1;
+      for (std::uint32_t e = edgeStart_[v]; !crosses[v] && e < edgeStart_[v + 1]; ++e)
+        crosses[v] = crosses[edges_[e]];
+    }
     if (!crosses[v]) ++parts[v >= midNode];
   }
-  std::vector<std::uint32_t> parted(order_.size());
+  std::vector<std::uint32_t> parted(total);
   std::size_t at[3] = {0, parts[0], parts[0] + parts[1]};
-  for (std::uint32_t v : order_) parted[at[crosses[v] ? 2 : v >= midNode ? 1 : 0]++] = v;
+  for (std::size_t i = 0; i < total; ++i) {
+    std::uint32_t v = byId ? static_cast<std::uint32_t>(i) : order_[i];
+    parted[at[crosses[v] ? 2 : v >= midNode ? 1 : 0]++] = v;
+  }
   order_.swap(parted);
   firstEnd_ = parts[0];
   secondEnd_ = parts[0] + parts[1];

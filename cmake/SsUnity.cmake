@@ -46,7 +46,7 @@ ss_unity_exclude_dialog_ids(${CMAKE_SOURCE_DIR})
 set(grid_functions Date Information Logical Lookup Math Reference Rounding Statistics Text)
 list(TRANSFORM grid_functions REPLACE "(.+)" "platform/grid/functions/\\1Functions.cpp")
 ss_unity_exclude(ssgrid platform/grid/export/XlsxExport.cpp platform/grid/file/NativeWriter.cpp
-                 platform/grid/functions/NumberFormat.cpp
+                 platform/grid/functions/NumberFormat.cpp platform/grid/functions/DateSerial.cpp
                  ${grid_functions})
 ss_unity_exclude(csp core/cuttingstock/Optimizer.cpp)
 # Xlib's macros (None, Status, Bool) would rewrite the names of any file after it.

@@ -1,5 +1,8 @@
 #include "platform/grid/Recalculator.h"
 
+#include <exception>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 
 namespace grid {
@@ -23,12 +26,57 @@ void Recalculator::evaluate(int col, int row, bool circular) {
 
 void Recalculator::all() {
   if (running()) return;
-  if (!graph_.valid()) graph_.build(content_.cells);
+  if (!graph_.valid()) graph_.build(content_.cells, splitFrom_);
   const std::vector<std::uint32_t>& order = graph_.order();
-  for (std::uint32_t node : order) {
-    CellPos p = graph_.position(node);
-    evaluate(p.col, p.row, graph_.circular(node));
+  std::size_t rest = graph_.secondEnd();
+  if (rest > 0) computeSideBySide(graph_.firstEnd(), rest);
+  for (std::size_t i = rest; i < order.size(); ++i) {
+    CellPos p = graph_.position(order[i]);
+    evaluate(p.col, p.row, graph_.circular(order[i]));
   }
+}
+
+// The two halves' own parts of the order, the first on a second thread. No
+// formula there calls out of the grid or reads a cell it does not name, so
+// each thread writes only its own formulas' values and reads only those and
+// cells no formula writes.
+void Recalculator::computeSideBySide(std::size_t firstEnd, std::size_t secondEnd) {
+  const std::vector<std::uint32_t>& order = graph_.order();
+  auto part = [&](Evaluator& evaluator, std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i < to; ++i) {
+      CellPos p = graph_.position(order[i]);
+      Cell* c = content_.cells.find(p.col, p.row);
+      if (!c) continue;
+      if (graph_.circular(order[i])) {
+        c->value = Value::makeError(ErrorCode::Ref);
+        continue;
+      }
+      EvalContext context{content_.cells, p, content_.maxCols, content_.maxRows, &custom_};
+      c->value = evaluator.run(c->formula, context);
+    }
+  };
+  ++running_;  // the whole time, for anyone asking whether the sheet is busy
+  struct Done {
+    int& running;
+    ~Done() { --running; }
+  } done{running_};
+  std::exception_ptr failed;
+  std::jthread worker;
+  try {
+    worker = std::jthread([&] {
+      try {
+        Evaluator own;
+        part(own, 0, firstEnd);
+      } catch (...) {
+        failed = std::current_exception();
+      }
+    });
+  } catch (const std::system_error&) {
+    part(evaluator_, 0, firstEnd);  // no thread to be had: one after the other
+  }
+  part(evaluator_, firstEnd, secondEnd);
+  if (worker.joinable()) worker.join();
+  if (failed) std::rethrow_exception(failed);
 }
 
 void Recalculator::single(int col, int row) {

@@ -6,6 +6,7 @@
 
 #include "platform/grid/formula/Bytecode.h"
 #include "platform/grid/formula/FormulaPool.h"
+#include "platform/grid/formula/FormulaReads.h"
 #include "platform/grid/functions/FunctionTable.h"
 
 namespace grid {
@@ -61,16 +62,7 @@ std::size_t instructionLength(const std::uint32_t* code) {
 }
 
 void CompiledFormula::references(std::vector<CellPos>& cells, std::vector<Area>& areas) const {
-  auto c = code();
-  for (std::size_t i = 0; i < c.size(); i += instructionLength(c.data() + i)) {
-    Op op = opOf(c[i]);
-    if (op == Op::Ref) {
-      cells.push_back({static_cast<int>(operandOf(c[i])), static_cast<int>(c[i + 1])});
-    } else if (op == Op::Area) {
-      areas.push_back({static_cast<int>(operandOf(c[i])), static_cast<int>(c[i + 1]),
-                       static_cast<int>(c[i + 2]), static_cast<int>(c[i + 3])});
-    }
-  }
+  namedReads(*this, cells, areas);
 }
 
 bool CompiledFormula::hasCustomCalls() const {

@@ -1,10 +1,12 @@
 #pragma once
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/grid/CellAddress.h"
 #include "platform/grid/CellStore.h"
+#include "platform/grid/grid_export.h"
 
 namespace grid {
 
@@ -19,6 +21,7 @@ class CycleAwareOrder {
   template <class Roots, class Successors>
   void run(const Roots& roots, Successors&& successors);
   const std::vector<std::uint32_t>& order() const { return order_; }
+  std::vector<std::uint32_t> takeOrder() { return std::move(order_); }
   // Drops the scratch of the last run; the order and the cycle marks stay.
   void releaseScratch();
   bool circular(std::uint32_t node) const { return node < circular_.size() && circular_[node]; }
@@ -43,17 +46,31 @@ class CycleAwareOrder {
 };
 
 // The dependencies between all formula cells of a sheet, built on demand
-// and dropped whenever a formula changes.
-class DependencyGraph {
+// and dropped whenever a formula changes. A large sheet is built in two
+// halves of its rows side by side, and its order falls into parts that two
+// threads may compute at once (see firstEnd()).
+class GRID_API DependencyGraph {
  public:
+  // From this many formulas on, a sheet is split; below, a thread costs
+  // more than it saves.
+  static constexpr std::size_t kSplitFrom = 20000;
+
   bool valid() const { return valid_; }
   void invalidate() { valid_ = false; }
-  void build(const CellStore& cells);
+  void build(const CellStore& cells, std::size_t splitFrom = kSplitFrom);
 
   std::size_t size() const { return nodes_.size(); }
-  const std::vector<std::uint32_t>& order() const { return order_.order(); }
+  const std::vector<std::uint32_t>& order() const { return order_; }
+  // order() in three parts: [0, firstEnd()) reads no formula of the lower
+  // half of the rows, [firstEnd(), secondEnd()) none of the upper half; the
+  // two may be computed side by side, the rest only after both, in order.
+  // Both are 0 when the sheet was not split, or a formula may read cells
+  // it does not name (a volatile or custom function): then the whole order
+  // is the one a single thread takes.
+  std::size_t firstEnd() const { return firstEnd_; }
+  std::size_t secondEnd() const { return secondEnd_; }
   CellPos position(std::uint32_t node) const { return {nodes_[node].col, nodes_[node].row}; }
-  bool circular(std::uint32_t node) const { return order_.circular(node); }
+  bool circular(std::uint32_t node) const { return sorter_.circular(node); }
   // The formula cells that read the cell, directly or through others, in
   // evaluation order, with the volatile formulas and those that read them.
   std::vector<std::uint32_t> dependentsOf(int col, int row, const CellStore& cells);
@@ -64,9 +81,15 @@ class DependencyGraph {
   };
 
  private:
+  struct Half;
   int nodeAt(int col, int row) const;
   std::pair<std::uint32_t, std::uint32_t> rowRange(int row) const;
-  void formulasIn(const Area& a, std::vector<std::uint32_t>& out);
+  void formulasIn(const Area& a, Half& half);
+  void placeNodes(const CellStore& cells, const Half& half);
+  void linkRows(const CellStore& cells, Half& half, std::vector<std::uint8_t>& crosses);
+  void linkHalves(const CellStore& cells, Half* halves, std::size_t count,
+                  std::vector<std::uint8_t>& crosses);
+  void splitOrder(std::uint32_t midNode, std::vector<std::uint8_t>& crosses);
   void buildReverse(const CellStore& cells);
 
   bool valid_ = false;
@@ -74,7 +97,9 @@ class DependencyGraph {
   std::vector<std::uint32_t> byColumn_;  // node ids sorted by column, then row
   std::vector<std::uint32_t> rowStart_;  // while building: first node of each row
   std::vector<std::uint32_t> edgeStart_, edges_;
-  CycleAwareOrder order_;
+  CycleAwareOrder sorter_;
+  std::vector<std::uint32_t> order_;
+  std::size_t firstEnd_ = 0, secondEnd_ = 0;
   // Who reads what, for dependents: built on first need.
   bool reverseBuilt_ = false;
   std::vector<std::pair<std::uint64_t, std::uint32_t>> cellReaders_;  // (column-major key, node)

@@ -5,6 +5,7 @@
 
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
+#include "apps/ss-host/ProcessExit.h"
 #include "core/FileHelpers.h"
 #include "core/Nx_Settings.h"
 
@@ -87,5 +88,6 @@ SSHOST_ENTRY int sshostMain(int argc, char** argv) {
   // standard error). It stays in place as long as the module's windows may
   // live, which a backend installed here would not.
   std::fflush(stdout);
+  hostexit::endsWithCommand();
   return command->run(options.args);
 }

@@ -1,6 +1,5 @@
 #include "apps/ss-host/GlobalOptions.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -85,15 +84,6 @@ std::string misplacedGlobalOption(const std::vector<std::string>& args, bool tak
     }
   }
   return {};
-}
-
-bool finishStandardOutput() {
-  errno = 0;
-  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
-  const int error = errno;
-  std::fprintf(stderr, "ss-host: cannot write the output: %s\n",
-               error ? std::strerror(error) : "write error");
-  return false;
 }
 
 const char* globalOptionsHelp() {

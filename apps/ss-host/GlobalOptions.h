@@ -35,7 +35,3 @@ enum HostExit : int {
 // `ss-host eval X --library DIR` puts it where the command cannot see it.
 // `--messages` counts only for commands that do not take it themselves.
 std::string misplacedGlobalOption(const std::vector<std::string>& args, bool takesMessages);
-
-// Flushes standard output; false (with the reason on standard error) when
-// what was printed could not be written, say on a full disk.
-bool finishStandardOutput();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "apps/ss-host/GlobalOptions.h"
+#include "apps/ss-host/ProcessExit.h"
 #include "platform/arx/aced.h"
 #include "platform/arx/acutil.h"
 #include "platform/arx/rxdefs.h"

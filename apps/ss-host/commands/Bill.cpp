@@ -9,6 +9,7 @@
 
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
+#include "apps/ss-host/ProcessExit.h"
 #include "core/FileHelpers.h"
 #include "core/PathHelpers.h"
 #include "core/bill/Nx_Bill.h"

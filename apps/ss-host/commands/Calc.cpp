@@ -13,6 +13,7 @@
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
 #include "apps/ss-host/LibraryContents.h"
+#include "apps/ss-host/ProcessExit.h"
 #include "apps/ss-host/commands/CalcListing.h"
 #include "apps/ss-host/commands/CalcStandardsSheet.h"
 #include "core/Nx_Settings.h"
@@ -101,7 +102,10 @@ int calcSheet(const std::string& file, bool json, const std::string& exportTo) {
   }
   if (!json) {
     writeListing(sheet.content().cells, stdout);
-    return exportComputed(sheet, exportTo);
+    const int code = exportComputed(sheet, exportTo);
+    // A large sheet goes with the process rather than cell by cell.
+    hostexit::leaveIfDone(code);
+    return code;
   }
   nlohmann::ordered_json cells = nlohmann::ordered_json::array();
   sheet.content().cells.forEach([&](const grid::Cell& c, int row) {

@@ -3,7 +3,6 @@
 // variable of every sheet before and after, with the run's diagnostics.
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,6 +11,7 @@
 #include "apps/ss-host/GlobalOptions.h"
 #include "apps/ss-host/HostCommand.h"
 #include "apps/ss-host/HostText.h"
+#include "apps/ss-host/ProcessExit.h"
 #include "apps/ss-host/commands/EvalBatch.h"
 #include "apps/ss-host/commands/EvalHeap.h"
 #include "apps/ss-host/commands/EvalMacro.h"
@@ -185,29 +185,6 @@ int evaluateInProcess(Nx_Drawing& drawing, const std::vector<int>& picked,
   return kExitOk;
 }
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SS_SANITIZED 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define SS_SANITIZED 1
-#endif
-
-// A batch ends the process itself once everything is written: freeing its
-// thousands of macros one by one, and the module's state after them, took
-// longer than the save's last step. The sanitizer builds go the long way,
-// which their leak check needs.
-void leaveIfDone(int code) {
-#ifndef SS_SANITIZED
-  if (!finishStandardOutput() && (code == kExitOk || code == kExitDiagnostics)) code = kExitFailed;
-  std::fflush(stderr);
-  std::_Exit(code);
-#else
-  (void)code;
-#endif
-}
-
 // One evaluation as the options ask: runs, saves, prints; the exit code.
 int evaluate(const eval::Options& options) {
   if (options.all) eval::preferLargePages();
@@ -266,9 +243,10 @@ int evaluate(const eval::Options& options) {
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
   std::fflush(stdout);
+  // A batch's drawing and reports are large: they go with the process.
   if (options.all) {
     file.reset();
-    leaveIfDone(code);
+    hostexit::leaveIfDone(code);
   }
   return code;
 }

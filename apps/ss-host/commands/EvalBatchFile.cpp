@@ -50,9 +50,15 @@ BatchFile::BatchFile(Nx_Drawing& drawing, const std::string& target, const Optio
       writer_(target),
       joiner_(path_, [this](std::string_view piece) { writer_.append(piece); }) {
   drawing_.getMacroIds(ids_);
-  // A writer that cannot start keeps its reason for the save, which reports it
-  // if the runs still call for the file.
+  // An interrupt that comes while the file is being made waits until the
+  // handler knows its name. A writer that cannot start keeps its reason for
+  // the save, which reports it if the runs still call for the file.
+  sigset_t interrupts, previous;
+  sigemptyset(&interrupts);
+  for (int signal : kInterrupts) sigaddset(&interrupts, signal);
+  ::sigprocmask(SIG_BLOCK, &interrupts, &previous);
   if (writer_.open()) removeOnInterrupt(writer_.temporaryPath());
+  ::sigprocmask(SIG_SETMASK, &previous, nullptr);
 }
 
 BatchFile::~BatchFile() {

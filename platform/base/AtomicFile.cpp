@@ -179,7 +179,7 @@ bool AtomicFileWriter::append(std::string_view piece) {
   written_ += piece.size();
   appended_ = true;
   // Starts the write-back of every full stretch written, without waiting for it.
-  constexpr unsigned long long kStretch = 8ULL << 20;
+  constexpr unsigned long long kStretch = 2ULL << 20;
   if (written_ - flushed_ >= kStretch) {
     ::sync_file_range(fd_, static_cast<off_t>(flushed_), static_cast<off_t>(written_ - flushed_),
                       SYNC_FILE_RANGE_WRITE);

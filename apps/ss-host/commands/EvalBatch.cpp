@@ -1,5 +1,6 @@
 #include "apps/ss-host/commands/EvalBatch.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -25,6 +26,8 @@ namespace eval {
 
 namespace {
 
+constexpr size_t kPipeBytes = size_t{1} << 20;
+
 bool writeAll(int fd, const std::uint8_t* data, size_t size) {
   while (size > 0) {
     ssize_t n = ::write(fd, data, size);
@@ -36,22 +39,33 @@ bool writeAll(int fd, const std::uint8_t* data, size_t size) {
   return true;
 }
 
-// One frame: the length (4 bytes, host order: both ends are this process's
-// image) and the macro (EvalWire.h).
-bool sendMacro(int fd, const WireMacro& macro) {
-  std::vector<std::uint8_t> frame = toWire(macro);
-  std::uint32_t size = static_cast<std::uint32_t>(frame.size());
-  std::uint8_t head[sizeof size];
-  std::memcpy(head, &size, sizeof size);
-  // One write a frame: the parent wakes once for it.
-  frame.insert(frame.begin(), head, head + sizeof head);
-  return writeAll(fd, frame.data(), frame.size());
-}
+// The frames on their way to the parent, each the length (4 bytes, host
+// order: both ends are this process's image) and the macro (EvalWire.h).
+// They go a few hundred kilobytes at a time: the parent wakes once for
+// dozens of macros instead of once for each.
+class Outbox {
+ public:
+  explicit Outbox(int fd) : fd_(fd) {}
+  bool add(const WireMacro& macro) {
+    const std::vector<std::uint8_t> body = toWire(macro);
+    const auto size = static_cast<std::uint32_t>(body.size());
+    std::uint8_t head[sizeof size];
+    std::memcpy(head, &size, sizeof size);
+    bytes_.insert(bytes_.end(), head, head + sizeof head);
+    bytes_.insert(bytes_.end(), body.begin(), body.end());
+    return bytes_.size() < kSendBytes || flush();
+  }
+  bool flush() {
+    const bool sent = writeAll(fd_, bytes_.data(), bytes_.size());
+    bytes_.clear();
+    return sent;
+  }
 
-bool anySheetFailed(const MacroRun& run) {
-  return std::any_of(run.sheets.begin(), run.sheets.end(),
-                     [](const SheetRun& s) { return s.ran && !s.ok; });
-}
+ private:
+  static constexpr size_t kSendBytes = size_t{256} << 10;
+  int fd_;
+  std::vector<std::uint8_t> bytes_;
+};
 
 // Runs the macro's sheets against a shadow copy of it (EvalRun.h).
 void evaluate(const Batch& batch, const Options& options, AcDbObjectId id, WireMacro& out) {
@@ -99,6 +113,7 @@ class SharedCounter {
   AcArray<AcDbObjectId> ids;
   batch.drawing.getMacroIds(ids);
   const Nx_String target(batch.target.c_str());
+  Outbox outbox(fd);
   for (size_t k = next.take(); k < batch.picked.size(); k = next.take()) {
     const int i = batch.picked[k];
     WireMacro out;
@@ -107,12 +122,13 @@ class SharedCounter {
     // The macro as its own run left it is what a one-by-one run saves; the
     // worker writes and proves its part of the file, so the parent only
     // joins the parts. A failed macro is saved as it was, by the parent.
-    if (!batch.target.empty() && out.evaluated && !anySheetFailed(out.run)) {
+    if (!batch.target.empty() && out.evaluated && !out.run.failed()) {
       out.hasPart = true;
       out.part = drawing::writePart(batch.drawing, ids[i], i, target);
     }
-    if (!sendMacro(fd, out)) _exit(4);
+    if (!outbox.add(out)) _exit(4);
   }
+  if (!outbox.flush()) _exit(4);
   std::fflush(stderr);
   _exit(0);
 }
@@ -155,7 +171,7 @@ bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>
   std::vector<pollfd> fds;
   for (const Worker& w : workers) fds.push_back({w.fd, POLLIN, 0});
   size_t open = workers.size();
-  std::uint8_t buffer[65536];
+  std::vector<std::uint8_t> buffer(kPipeBytes);
   while (open > 0) {
     if (::poll(fds.data(), fds.size(), -1) < 0) {
       if (errno == EINTR) continue;
@@ -163,7 +179,7 @@ bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>
     }
     for (size_t w = 0; w < fds.size(); ++w) {
       if (fds[w].fd < 0 || fds[w].revents == 0) continue;
-      ssize_t n = ::read(fds[w].fd, buffer, sizeof buffer);
+      ssize_t n = ::read(fds[w].fd, buffer.data(), buffer.size());
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) {
         ::close(fds[w].fd);
@@ -171,7 +187,7 @@ bool collect(std::vector<Worker>& workers, std::vector<std::optional<WireMacro>>
         --open;
         continue;
       }
-      workers[w].pending.insert(workers[w].pending.end(), buffer, buffer + n);
+      workers[w].pending.insert(workers[w].pending.end(), buffer.data(), buffer.data() + n);
       sound = takeFrames(workers[w], results, progress) && sound;
       handOn();
     }
@@ -204,6 +220,10 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, BatchF
       error = std::string("cannot start a worker: ") + std::strerror(errno);
       break;
     }
+    // Room for a few dozen frames: a worker seldom waits for the parent, and
+    // the parent wakes once for many frames. Where the system allows less,
+    // the pipe stays as it is.
+    ::fcntl(ends[0], F_SETPIPE_SZ, static_cast<int>(kPipeBytes));
     pid_t pid = ::fork();
     if (pid == 0) {
       ::close(ends[0]);

@@ -72,6 +72,20 @@ TEST(EvalWire, AMacroComesBackAsItWasSent) {
   EXPECT_EQ(out.part.error, "not saved");
 }
 
+TEST(EvalWire, FramesFollowOneAnotherEachAfterItsLength) {
+  std::string box = "kept";
+  appendFrame(sample(), box);
+  appendFrame(WireMacro(), box);
+  const std::vector<std::uint8_t> first = toWire(sample()), second = toWire(WireMacro());
+  ASSERT_EQ(box.size(), 4 + 4 + first.size() + 4 + second.size());
+  std::uint32_t size = 0;
+  std::memcpy(&size, box.data() + 4, sizeof size);
+  EXPECT_EQ(size, first.size());
+  EXPECT_EQ(std::memcmp(box.data() + 8, first.data(), first.size()), 0);
+  std::memcpy(&size, box.data() + 8 + first.size(), sizeof size);
+  EXPECT_EQ(size, second.size());
+}
+
 TEST(EvalWire, DamagedFramesAreRefused) {
   const std::vector<std::uint8_t> bytes = toWire(sample());
   WireMacro out;

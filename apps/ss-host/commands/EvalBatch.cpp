@@ -39,24 +39,19 @@ bool writeAll(int fd, const std::uint8_t* data, size_t size) {
   return true;
 }
 
-// The frames on their way to the parent, each the length (4 bytes, host
-// order: both ends are this process's image) and the macro (EvalWire.h).
-// They go a few hundred kilobytes at a time: the parent wakes once for
-// dozens of macros instead of once for each.
+// The frames on their way to the parent (EvalWire.h). They go a few
+// hundred kilobytes at a time: the parent wakes once for dozens of macros
+// instead of once for each.
 class Outbox {
  public:
   explicit Outbox(int fd) : fd_(fd) {}
   bool add(const WireMacro& macro) {
-    const std::vector<std::uint8_t> body = toWire(macro);
-    const auto size = static_cast<std::uint32_t>(body.size());
-    std::uint8_t head[sizeof size];
-    std::memcpy(head, &size, sizeof size);
-    bytes_.insert(bytes_.end(), head, head + sizeof head);
-    bytes_.insert(bytes_.end(), body.begin(), body.end());
+    appendFrame(macro, bytes_);
     return bytes_.size() < kSendBytes || flush();
   }
   bool flush() {
-    const bool sent = writeAll(fd_, bytes_.data(), bytes_.size());
+    const bool sent =
+        writeAll(fd_, reinterpret_cast<const std::uint8_t*>(bytes_.data()), bytes_.size());
     bytes_.clear();
     return sent;
   }
@@ -64,7 +59,7 @@ class Outbox {
  private:
   static constexpr size_t kSendBytes = size_t{256} << 10;
   int fd_;
-  std::vector<std::uint8_t> bytes_;
+  std::string bytes_;
 };
 
 // Runs the macro's sheets against a shadow copy of it (EvalRun.h).

@@ -193,9 +193,11 @@ void get(In& in, SheetRun& s) {
 
 }  // namespace
 
-std::vector<std::uint8_t> toWire(const WireMacro& macro) {
-  std::string bytes;
-  bytes.reserve(4096 + macro.part.text.size() + macro.part.error.size());
+void appendFrame(const WireMacro& macro, std::string& bytes) {
+  const size_t start = bytes.size();
+  std::uint32_t size = 0;
+  bytes.append(sizeof size, '\0');  // the length, once known
+  bytes.reserve(bytes.size() + 4096 + macro.part.text.size() + macro.part.error.size());
   Out o(bytes);
   o.number(static_cast<std::int64_t>(macro.index));
   o.flag(macro.evaluated);
@@ -209,8 +211,15 @@ std::vector<std::uint8_t> toWire(const WireMacro& macro) {
     o.number(static_cast<std::int64_t>(macro.part.fault));
     o.text(macro.part.error);
   }
-  const auto* begin = reinterpret_cast<const std::uint8_t*>(bytes.data());
-  return {begin, begin + bytes.size()};
+  size = static_cast<std::uint32_t>(bytes.size() - start - sizeof size);
+  std::memcpy(bytes.data() + start, &size, sizeof size);
+}
+
+std::vector<std::uint8_t> toWire(const WireMacro& macro) {
+  std::string frame;
+  appendFrame(macro, frame);
+  const auto* begin = reinterpret_cast<const std::uint8_t*>(frame.data());
+  return {begin + sizeof(std::uint32_t), begin + frame.size()};
 }
 
 bool fromWire(const std::uint8_t* data, size_t size, WireMacro& macro) {

@@ -23,6 +23,9 @@ struct WireMacro {
   drawing::DrawingPart part;
 };
 
+// The frame of a macro appended to bytes: its length (4 bytes, host order:
+// both ends are this process's image), then the macro as toWire gives it.
+void appendFrame(const WireMacro& macro, std::string& bytes);
 std::vector<std::uint8_t> toWire(const WireMacro& macro);
 // False when the bytes are no frame of toWire (cut short, too long, a flag
 // that is neither 0 nor 1, a count past the end).

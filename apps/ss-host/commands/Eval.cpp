@@ -132,8 +132,7 @@ void printRemarks(const eval::Report& report) {
 // Diagnostics of the macros whose runs all completed: those a save keeps.
 int keptDiagnostics(const eval::Report& report) {
   int n = 0;
-  for (const eval::MacroRun& m : report.macros)
-    if (!m.failed()) n += m.diagnosticCount();
+  for (const eval::MacroRun& m : report.macros) n += m.keptDiagnosticCount();
   return n;
 }
 

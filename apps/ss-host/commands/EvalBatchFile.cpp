@@ -68,8 +68,7 @@ BatchFile::~BatchFile() {
 void BatchFile::add(std::optional<drawing::DrawingPart> part, const MacroRun* run) {
   const int index = next_++;
   // The same rules as the save's: a failed run, or diagnostics without --force.
-  if (run && ((run->failed() && !keepGoingSave_) ||
-              (!run->failed() && run->diagnosticCount() > 0 && !force_)))
+  if (run && ((run->failed() && !keepGoingSave_) || (run->keptDiagnosticCount() > 0 && !force_)))
     wanted_ = false;
   if (!wanted_) {
     giveUp();

@@ -51,6 +51,8 @@ struct MacroRun {
 
   bool failed() const;  // a sheet ran and did not complete
   int diagnosticCount() const;
+  // The diagnostics a save keeps: none of a failed macro, which is saved as it was.
+  int keptDiagnosticCount() const { return failed() ? 0 : diagnosticCount(); }
 };
 
 struct Report {

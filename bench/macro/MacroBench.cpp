@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Nx_Settings.h"
+#include "core/macro/JsonQuickParse.h"
 #include "core/macro/Nx_Drawing.h"
 #include "core/sections/Nx_SectionTableManager.h"
 #include "mapping/KvObjectMap.h"
@@ -93,6 +94,19 @@ void LoadDrawing(benchmark::State& state) {
                                                   benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(LoadDrawing)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The JSON parse alone, of the same indented text.
+void ParseDrawing(benchmark::State& state) {
+  std::string text = drawingOf(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    drawing::JsonTree tree;
+    tree.parse(text);
+    benchmark::DoNotOptimize(tree.root());
+  }
+  state.counters["MB/s"] = benchmark::Counter(static_cast<double>(text.size()) / 1e6,
+                                              benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(ParseDrawing)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void SaveDrawing(benchmark::State& state) {
   Nx_Drawing d;

@@ -20,6 +20,8 @@ class DCM_API MacroData {
   virtual ~MacroData() = default;
   MacroData(const MacroData&) = default;
   MacroData& operator=(const MacroData&) = default;
+  MacroData(MacroData&&) noexcept = default;
+  MacroData& operator=(MacroData&&) noexcept = default;
   bool operator==(const MacroData& o) const;
 
   // Index of the tab of that name (without case), or -1.

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <limits>
 #include <memory>
+#include <nlohmann/json.hpp>
 
 #include "core/macro/Nx_BoltModule.h"
 #include "core/macro/Nx_Drawing.h"
@@ -337,6 +338,47 @@ TEST(DrawingFile, ManyModulesAndGroupsLoad) {
   EXPECT_EQ(data.tabs.length(), 3000);
   EXPECT_EQ(data.tabs[2999].name, "G2999");
   EXPECT_EQ(data.tabs[2999].patterns.length(), 1);
+}
+
+// The example's macros repeated under new names.
+nlohmann::ordered_json manyMacros(int copies) {
+  nlohmann::ordered_json root = nlohmann::ordered_json::parse(readAll(exampleDrawingPath()));
+  nlohmann::ordered_json macros = nlohmann::ordered_json::array();
+  for (int i = 0; i < copies; ++i)
+    for (nlohmann::ordered_json m : root["macros"]) {
+      m["name"] = m["name"].get<std::string>() + "-" + std::to_string(i);
+      macros.push_back(std::move(m));
+    }
+  root["macros"] = std::move(macros);
+  return root;
+}
+
+TEST(DrawingFile, ManyMacrosLoadAsReadOneByOne) {
+  const std::string original = readAll(exampleDrawingPath());
+  ASSERT_EQ(nlohmann::ordered_json::parse(original).dump(2) + "\n",
+            original);  // the writer's layout
+  const std::string text = manyMacros(300).dump(2) + "\n";
+  Nx_Drawing d;
+  Nx_String error;
+  ASSERT_TRUE(d.loadText(text, "d.json", error)) << error.str();
+  EXPECT_EQ(d.toJson(), text);
+  // The objects are numbered in the file's order.
+  AcArray<AcDbObjectId> ids;
+  d.getMacroIds(ids);
+  ASSERT_EQ(ids.length(), 600);
+  for (int i = 1; i < ids.length(); ++i) EXPECT_LT(ids[i - 1].handle(), ids[i].handle());
+}
+
+TEST(DrawingFile, OfManyMacrosTheFileFirstFaultIsReported) {
+  nlohmann::ordered_json late = manyMacros(300);
+  late["macros"][500]["modules"][0]["type"] = 7;
+  EXPECT_EQ(loadError(late.dump(2)).substr(0, 36), "d.json: /macros/500/modules/0/type: ");
+  nlohmann::ordered_json both = late;
+  both["macros"][100]["generalVariables"] = 1;
+  EXPECT_EQ(loadError(both.dump(2)).substr(0, 36), "d.json: /macros/100/generalVariables");
+  nlohmann::ordered_json named = late;
+  named["macros"][450]["name"] = named["macros"][10]["name"];
+  EXPECT_NE(loadError(named.dump(2)).find("/macros/450/name: the macro name"), std::string::npos);
 }
 
 TEST(DrawingFile, AMacroCopySharesNothingWithItsOriginal) {

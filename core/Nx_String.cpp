@@ -54,10 +54,18 @@ Nx_String::Nx_String(double value, int precision, bool keepZeros) {
 }
 
 bool Nx_String::equal(const Nx_String& other, bool exact) const {
-  if (s_.size() != other.s_.size()) return false;
-  if (exact) return s_ == other.s_;
-  for (size_t i = 0; i < s_.size(); ++i)
-    if (!sameByte(s_[i], other.s_[i], false)) return false;
+  const size_t n = s_.size();
+  if (n != other.s_.size()) return false;
+  // Look-ups mostly meet the name as it is spelt, or a name that differs at
+  // once: the bytes are folded only past the first that differs.
+  const char* a = s_.data();
+  const char* b = other.s_.data();
+  size_t i = 0;
+  while (i < n && a[i] == b[i]) ++i;
+  if (i == n) return true;
+  if (exact) return false;
+  for (; i < n; ++i)
+    if (!sameByte(a[i], b[i], false)) return false;
   return true;
 }
 

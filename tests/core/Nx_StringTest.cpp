@@ -56,6 +56,13 @@ TEST(NxStringCompare, FlagChoosesCase) {
   EXPECT_TRUE(Nx_String("Plate.THK").endsWith(".thk", false));
   // Bytes above 0x7F are compared as they are.
   EXPECT_FALSE(Nx_String("\xC4").equal("\xE4", false));
+  // Case differs past a common start, or only at the end; only letters fold.
+  EXPECT_TRUE(Nx_String("gen_PlateStep").equal("gen_platestep", false));
+  EXPECT_TRUE(Nx_String("Module.Bolts").equal("Module.BoltS", false));
+  EXPECT_FALSE(Nx_String("Module.Bolts").equal("Module.BoltS", true));
+  EXPECT_FALSE(Nx_String("Tab[1]").equal("Tab{1}", false));
+  EXPECT_FALSE(Nx_String("ab@").equal("ab`", false));
+  EXPECT_TRUE(Nx_String().equal("", false));
 }
 
 TEST(NxStringEdit, ReplaceCountsAndKeepsRest) {

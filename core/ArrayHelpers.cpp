@@ -74,7 +74,20 @@ Nx_String findNonExistingString(const Nx_StringArray& list, const Nx_String& bas
 
 bool getDuplicates(const Nx_StringArray& list, AcArray<int>& indices, bool exact) {
   indices.removeAll();
+  // A sheet's few variable names, checked on every run, are compared in
+  // place; a long list goes through a set of its keys.
+  constexpr int kFew = 32;
+  if (list.length() <= kFew) {
+    for (int i = 1; i < list.length(); ++i)
+      for (int j = 0; j < i; ++j)
+        if (list[j].equal(list[i], exact)) {
+          indices.append(i);
+          break;
+        }
+    return !indices.isEmpty();
+  }
   std::unordered_set<std::string> seen;
+  seen.reserve(static_cast<size_t>(list.length()));
   for (int i = 0; i < list.length(); ++i) {
     std::string key = exact ? list[i].str() : list[i].lower().str();
     if (!seen.insert(std::move(key)).second) indices.append(i);

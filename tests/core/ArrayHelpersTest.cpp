@@ -42,6 +42,25 @@ TEST(ListSearch, FindAtAndDuplicates) {
   EXPECT_EQ(dups, (AcArray<int>{2}));
   EXPECT_FALSE(getDuplicates(Nx_StringArray{"a", "b"}, dups, false));
   EXPECT_TRUE(dups.isEmpty());
+
+  // Short lists are compared in place, long ones through a set: the same
+  // answer either way, a name counted once however often it comes back.
+  const char* names[] = {"Gap", "GAP", "gap", "Width", "width", "Pitch", "x"};
+  for (int length : {2, 7, 31, 32, 33, 80}) {
+    Nx_StringArray list;
+    for (int i = 0; i < length; ++i) list.append(Nx_String(names[(i * 5 + i / 7) % 7]));
+    for (bool exact : {false, true}) {
+      AcArray<int> expected;
+      for (int i = 0; i < length; ++i)
+        for (int j = 0; j < i; ++j)
+          if (list[j].equal(list[i], exact)) {
+            expected.append(i);
+            break;
+          }
+      EXPECT_EQ(getDuplicates(list, dups, exact), !expected.isEmpty());
+      EXPECT_EQ(dups, expected) << length << (exact ? " exact" : "");
+    }
+  }
 }
 
 TEST(NonExistingString, CountsUpFromTheBase) {

@@ -31,8 +31,11 @@ int findKeyLine(const MappingFileText& file, const Nx_String& key) {
   return keys.find(key, true);
 }
 
+// The name as spelt (the index compares without case), then the type.
 std::string indexKey(const Nx_String& name, KvValueType type) {
-  std::string key = name.lower().str();
+  std::string key;
+  key.reserve(name.str().size() + 2);
+  key += name.str();
   key += '\0';
   key += static_cast<char>('0' + type);
   return key;

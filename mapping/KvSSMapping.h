@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "common/ss_export.h"
+#include "core/CaseBlindKey.h"
 #include "core/Nx_Array.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
@@ -123,9 +124,9 @@ class SS_EXPORT KvSSMapping {
 
   int mode_ = kNotInitialised;
   Nx_Array<KvObjectMap> objectMaps_{8};
-  // findSSVar's index: folded variable name and value type to the first
-  // entry; rebuilt on first use after the entries changed.
-  mutable std::unordered_map<std::string, int> index_;
+  // findSSVar's index: variable name (any case) and value type to the
+  // first entry; rebuilt on first use after the entries changed.
+  mutable caseblind::Map<int> index_;
   mutable bool indexValid_ = false;
 };
 

@@ -30,10 +30,6 @@ const Nx_StringArray& nativeFunctions() {
 }
 constexpr int kCallChild = 0;
 
-std::string foldedKey(const Nx_String& name) {
-  return name.lower().str();
-}
-
 Acad::ErrorStatus status(bool ok) {
   return ok ? Acad::eOk : kFail;
 }
@@ -516,20 +512,20 @@ void KvStandardsSheet::findUnboundVars(const KvDlgStandardsData& data,
   // The variable diagnostics the mapping just raised know no row.
   for (std::size_t i = firstDiagnostic; i < diagnostics.size(); ++i) {
     if (diagnostics[i].kind != KvRunDiagnostic::kVariable) continue;
-    toldVars_.insert(foldedKey(diagnostics[i].variable));
+    toldVars_.insert(diagnostics[i].variable.str());
     int index = findVar(diagnostics[i].variable);
     if (diagnostics[i].row == 0 && index >= 0) diagnostics[i].row = varCells_[index].row;
   }
   // A module group is reached by the name convention: any name may bind.
   const KvSSMapping& mapping = varCells_.mapping();
   if (mapping.mode() != KvSSMapping::kMacro) return;
-  std::unordered_set<std::string> mapped;
-  for (const KvObjectMap& map : mapping.mappedObjects()) mapped.insert(foldedKey(map.ssVarName));
+  caseblind::Set mapped;
+  for (const KvObjectMap& map : mapping.mappedObjects()) mapped.insert(map.ssVarName.str());
   for (int i = 0; i < varCells_.length(); ++i) {
     const KvVarCell& cell = varCells_[i];
     // Mapped, or a duplicate told already.
-    if (cell.isLocal() || !mapped.insert(foldedKey(cell.name)).second) continue;
-    toldVars_.insert(foldedKey(cell.name));
+    if (cell.isLocal() || !mapped.insert(cell.name.str()).second) continue;
+    toldVars_.insert(cell.name.str());
     // What the mapping reported of it is, more precisely, no binding at all.
     auto reported = std::find_if(diagnostics.begin() + static_cast<std::ptrdiff_t>(firstDiagnostic),
                                  diagnostics.end(), [&](const KvRunDiagnostic& d) {
@@ -549,14 +545,13 @@ void KvStandardsSheet::findUnboundVars(const KvDlgStandardsData& data,
 void KvStandardsSheet::refreshVarIndex() {
   if (indexGeneration_ == varsGeneration_) return;
   varIndex_.clear();
-  for (int i = 0; i < varCells_.length(); ++i)
-    varIndex_.try_emplace(foldedKey(varCells_[i].name), i);
+  for (int i = 0; i < varCells_.length(); ++i) varIndex_.try_emplace(varCells_[i].name.str(), i);
   indexGeneration_ = varsGeneration_;
 }
 
 int KvStandardsSheet::findVar(const Nx_String& name) {
   refreshVarIndex();
-  auto it = varIndex_.find(foldedKey(name));
+  auto it = varIndex_.find(std::string_view(name.str()));
   return it == varIndex_.end() ? -1 : it->second;
 }
 
@@ -641,7 +636,7 @@ void KvStandardsSheet::writeOutputs(KvDlgStandardsData& data) {
     KvVarCell& cell = varCells_[i];
     if (!cell.isOutput()) continue;
     if (cell.setValueToMacro(mapping, data) == Acad::eOk || !answers) continue;
-    if (toldVars_.count(foldedKey(cell.name))) continue;  // told already
+    if (toldVars_.contains(std::string_view(cell.name.str()))) continue;  // told already
     StandardsRunFrame* frame = StandardsRunFrame::current();
     if (frame) frame->setCell(cell.row, Nx_String());
     reportVariableFailure(data.fileName, false, cell.name);

@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/CaseBlindKey.h"
 #include "core/Nx_String.h"
 #include "core/Nx_StringArray.h"
 #include "mapping/KvVarCells.h"
@@ -124,10 +125,10 @@ class KvStandardsSheet : public Nx_Spread {
   unsigned varsGeneration_ = 0;
   unsigned indexGeneration_ = ~0u;
   unsigned replacerGeneration_ = ~0u;
-  std::unordered_map<std::string, int> varIndex_;  // folded name -> first cell
+  caseblind::Map<int> varIndex_;  // name, any case -> first cell
   WholeWordReplacer variableReplacer_;
   std::vector<int> replacedVars_;  // variableReplacer_'s pair -> variable cell
-  // Folded names of the variables whose reading was reported or that the
-  // mapping does not bind: a refused write of theirs is no news.
-  std::unordered_set<std::string> toldVars_;
+  // Names (any case) of the variables whose reading was reported or that
+  // the mapping does not bind: a refused write of theirs is no news.
+  caseblind::Set toldVars_;
 };

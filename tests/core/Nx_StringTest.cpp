@@ -1,3 +1,4 @@
+#include "core/CaseBlindKey.h"
 #include "core/Nx_String.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,23 @@ TEST(NxStringCompare, FlagChoosesCase) {
   EXPECT_FALSE(Nx_String("Tab[1]").equal("Tab{1}", false));
   EXPECT_FALSE(Nx_String("ab@").equal("ab`", false));
   EXPECT_TRUE(Nx_String().equal("", false));
+}
+
+TEST(NxStringCompare, CaseBlindKeysFindAnySpelling) {
+  caseblind::Map<int> index;
+  index.try_emplace("Plate_Thickness", 1);
+  EXPECT_FALSE(index.try_emplace("PLATE_thickness", 2).second);  // the first spelling stays
+  for (std::string_view name : {"plate_thickness", "PLATE_THICKNESS", "Plate_Thickness"}) {
+    auto it = index.find(name);
+    ASSERT_NE(it, index.end()) << name;
+    EXPECT_EQ(it->second, 1);
+  }
+  // As Nx_String compares: only ASCII letters fold, and the length counts.
+  EXPECT_FALSE(index.contains(std::string_view("Plate_Thickness ")));
+  caseblind::Set bytes{"\xC4", "a@"};
+  EXPECT_FALSE(bytes.contains(std::string_view("\xE4")));
+  EXPECT_FALSE(bytes.contains(std::string_view("A`")));
+  EXPECT_TRUE(bytes.contains(std::string_view("A@")));
 }
 
 TEST(NxStringEdit, ReplaceCountsAndKeepsRest) {

@@ -5,6 +5,9 @@
 # hang, leak or sanitizer report; findings are left in build-fuzz/findings/.
 #   scripts/fuzz.sh [TARGET...]
 set -euo pipefail
+# The whole script is read before it runs (main at the end), so editing it
+# while a campaign calls it cannot break a run under way.
+main() {
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
 build=build-fuzz
@@ -57,3 +60,5 @@ for t in "${targets[@]}"; do
   printf '%-16s %12s %8s %8s  %s\n' "$t" "${runs:-?}" "${edges:-?}" "$files" "$result"
 done
 exit $failed
+}
+main "$@"

@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/CaseBlindKey.h"
 #include "core/StringHelpers.h"
 
 namespace {
@@ -13,7 +14,7 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 unsigned char fold(unsigned char c, bool exact) {
-  return (!exact && c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c;
+  return exact ? c : caseblind::fold(c);
 }
 }  // namespace
 
@@ -86,12 +87,15 @@ bool getDuplicates(const Nx_StringArray& list, AcArray<int>& indices, bool exact
         }
     return !indices.isEmpty();
   }
-  std::unordered_set<std::string> seen;
-  seen.reserve(static_cast<size_t>(list.length()));
-  for (int i = 0; i < list.length(); ++i) {
-    std::string key = exact ? list[i].str() : list[i].lower().str();
-    if (!seen.insert(std::move(key)).second) indices.append(i);
-  }
+  auto collect = [&](auto seen) {
+    seen.reserve(static_cast<size_t>(list.length()));
+    for (int i = 0; i < list.length(); ++i)
+      if (!seen.insert(list[i].str()).second) indices.append(i);
+  };
+  if (exact)
+    collect(std::unordered_set<std::string>());
+  else
+    collect(caseblind::Set());
   return !indices.isEmpty();
 }
 

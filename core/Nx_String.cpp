@@ -1,5 +1,7 @@
 #include "core/Nx_String.h"
 
+#include "core/CaseBlindKey.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -12,9 +14,7 @@
 #include "platform/base/DecimalNumber.h"
 
 namespace {
-inline unsigned char fold(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') ? c + 32 : c;
-}
+using caseblind::fold;
 inline bool sameByte(char a, char b, bool exact) {
   return exact ? a == b
                : fold(static_cast<unsigned char>(a)) == fold(static_cast<unsigned char>(b));

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/CaseBlindKey.h"
 #include "core/StringHelpers.h"
 #include "core/macro/Nx_Macro.h"
 #include "core/macro/Nx_ProfPlacementModule.h"
@@ -31,11 +32,7 @@ constexpr CutSuffix kCutSuffixes[] = {
 bool ends(const Nx_String& name, std::string_view suffix) {
   const std::string& text = name.str();
   if (text.size() < suffix.size()) return false;
-  const char* tail = text.data() + (text.size() - suffix.size());
-  auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  for (std::size_t i = 0; i < suffix.size(); ++i)
-    if (fold(tail[i]) != fold(suffix[i])) return false;
-  return true;
+  return caseblind::Equal{}(std::string_view(text).substr(text.size() - suffix.size()), suffix);
 }
 
 Acad::ErrorStatus status(Acad::ErrorStatus es) {

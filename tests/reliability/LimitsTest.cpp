@@ -8,6 +8,7 @@
 #include "platform/base/AtomicFile.h"
 #include "platform/grid/Limits.h"
 #include "platform/grid/Sheet.h"
+#include "platform/grid/formula/Matrix.h"
 #include "tests/core/TempDir.h"
 
 namespace {
@@ -79,6 +80,22 @@ TEST(Limits, TextInACellAndTextAFormulaBuilds) {
   sheet.reCalc();
   EXPECT_EQ(sheet.getValue(2, 1).size(), grid::kMaxConcatLength);
   EXPECT_EQ(sheet.getValue(2, 2), "#VALUE!");
+}
+
+// An array built from whole rows keeps one copy of the rows past the
+// sheet's last stored one, but a walk over it visits every value: past 2^24
+// values it is refused.
+TEST(Limits, ValuesOfAnArrayAFormulaBuilds) {
+  grid::Sheet sheet;
+  sheet.setMaxCols(3);
+  sheet.setMaxRows(grid::kMaxRows);
+  EXPECT_TRUE(sheet.setFormula(1, 1, "=SUM(2:1025*0+1)"));  // 1,024 rows of 16,384
+  EXPECT_TRUE(sheet.setFormula(2, 1, "=SUM(2:1026*0+1)"));
+  EXPECT_TRUE(sheet.setFormula(3, 1, "=SUM(8:299990&1)"));  // five billion values
+  sheet.reCalc();
+  EXPECT_EQ(sheet.getValue(1, 1), std::to_string(grid::kMaxArrayValues));
+  EXPECT_EQ(sheet.getValue(2, 1), "#VALUE!");
+  EXPECT_EQ(sheet.getValue(3, 1), "#VALUE!");
 }
 
 TEST(Limits, FilesPastTheirSizeAreRefusedUnread) {

@@ -40,8 +40,7 @@ Broadcast broadcastOf(std::span<const ArrayView> views) {
     b.uniformFrom = std::max(b.uniformFrom, from);
   }
   b.uniformFrom = std::min(b.uniformFrom, b.rows);
-  b.tooLarge = static_cast<std::size_t>(b.uniformFrom + 1) * static_cast<std::size_t>(b.cols) >
-               kMaxArrayCells;
+  b.tooLarge = arrayTooLarge(b.rows, b.cols, b.uniformFrom);
   return b;
 }
 
@@ -76,7 +75,7 @@ Operand arrayOf(const Operand& o, const EvalContext& context) {
   ArrayView v(o, context);
   Broadcast b;
   b.rows = v.rows(), b.cols = v.cols(), b.uniformFrom = v.uniformFrom();
-  b.tooLarge = static_cast<std::size_t>(b.uniformFrom + 1) * b.cols > kMaxArrayCells;
+  b.tooLarge = arrayTooLarge(b.rows, b.cols, b.uniformFrom);
   return build(b, [&](int r, int c) { return v.at(r, c); });
 }
 

@@ -27,5 +27,17 @@ using MatrixPtr = std::shared_ptr<const Matrix>;
 
 // Arrays larger than this are refused (#VALUE!) rather than exhausting memory.
 inline constexpr std::size_t kMaxArrayCells = std::size_t{1} << 21;
+// Nor may an array span more values in all, its repeated rows counted: a
+// walk over one (a SUM of whole rows joined to a text, 16,384 values a row
+// over thousands of rows) would hold the sheet for minutes.
+inline constexpr std::size_t kMaxArrayValues = std::size_t{1} << 24;
+
+// Whether an array of this shape, holding `held` rows before its repeated
+// ones, is refused.
+inline bool arrayTooLarge(int rows, int cols, int held) {
+  const auto width = static_cast<std::size_t>(cols);
+  return static_cast<std::size_t>(held + 1) * width > kMaxArrayCells ||
+         static_cast<std::size_t>(rows) * width > kMaxArrayValues;
+}
 
 }  // namespace grid

@@ -8,6 +8,9 @@
 #   scripts/fuzz-campaign.sh [TARGET...]     (default: every target)
 #   scripts/fuzz-campaign.sh --report        what the ledger holds, a line a target
 set -uo pipefail
+# The whole script is read before it runs (main at the end), so editing it
+# while a campaign runs cannot break the campaign.
+main() {
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
   sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
@@ -15,10 +18,14 @@ if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
 fi
 if [ "${1:-}" = --report ]; then
   [ -f build-fuzz/ledger.tsv ] || { echo "no ledger yet: build-fuzz/ledger.tsv" >&2; exit 1; }
-  # Executions and hours add up; the edges are the last run's; a finding is a run that failed.
-  printf "%-20s %12s %8s %8s %s\n" target executions edges hours "failed runs"
-  awk -F'\t' '{ runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
-    END { for (t in runs) printf "%-20s %12d %8d %8.1f %d\n", t, runs[t], edges[t], secs[t] / 3600, bad[t] }' \
+  # Executions and hours add up; the edges are the last run's; a finding is a
+  # run that failed. "to goal" is the hours of one core left at the rate so far.
+  printf "%-20s %12s %8s %8s %8s %8s %s\n" target executions edges hours "exec/s" "to goal" "failed runs"
+  awk -F'\t' -v goal="${GOAL:-10000000}" '{ runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
+    END { for (t in runs) {
+            rate = secs[t] > 0 ? runs[t] / secs[t] : 0
+            left = runs[t] >= goal ? 0 : rate > 0 ? (goal - runs[t]) / rate / 3600 : -1
+            printf "%-20s %12d %8d %8.1f %8d %8.1f %d\n", t, runs[t], edges[t], secs[t] / 3600, rate, left, bad[t] } }' \
     build-fuzz/ledger.tsv | sort -k2 -n -r
   exit 0
 fi
@@ -54,3 +61,5 @@ while true; do
   [ "$pending" -eq 0 ] && break
 done
 echo "every target has $goal executions in $ledger"
+}
+main "$@"

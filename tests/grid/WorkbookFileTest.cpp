@@ -184,6 +184,19 @@ TEST_F(Workbooks, DamagedWorkbooksAreRefusedNamingTheFileAndPart) {
   EXPECT_TRUE(loadsWithError(
       write("bomb.ods", storedZip({{"content.xml", odsContent("")}}, 1u << 30)), "content.xml"));
   EXPECT_TRUE(loadsWithError(write("other.zip", storedZip({{"readme.txt", "hi"}})), "no .xlsx"));
+  // A sheet framed inside another's cell ended the process in the
+  // library's reader; it is refused before the library reads it.
+  const std::string cell = "<table:table-cell office:value-type=\"float\" office:value=\"4\"/>";
+  const std::string inner =
+      "<table:table table:name=\"B\"><table:table-row>" + cell + "</table:table-row></table:table>";
+  EXPECT_TRUE(
+      loadsWithError(write("nested.ods", ods("<table:table-row><table:table-cell>" + inner +
+                                             "</table:table-cell>" + cell + "</table:table-row>")),
+                     "a <table:table> inside another"));
+  EXPECT_TRUE(
+      loadsWithError(write("twice.ods", ods("<table:table-row><table:table-cell>" + odsContent("") +
+                                            "</table:table-cell>" + cell + "</table:table-row>")),
+                     "content.xml: a <office:document-content> inside another"));
 }
 
 // What loads must save in the native format and load back the same: no empty

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <memory>
 
 #include "platform/grid/file/WorkbookImport.h"
@@ -26,7 +27,31 @@ std::string megabytes(std::uint64_t bytes) {
   return std::to_string(bytes >> 20) + " MB";
 }
 
-// The first XML part that does not unpack or parse, with why; empty when all do.
+// The elements of a document that frame its sheets. The library keeps one
+// current sheet: a table opened inside a table's cell ends it on closing,
+// and the library's assertions end the process at the next cell.
+class OneOpenAtATime {
+ public:
+  // False when `name` opens while an element of its local name is open.
+  bool take(XmlScanner::Token t, std::string_view name) {
+    const std::string_view local = localName(name);
+    for (std::size_t i = 0; i < std::size(kFrames); ++i) {
+      if (local != kFrames[i]) continue;
+      if (t == XmlScanner::Token::Start && open_[i]++ > 0) return false;
+      if (t == XmlScanner::Token::End) --open_[i];
+    }
+    return true;
+  }
+
+ private:
+  static constexpr std::string_view kFrames[] = {"document-content", "body", "spreadsheet",
+                                                 "table"};
+  int open_[std::size(kFrames)] = {};
+};
+
+// The first XML part of an OpenDocument workbook that does not unpack or
+// parse, or whose sheets are not framed one at a time, with why; empty when
+// all are sound.
 std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& entries) {
   try {
     orcus::zip_archive_stream_blob stream(reinterpret_cast<const std::uint8_t*>(bytes.data()),
@@ -46,8 +71,13 @@ std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& ent
         while (!text.empty() && text.back() == '\0') text.remove_suffix(1);
         XmlScanner scanner(text);
         XmlScanner::Token t;
-        while ((t = scanner.next()) != XmlScanner::Token::Done)
+        OneOpenAtATime structure;
+        while ((t = scanner.next()) != XmlScanner::Token::Done) {
           if (t == XmlScanner::Token::Error) return "part " + e.name + ": " + scanner.error();
+          if (!structure.take(t, scanner.name()))
+            return "part " + e.name + ": a <" + std::string(scanner.name()) +
+                   "> inside another; the document's structure is broken";
+        }
       } catch (const std::exception& x) {
         return "part " + e.name + ": " + x.what();
       }

@@ -193,10 +193,24 @@ TEST_F(Workbooks, DamagedWorkbooksAreRefusedNamingTheFileAndPart) {
       loadsWithError(write("nested.ods", ods("<table:table-row><table:table-cell>" + inner +
                                              "</table:table-cell>" + cell + "</table:table-row>")),
                      "a <table:table> inside another"));
+  EXPECT_TRUE(loadsWithError(
+      write("twice.ods", ods("<table:table-row><table:table-cell>" + odsContent("").substr(21) +
+                             "</table:table-cell>" + cell + "</table:table-row>")),
+      "content.xml: a <office:document-content> inside another"));
+  // The library reads a processing instruction's text as quoted values and
+  // ran past the end of the part on an unclosed quote.
+  auto withContent = [](const std::string& content) {
+    return storedZip(
+        {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", content}});
+  };
+  std::string content = odsContent("<table:table-row>" + cell + "</table:table-row>");
+  EXPECT_TRUE(loadsWithError(
+      write("declaration.ods", withContent("<?xml version='1.0\"?>" + content.substr(21))),
+      "a value of the XML declaration is not closed"));
   EXPECT_TRUE(
-      loadsWithError(write("twice.ods", ods("<table:table-row><table:table-cell>" + odsContent("") +
-                                            "</table:table-cell>" + cell + "</table:table-row>")),
-                     "content.xml: a <office:document-content> inside another"));
+      loadsWithError(write("instruction.ods",
+                           withContent(content.substr(0, 21) + "<?l n='?>" + content.substr(21))),
+                     "a processing instruction other than the XML declaration"));
 }
 
 // What loads must save in the native format and load back the same: no empty

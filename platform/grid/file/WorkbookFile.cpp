@@ -5,6 +5,7 @@
 #include <orcus/zip_archive_stream.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
 #include <iterator>
 #include <memory>
@@ -49,9 +50,33 @@ class OneOpenAtATime {
   int open_[std::size(kFrames)] = {};
 };
 
+// Why a part's processing instructions would mislead the library's parser,
+// which reads their contents as quoted values and ran past the end of a
+// part on an unclosed quote: only the XML declaration, at the start, with
+// each value closed by its own quote. Empty when sound.
+std::string instructionFault(std::string_view text) {
+  std::size_t start = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) ++start;
+  std::size_t end = 0;
+  if (text.compare(start, 5, "<?xml") == 0) {
+    end = text.find("?>", start);
+    if (end == std::string_view::npos) return "the XML declaration is not closed";
+    char quote = 0;
+    for (std::size_t i = start + 5; i < end; ++i)
+      if (quote == 0 && (text[i] == '"' || text[i] == '\''))
+        quote = text[i];
+      else if (text[i] == quote)
+        quote = 0;
+    if (quote != 0) return "a value of the XML declaration is not closed";
+  }
+  if (text.find("<?", end) != std::string_view::npos)
+    return "a processing instruction other than the XML declaration";
+  return {};
+}
+
 // The first XML part of an OpenDocument workbook that does not unpack or
-// parse, or whose sheets are not framed one at a time, with why; empty when
-// all are sound.
+// parse, holds processing instructions the library misreads, or does not
+// frame its sheets one at a time, with why; empty when all are sound.
 std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& entries) {
   try {
     orcus::zip_archive_stream_blob stream(reinterpret_cast<const std::uint8_t*>(bytes.data()),
@@ -69,6 +94,8 @@ std::string findBadPart(std::string_view bytes, const std::vector<ZipEntry>& ent
         // may end in NULs past the part's text.
         std::string_view text(reinterpret_cast<const char*>(buffer.data()), buffer.size());
         while (!text.empty() && text.back() == '\0') text.remove_suffix(1);
+        if (std::string why = instructionFault(text); !why.empty())
+          return "part " + e.name + ": " + why;
         XmlScanner scanner(text);
         XmlScanner::Token t;
         OneOpenAtATime structure;

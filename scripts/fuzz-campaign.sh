@@ -16,12 +16,13 @@ if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
   sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
   exit 0
 fi
+goal=${GOAL:-10000000}
 if [ "${1:-}" = --report ]; then
   [ -f build-fuzz/ledger.tsv ] || { echo "no ledger yet: build-fuzz/ledger.tsv" >&2; exit 1; }
   # Executions and hours add up; the edges are the last run's; a finding is a
   # run that failed. "to goal" is the hours of one core left at the rate so far.
   printf "%-20s %12s %8s %8s %8s %8s %s\n" target executions edges hours "exec/s" "to goal" "failed runs"
-  awk -F'\t' -v goal="${GOAL:-10000000}" '{ runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
+  awk -F'\t' -v goal="$goal" '{ runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
     END { for (t in runs) {
             rate = secs[t] > 0 ? runs[t] / secs[t] : 0
             left = runs[t] >= goal ? 0 : rate > 0 ? (goal - runs[t]) / rate / 3600 : -1
@@ -29,7 +30,6 @@ if [ "${1:-}" = --report ]; then
     build-fuzz/ledger.tsv | sort -k2 -n -r
   exit 0
 fi
-goal=${GOAL:-10000000}
 chunk=${CHUNK:-600}
 ledger=build-fuzz/ledger.tsv
 cmake --preset fuzz >/dev/null || exit 1

@@ -3,7 +3,7 @@
 // and the base plate on the macro's BasePlate modules), evaluated and saved
 // with 1 and 2 workers: the whole process timed, best of a few runs, and the
 // speed-up printed; then what the machine gives two busy processes at once,
-// the bound of that speed-up. Usage: sshost_batch_bench [MACROS] [RUNS]
+// to read the speed-up against. Usage: sshost_batch_bench [MACROS] [RUNS]
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -113,15 +113,28 @@ double spinTogether(int count, void (*loop)()) {
   return static_cast<int>(children.size()) == count ? seconds : -1;
 }
 
-// How much more work two processes at once do than one in the same time.
-double twoAtOnce(void (*loop)(), int runs) {
-  double best[3] = {-1, -1, -1};
+// The best seconds of `measure(1)` and `measure(2)` over `runs` rounds, the
+// two taking turns so that a machine whose speed drifts (a virtual
+// machine's does, by a fifth) slows both alike; false once one fails.
+template <class Measure>
+bool bestByTurns(int runs, Measure measure, double (&best)[3]) {
+  best[0] = best[1] = best[2] = -1;
   for (int r = 0; r < runs; ++r)
     for (int count : {1, 2}) {
-      const double s = spinTogether(count, loop);
-      if (s > 0 && (best[count] < 0 || s < best[count])) best[count] = s;
+      const double s = measure(count);
+      if (s < 0) return false;
+      if (best[count] < 0 || s < best[count]) best[count] = s;
     }
-  return best[1] > 0 && best[2] > 0 ? 2 * best[1] / best[2] : -1;
+  return runs > 0;
+}
+
+// How much more work two processes at once do than one in the same time.
+double twoAtOnce(void (*loop)(), int runs) {
+  double best[3];
+  if (!bestByTurns(
+          runs, [&](int count) { return spinTogether(count, loop); }, best))
+    return -1;
+  return 2 * best[1] / best[2];
 }
 
 }  // namespace
@@ -129,27 +142,30 @@ double twoAtOnce(void (*loop)(), int runs) {
 int main(int argc, char** argv) {
   const int macros = argc > 1 ? std::atoi(argv[1]) : 5000;
   const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
+  if (macros < 1 || runs < 1) {
+    std::fprintf(stderr, "usage: sshost_batch_bench [MACROS] [RUNS], both at least 1\n");
+    return 2;
+  }
   const fs::path drawing = generate(macros);
   const fs::path output = drawing.string() + ".out";
   std::printf("eval --all, %d macros with 2 sheets each, whole process, best of %d\n", macros,
               runs);
-  // The runs of 1 and 2 workers take turns, so a machine whose speed drifts
-  // (a virtual machine's does, by a fifth) slows both alike.
-  double best[3] = {-1, -1, -1};
-  int code = 0;
-  for (int r = 0; r < runs && code == 0; ++r)
-    for (int jobs : {1, 2}) {
-      const double s = evaluate(drawing, output, jobs);
-      if (s < 0) {
-        std::fprintf(stderr, "ss-host eval --all --jobs %d failed\n", jobs);
-        code = 1;
-        break;
-      }
-      if (best[jobs] < 0 || s < best[jobs]) best[jobs] = s;
-    }
+  double best[3];
+  int failed = 0;
+  const bool ran = bestByTurns(
+      runs,
+      [&](int jobs) {
+        const double s = evaluate(drawing, output, jobs);
+        if (s < 0) failed = jobs;
+        return s;
+      },
+      best);
   fs::remove(drawing);
   fs::remove(output);
-  if (code != 0) return code;
+  if (!ran) {
+    if (failed) std::fprintf(stderr, "ss-host eval --all --jobs %d failed\n", failed);
+    return 1;
+  }
   std::printf("%-6s %10s %9s\n", "jobs", "seconds", "speed-up");
   for (int jobs : {1, 2})
     std::printf("%-6d %10.2f %8.2fx\n", jobs, best[jobs], best[1] / best[jobs]);

@@ -2,11 +2,13 @@
 // attached sheets (the sample end plate, which calls its bolt-group child,
 // and the base plate on the macro's BasePlate modules), evaluated and saved
 // with 1 and 2 workers: the whole process timed, best of a few runs, and the
-// speed-up printed; then what the machine gives two busy processes at once,
-// to read the speed-up against. Usage: sshost_batch_bench [MACROS] [RUNS]
+// speed-up printed, best against best and within each turn; then what the
+// machine gives two busy processes at once, to read the speed-up against.
+// Usage: sshost_batch_bench [MACROS] [RUNS]
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -113,28 +116,45 @@ double spinTogether(int count, void (*loop)()) {
   return static_cast<int>(children.size()) == count ? seconds : -1;
 }
 
-// The best seconds of `measure(1)` and `measure(2)` over `runs` rounds, the
-// two taking turns so that a machine whose speed drifts (a virtual
-// machine's does, by a fifth) slows both alike; false once one fails.
+// The seconds of `measure(1)` and `measure(2)` over `runs` turns, the two
+// taking turns so that a machine whose speed drifts (a virtual machine's
+// does, by a fifth) slows both alike; empty once one fails.
+struct Turns {
+  std::vector<double> one, two;
+
+  double best(int count) const {
+    const std::vector<double>& s = count == 1 ? one : two;
+    return *std::min_element(s.begin(), s.end());
+  }
+  // The median of each turn's ratio: the two runs of a turn ran on the
+  // machine as it was at that moment, where the bests may come from two
+  // moments far apart.
+  double pairedRatio() const {
+    std::vector<double> ratios;
+    for (size_t r = 0; r < one.size(); ++r) ratios.push_back(one[r] / two[r]);
+    std::sort(ratios.begin(), ratios.end());
+    const size_t n = ratios.size();
+    return n % 2 ? ratios[n / 2] : (ratios[n / 2 - 1] + ratios[n / 2]) / 2;
+  }
+};
+
 template <class Measure>
-bool bestByTurns(int runs, Measure measure, double (&best)[3]) {
-  best[0] = best[1] = best[2] = -1;
+std::optional<Turns> byTurns(int runs, Measure measure) {
+  Turns turns;
   for (int r = 0; r < runs; ++r)
     for (int count : {1, 2}) {
       const double s = measure(count);
-      if (s < 0) return false;
-      if (best[count] < 0 || s < best[count]) best[count] = s;
+      if (s < 0) return std::nullopt;
+      (count == 1 ? turns.one : turns.two).push_back(s);
     }
-  return runs > 0;
+  if (runs < 1) return std::nullopt;
+  return turns;
 }
 
 // How much more work two processes at once do than one in the same time.
 double twoAtOnce(void (*loop)(), int runs) {
-  double best[3];
-  if (!bestByTurns(
-          runs, [&](int count) { return spinTogether(count, loop); }, best))
-    return -1;
-  return 2 * best[1] / best[2];
+  const auto turns = byTurns(runs, [&](int count) { return spinTogether(count, loop); });
+  return turns ? 2 * turns->pairedRatio() : -1;
 }
 
 }  // namespace
@@ -150,25 +170,24 @@ int main(int argc, char** argv) {
   const fs::path output = drawing.string() + ".out";
   std::printf("eval --all, %d macros with 2 sheets each, whole process, best of %d\n", macros,
               runs);
-  double best[3];
   int failed = 0;
-  const bool ran = bestByTurns(
-      runs,
-      [&](int jobs) {
-        const double s = evaluate(drawing, output, jobs);
-        if (s < 0) failed = jobs;
-        return s;
-      },
-      best);
+  const auto turns = byTurns(runs, [&](int jobs) {
+    const double s = evaluate(drawing, output, jobs);
+    if (s < 0) failed = jobs;
+    return s;
+  });
   fs::remove(drawing);
   fs::remove(output);
-  if (!ran) {
+  if (!turns) {
     if (failed) std::fprintf(stderr, "ss-host eval --all --jobs %d failed\n", failed);
     return 1;
   }
   std::printf("%-6s %10s %9s\n", "jobs", "seconds", "speed-up");
   for (int jobs : {1, 2})
-    std::printf("%-6d %10.2f %8.2fx\n", jobs, best[jobs], best[1] / best[jobs]);
+    std::printf("%-6d %10.2f %8.2fx\n", jobs, turns->best(jobs),
+                turns->best(1) / turns->best(jobs));
+  std::printf("speed-up within a turn (1 job, then 2), median of %d turns: %.2fx\n", runs,
+              turns->pairedRatio());
 
   // What the machine itself gives two processes at once, beside which the
   // speed-up above is to be read.

@@ -6,10 +6,7 @@
 
 namespace drawing {
 
-namespace {
-
-// The file up to the opening of its macro list, as the writer lays it out.
-const std::string& head() {
+const std::string& fileHead() {
   static const std::string text = [] {
     std::string out;
     JsonWriter w(out);
@@ -23,8 +20,9 @@ const std::string& head() {
   return text;
 }
 
-// After the last macro; a file without macros closes its list at once.
-constexpr std::string_view kTail = "\n  ]\n}\n";
+namespace {
+
+// A file without macros closes its list at once.
 constexpr std::string_view kEmptyTail = "]\n}\n";
 
 // A part is written and loaded as the only macro of a file; its places are
@@ -64,15 +62,16 @@ DrawingPart writePart(Nx_Drawing& drawing, AcDbObjectId id, int index, const Nx_
   check.getMacroIds(ids);
   AcTransaction tr(check.database());
   Nx_DbMacro* macro = nullptr;
-  const bool framed = file.size() >= head().size() + kTail.size() &&
-                      file.compare(0, head().size(), head()) == 0 && file.ends_with(kTail);
+  const bool framed = file.size() >= fileHead().size() + kFileTail.size() &&
+                      file.compare(0, fileHead().size(), fileHead()) == 0 &&
+                      file.ends_with(kFileTail);
   if (!framed || ids.length() != 1 || tr.getObject(macro, ids[0], AcDb::kForRead) != Acad::eOk) {
     part.fault = DrawingPart::kNotLoading;
     part.error = path.str() + ": not saved: the file would not load as the drawing is";
     return part;
   }
   part.name = macro->name().str();
-  part.text = file.substr(head().size(), file.size() - head().size() - kTail.size());
+  part.text = file.substr(fileHead().size(), file.size() - fileHead().size() - kFileTail.size());
   return part;
 }
 
@@ -89,7 +88,7 @@ void PartJoiner::add(const DrawingPart& part) {
     repeated_ = std::string(kRefused) + path_.str() + ": /macros/" + std::to_string(index) +
                 "/name: " + usedTwice("macro", part.name);
   if (!accepted()) return;
-  sink_(index == 0 ? std::string_view(head()) : std::string_view(","));
+  sink_(index == 0 ? std::string_view(fileHead()) : std::string_view(","));
   sink_(part.text);
 }
 
@@ -99,14 +98,14 @@ bool PartJoiner::finish(Nx_String& error) {
       error = Nx_String(*why);
       return false;
     }
-  if (count_ == 0) sink_(head());
-  sink_(count_ == 0 ? kEmptyTail : kTail);
+  if (count_ == 0) sink_(fileHead());
+  sink_(count_ == 0 ? kEmptyTail : kFileTail);
   return true;
 }
 
 bool joinParts(const std::vector<DrawingPart>& parts, const Nx_String& path, std::string& text,
                Nx_String& error) {
-  size_t size = head().size() + kTail.size();
+  size_t size = fileHead().size() + kFileTail.size();
   for (const DrawingPart& p : parts) size += p.text.size() + 1;
   text.clear();
   text.reserve(size);

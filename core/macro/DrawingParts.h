@@ -25,6 +25,11 @@ struct DCM_API DrawingPart {
   std::string error;  // with a fault: the whole reason the save is refused
 };
 
+// The file's text up to its first macro, and after its last, as the writer
+// lays them out.
+DCM_API const std::string& fileHead();
+inline constexpr std::string_view kFileTail = "\n  ]\n}\n";
+
 // The macro written as the index-th macro of a file to be saved at path,
 // and loaded back; a refusal is worded as Nx_Drawing::save words it.
 DCM_API DrawingPart writePart(Nx_Drawing& drawing, AcDbObjectId id, int index,

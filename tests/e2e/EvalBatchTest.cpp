@@ -155,7 +155,7 @@ TEST_F(EvalAll, MacrosOfOneSheetWithDifferentMappingLinesKeepTheirOwnBindings) {
 }
 
 TEST_F(EvalAll, MacrosASheetPassesOverAreWrittenAsTheyWere) {
-  // Only the end plates run; the parent writes the other macros itself.
+  // Only the end plates run; the workers write the other macros as loaded.
   const fs::path original = repeatedDrawing(temp, 2);
   const fs::path all = temp / "all.json", each = temp / "each.json";
   Outcome serial = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--sheet",
@@ -199,6 +199,54 @@ TEST_F(EvalAll, AFailingMacroIsNamedTheOthersRunAndNothingIsSavedUnlessAsked) {
   spit(original, before);
   EXPECT_EQ(macroIn(drawing, "FP-201-1"), macroIn(original, "FP-201-1"));
   EXPECT_NE(macroIn(drawing, "EP-101-1"), macroIn(original, "EP-101-1"));
+}
+
+TEST_F(EvalAll, ADrawingThatDoesNotLoadIsRefusedInTheWordsOfAOneByOneRun) {
+  // The workers load the macros; the refusal is still the whole load's.
+  const std::string text = slurp(repeatedDrawing(temp, 3));
+  auto refusals = [&](const std::string& name, const std::string& content) {
+    const fs::path drawing = temp / name;
+    spit(drawing, content);
+    Outcome each = ssHost({"--library", kLibrary.string(), "eval", drawing.string()});
+    Outcome all =
+        ssHost({"--library", kLibrary.string(), "eval", drawing.string(), "--all", "--jobs", "2"});
+    EXPECT_EQ(each.code, 1) << each.err;
+    EXPECT_EQ(all.code, 1) << all.err;
+    EXPECT_EQ(all.err, each.err);
+    EXPECT_EQ(slurp(drawing), content);
+    for (const auto& entry : fs::directory_iterator(temp))
+      EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+  };
+  std::string badType = text;
+  const size_t late = badType.rfind("\"type\": 231");
+  ASSERT_NE(late, std::string::npos);
+  badType.replace(late, 11, "\"type\": 239");
+  refusals("type.json", badType);
+  std::string sameName = text;
+  sameName.replace(sameName.rfind("\"name\": \"EP-101-2\""), 20, "\"name\": \"ep-101-0\"");
+  refusals("name.json", sameName);
+  refusals("short.json", text.substr(0, text.size() - 40));
+}
+
+TEST_F(EvalAll, ADrawingLaidOutByAnotherProgramRunsAsItLoads) {
+  // A byte order mark, one line, and a second macro list spelled with an
+  // escape, which replaces the first: the batch runs what the load keeps.
+  const ordered_json root = ordered_json::parse(slurp(repeatedDrawing(temp, 2)));
+  ordered_json odd = root;
+  ordered_json kept = root["macros"];
+  kept.erase(kept.begin());
+  const std::string content =
+      "\xEF\xBB\xBF" + odd.dump().insert(odd.dump().size() - 1, ",\"macr\\u006fs\":" + kept.dump());
+  const fs::path drawing = temp / "odd.json", each = temp / "each.json", all = temp / "all.json";
+  spit(drawing, content);
+  Outcome serial =
+      ssHost({"--library", kLibrary.string(), "eval", drawing.string(), "--output", each.string()});
+  ASSERT_EQ(serial.code, 0) << serial.err;
+  Outcome batch = ssHost({"--library", kLibrary.string(), "eval", drawing.string(), "--all",
+                          "--jobs", "2", "--output", all.string()});
+  ASSERT_EQ(batch.code, 0) << batch.err;
+  EXPECT_TRUE(contains(batch.out, "7 macros evaluated by 2 workers")) << batch.out;
+  EXPECT_EQ(slurp(all), slurp(each));
 }
 
 TEST_F(EvalAll, AnInterruptedBatchLeavesTheDrawingAndNothingBesideIt) {

@@ -13,6 +13,7 @@ namespace {
 WireMacro sample() {
   WireMacro m;
   m.index = 4711;
+  m.name = "EP-101 \xC4";
   m.evaluated = true;
   m.run.macro = "EP-101 \xC3\x84";
   SheetRun s;
@@ -23,6 +24,7 @@ WireMacro sample() {
   s.error = "no data file";
   s.diagnostics.push_back({"unbound", "EndPlate.kvs", 12, "Width", "", std::string("a\0b", 3)});
   s.warnings = {"one", ""};
+  s.changed = 7;
   s.variables.push_back({"Width", "Output", "Double", "200", true, "210", true});
   s.variables.push_back({"Gone", "Input", "String", "", false, "x", false});
   TraceRow child{"BoltGroup.kvs", 3, "NrRows = 3", "C3 = 3", "3", true, {}, {{"NrRows", "3"}}, {}};
@@ -46,6 +48,8 @@ TEST(EvalWire, AMacroComesBackAsItWasSent) {
   WireMacro out;
   ASSERT_TRUE(decode(toWire(in), out));
   EXPECT_EQ(out.index, in.index);
+  EXPECT_TRUE(out.loaded);
+  EXPECT_EQ(out.name, in.name);
   EXPECT_TRUE(out.evaluated);
   EXPECT_EQ(out.run.macro, in.run.macro);
   ASSERT_EQ(out.run.sheets.size(), 2u);
@@ -56,6 +60,7 @@ TEST(EvalWire, AMacroComesBackAsItWasSent) {
   EXPECT_EQ(s.diagnostics[0].row, 12);
   EXPECT_EQ(s.diagnostics[0].message, std::string("a\0b", 3));
   EXPECT_EQ(s.warnings, in.run.sheets[0].warnings);
+  EXPECT_EQ(s.changed, 7);
   ASSERT_EQ(s.variables.size(), 2u);
   EXPECT_EQ(s.variables[0].after, "210");
   EXPECT_TRUE(s.variables[0].changed);

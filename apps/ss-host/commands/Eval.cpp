@@ -22,6 +22,7 @@
 #include "apps/ss-host/commands/EvalWatch.h"
 #include "common/SSExports.h"
 #include "core/Nx_Settings.h"
+#include "core/macro/DrawingSlices.h"
 #include "core/macro/Nx_Drawing.h"
 #include "platform/arx/acutil.h"
 #include "platform/base/AtomicFile.h"
@@ -138,7 +139,7 @@ int keptDiagnostics(const eval::Report& report) {
 
 // Writes the drawing when the runs allow it; false only when writing failed.
 // A batch brings its file along, written as its runs came (EvalBatchFile.h).
-bool saveDrawing(Nx_Drawing& drawing, eval::BatchFile* file, const std::string& target,
+bool saveDrawing(Nx_Drawing* drawing, eval::BatchFile* file, const std::string& target,
                  const eval::Options& o, eval::Report& report) {
   if (report.anyFailed() && !o.keepGoingSave) {
     std::fprintf(stderr, "ss-host eval: %s not written, as a run failed%s\n", target.c_str(),
@@ -153,7 +154,7 @@ bool saveDrawing(Nx_Drawing& drawing, eval::BatchFile* file, const std::string& 
     return true;
   }
   Nx_String error;
-  if (file ? !file->save(error) : !drawing.save(target.c_str(), error)) {
+  if (file ? !file->save(error) : !drawing->save(target.c_str(), error)) {
     std::fprintf(stderr, "ss-host eval: %s\n", utf8(error).c_str());
     return false;
   }
@@ -184,11 +185,97 @@ int evaluateInProcess(Nx_Drawing& drawing, const std::vector<int>& picked,
   return kExitOk;
 }
 
+eval::Report newReport(const eval::Options& options) {
+  eval::Report report;
+  report.drawing = options.drawing;
+  report.library = utf8(gSettings.libDir);
+  report.traced = options.trace;
+  return report;
+}
+
+std::string saveTarget(const eval::Options& options) {
+  return options.save ? options.drawing : options.output;
+}
+
+// The runs done: the save they allow, the remarks and the report; the exit code.
+int conclude(const eval::Options& options, eval::Report& report, Nx_Drawing* drawing,
+             eval::BatchFile* file, int workers) {
+  if (report.macros.empty() && !options.sheet.empty())
+    return failure("no macro of " + options.drawing + " has the sheet \"" + options.sheet +
+                   "\" attached");
+  int code = report.anyFailed()             ? kExitFailed
+             : report.diagnosticCount() > 0 ? kExitDiagnostics
+                                            : kExitOk;
+  const std::string target = saveTarget(options);
+  if (!target.empty() && !saveDrawing(drawing, file, target, options, report)) code = kExitFailed;
+  printRemarks(report);
+  std::string out;
+  if (options.all) {
+    const eval::Summary summary = eval::summarize(report);
+    report.summary = eval::summaryJson(summary, workers);
+    out = options.json ? eval::formatJson(report)
+                       : eval::formatSummary(summary, report, report.summary["workers"]);
+  } else {
+    out = options.json ? eval::formatJson(report) : eval::formatText(report);
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fflush(stdout);
+  return code;
+}
+
+// `--all`: the workers load the macros they run, so the drawing is only cut
+// into its macros here. A drawing laid out otherwise than the writer lays
+// it out, or --set, which is checked against every macro first, is loaded
+// here; the workers then take the macros as the writer would lay them out.
+int evaluateAll(const eval::Options& options, std::string text) {
+  const Nx_String name(options.drawing);
+  std::vector<std::string_view> macros;
+  const bool sliced = drawing::sliceDrawing(text, macros);
+  if (!sliced || !options.sets.empty()) {
+    Nx_Drawing drawing;
+    Nx_String error;
+    if (!drawing.loadText(text, name, error)) return failure(utf8(error));
+    AcArray<AcDbObjectId> ids;
+    drawing.getMacroIds(ids);
+    if (std::string bad = checkOverrides(drawing, ids, options); !bad.empty()) return usage(bad);
+    if (!sliced && !drawing::sliceDrawing(text = drawing.toJson(), macros))
+      return failure(options.drawing + ": the drawing cannot be cut into its macros");
+  }
+  eval::Report report = newReport(options);
+  const int jobs = options.jobs > 0 ? options.jobs : eval::defaultJobs();
+  const std::string target = saveTarget(options);
+  const int count = static_cast<int>(macros.size());
+  std::optional<eval::BatchFile> file;
+  if (!target.empty()) file.emplace(target, options);
+  std::string why;
+  switch (eval::runBatch({std::move(macros), name, jobs, target}, options, report,
+                         file ? &*file : nullptr, why)) {
+    case eval::BatchEnd::kDone:
+      break;
+    case eval::BatchEnd::kFailed:
+      return failure(why);
+    case eval::BatchEnd::kNotLoading: {
+      file.reset();
+      Nx_Drawing drawing;
+      Nx_String error;
+      if (!drawing.loadText(text, name, error)) return failure(utf8(error));
+      return failure(options.drawing + ": a macro of the drawing does not load alone");
+    }
+  }
+  const int code = conclude(options, report, nullptr, file ? &*file : nullptr,
+                            std::min(jobs, std::max(1, count)));
+  // A batch's reports are large: they go with the process.
+  file.reset();
+  hostexit::leaveIfDone(code);
+  return code;
+}
+
 // One evaluation as the options ask: runs, saves, prints; the exit code.
 int evaluate(const eval::Options& options) {
-  if (options.all) eval::preferLargePages();
   std::string text, why;
+  if (options.all) eval::preferLargePages();
   if (!base::readWholeFile(options.drawing, text, &why)) return failure(why);
+  if (options.all) return evaluateAll(options, std::move(text));
   Nx_Drawing drawing;
   Nx_String error;
   if (!drawing.loadText(text, Nx_String(options.drawing), error)) return failure(utf8(error));
@@ -206,48 +293,9 @@ int evaluate(const eval::Options& options) {
     return failure(options.drawing + " has no macro \"" + options.macro + "\"");
   if (std::string bad = checkOverrides(drawing, ids, options); !bad.empty()) return usage(bad);
 
-  eval::Report report;
-  report.drawing = options.drawing;
-  report.library = utf8(gSettings.libDir);
-  report.traced = options.trace;
-  const int jobs = options.jobs > 0 ? options.jobs : eval::defaultJobs();
-  const std::string target = options.save ? options.drawing : options.output;
-  std::optional<eval::BatchFile> file;
-  if (options.all) {
-    if (!target.empty()) file.emplace(drawing, target, options);
-    eval::Batch batch{drawing, picked, jobs, target};
-    if (!eval::runBatch(batch, options, report, file ? &*file : nullptr, why)) return failure(why);
-  } else if (int code = evaluateInProcess(drawing, picked, options, report); code != kExitOk) {
-    return code;
-  }
-  if (report.macros.empty() && !options.sheet.empty())
-    return failure("no macro of " + options.drawing + " has the sheet \"" + options.sheet +
-                   "\" attached");
-
-  int code = report.anyFailed()             ? kExitFailed
-             : report.diagnosticCount() > 0 ? kExitDiagnostics
-                                            : kExitOk;
-  if (!target.empty() && !saveDrawing(drawing, file ? &*file : nullptr, target, options, report))
-    code = kExitFailed;
-  printRemarks(report);
-  std::string out;
-  if (options.all) {
-    const eval::Summary summary = eval::summarize(report);
-    report.summary =
-        eval::summaryJson(summary, std::min<int>(jobs, std::max<int>(1, picked.size())));
-    out = options.json ? eval::formatJson(report)
-                       : eval::formatSummary(summary, report, report.summary["workers"]);
-  } else {
-    out = options.json ? eval::formatJson(report) : eval::formatText(report);
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fflush(stdout);
-  // A batch's drawing and reports are large: they go with the process.
-  if (options.all) {
-    file.reset();
-    hostexit::leaveIfDone(code);
-  }
-  return code;
+  eval::Report report = newReport(options);
+  if (int code = evaluateInProcess(drawing, picked, options, report); code != kExitOk) return code;
+  return conclude(options, report, &drawing, nullptr, 1);
 }
 
 int runEval(const std::vector<std::string>& args) {

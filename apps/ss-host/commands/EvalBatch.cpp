@@ -14,12 +14,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 
 #include "apps/ss-host/commands/EvalHeap.h"
 #include "apps/ss-host/commands/EvalMacro.h"
 #include "apps/ss-host/commands/EvalProgress.h"
 #include "apps/ss-host/commands/EvalRun.h"
 #include "apps/ss-host/commands/EvalWire.h"
+#include "core/macro/DrawingSlices.h"
 #include "platform/base/FileMemo.h"
 
 namespace eval {
@@ -63,16 +65,32 @@ class Outbox {
 };
 
 // Runs the macro's sheets against a shadow copy of it (EvalRun.h).
-void evaluate(const Batch& batch, const Options& options, AcDbObjectId id, WireMacro& out) {
+void evaluate(Nx_Drawing& drawing, AcDbObjectId id, const Options& options, WireMacro& out) {
   Nx_Drawing shadow;
-  const AcDbObjectId shadowId = shadow.addCopyOf(batch.drawing, id);
-  MacroEval context(batch.drawing, id, shadow, shadowId, options);
+  const AcDbObjectId shadowId = shadow.addCopyOf(drawing, id);
+  MacroEval context(drawing, id, shadow, shadowId, options);
   Nx_StringArray sheets, objects;
   std::string why;
   if (context.isOpen() && sheetsOf(context.macro(), options, sheets, objects, why)) {
     out.evaluated = true;
     out.run = runSheets(context, sheets, objects);
   }
+}
+
+// The index-th macro of the batch loaded alone; false when it does not load.
+bool loadMacro(const Batch& batch, size_t index, Nx_Drawing& drawing, AcDbObjectId& id) {
+  Nx_String why;
+  if (!drawing::loadSlice(drawing, batch.macros[index], batch.name, why)) return false;
+  AcArray<AcDbObjectId> ids;
+  drawing.getMacroIds(ids);
+  id = ids[0];
+  return true;
+}
+
+Nx_String nameOf(Nx_Drawing& drawing, AcDbObjectId id) {
+  AcTransaction tr(drawing.database());
+  Nx_DbMacro* macro = nullptr;
+  return tr.getObject(macro, id, AcDb::kForRead) == Acad::eOk ? macro->name() : Nx_String();
 }
 
 // The next macro to take, shared by the workers: each takes one when it is
@@ -92,9 +110,12 @@ class SharedCounter {
   SharedCounter& operator=(const SharedCounter&) = delete;
   bool ready() const { return next_ != nullptr; }
   size_t take() { return next_->fetch_add(1, std::memory_order_relaxed); }
+  // No worker starts another macro.
+  void finish() { next_->store(kFinished, std::memory_order_relaxed); }
 
  private:
   using Counter = std::atomic<size_t>;
+  static constexpr size_t kFinished = SIZE_MAX / 2;
   static_assert(Counter::is_always_lock_free, "shared between processes");
   Counter* next_ = nullptr;
 };
@@ -105,21 +126,35 @@ class SharedCounter {
   // The library does not change under a batch: its files are read and
   // parsed once per worker, not once per macro.
   base::FileMemoScope memo;
-  AcArray<AcDbObjectId> ids;
-  batch.drawing.getMacroIds(ids);
   const Nx_String target(batch.target.c_str());
   Outbox outbox(fd);
-  for (size_t k = next.take(); k < batch.picked.size(); k = next.take()) {
-    const int i = batch.picked[k];
+  for (size_t k = next.take(); k < batch.macros.size(); k = next.take()) {
     WireMacro out;
     out.index = static_cast<int>(k);
-    evaluate(batch, options, ids[i], out);
-    // The macro as its own run left it is what a one-by-one run saves; the
-    // worker writes and proves its part of the file, so the parent only
-    // joins the parts. A failed macro is saved as it was, by the parent.
-    if (!batch.target.empty() && out.evaluated && !out.run.failed()) {
-      out.hasPart = true;
-      out.part = drawing::writePart(batch.drawing, ids[i], i, target);
+    Nx_Drawing drawing;
+    AcDbObjectId id;
+    if (!loadMacro(batch, k, drawing, id)) {
+      // The drawing does not load: the batch is over, and the parent's
+      // load of the whole file tells why.
+      out.loaded = false;
+      next.finish();
+    } else {
+      out.name = nameOf(drawing, id).str();
+      evaluate(drawing, id, options, out);
+      // The macro as its own run left it is what a one-by-one run saves; a
+      // failed or passed-over macro is saved as it was, loaded again.
+      if (!batch.target.empty()) {
+        out.hasPart = true;
+        if (out.evaluated && !out.run.failed()) {
+          out.part = drawing::writePart(drawing, id, static_cast<int>(k), target);
+        } else if (Nx_Drawing loaded; loadMacro(batch, k, loaded, id)) {
+          out.part = drawing::writePart(loaded, id, static_cast<int>(k), target);
+        } else {
+          out.part.fault = drawing::DrawingPart::kNotLoading;
+          out.part.error =
+              target.str() + ": not saved: macro " + std::to_string(k + 1) + " did not load again";
+        }
+      }
     }
     if (!outbox.add(out)) _exit(4);
   }
@@ -197,16 +232,16 @@ int defaultJobs() {
   return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-bool runBatch(const Batch& batch, const Options& options, Report& report, BatchFile* file,
-              std::string& error) {
+BatchEnd runBatch(const Batch& batch, const Options& options, Report& report, BatchFile* file,
+                  std::string& error) {
   Batch plan = batch;
-  plan.jobs = std::max(1, std::min<int>(batch.jobs, static_cast<int>(batch.picked.size())));
+  plan.jobs = std::max(1, std::min<int>(batch.jobs, static_cast<int>(batch.macros.size())));
   std::fflush(stdout);
   std::fflush(stderr);
   SharedCounter next;
   if (!next.ready()) {
     error = std::string("cannot start the workers: ") + std::strerror(errno);
-    return false;
+    return BatchEnd::kFailed;
   }
   std::vector<Worker> workers;
   for (int slot = 0; slot < plan.jobs; ++slot) {
@@ -233,22 +268,21 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, BatchF
     }
     workers.push_back({pid, ends[0], {}});
   }
-  // The file takes every macro of the drawing in order, the picked ones as
-  // their results come.
-  const int macros = plan.drawing.macroCount();
-  int written = 0;
-  auto writeUpTo = [&](int end) {
-    for (; written < end; ++written) file->add(std::nullopt, nullptr);
-  };
-  std::vector<std::optional<WireMacro>> results(plan.picked.size());
+  // The file takes the macros in drawing order as their results come. Two
+  // macros of one name make the drawing one that does not load.
+  bool loading = true;
+  std::unordered_set<std::string> names;
+  std::vector<std::optional<WireMacro>> results(plan.macros.size());
   bool sound = collect(workers, results, [&](size_t k) {
     WireMacro& result = *results[k];
-    if (file) {
-      writeUpTo(plan.picked[k]);
-      file->add(result.hasPart ? std::optional(std::move(result.part)) : std::nullopt,
-                result.evaluated ? &result.run : nullptr);
-      ++written;
+    if (!loading) return;
+    if (!result.loaded || !names.insert(Nx_String(result.name).lower().str()).second) {
+      loading = false;
+      next.finish();
+      if (file) file->giveUp();
+      return;
     }
+    if (file) file->add(result.part, result.evaluated ? &result.run : nullptr);
     if (result.evaluated) report.macros.push_back(std::move(result.run));
   });
   for (const Worker& w : workers) {
@@ -257,13 +291,13 @@ bool runBatch(const Batch& batch, const Options& options, Report& report, BatchF
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) sound = false;
   }
-  if (!error.empty()) return false;
+  if (!error.empty()) return BatchEnd::kFailed;
+  if (sound && !loading) return BatchEnd::kNotLoading;
   if (!sound || std::any_of(results.begin(), results.end(), [](const auto& r) { return !r; })) {
     error = "a worker ended before its macros were evaluated; nothing was changed";
-    return false;
+    return BatchEnd::kFailed;
   }
-  if (file) writeUpTo(macros);
-  return true;
+  return BatchEnd::kDone;
 }
 
 }  // namespace eval

@@ -42,14 +42,12 @@ void keepOnInterrupt() {
 
 }  // namespace
 
-BatchFile::BatchFile(Nx_Drawing& drawing, const std::string& target, const Options& options)
-    : drawing_(drawing),
-      path_(target.c_str()),
+BatchFile::BatchFile(const std::string& target, const Options& options)
+    : path_(target.c_str()),
       keepGoingSave_(options.keepGoingSave),
       force_(options.force),
       writer_(target),
       joiner_(path_, [this](std::string_view piece) { writer_.append(piece); }) {
-  drawing_.getMacroIds(ids_);
   // An interrupt that comes while the file is being made waits until the
   // handler knows its name. A writer that cannot start keeps its reason for
   // the save, which reports it if the runs still call for the file.
@@ -65,8 +63,7 @@ BatchFile::~BatchFile() {
   keepOnInterrupt();
 }
 
-void BatchFile::add(std::optional<drawing::DrawingPart> part, const MacroRun* run) {
-  const int index = next_++;
+void BatchFile::add(const drawing::DrawingPart& part, const MacroRun* run) {
   // The same rules as the save's: a failed run, or diagnostics without --force.
   if (run && ((run->failed() && !keepGoingSave_) || (run->keptDiagnosticCount() > 0 && !force_)))
     wanted_ = false;
@@ -75,8 +72,7 @@ void BatchFile::add(std::optional<drawing::DrawingPart> part, const MacroRun* ru
     return;
   }
   // A refused file still sees every part: which reason it gives depends on all.
-  if (!part) part = drawing::writePart(drawing_, ids_[index], index, path_);
-  joiner_.add(*part);
+  joiner_.add(part);
   if (!joiner_.accepted()) giveUp();
 }
 

@@ -1,11 +1,9 @@
 #pragma once
-#include <optional>
 #include <string>
 
 #include "apps/ss-host/commands/EvalOptions.h"
 #include "apps/ss-host/commands/EvalReport.h"
 #include "core/macro/DrawingParts.h"
-#include "core/macro/Nx_Drawing.h"
 #include "platform/base/AtomicFile.h"
 
 // The file an `eval --all` save writes, written while the workers run: a
@@ -18,30 +16,26 @@ namespace eval {
 
 class BatchFile {
  public:
-  BatchFile(Nx_Drawing& drawing, const std::string& target, const Options& options);
+  BatchFile(const std::string& target, const Options& options);
   ~BatchFile();
   BatchFile(const BatchFile&) = delete;
   BatchFile& operator=(const BatchFile&) = delete;
 
-  // The next macro in drawing order: the part its worker wrote, if any (a
-  // failed or passed-over macro is saved as it was, from the drawing), and
-  // its run, if it ran.
-  void add(std::optional<drawing::DrawingPart> part, const MacroRun* run);
+  // The next macro in drawing order: the part its worker wrote, and its
+  // run, if it ran.
+  void add(const drawing::DrawingPart& part, const MacroRun* run);
+  // The file will not be written: the temporary one goes now.
+  void giveUp();
 
   // Ends and writes the file; false with the reason, worded as
   // Nx_Drawing::save words it.
   bool save(Nx_String& error);
 
  private:
-  void giveUp();  // the file will not be written
-
-  Nx_Drawing& drawing_;
-  AcArray<AcDbObjectId> ids_;
   Nx_String path_;
   bool keepGoingSave_, force_;
   base::AtomicFileWriter writer_;
   drawing::PartJoiner joiner_;
-  int next_ = 0;
   bool wanted_ = true;
 };
 

@@ -37,8 +37,8 @@ struct SheetRun {
   std::string error;   // why the run failed
   std::vector<Diagnostic> diagnostics;
   std::vector<std::string> warnings;  // command-line lines and mapping remarks
-  // A batch without --json keeps only the Outputs its run changed: all
-  // that its summary counts.
+  int changed = 0;                    // the Outputs whose value the run changed in the macro
+  // A batch without --json needs none: its summary only counts the changes.
   std::vector<Variable> variables;
   std::vector<TraceRow> trace;  // with --trace: the Calc cells as computed
 

@@ -170,8 +170,8 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object, bool mo
   KvDlgStandardsData before;
   fillRequest(before, shadow_, options_, sheet, object, true);
   KvSSMapping mapping = request.varCells.mapping();
-  // A batch's summary counts only the Outputs the run changed: without
-  // --json it needs no other variable, and reads no Input back.
+  // A batch's summary counts the Outputs the run changed: without --json
+  // it keeps no variable, and reads no Input back.
   const bool changesOnly = options_.all && !options_.json;
   for (int i = 0; i < request.varCells.length(); ++i) {
     const KvVarCell& cell = request.varCells[i];
@@ -189,8 +189,8 @@ SheetRun MacroEval::run(const Nx_String& sheet, const Nx_String& object, bool mo
                   mapping.getMacroVarValue(cell.name, cell.valueType, is, request) == Acad::eOk &&
                   !was.equal(is, true);
     }
-    if (changesOnly && !v.changed) continue;
-    out.variables.push_back(std::move(v));
+    if (v.changed) ++out.changed;
+    if (!changesOnly) out.variables.push_back(std::move(v));
   }
   // The shadow's macro takes the run's writes, ready for the next sheet.
   if (more) {

@@ -24,8 +24,7 @@ Summary summarize(const Report& report) {
       }
       for (const Diagnostic& d : sheet.diagnostics)
         if (d.kind == "equation") ++s.failedEquations;
-      for (const Variable& v : sheet.variables)
-        if (v.changed) ++s.valuesChanged;
+      s.valuesChanged += sheet.changed;
     }
     if (failed) s.failedMacros.push_back(m.macro);
   }

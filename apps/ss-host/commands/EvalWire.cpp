@@ -1,5 +1,6 @@
 #include "apps/ss-host/commands/EvalWire.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -115,6 +116,7 @@ void put(Out& o, const SheetRun& s) {
   }
   o.count(s.warnings.size());
   for (const std::string& w : s.warnings) o.text(w);
+  o.number(static_cast<std::int64_t>(s.changed));
   o.count(s.variables.size());
   for (const Variable& v : s.variables) {
     o.text(v.name);
@@ -174,6 +176,9 @@ void get(In& in, SheetRun& s) {
     s.diagnostics.push_back(std::move(d));
   }
   for (size_t n = in.count(); n > 0 && in.sound(); --n) s.warnings.push_back(in.text());
+  const std::int64_t changed = in.number();
+  if (changed < 0 || changed > INT32_MAX) in.refuse();
+  s.changed = in.sound() ? static_cast<int>(changed) : 0;
   // A count is never more than the bytes left, so the room it asks for is bounded.
   size_t n = in.count();
   s.variables.reserve(n);
@@ -200,6 +205,8 @@ void appendFrame(const WireMacro& macro, std::string& bytes) {
   bytes.reserve(bytes.size() + 4096 + macro.part.text.size() + macro.part.error.size());
   Out o(bytes);
   o.number(static_cast<std::int64_t>(macro.index));
+  o.flag(macro.loaded);
+  o.text(macro.name);
   o.flag(macro.evaluated);
   o.text(macro.run.macro);
   o.count(macro.run.sheets.size());
@@ -226,6 +233,8 @@ bool fromWire(const std::uint8_t* data, size_t size, WireMacro& macro) {
   In in(data, size);
   macro = WireMacro();
   macro.index = static_cast<int>(in.number());
+  macro.loaded = in.flag();
+  macro.name = in.text();
   macro.evaluated = in.flag();
   macro.run.macro = in.text();
   for (size_t n = in.count(); n > 0 && in.sound(); --n) {

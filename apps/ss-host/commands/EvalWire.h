@@ -15,10 +15,12 @@ namespace eval {
 
 struct WireMacro {
   int index = 0;           // the macro's place among the batch's macros
+  bool loaded = true;      // false: the macro did not load alone; nothing else is sent
+  std::string name;        // as loaded (Windows-1252), for the check across macros
   bool evaluated = false;  // false: the macro could not be opened, or --sheet passed it over
   MacroRun run;
-  // The macro after its runs, written and proven as its part of the saved
-  // file; only for a save, and only when every sheet of it succeeded.
+  // The macro's part of the saved file, written and proven: as its runs
+  // left it when every sheet succeeded, else as it was loaded; only for a save.
   bool hasPart = false;
   drawing::DrawingPart part;
 };

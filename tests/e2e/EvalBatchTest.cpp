@@ -249,6 +249,27 @@ TEST_F(EvalAll, ADrawingLaidOutByAnotherProgramRunsAsItLoads) {
   EXPECT_EQ(slurp(all), slurp(each));
 }
 
+TEST_F(EvalAll, GeneralVariablesSetForTheRunAreCheckedFirstAndReachEveryWorker) {
+  const fs::path original = repeatedDrawing(temp, 2);
+  const fs::path each = temp / "each.json", all = temp / "all.json";
+  Outcome serial = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--set",
+                           "gen_PlateOverhang=20", "--output", each.string()});
+  ASSERT_EQ(serial.code, 0) << serial.err;
+  Outcome batch = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--all",
+                          "--set", "gen_PlateOverhang=20", "--output", all.string()});
+  ASSERT_EQ(batch.code, 0) << batch.err;
+  EXPECT_EQ(slurp(all), slurp(each));
+  Outcome plain = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--all",
+                          "--output", (temp / "plain.json").string()});
+  ASSERT_EQ(plain.code, 0) << plain.err;
+  EXPECT_NE(slurp(temp / "plain.json"), slurp(all));
+  Outcome unknown = ssHost({"--library", kLibrary.string(), "eval", original.string(), "--all",
+                            "--set", "gen_Nope=5", "--output", (temp / "no.json").string()});
+  EXPECT_EQ(unknown.code, 2);
+  EXPECT_TRUE(contains(unknown.err, "gen_Nope")) << unknown.err;
+  EXPECT_FALSE(fs::exists(temp / "no.json"));
+}
+
 TEST_F(EvalAll, AnInterruptedBatchLeavesTheDrawingAndNothingBesideIt) {
   const fs::path drawing = repeatedDrawing(temp, 100);
   const std::string before = slurp(drawing);

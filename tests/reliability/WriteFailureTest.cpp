@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "apps/ss-host/MappingFileLines.h"
+#include "apps/ss-host/commands/EvalBatchFile.h"
 #include "core/CspListFiles.h"
 #include "core/FileHelpers.h"
 #include "core/Nx_PropertiesList.h"
 #include "core/Nx_Settings.h"
 #include "core/RowFile.h"
+#include "core/macro/DrawingParts.h"
 #include "core/macro/Nx_Drawing.h"
 #include "mapping/KvSSMapping.h"
 #include "platform/base/NamedValueStore.h"
@@ -86,6 +88,44 @@ TEST_F(WriteFailure, DrawingSave) {
     return ok;
   });
   EXPECT_GT(walked("drawing save", walk.run()), 0);
+}
+
+TEST_F(WriteFailure, BatchSaveWrittenAsThePartsCome) {
+  // `eval --all` writes the file while its workers run, a megabyte at a
+  // time: enough copies of the example's macros for three pieces.
+  Nx_Drawing example, many;
+  ASSERT_TRUE(loadExampleDrawing(example));
+  AcArray<AcDbObjectId> ids;
+  example.getMacroIds(ids);
+  std::vector<drawing::DrawingPart> parts;
+  const Nx_String path((folder("batch") / "sample.json").string());
+  size_t bytes = 0;
+  for (int copy = 0; bytes < (size_t{5} << 19); ++copy)  // 2.5 MB
+    for (int i = 0; i < ids.length(); ++i) {
+      const AcDbObjectId id = many.addCopyOf(example, ids[i]);
+      {
+        AcTransaction tr(many.database());
+        Nx_DbMacro* macro = nullptr;
+        ASSERT_EQ(tr.getObject(macro, id, AcDb::kForWrite), Acad::eOk);
+        macro->getMacroWrite()->setName(macro->name() + Nx_String("-" + std::to_string(copy)));
+      }
+      parts.push_back(drawing::writePart(many, id, static_cast<int>(parts.size()), path));
+      bytes += parts.back().text.size();
+    }
+  FailureWalk walk(path.str(), example.toJson(), [&] {
+    eval::BatchFile file(path.str(), eval::Options());
+    for (const drawing::DrawingPart& p : parts) file.add(p, nullptr);
+    Nx_String why;
+    const bool saved = file.save(why);
+    EXPECT_TRUE(saved || !why.isEmpty()) << "a failed batch save gave no reason";
+    return saved;
+  });
+  // Create, three writes, sync, close, rename, open and sync the folder.
+  EXPECT_EQ(walked("batch save", walk.run()), 9);
+  std::string joined;
+  Nx_String why;
+  ASSERT_TRUE(drawing::joinParts(parts, path, joined, why));
+  EXPECT_EQ(joined, many.toJson());
 }
 
 TEST_F(WriteFailure, MappingFile) {

@@ -47,7 +47,7 @@ BatchFile::BatchFile(const std::string& target, const Options& options)
       keepGoingSave_(options.keepGoingSave),
       force_(options.force),
       writer_(target),
-      joiner_(path_, [this](std::string_view piece) { writer_.append(piece); }) {
+      joiner_(path_, [this](std::string_view piece) { put(piece); }) {
   // An interrupt that comes while the file is being made waits until the
   // handler knows its name. A writer that cannot start keeps its reason for
   // the save, which reports it if the runs still call for the file.
@@ -76,14 +76,26 @@ void BatchFile::add(const drawing::DrawingPart& part, const MacroRun* run) {
   if (!joiner_.accepted()) giveUp();
 }
 
+void BatchFile::put(std::string_view piece) {
+  pending_.append(piece);
+  if (pending_.size() >= kPieceBytes) flush();
+}
+
+bool BatchFile::flush() {
+  const bool written = pending_.empty() || writer_.append(pending_);
+  pending_.clear();
+  return written;
+}
+
 void BatchFile::giveUp() {
   keepOnInterrupt();
+  pending_.clear();
   writer_.abandon();
 }
 
 bool BatchFile::save(Nx_String& error) {
   const bool joined = joiner_.finish(error);
-  const bool written = joined && wanted_ && writer_.commit();
+  const bool written = joined && wanted_ && flush() && writer_.commit();
   giveUp();  // renamed over the target, or removed now
   if (written || !joined) return written;
   error = Nx_String(writer_.error().empty() ? "Cannot write " + path_.str() : writer_.error());

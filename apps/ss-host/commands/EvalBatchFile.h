@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "apps/ss-host/commands/EvalOptions.h"
 #include "apps/ss-host/commands/EvalReport.h"
@@ -32,10 +33,18 @@ class BatchFile {
   bool save(Nx_String& error);
 
  private:
+  // The parts go to the file a megabyte at a time: a write for each part
+  // was ten thousand system calls for a large drawing, made by the parent
+  // while the workers need the processors.
+  static constexpr size_t kPieceBytes = size_t{1} << 20;
+  void put(std::string_view piece);
+  bool flush();
+
   Nx_String path_;
   bool keepGoingSave_, force_;
   base::AtomicFileWriter writer_;
   drawing::PartJoiner joiner_;
+  std::string pending_;
   bool wanted_ = true;
 };
 

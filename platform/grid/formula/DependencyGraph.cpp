@@ -5,6 +5,7 @@
 #include <exception>
 #include <latch>
 #include <limits>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -40,26 +41,34 @@ int DependencyGraph::nodeAt(int col, int row) const {
 }
 
 namespace {
-// Mapped pages, given back to the system when freed. A half's edges grow on
-// a thread of its own: from that thread's heap, the pages they leave behind
-// would stay with the process.
+// Large edge lists live in mapped pages, given back to the system when
+// freed: a half's edges grow on a thread of its own, and from that thread's
+// heap the pages they leave behind would stay with the process. Small ones
+// come from the heap: a mapping and its unmapping (which interrupts every
+// other thread of the process) cost more than a small sheet's whole graph.
 template <class T>
 struct PageAllocator {
   using value_type = T;
+  static constexpr std::size_t kPagedBytes = 256 * 1024;
   PageAllocator() = default;
   template <class U>
   PageAllocator(const PageAllocator<U>&) noexcept {}
   T* allocate(std::size_t n) {
+    if (n * sizeof(T) < kPagedBytes) return std::allocator<T>().allocate(n);
     void* at =
         ::mmap(nullptr, n * sizeof(T), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (at == MAP_FAILED) throw std::bad_alloc();
     return static_cast<T*>(at);
   }
-  void deallocate(T* p, std::size_t n) noexcept { ::munmap(p, n * sizeof(T)); }
+  void deallocate(T* p, std::size_t n) noexcept {
+    if (n * sizeof(T) < kPagedBytes)
+      std::allocator<T>().deallocate(p, n);
+    else
+      ::munmap(p, n * sizeof(T));
+  }
   friend bool operator==(const PageAllocator&, const PageAllocator&) { return true; }
 };
 
-constexpr std::size_t kFirstEdges = 16384;  // 64 KB: no string of tiny mappings
 }  // namespace
 
 // The rows [rowBegin, rowEnd) and their nodes [firstNode, endNode): the
@@ -134,7 +143,6 @@ void DependencyGraph::linkRows(const CellStore& cells, Half& half,
   std::vector<CellPos> refs;
   std::vector<Area> areas;
   auto& edges = half.edges;
-  edges.reserve(kFirstEdges);
   std::uint32_t node = half.firstNode;
   // The store walked again, in the nodes' order: no search for each node's cell.
   cells.forEachIn(rowsOf(half.rowBegin, half.rowEnd), [&](const Cell& c, int) {

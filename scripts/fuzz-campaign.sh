@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The long fuzz campaign: runs the targets in turn, CHUNK seconds each
 # (default 600), until each has GOAL executions (default 10,000,000) in the
-# ledger build-fuzz/ledger.tsv, one line a run: time, target, executions,
-# edges, seconds, exit code. A later campaign goes on from the ledger, so it
-# can be stopped at any time. Runs at the lowest priority, through
-# scripts/fuzz.sh (the same options, corpora and findings).
+# ledger tests/fuzz/ledger.tsv (kept in the repository: commit it), one line
+# a run: time, target, executions, edges, seconds, exit code. A later
+# campaign goes on from the ledger, so it can be stopped at any time. Runs
+# at the lowest priority, through scripts/fuzz.sh (the same options, corpora
+# and findings).
 #   scripts/fuzz-campaign.sh [TARGET...]     (default: every target)
 #   scripts/fuzz-campaign.sh --report        what the ledger holds, a line a target
 set -uo pipefail
@@ -17,28 +18,28 @@ if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
   exit 0
 fi
 goal=${GOAL:-10000000}
+ledger=tests/fuzz/ledger.tsv
 if [ "${1:-}" = --report ]; then
-  [ -f build-fuzz/ledger.tsv ] || { echo "no ledger yet: build-fuzz/ledger.tsv" >&2; exit 1; }
+  [ -f "$ledger" ] || { echo "no ledger yet: $ledger" >&2; exit 1; }
   # Executions and hours add up; the edges are the last run's; a finding is a
   # run that failed. "to goal" is the hours of one core left at the rate so far.
   printf "%-20s %12s %8s %8s %8s %8s %s\n" target executions edges hours "exec/s" "to goal" "failed runs"
-  awk -F'\t' -v goal="$goal" '{ runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
+  awk -F'\t' -v goal="$goal" '/^#/ { next } { runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
     END { for (t in runs) {
             rate = secs[t] > 0 ? runs[t] / secs[t] : 0
             left = runs[t] >= goal ? 0 : rate > 0 ? (goal - runs[t]) / rate / 3600 : -1
             printf "%-20s %12d %8d %8.1f %8d %8.1f %d\n", t, runs[t], edges[t], secs[t] / 3600, rate, left, bad[t] } }' \
-    build-fuzz/ledger.tsv | sort -k2 -n -r
+    "$ledger" | sort -k2 -n -r
   exit 0
 fi
 chunk=${CHUNK:-600}
-ledger=build-fuzz/ledger.tsv
 cmake --preset fuzz >/dev/null || exit 1
 mapfile -t targets < <(if [ $# -gt 0 ]; then printf '%s\n' "$@"; else
   cmake --build build-fuzz --target help | grep -oP '^\S+(?=_fuzzer:)' | sort
 fi)
 mkdir -p build-fuzz/findings
 touch "$ledger"
-banked() { awk -v t="$1" '$2 == t { s += $3 } END { print s + 0 }' "$ledger"; }
+banked() { awk -F'\t' -v t="$1" '$2 == t { s += $3 } END { print s + 0 }' "$ledger"; }
 
 while true; do
   pending=0

@@ -1,5 +1,5 @@
-// Fuzz target: any bytes as a standards sheet's mapping file. Every key the
-// file names reads as a mapping or is refused.
+// Fuzz target: any bytes as a standards sheet's mapping file. The first
+// sixteen keys the file names each read as a mapping or are refused.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>

@@ -33,7 +33,9 @@ if [ "${1:-}" = --report ]; then
   exit 0
 fi
 chunk=${CHUNK:-600}
-cmake --preset fuzz >/dev/null || exit 1
+mkdir -p build-fuzz
+# The same lock as scripts/fuzz.sh: two campaigns may start together.
+flock build-fuzz/.build-lock cmake --preset fuzz >/dev/null || exit 1
 mapfile -t targets < <(if [ $# -gt 0 ]; then printf '%s\n' "$@"; else
   cmake --build build-fuzz --target help | grep -oP '^\S+(?=_fuzzer:)' | sort
 fi)

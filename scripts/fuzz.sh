@@ -16,6 +16,11 @@ build=build-fuzz
 # target runs several times as many inputs.
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 
+# Two campaigns side by side (one a core) configure and build the same tree:
+# one at a time, or ninja's state files are rewritten under the other.
+mkdir -p "$build"
+exec 9>"$build/.build-lock"
+flock 9
 cmake --preset fuzz >/dev/null
 mapfile -t targets < <(if [ $# -gt 0 ]; then printf '%s\n' "$@"; else
   cmake --build "$build" --target help | grep -oP '^\S+(?=_fuzzer:)' | sort
@@ -23,6 +28,7 @@ fi)
 [ ${#targets[@]} -gt 0 ] || { echo "no fuzz targets" >&2; exit 1; }
 echo "Building ${#targets[@]} fuzz targets..."
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]/%/_fuzzer}" | grep -E "error|FAILED" && exit 1
+flock -u 9
 
 mkdir -p "$build/findings"
 failed=0

@@ -48,6 +48,9 @@ for t in "${targets[@]}"; do
   # shows past two minutes.
   timeout=10
   [ "$t" = formula ] && timeout=120
+  # Such an input is mutated into more of its kind; scheduled by their cost,
+  # the slow ones are still run, just less often than the quick ones.
+  [ "$t" = formula ] && opts+=(-entropic_scale_per_exec_time=1)
   # What the readers print for the user (a bad line, a missing file) goes to
   # standard output, closed here: written to the log for every input, it grew
   # to gigabytes and the writing stalled the machine for minutes.

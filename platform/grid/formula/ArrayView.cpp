@@ -63,8 +63,10 @@ Operand build(const Broadcast& b, F&& f) {
   m->cells.reserve(static_cast<std::size_t>(m->filled) * m->cols);
   for (int r = 0; r < m->filled; ++r)
     for (int c = 0; c < m->cols; ++c) m->cells.push_back(f(r, c));
-  if (m->filled < m->rows)
+  if (m->filled < m->rows) {
+    m->tail.reserve(static_cast<std::size_t>(m->cols));
     for (int c = 0; c < m->cols; ++c) m->tail.push_back(f(m->filled, c));
+  }
   return Operand::makeArray(std::move(m));
 }
 

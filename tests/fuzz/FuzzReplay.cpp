@@ -1,7 +1,8 @@
 // Runs a fuzz target without libFuzzer: every file of a seed corpus, then a
 // bounded number of deterministic mutations of them, so the normal test
-// suite exercises the target briefly and reproducibly.
-//   replay CORPUS_DIR [--mutations N] [--seconds S]
+// suite exercises the target briefly and reproducibly. Given a file (a
+// finding), runs just that input in the normal build.
+//   replay CORPUS_DIR|FILE [--mutations N] [--seconds S]
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -67,9 +69,13 @@ std::string mutate(const std::vector<std::string>& seeds, Random& rnd) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s CORPUS_DIR [--mutations N] [--seconds S]\n", argv[0]);
-    return 2;
+  if (argc < 2 || !std::strcmp(argv[1], "--help")) {
+    std::fprintf(argc < 2 ? stderr : stdout,
+                 "usage: %s CORPUS_DIR|FILE [--mutations N] [--seconds S]\n"
+                 "Runs every input of CORPUS_DIR, then N mutations of them (default 2000,\n"
+                 "at most S seconds, default 3); a FILE is run alone, unmutated.\n",
+                 argv[0]);
+    return argc < 2 ? 2 : 0;
   }
   long mutations = 2000;
   double seconds = 3;
@@ -79,9 +85,29 @@ int main(int argc, char** argv) {
     else if (!std::strcmp(argv[i], "--seconds"))
       seconds = std::atof(argv[i + 1]);
   }
+  std::error_code error;
+  std::vector<std::filesystem::path> paths;
+  if (std::filesystem::is_directory(argv[1], error)) {
+    for (auto it = std::filesystem::directory_iterator(argv[1], error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error))
+      paths.push_back(it->path());
+  } else if (std::filesystem::is_regular_file(argv[1], error)) {
+    paths.emplace_back(argv[1]);
+    mutations = 0;
+  } else if (!error) {
+    error = std::make_error_code(std::errc::no_such_file_or_directory);
+  }
+  if (error) {
+    std::fprintf(stderr, "%s: %s\n", argv[1], error.message().c_str());
+    return 2;
+  }
   std::vector<std::string> seeds;
-  for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
-    std::ifstream in(entry.path(), std::ios::binary);
+  for (const auto& path : paths) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      std::fprintf(stderr, "%s: cannot be read\n", path.c_str());
+      return 2;
+    }
     seeds.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
   if (seeds.empty()) {

@@ -22,12 +22,13 @@ ledger=tests/fuzz/ledger.tsv
 if [ "${1:-}" = --report ]; then
   [ -f "$ledger" ] || { echo "no ledger yet: $ledger" >&2; exit 1; }
   # Executions and hours add up; the edges are the last run's; a finding is a
-  # run that failed. "to goal" is the hours of one core left at the rate so far.
+  # run that failed. "to goal" is the hours of one core left at the last run's
+  # rate: a harness or schedule change can move a target's rate severalfold.
   printf "%-20s %12s %8s %8s %8s %8s %s\n" target executions edges hours "exec/s" "to goal" "failed runs"
-  awk -F'\t' -v goal="$goal" '/^#/ { next } { runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($6 != 0) bad[$2]++ }
+  awk -F'\t' -v goal="$goal" '/^#/ { next } { runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($5 > 0) last[$2] = $3 / $5; if ($6 != 0) bad[$2]++ }
     END { for (t in runs) {
             rate = secs[t] > 0 ? runs[t] / secs[t] : 0
-            left = runs[t] >= goal ? 0 : rate > 0 ? (goal - runs[t]) / rate / 3600 : -1
+            left = runs[t] >= goal ? 0 : last[t] > 0 ? (goal - runs[t]) / last[t] / 3600 : -1
             printf "%-20s %12d %8d %8.1f %8d %8.1f %d\n", t, runs[t], edges[t], secs[t] / 3600, rate, left, bad[t] } }' \
     "$ledger" | sort -k2 -n -r
   exit 0

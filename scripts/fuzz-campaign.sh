@@ -22,13 +22,15 @@ ledger=tests/fuzz/ledger.tsv
 if [ "${1:-}" = --report ]; then
   [ -f "$ledger" ] || { echo "no ledger yet: $ledger" >&2; exit 1; }
   # Executions and hours add up; the edges are the last run's; a finding is a
-  # run that failed. "to goal" is the hours of one core left at the last run's
-  # rate: a harness or schedule change can move a target's rate severalfold.
+  # run that failed. "to goal" is the hours of one core left at the best rate
+  # of its last three runs: a harness or schedule change moves a rate
+  # severalfold, and a run spent mostly loading a slow corpus understates it.
   printf "%-20s %12s %8s %8s %8s %8s %s\n" target executions edges hours "exec/s" "to goal" "failed runs"
-  awk -F'\t' -v goal="$goal" '/^#/ { next } { runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($5 > 0) last[$2] = $3 / $5; if ($6 != 0) bad[$2]++ }
+  awk -F'\t' -v goal="$goal" '/^#/ { next } { runs[$2] += $3; edges[$2] = $4; secs[$2] += $5; if ($5 > 0) { r3[$2] = r2[$2]; r2[$2] = r1[$2]; r1[$2] = $3 / $5 } if ($6 != 0) bad[$2]++ }
     END { for (t in runs) {
+            best = r1[t]; if (r2[t] > best) best = r2[t]; if (r3[t] > best) best = r3[t]
             rate = secs[t] > 0 ? runs[t] / secs[t] : 0
-            left = runs[t] >= goal ? 0 : last[t] > 0 ? (goal - runs[t]) / last[t] / 3600 : -1
+            left = runs[t] >= goal ? 0 : best > 0 ? (goal - runs[t]) / best / 3600 : -1
             printf "%-20s %12d %8d %8.1f %8d %8.1f %d\n", t, runs[t], edges[t], secs[t] / 3600, rate, left, bad[t] } }' \
     "$ledger" | sort -k2 -n -r
   exit 0

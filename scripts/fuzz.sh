@@ -28,7 +28,7 @@ fi)
 [ ${#targets[@]} -gt 0 ] || { echo "no fuzz targets" >&2; exit 1; }
 echo "Building ${#targets[@]} fuzz targets..."
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]/%/_fuzzer}" | grep -E "error|FAILED" && exit 1
-flock -u 9
+exec 9>&-  # closing releases the lock, and the fuzzers do not inherit it
 
 mkdir -p "$build/findings"
 failed=0

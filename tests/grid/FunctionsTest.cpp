@@ -169,6 +169,7 @@ TEST(TextFunctions, UsualSemantics) {
          {"=REPT(\"ab\",3)", "ababab"},
          {"=REPT(\"x\",-1)", "#VALUE!"},
          {"=LEN(REPT(\"x\",40000))", "#VALUE!"},
+         {"=LEN(REPT(\"\",4E+110))", "0"},
          {"=CHAR(65)", "A"},
          {"=CHAR(0)", "#VALUE!"},
          {"=CODE(\"A\")", "65"},

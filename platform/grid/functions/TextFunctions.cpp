@@ -101,7 +101,9 @@ Operand rept(Args& a) {
   std::size_t n = 0;
   if (!count(a, 1, 0, 0, n)) return err(ErrorCode::Value);
   const std::string& s = a.text(0);
-  if (!s.empty() && n > kMaxConcatLength / s.size()) return err(ErrorCode::Value);
+  // Nothing repeated is nothing, however often: no billion-step loop for it.
+  if (s.empty()) return text({});
+  if (n > kMaxConcatLength / s.size()) return err(ErrorCode::Value);
   std::string out;
   out.reserve(s.size() * n);
   for (std::size_t i = 0; i < n; ++i) out += s;
